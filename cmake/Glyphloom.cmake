@@ -1,0 +1,44 @@
+# Helpers shared by every target of the project: warnings, library and test targets from folders.
+
+set(GLYPHLOOM_WARNINGS -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Werror)
+
+# glyphloom_library(NAME DIR [DIRS more...] [DEPS public...] [PRIVATE_DEPS private...]): a static library of every
+# .cpp directly in DIR and the other folders named.
+function(glyphloom_library name dir)
+  cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
+  set(patterns ${dir}/*.cpp)
+  foreach(d ${ARG_DIRS})
+    list(APPEND patterns ${d}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  if(NOT sources)
+    # A service area not written yet still gives a library, so that the layer's link line stays the same.
+    set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
+    file(WRITE ${stub} "namespace {}\n")
+    set(sources ${stub})
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${GLYPHLOOM_WARNINGS})
+  if(ARG_DEPS)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  endif()
+  if(ARG_PRIVATE_DEPS)
+    target_link_libraries(${name} PRIVATE ${ARG_PRIVATE_DEPS})
+  endif()
+endfunction()
+
+# glyphloom_tests(NAME DIR LIBS...): one GoogleTest executable of every .cpp under DIR, registered with CTest.
+function(glyphloom_tests name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_compile_options(${name} PRIVATE ${GLYPHLOOM_WARNINGS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  include(GoogleTest)
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60
+                       PROPERTIES ENVIRONMENT "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+endfunction()
