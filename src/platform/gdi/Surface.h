@@ -2,21 +2,13 @@
 // pixel with its colour table or bit-field masks. All drawing ends here; the fast paths of blits work on rows.
 #pragma once
 
-#include "platform/win/types.h"
+#include "platform/win/gdi_types.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace win {
-
-struct RGBQUAD {
-    BYTE rgbBlue = 0;
-    BYTE rgbGreen = 0;
-    BYTE rgbRed = 0;
-    BYTE rgbReserved = 0;
-    friend bool operator==(const RGBQUAD&, const RGBQUAD&) = default;
-};
 
 class Surface {
 public:
