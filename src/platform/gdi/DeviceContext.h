@@ -38,6 +38,9 @@ struct DcState {
     POINT brushOrg{};
     POINT penPos{};
     int textCharExtra = 0;
+    int polyFillMode = 1;             // ALTERNATE
+    COLORREF dcBrushColor = 0xFFFFFF; // the colours of the DC_BRUSH and DC_PEN stock objects
+    COLORREF dcPenColor = 0x000000;
 };
 
 class DeviceContext {

@@ -22,6 +22,10 @@ enum class HandleTag : std::uintptr_t {
     InputContext = 8,
     Metafile = 9,
     KeyboardLayout = 10,
+    File = 11,
+    FindFile = 12,
+    Cursor = 13,
+    GlobalMemory = 14,
 };
 
 template <class Object> class HandleTable {

@@ -1,0 +1,56 @@
+// GetPixel and SetPixel. GetPixel stays short because callers read whole pictures one pixel at a time: one handle
+// lookup, the origin shift, a clip test and one read.
+#include "platform/gdi/Pixels.h"
+
+#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/system/LastError.h"
+
+#include <cstdint>
+
+namespace win {
+
+namespace {
+
+// The surface point of a logical point when the context may touch it.
+bool VisiblePoint(const DeviceContext& dc, int x, int y, int& sx, int& sy) {
+    const std::int64_t px = std::int64_t(x) - dc.state.windowOrg.x + dc.state.viewportOrg.x + dc.surfaceOrigin.x;
+    const std::int64_t py = std::int64_t(y) - dc.state.windowOrg.y + dc.state.viewportOrg.y + dc.surfaceOrigin.y;
+    if (px < INT32_MIN || px > INT32_MAX || py < INT32_MIN || py > INT32_MAX) return false;
+    sx = static_cast<int>(px);
+    sy = static_cast<int>(py);
+    return dc.Visible(sx, sy);
+}
+
+} // namespace
+
+COLORREF GetPixel(HDC hdc, int x, int y) {
+    const DeviceContext* dc = FindDC(hdc);
+    if (!dc) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return CLR_INVALID;
+    }
+    int sx, sy;
+    if (!VisiblePoint(*dc, x, y, sx, sy)) return CLR_INVALID;
+    return dc->surface->GetPixel(sx, sy);
+}
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return CLR_INVALID;
+    }
+    int sx, sy;
+    if (!VisiblePoint(*dc, x, y, sx, sy)) return CLR_INVALID;
+    Surface& surface = *dc->surface;
+    const std::uint32_t raw = surface.Encode(ResolveColorRef(*dc, color));
+    surface.SetPixelIndex(sx, sy, raw);
+    return surface.Decode(raw);
+}
+
+BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) {
+    return SetPixel(hdc, x, y, color) != CLR_INVALID ? TRUE : FALSE;
+}
+
+} // namespace win

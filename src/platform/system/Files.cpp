@@ -1,0 +1,355 @@
+// File handles: opening with share modes checked among this process's handles, reading, writing, seeking, sizes,
+// closing; deleting files and reading attributes.
+#include "platform/system/Files.h"
+
+#include "platform/system/FileSupport.h"
+#include "platform/system/HandleTable.h"
+#include "platform/system/LastError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <limits>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace win {
+
+namespace {
+
+struct OpenFile {
+    int fd = -1;
+    DWORD access = 0;
+    DWORD share = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+    ~OpenFile() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+struct FileTable {
+    std::mutex mutex;
+    HandleTable<OpenFile> handles{HandleTag::File};
+};
+
+FileTable& Files() {
+    static FileTable table;
+    return table;
+}
+
+constexpr DWORD kReadWrite = GENERIC_READ | GENERIC_WRITE;
+
+// Two opens of one file conflict when either wants access that the other does not share.
+bool Conflicts(DWORD access, DWORD share, const OpenFile& other) {
+    auto deniedBy = [](DWORD wanted, DWORD shared) {
+        return ((wanted & GENERIC_READ) && !(shared & FILE_SHARE_READ)) ||
+               ((wanted & GENERIC_WRITE) && !(shared & FILE_SHARE_WRITE));
+    };
+    return deniedBy(access, other.share) || deniedBy(other.access, share);
+}
+
+bool SharingAllows(const struct stat& status, DWORD access, DWORD share) {
+    bool allowed = true;
+    Files().handles.ForEach([&](std::uintptr_t, const OpenFile& other) {
+        if (other.device == status.st_dev && other.inode == status.st_ino && Conflicts(access, share, other))
+            allowed = false;
+    });
+    return allowed;
+}
+
+int OpenFlags(DWORD access, DWORD disposition) {
+    if (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING || (access & kReadWrite) == kReadWrite)
+        return O_RDWR; // truncating needs a writable descriptor even when the caller asked only to read
+    if (access & GENERIC_WRITE) return O_WRONLY;
+    if (access & GENERIC_READ || disposition != OPEN_EXISTING) return O_RDONLY;
+    return O_PATH; // attributes only
+}
+
+// Opens the path as the disposition says; `existed` tells whether the file was there before.
+int OpenForDisposition(const char* path, int flags, DWORD disposition, bool& existed) {
+    flags |= O_CLOEXEC | O_NONBLOCK; // a FIFO must not block the open
+    existed = true;
+    if (disposition == CREATE_NEW) {
+        existed = false;
+        return ::open(path, flags | O_CREAT | O_EXCL, 0666);
+    }
+    int fd = ::open(path, flags);
+    if (fd < 0 && errno == ENOENT && (disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS)) {
+        existed = false;
+        fd = ::open(path, flags | O_CREAT | O_EXCL, 0666);
+    }
+    return fd;
+}
+
+OpenFile* FindFile(HANDLE file) {
+    OpenFile* open = Files().handles.Find(file);
+    if (!open) SetLastError(ERROR_INVALID_HANDLE);
+    return open;
+}
+
+bool Seek(OpenFile& open, LONGLONG distance, DWORD method, LONGLONG& position) {
+    if (method > FILE_END) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    const int whence = method == FILE_BEGIN ? SEEK_SET : method == FILE_CURRENT ? SEEK_CUR : SEEK_END;
+    const off_t result = ::lseek(open.fd, static_cast<off_t>(distance), whence);
+    if (result < 0) {
+        SetLastError(errno == EINVAL ? ERROR_NEGATIVE_SEEK : files::ErrorFromErrno(errno));
+        return false;
+    }
+    position = result;
+    return true;
+}
+
+} // namespace
+
+HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID, DWORD creationDisposition, DWORD,
+                  HANDLE) {
+    if (!fileName || creationDisposition < CREATE_NEW || creationDisposition > TRUNCATE_EXISTING ||
+        (creationDisposition == TRUNCATE_EXISTING && !(desiredAccess & GENERIC_WRITE))) {
+        SetLastError(fileName ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!*fileName) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    const bool truncates = creationDisposition == CREATE_ALWAYS || creationDisposition == TRUNCATE_EXISTING;
+    auto open = std::make_unique<OpenFile>();
+    open->access = desiredAccess & kReadWrite;
+    open->share = shareMode;
+    bool existed = false;
+    open->fd = OpenForDisposition(fileName, OpenFlags(open->access, creationDisposition), creationDisposition, existed);
+    if (open->fd < 0) {
+        files::SetLastErrorFromErrno(fileName);
+        return INVALID_HANDLE_VALUE;
+    }
+    struct stat status {};
+    if (::fstat(open->fd, &status) != 0) {
+        files::SetLastErrorFromErrno(fileName);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (open->access) ::fcntl(open->fd, F_SETFL, ::fcntl(open->fd, F_GETFL) & ~O_NONBLOCK);
+    open->device = status.st_dev;
+    open->inode = status.st_ino;
+
+    std::lock_guard lock(Files().mutex);
+    if (!SharingAllows(status, open->access, shareMode)) {
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (truncates && existed && S_ISREG(status.st_mode) && ::ftruncate(open->fd, 0) != 0) {
+        files::SetLastErrorFromErrno(fileName);
+        return INVALID_HANDLE_VALUE;
+    }
+    const bool reportExisting =
+        existed && (creationDisposition == CREATE_ALWAYS || creationDisposition == OPEN_ALWAYS);
+    SetLastError(reportExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
+    return HandleCast<HANDLE>(Files().handles.Add(std::move(open)));
+}
+
+BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPVOID) {
+    if (bytesRead) *bytesRead = 0;
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return FALSE;
+    if (!(open->access & GENERIC_READ)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (!buffer && bytesToRead) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    DWORD total = 0;
+    while (total < bytesToRead) {
+        const ssize_t n = ::read(open->fd, static_cast<char*>(buffer) + total, bytesToRead - total);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            files::SetLastErrorFromErrno();
+            if (bytesRead) *bytesRead = total;
+            return FALSE;
+        }
+        if (n == 0) break; // end of file: success with fewer bytes
+        total += static_cast<DWORD>(n);
+    }
+    if (bytesRead) *bytesRead = total;
+    return TRUE;
+}
+
+BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten, LPVOID) {
+    if (bytesWritten) *bytesWritten = 0;
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return FALSE;
+    if (!(open->access & GENERIC_WRITE)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    if (!buffer && bytesToWrite) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    DWORD total = 0;
+    while (total < bytesToWrite) {
+        const ssize_t n = ::write(open->fd, static_cast<const char*>(buffer) + total, bytesToWrite - total);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            files::SetLastErrorFromErrno();
+            if (bytesWritten) *bytesWritten = total;
+            return FALSE;
+        }
+        total += static_cast<DWORD>(n);
+    }
+    if (bytesWritten) *bytesWritten = total;
+    return TRUE;
+}
+
+DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod) {
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return INVALID_SET_FILE_POINTER;
+    // Without a high part the distance is a signed 32-bit value; with one, the two halves make a 64-bit value.
+    const LONGLONG move = distanceHigh ? static_cast<LONGLONG>((static_cast<std::uint64_t>(
+                                                                    static_cast<DWORD>(*distanceHigh))
+                                                                << 32) |
+                                                               static_cast<DWORD>(distance))
+                                       : static_cast<LONGLONG>(distance);
+    const off_t before = ::lseek(open->fd, 0, SEEK_CUR);
+    LONGLONG position = 0;
+    if (!Seek(*open, move, moveMethod, position)) return INVALID_SET_FILE_POINTER;
+    if (!distanceHigh && position > static_cast<LONGLONG>(std::numeric_limits<DWORD>::max() - 1)) {
+        ::lseek(open->fd, before, SEEK_SET); // the position cannot be reported in 32 bits
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return INVALID_SET_FILE_POINTER;
+    }
+    if (distanceHigh) *distanceHigh = static_cast<LONG>(static_cast<std::uint64_t>(position) >> 32);
+    SetLastError(ERROR_SUCCESS); // tells a position whose low part is 0xFFFFFFFF from a failure
+    return static_cast<DWORD>(position & 0xFFFFFFFF);
+}
+
+BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, PLARGE_INTEGER newPosition, DWORD moveMethod) {
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    LONGLONG position = 0;
+    if (!open || !Seek(*open, distance.QuadPart, moveMethod, position)) return FALSE;
+    if (newPosition) newPosition->QuadPart = position;
+    return TRUE;
+}
+
+BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER fileSize) {
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return FALSE;
+    if (!fileSize) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    struct stat status {};
+    if (::fstat(open->fd, &status) != 0) {
+        files::SetLastErrorFromErrno();
+        return FALSE;
+    }
+    fileSize->QuadPart = S_ISREG(status.st_mode) ? status.st_size : 0;
+    return TRUE;
+}
+
+DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh) {
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file, &size)) return INVALID_FILE_SIZE;
+    const auto value = static_cast<std::uint64_t>(size.QuadPart);
+    if (fileSizeHigh) *fileSizeHigh = static_cast<DWORD>(value >> 32);
+    SetLastError(ERROR_SUCCESS);
+    return static_cast<DWORD>(value & 0xFFFFFFFF);
+}
+
+BOOL SetEndOfFile(HANDLE file) {
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return FALSE;
+    if (!(open->access & GENERIC_WRITE)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    const off_t position = ::lseek(open->fd, 0, SEEK_CUR);
+    if (position < 0 || ::ftruncate(open->fd, position) != 0) {
+        files::SetLastErrorFromErrno();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL FlushFileBuffers(HANDLE file) {
+    std::lock_guard lock(Files().mutex);
+    OpenFile* open = FindFile(file);
+    if (!open) return FALSE;
+    if (::fsync(open->fd) != 0 && errno != EINVAL) {
+        files::SetLastErrorFromErrno();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CloseHandle(HANDLE object) {
+    std::lock_guard lock(Files().mutex);
+    if (!Files().handles.Remove(object)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL DeleteFile(LPCSTR fileName) {
+    if (!fileName || !*fileName) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return FALSE;
+    }
+    struct stat status {};
+    if (::stat(fileName, &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+        // An open handle that does not share deletion keeps the file.
+        std::lock_guard lock(Files().mutex);
+        bool shared = true;
+        Files().handles.ForEach([&](std::uintptr_t, const OpenFile& open) {
+            if (open.device == status.st_dev && open.inode == status.st_ino && !(open.share & FILE_SHARE_DELETE))
+                shared = false;
+        });
+        if (!shared) {
+            SetLastError(ERROR_SHARING_VIOLATION);
+            return FALSE;
+        }
+    }
+    if (::unlink(fileName) != 0) {
+        files::SetLastErrorFromErrno(fileName);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+DWORD GetFileAttributes(LPCSTR fileName) {
+    if (!fileName || !*fileName) {
+        SetLastError(fileName ? ERROR_PATH_NOT_FOUND : ERROR_INVALID_PARAMETER);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    struct stat status {};
+    if (::stat(fileName, &status) != 0) {
+        files::SetLastErrorFromErrno(fileName);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    std::string name(fileName);
+    while (name.size() > 1 && name.back() == '/') name.pop_back();
+    const auto slash = name.find_last_of('/');
+    return files::AttributesOf(status, slash == std::string::npos ? name : name.substr(slash + 1));
+}
+
+} // namespace win
