@@ -13,7 +13,8 @@ namespace gl {
 bool IsValidIdent(std::string_view name) {
     auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
     if (name.empty() || !letter(name[0])) return false;
-    return std::all_of(name.begin() + 1, name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+    return std::all_of(name.begin() + 1, name.end(),
+                       [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
 }
 
 TComponent::TComponent(TComponent* owner) {
@@ -24,7 +25,8 @@ TComponent::~TComponent() {
     Destroying();
     while (!m_freeNotifies.empty()) {
         TComponent* other = m_freeNotifies.back();
-        RemoveFreeNotification(other); // unlink first, so a Notification that does not call the base still ends
+        RemoveFreeNotification(
+            other); // unlink first, so a Notification that does not call the base still ends
         other->Notification(this, opRemove);
     }
     DestroyComponents();
@@ -117,8 +119,10 @@ void TComponent::BeginLoading() {
 }
 
 void TComponent::SetDesigning(bool designing, bool setChildren) {
-    if (designing) m_state.Include(csDesigning);
-    else m_state.Exclude(csDesigning);
+    if (designing)
+        m_state.Include(csDesigning);
+    else
+        m_state.Exclude(csDesigning);
     if (setChildren)
         for (TComponent* component : m_components) component->SetDesigning(designing, true);
 }

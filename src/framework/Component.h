@@ -64,13 +64,13 @@ public:
     // Marks this component and the ones it owns as being destroyed.
     void Destroying();
 
-    // From now on `component` is told (through Notification with opRemove) before this component goes, and this
-    // component is told before `component` goes.
+    // From now on `component` is told (through Notification with opRemove) before this component goes, and
+    // this component is told before `component` goes.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
-    // The stages of being read from a stored layout: loading and reading start together, reading ends after the
-    // properties, and Loaded is the end-of-loading step that runs once every component has been read.
+    // The stages of being read from a stored layout: loading and reading start together, reading ends after
+    // the properties, and Loaded is the end-of-loading step that runs once every component has been read.
     void BeginLoading();
     void EndReading() { m_state.Exclude(csReading); }
     virtual void Loaded() { m_state.Exclude(csLoading); }
@@ -81,8 +81,8 @@ public:
 protected:
     // Called when `component` is inserted into or removed from the owner's list, and (with opRemove) when a
     // component this one asked for free notification is destroyed. The base drops that component from the
-    // notification lists and passes the call on to every owned component. While a component is being destroyed
-    // only its address may be compared: it is no longer whole.
+    // notification lists and passes the call on to every owned component. While a component is being
+    // destroyed only its address may be compared: it is no longer whole.
     virtual void Notification(TComponent* component, TOperation operation);
     // Raises EComponentError when another owned component already has the new name.
     virtual void ValidateRename(TComponent* component, const std::string& currentName,

@@ -23,11 +23,11 @@ private:
 };
 
 // Declares an exception class that only differs from its base by its name.
-#define GL_EXCEPTION_CLASS(Name, Base)                                                                            \
-    class Name : public Base {                                                                                     \
-    public:                                                                                                        \
-        using Base::Base;                                                                                          \
-        std::string ClassName() const override { return #Name; }                                                  \
+#define GL_EXCEPTION_CLASS(Name, Base)                                                                       \
+    class Name : public Base {                                                                               \
+    public:                                                                                                  \
+        using Base::Base;                                                                                    \
+        std::string ClassName() const override { return #Name; }                                             \
     }
 
 GL_EXCEPTION_CLASS(EAbort, Exception);
@@ -60,7 +60,8 @@ GL_EXCEPTION_CLASS(EInvalidGraphicOperation, Exception);
 // A failed platform call, with the platform's error code.
 class EOSError : public Exception {
 public:
-    EOSError(std::string message, std::uint32_t errorCode) : Exception(std::move(message)), m_errorCode(errorCode) {}
+    EOSError(std::string message, std::uint32_t errorCode)
+        : Exception(std::move(message)), m_errorCode(errorCode) {}
     std::string ClassName() const override { return "EOSError"; }
     std::uint32_t ErrorCode() const { return m_errorCode; }
 

@@ -88,7 +88,8 @@ std::string GetModuleName() {
     // This call cuts the path short rather than asking for more room, so grow until it fits.
     std::vector<char> buffer(win::MAX_PATH);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const win::DWORD length = win::GetModuleFileName(nullptr, buffer.data(), static_cast<win::DWORD>(buffer.size()));
+        const win::DWORD length =
+            win::GetModuleFileName(nullptr, buffer.data(), static_cast<win::DWORD>(buffer.size()));
         if (length == 0) return std::string();
         if (length < buffer.size()) return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);

@@ -42,7 +42,8 @@ win::HANDLE OpenHandle(const std::string& fileName, std::uint32_t mode) {
 std::int64_t THandleStream::Read(void* buffer, std::int64_t count) {
     if (count <= 0) return 0;
     win::DWORD done = 0;
-    if (!win::ReadFile(m_handle, buffer, static_cast<win::DWORD>(std::min(count, kMaxTransfer)), &done, nullptr))
+    if (!win::ReadFile(m_handle, buffer, static_cast<win::DWORD>(std::min(count, kMaxTransfer)), &done,
+                       nullptr))
         return 0;
     return done;
 }
@@ -57,8 +58,9 @@ std::int64_t THandleStream::Write(const void* buffer, std::int64_t count) {
 std::int64_t THandleStream::Seek(std::int64_t offset, TSeekOrigin origin) {
     win::LARGE_INTEGER distance, position;
     distance.QuadPart = offset;
-    const win::DWORD method = origin == soBeginning ? win::FILE_BEGIN : origin == soCurrent ? win::FILE_CURRENT
-                                                                                             : win::FILE_END;
+    const win::DWORD method = origin == soBeginning ? win::FILE_BEGIN
+                              : origin == soCurrent ? win::FILE_CURRENT
+                                                    : win::FILE_END;
     if (!win::SetFilePointerEx(m_handle, distance, &position, method)) return -1;
     return position.QuadPart;
 }

@@ -69,8 +69,9 @@ private:
             ++m_pos;
             const FormatArg& arg = NextArg();
             if (arg.kind() != FormatArg::Kind::Integer && arg.kind() != FormatArg::Kind::Unsigned) Invalid();
-            const std::int64_t value =
-                arg.kind() == FormatArg::Kind::Integer ? arg.Integer() : static_cast<std::int64_t>(arg.Unsigned());
+            const std::int64_t value = arg.kind() == FormatArg::Kind::Integer
+                                           ? arg.Integer()
+                                           : static_cast<std::int64_t>(arg.Unsigned());
             if (value > kMaxWidth) Invalid();
             return value < 0 ? -1 : static_cast<int>(value);
         }
@@ -113,8 +114,9 @@ private:
     std::string Convert(const Spec& spec, const FormatArg& arg) const;
 
     void Pad(const Spec& spec, const std::string& text) {
-        const std::size_t padding =
-            spec.width > static_cast<int>(text.size()) ? static_cast<std::size_t>(spec.width) - text.size() : 0;
+        const std::size_t padding = spec.width > static_cast<int>(text.size())
+                                        ? static_cast<std::size_t>(spec.width) - text.size()
+                                        : 0;
         if (!spec.left) m_out.append(padding, ' ');
         m_out += text;
         if (spec.left) m_out.append(padding, ' ');
@@ -130,7 +132,8 @@ private:
 std::string Digits(std::uint64_t value, int base) {
     if (value == 0) return "0";
     std::string digits;
-    for (; value; value /= static_cast<unsigned>(base)) digits.insert(digits.begin(), "0123456789ABCDEF"[value % base]);
+    for (; value; value /= static_cast<unsigned>(base))
+        digits.insert(digits.begin(), "0123456789ABCDEF"[value % base]);
     return digits;
 }
 
@@ -173,10 +176,15 @@ std::string FloatText(char type, int precision, double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     switch (type) {
-    case 'e': return FixExponent(Printf("%.*E", std::clamp(precision < 0 ? 15 : precision, 1, 18) - 1, value), false);
-    case 'f': return Printf("%.*f", std::clamp(precision < 0 ? 2 : precision, 0, 18), value);
-    case 'n': return WithThousands(Printf("%.*f", std::clamp(precision < 0 ? 2 : precision, 0, 18), value));
-    default: return FixExponent(Printf("%.*G", std::clamp(precision < 0 ? 15 : precision, 1, 18), value), true);
+    case 'e':
+        return FixExponent(Printf("%.*E", std::clamp(precision < 0 ? 15 : precision, 1, 18) - 1, value),
+                           false);
+    case 'f':
+        return Printf("%.*f", std::clamp(precision < 0 ? 2 : precision, 0, 18), value);
+    case 'n':
+        return WithThousands(Printf("%.*f", std::clamp(precision < 0 ? 2 : precision, 0, 18), value));
+    default:
+        return FixExponent(Printf("%.*G", std::clamp(precision < 0 ? 15 : precision, 1, 18), value), true);
     }
 }
 
@@ -184,7 +192,8 @@ std::string Formatter::Convert(const Spec& spec, const FormatArg& arg) const {
     using Kind = FormatArg::Kind;
     const bool integral = arg.kind() == Kind::Integer || arg.kind() == Kind::Unsigned;
     // The value as the program's 32-bit integers hold it, unless it came from a 64-bit variable.
-    const std::uint64_t bits = arg.kind() == Kind::Integer ? static_cast<std::uint64_t>(arg.Integer()) : arg.Unsigned();
+    const std::uint64_t bits =
+        arg.kind() == Kind::Integer ? static_cast<std::uint64_t>(arg.Integer()) : arg.Unsigned();
     const std::uint64_t word = arg.IsWide() ? bits : (bits & 0xFFFFFFFFu);
     switch (spec.type) {
     case 'd':
@@ -212,17 +221,21 @@ std::string Formatter::Convert(const Spec& spec, const FormatArg& arg) const {
         std::string_view text = arg.Text();
         if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size()) {
             std::size_t cut = static_cast<std::size_t>(spec.precision);
-            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut; // whole characters
+            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+                --cut; // whole characters
             text = text.substr(0, cut);
         }
         return std::string(text);
     }
-    default: Invalid();
+    default:
+        Invalid();
     }
 }
 
 } // namespace
 
-std::string Format(std::string_view format, std::span<const FormatArg> args) { return Formatter(format, args).Run(); }
+std::string Format(std::string_view format, std::span<const FormatArg> args) {
+    return Formatter(format, args).Run();
+}
 
 } // namespace gl

@@ -2,9 +2,9 @@
 // A placeholder is "%" [index ":"] ["-"] [width] ["." precision] type, with type d (decimal), u (unsigned),
 // x (upper-case hexadecimal), e, f, g, n (numbers with decimals), p (pointer) or s (text), and "%%" for "%".
 // "%1:s" takes the value at index 1 and the next plain placeholder goes on from there; "*" as index, width or
-// precision takes it from the next value. Precision is the least number of digits for d, u and x ("%.8x"), the
-// most characters for s, and the decimals for the numbers. A placeholder that does not suit its value, or has
-// no value, raises EConvertError; it never reads past the list.
+// precision takes it from the next value. Precision is the least number of digits for d, u and x ("%.8x"),
+// the most characters for s, and the decimals for the numbers. A placeholder that does not suit its value, or
+// has no value, raises EConvertError; it never reads past the list.
 #pragma once
 
 #include <concepts>
@@ -22,11 +22,13 @@ public:
     enum class Kind { Integer, Unsigned, Float, Text, Pointer };
 
     template <std::integral T>
-        requires(!std::same_as<T, char>)
-    FormatArg(T value) // NOLINT: implicit by design, so that a list reads Format(text, {a, b})
+    requires(!std::same_as<T, char>)
+        FormatArg(T value) // NOLINT: implicit by design, so that a list reads Format(text, {a, b})
         : m_kind(std::is_signed_v<T> ? Kind::Integer : Kind::Unsigned), m_wide(sizeof(T) > 4) {
-        if constexpr (std::is_signed_v<T>) m_integer = value;
-        else m_unsigned = value;
+        if constexpr (std::is_signed_v<T>)
+            m_integer = value;
+        else
+            m_unsigned = value;
     }
     FormatArg(char c) : m_kind(Kind::Text), m_char(c), m_text(&m_char, 1) {}
     FormatArg(double value) : m_kind(Kind::Float), m_real(value) {}
@@ -34,7 +36,8 @@ public:
     FormatArg(std::string_view text) : m_kind(Kind::Text), m_text(text) {}
     FormatArg(const std::string& text) : m_kind(Kind::Text), m_text(text) {}
     FormatArg(std::nullptr_t) : m_kind(Kind::Text) {}
-    FormatArg(const void* pointer) : m_kind(Kind::Pointer), m_unsigned(reinterpret_cast<std::uintptr_t>(pointer)) {}
+    FormatArg(const void* pointer)
+        : m_kind(Kind::Pointer), m_unsigned(reinterpret_cast<std::uintptr_t>(pointer)) {}
     FormatArg(const FormatArg& other) { *this = other; }
     FormatArg& operator=(const FormatArg& other);
 
@@ -62,8 +65,8 @@ inline std::string Format(std::string_view format, std::initializer_list<FormatA
 }
 
 template <class... Args>
-    requires(std::constructible_from<FormatArg, const Args&> && ...)
-std::string Format(std::string_view format, const Args&... args) {
+requires(std::constructible_from<FormatArg, const Args&>&&...) std::string
+    Format(std::string_view format, const Args&... args) {
     const FormatArg list[] = {FormatArg(args)..., FormatArg(0)}; // the extra entry keeps the array non-empty
     return Format(format, std::span<const FormatArg>(list, sizeof...(Args)));
 }

@@ -10,6 +10,8 @@
 
 #include "framework/Component.h"
 #include "framework/Format.h"
+#include "framework/Exceptions.h"
+#include "framework/LayoutMessages.h"
 #include "framework/LayoutReader.h"
 #include "framework/MessageTexts.h"
 #include "framework/Set.h"

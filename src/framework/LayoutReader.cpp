@@ -6,6 +6,7 @@
 #include "framework/LayoutError.h"
 #include "framework/LayoutMessages.h"
 #include "framework/MessageTexts.h"
+#include "framework/StringList.h"
 
 
 namespace gl {
@@ -192,6 +193,15 @@ void ReadLayout(TComponent& root, const LayoutObject& tree, const LayoutMethods&
 void RegisterComponentLayout(PropertyRegistry& registry) {
     LayoutClass<TPersistent>("TPersistent", {}, registry);
     LayoutClass<TComponent>("TComponent", "TPersistent", registry).Property("Tag", &TComponent::SetTag);
+    // Lists are stored whole: Items.Strings = ('first' 'second').
+    LayoutClass<TStrings>("TStrings", "TPersistent", registry)
+        .Custom("Strings", [](TStrings& list, const LayoutValue& value, LayoutReadContext& context) {
+            auto items = LayoutConvert<std::vector<std::string>>(value, context);
+            TStringsUpdate update(list);
+            list.Clear();
+            for (const std::string& item : items) list.Add(item);
+        });
+    LayoutClass<TStringList>("TStringList", "TStrings", registry);
 }
 
 } // namespace gl

@@ -118,6 +118,8 @@ private:
             value.text = ParseString();
             return value;
         case LayoutTokenKind::Identifier:
+            // "end" or "object" here means the value was left out.
+            if (IsKeyword("end") || IsKeyword("object")) Expected("property value");
             value.kind = LayoutValueKind::Identifier;
             value.text = ParseDottedName("value");
             return value;

@@ -10,7 +10,8 @@
 namespace gl {
 
 namespace {
-// The list holds at most what a 32-bit count can name; larger requests are a caller's error, not an allocation.
+// The list holds at most what a 32-bit count can name; larger requests are a caller's error, not an
+// allocation.
 constexpr int kMaxListSize = 0x7FFFFFF;
 } // namespace
 
@@ -24,7 +25,8 @@ void TList::SetCount(int count) {
 }
 
 void TList::SetCapacity(int capacity) {
-    if (capacity < Count() || capacity > kMaxListSize) throw EListError(Format(msg::SListCapacityError, capacity));
+    if (capacity < Count() || capacity > kMaxListSize)
+        throw EListError(Format(msg::SListCapacityError, capacity));
     m_items.reserve(static_cast<std::size_t>(capacity));
 }
 
@@ -59,7 +61,9 @@ int TList::Remove(void* item) {
     return index;
 }
 
-void* TList::Extract(void* item) { return Remove(item) >= 0 ? item : nullptr; }
+void* TList::Extract(void* item) {
+    return Remove(item) >= 0 ? item : nullptr;
+}
 
 int TList::IndexOf(const void* item) const {
     const auto it = std::find(m_items.begin(), m_items.end(), item);
@@ -80,7 +84,9 @@ void TList::Move(int currentIndex, int newIndex) {
     m_items.insert(m_items.begin() + newIndex, item);
 }
 
-void TList::Pack() { m_items.erase(std::remove(m_items.begin(), m_items.end(), nullptr), m_items.end()); }
+void TList::Pack() {
+    m_items.erase(std::remove(m_items.begin(), m_items.end(), nullptr), m_items.end());
+}
 
 void TList::Sort(const std::function<int(void*, void*)>& compare) {
     std::stable_sort(m_items.begin(), m_items.end(), [&](void* a, void* b) { return compare(a, b) < 0; });

@@ -8,15 +8,20 @@
 
 namespace gl {
 
-void Abort() { throw EAbort(msg::SOperationAborted); }
+void Abort() {
+    throw EAbort(msg::SOperationAborted);
+}
 
 std::string SysErrorMessage(std::uint32_t errorCode) {
     std::string text = win::ErrorMessageText(errorCode);
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.')) text.pop_back();
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+        text.pop_back();
     return text;
 }
 
-void RaiseLastOSError() { RaiseLastOSError(win::GetLastError()); }
+void RaiseLastOSError() {
+    RaiseLastOSError(win::GetLastError());
+}
 
 void RaiseLastOSError(std::uint32_t errorCode) {
     if (errorCode == 0) throw EOSError(msg::SUnkOSError, 0);
@@ -28,7 +33,9 @@ bool Win32Check(bool succeeded) {
     return true;
 }
 
-void OutOfResources() { throw EOutOfResources(msg::SOutOfResources); }
+void OutOfResources() {
+    throw EOutOfResources(msg::SOutOfResources);
+}
 
 void GDIError() {
     const std::uint32_t code = win::GetLastError();

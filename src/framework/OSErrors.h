@@ -1,5 +1,5 @@
-// Turning platform failures into exceptions: the platform's text for an error code, EOSError for a failed call,
-// and EOutOfResources for drawing objects that could not be made.
+// Turning platform failures into exceptions: the platform's text for an error code, EOSError for a failed
+// call, and EOutOfResources for drawing objects that could not be made.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,8 @@
 
 namespace gl {
 
-// The platform's text for an error code, without trailing blanks, line breaks or full stop (the error box adds
-// the stop back). Empty for a code the platform has no text for.
+// The platform's text for an error code, without trailing blanks, line breaks or full stop (the error box
+// adds the stop back). Empty for a code the platform has no text for.
 std::string SysErrorMessage(std::uint32_t errorCode);
 
 // EOSError "System Error.  Code: %d.\r\n%s" for the code (the last error when none is given); with code 0,

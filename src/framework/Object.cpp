@@ -5,6 +5,8 @@
 
 namespace gl {
 
-bool TObject::ClassNameIs(std::string_view name) const { return SameText(ClassName(), name); }
+bool TObject::ClassNameIs(std::string_view name) const {
+    return SameText(ClassName(), name);
+}
 
 } // namespace gl

@@ -12,10 +12,13 @@ void TPersistent::Assign(const TPersistent* source) {
     source->AssignTo(this);
 }
 
-void TPersistent::AssignTo(TPersistent* destination) const { destination->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* destination) const {
+    destination->AssignError(this);
+}
 
 void TPersistent::AssignError(const TPersistent* source) const {
-    throw EConvertError(Format(msg::SAssignError, source ? source->ClassName() : std::string("nil"), ClassName()));
+    throw EConvertError(
+        Format(msg::SAssignError, source ? source->ClassName() : std::string("nil"), ClassName()));
 }
 
 } // namespace gl

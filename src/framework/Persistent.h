@@ -1,7 +1,7 @@
-// The persistent base: objects that can be assigned from one another. Assign(source) asks the source to assign
-// itself to this object; a class that knows how to take a source overrides Assign, a class that knows how to
-// give itself to a destination overrides AssignTo. When neither does, EConvertError "Cannot assign a %s to a %s"
-// names the source's class ("nil" for none) and the destination's class.
+// The persistent base: objects that can be assigned from one another. Assign(source) asks the source to
+// assign itself to this object; a class that knows how to take a source overrides Assign, a class that knows
+// how to give itself to a destination overrides AssignTo. When neither does, EConvertError "Cannot assign a
+// %s to a %s" names the source's class ("nil" for none) and the destination's class.
 #pragma once
 
 #include "framework/Object.h"
@@ -13,7 +13,6 @@ public:
     std::string ClassName() const override { return "TPersistent"; }
 
     virtual void Assign(const TPersistent* source);
-    void Assign(const TPersistent& source) { Assign(&source); }
     // Raises the conversion error for assigning source (which may be null) to this object.
     [[noreturn]] void AssignError(const TPersistent* source) const;
 

@@ -60,7 +60,8 @@ std::int64_t TMemoryStream::Read(void* buffer, std::int64_t count) {
 
 std::int64_t TMemoryStream::Write(const void* buffer, std::int64_t count) {
     if (count <= 0 || m_position < 0) return 0;
-    if (m_position > kMaxMemoryStreamSize || count > kMaxMemoryStreamSize) throw EStreamError(msg::SMemoryStreamError);
+    if (m_position > kMaxMemoryStreamSize || count > kMaxMemoryStreamSize)
+        throw EStreamError(msg::SMemoryStreamError);
     const std::int64_t end = m_position + count;
     if (end > Size()) SetSize(end);
     std::memcpy(m_data.data() + m_position, buffer, static_cast<std::size_t>(count));

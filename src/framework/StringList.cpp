@@ -22,9 +22,12 @@ int TStringList::AddObject(const std::string& text, TObjectWord object) {
     int index = Count();
     if (m_sorted && Find(text, index)) {
         switch (m_duplicates) {
-        case dupIgnore: return index;
-        case dupError: Error(msg::SDuplicateString, 0);
-        case dupAccept: break;
+        case dupIgnore:
+            return index;
+        case dupError:
+            Error(msg::SDuplicateString, 0);
+        case dupAccept:
+            break;
         }
     }
     InsertItem(index, text, object);
@@ -67,9 +70,10 @@ int TStringList::IndexOf(const std::string& text) const {
 }
 
 bool TStringList::Find(const std::string& text, int& index) const {
-    const auto it = std::lower_bound(m_items.begin(), m_items.end(), text, [&](const Item& item, const std::string& t) {
-        return CompareStrings(item.text, t) < 0;
-    });
+    const auto it =
+        std::lower_bound(m_items.begin(), m_items.end(), text, [&](const Item& item, const std::string& t) {
+            return CompareStrings(item.text, t) < 0;
+        });
     index = static_cast<int>(it - m_items.begin());
     return it != m_items.end() && CompareStrings(it->text, text) == 0;
 }
@@ -149,8 +153,10 @@ void TStringList::PutObject(int index, TObjectWord object) {
 }
 
 void TStringList::SetUpdateState(bool updating) {
-    if (updating) Changing();
-    else Changed();
+    if (updating)
+        Changing();
+    else
+        Changed();
 }
 
 int TStringList::CompareStrings(std::string_view a, std::string_view b) const {
@@ -158,4 +164,3 @@ int TStringList::CompareStrings(std::string_view a, std::string_view b) const {
 }
 
 } // namespace gl
-

@@ -1,6 +1,6 @@
-// TStringList: a string list that keeps its own entries, optionally sorted without regard to case, with a rule
-// for duplicates and change events. OnChanging runs before and OnChange after every change; inside an update
-// bracket they run once, at its start and its end.
+// TStringList: a string list that keeps its own entries, optionally sorted without regard to case, with a
+// rule for duplicates and change events. OnChanging runs before and OnChange after every change; inside an
+// update bracket they run once, at its start and its end.
 #pragma once
 
 #include "framework/Strings.h"
@@ -28,8 +28,8 @@ public:
     void Exchange(int index1, int index2) override;
     int IndexOf(const std::string& text) const override;
 
-    // Binary search of a sorted list: true when found, with index at the first equal entry; otherwise index is
-    // where the text would go.
+    // Binary search of a sorted list: true when found, with index at the first equal entry; otherwise index
+    // is where the text would go.
     bool Find(const std::string& text, int& index) const;
     virtual void Sort();
     // compare(list, index1, index2) returns below zero, zero or above zero.

@@ -13,9 +13,15 @@ namespace gl {
 
 namespace {
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 template <class Fold> int Compare(std::string_view a, std::string_view b, Fold fold) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -38,8 +44,12 @@ int HexValue(char c) {
 int CompareStr(std::string_view a, std::string_view b) {
     return Compare(a, b, [](char c) { return c; });
 }
-int CompareText(std::string_view a, std::string_view b) { return Compare(a, b, Upper); }
-bool SameText(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareText(a, b) == 0; }
+int CompareText(std::string_view a, std::string_view b) {
+    return Compare(a, b, Upper);
+}
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && CompareText(a, b) == 0;
+}
 
 std::string UpperCase(std::string_view text) {
     std::string out(text);
@@ -65,11 +75,17 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, end));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+    return TrimLeft(TrimRight(text));
+}
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
-std::string IntToHex(std::uint64_t value, int digits) { return Format("%.*x", digits, value); }
+std::string IntToHex(std::uint64_t value, int digits) {
+    return Format("%.*x", digits, value);
+}
 
 bool TryStrToInt(std::string_view text, int& value) {
     const std::string trimmed = Trim(text);
@@ -97,7 +113,8 @@ bool TryStrToInt(std::string_view text, int& value) {
     }
     // Hexadecimal texts may name the full 32 bits ("$FFFFFFFF" is -1), decimal ones must fit the range.
     std::int64_t result = negative ? -magnitude : magnitude;
-    if (base == 16 && !negative && magnitude > std::numeric_limits<int>::max()) result = magnitude - 0x100000000LL;
+    if (base == 16 && !negative && magnitude > std::numeric_limits<int>::max())
+        result = magnitude - 0x100000000LL;
     if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max()) return false;
     value = static_cast<int>(result);
     return true;
@@ -114,7 +131,9 @@ int StrToIntDef(std::string_view text, int fallback) {
     return TryStrToInt(text, value) ? value : fallback;
 }
 
-std::string FloatToStr(double value) { return Format("%g", value); }
+std::string FloatToStr(double value) {
+    return Format("%g", value);
+}
 
 bool TryStrToFloat(std::string_view text, double& value) {
     const std::string trimmed = Trim(text);
@@ -123,7 +142,8 @@ bool TryStrToFloat(std::string_view text, double& value) {
     if (s.empty() || s[0] == '+') return false;
     if (s.find_first_not_of("0123456789.eE+-") != std::string_view::npos) return false; // no "inf" or "nan"
     double parsed = 0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), parsed, std::chars_format::general);
+    const auto [end, error] =
+        std::from_chars(s.data(), s.data() + s.size(), parsed, std::chars_format::general);
     if (error != std::errc() || end != s.data() + s.size()) return false;
     value = parsed;
     return true;

@@ -24,8 +24,8 @@ std::string IntToStr(std::int64_t value);
 // Upper-case hexadecimal digits, at least `digits` of them.
 std::string IntToHex(std::uint64_t value, int digits);
 
-// Decimal, or hexadecimal after "$" or "0x"; blanks around the number are allowed. A malformed or out-of-range
-// text raises EConvertError "'%s' is not a valid integer value".
+// Decimal, or hexadecimal after "$" or "0x"; blanks around the number are allowed. A malformed or
+// out-of-range text raises EConvertError "'%s' is not a valid integer value".
 int StrToInt(std::string_view text);
 int StrToIntDef(std::string_view text, int fallback);
 bool TryStrToInt(std::string_view text, int& value);

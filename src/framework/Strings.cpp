@@ -114,8 +114,12 @@ void TStrings::Assign(const TPersistent* source) {
     AddStrings(*strings);
 }
 
-int TStrings::CompareStrings(std::string_view a, std::string_view b) const { return CompareText(a, b); }
+int TStrings::CompareStrings(std::string_view a, std::string_view b) const {
+    return CompareText(a, b);
+}
 
-void TStrings::Error(const char* message, int data) const { throw EStringListError(Format(message, data)); }
+void TStrings::Error(const char* message, int data) const {
+    throw EStringListError(Format(message, data));
+}
 
 } // namespace gl

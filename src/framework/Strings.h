@@ -1,6 +1,6 @@
 // TStrings: the abstract list of strings, each with an object word. Storage is left to the descendants (the
-// string list, the memo's lines, a combo box's items); the shared behaviour lives here: adding, finding without
-// regard to case, the text form with CR LF line ends, update brackets and assignment between lists.
+// string list, the memo's lines, a combo box's items); the shared behaviour lives here: adding, finding
+// without regard to case, the text form with CR LF line ends, update brackets and assignment between lists.
 #pragma once
 
 #include "framework/Persistent.h"

@@ -1,5 +1,5 @@
-// The edit control's text model: the line index is kept up to date edit by edit, so appending to a long text costs
-// only the length of what is appended.
+// The edit control's text model: the line index is kept up to date edit by edit, so appending to a long text
+// costs only the length of what is appended.
 #include "platform/controls/EditBuffer.h"
 
 #include "platform/controls/EditCharacters.h"
@@ -13,7 +13,8 @@ namespace win {
 namespace {
 
 // Calls found(p) for each CR at p in [from, to) that is followed by an LF (the LF may lie at or after to).
-template <class Found> void ForEachBreak(std::string_view text, std::size_t from, std::size_t to, Found found) {
+template <class Found>
+void ForEachBreak(std::string_view text, std::size_t from, std::size_t to, Found found) {
     to = std::min(to, text.size() > 0 ? text.size() - 1 : 0);
     while (from < to) {
         const void* hit = std::memchr(text.data() + from, '\r', to - from);
@@ -108,7 +109,9 @@ void EditBuffer::SetSelection(std::size_t anchor, std::size_t caret) {
     m_caret = Snap(caret);
 }
 
-void EditBuffer::SetLimit(std::size_t limit) { m_limit = limit == 0 ? kEditMaxLimit : std::min(limit, kEditMaxLimit); }
+void EditBuffer::SetLimit(std::size_t limit) {
+    m_limit = limit == 0 ? kEditMaxLimit : std::min(limit, kEditMaxLimit);
+}
 
 std::size_t EditBuffer::CodePageLength() const {
     if (!m_codePageLengthKnown) {
@@ -120,8 +123,8 @@ std::size_t EditBuffer::CodePageLength() const {
 
 std::string_view EditBuffer::FitToLimit(std::string_view text) const {
     const std::size_t replaced = SelectionEnd() - SelectionStart();
-    // A character never takes more code-page bytes than UTF-8 bytes, so a text within the limit in UTF-8 bytes
-    // needs no counting; that keeps typing into a long text cheap.
+    // A character never takes more code-page bytes than UTF-8 bytes, so a text within the limit in UTF-8
+    // bytes needs no counting; that keeps typing into a long text cheap.
     if (m_text.size() - replaced + text.size() <= m_limit) return text;
     const std::size_t kept = CodePageLength() - AnsiByteLength(SelectedText());
     const std::size_t room = kept >= m_limit ? 0 : m_limit - kept;
@@ -160,8 +163,8 @@ std::size_t EditBuffer::MovePosition(std::size_t pos, std::size_t start, std::si
     return Snap(start + inserted);
 }
 
-EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::string_view text, UndoMode undo,
-                                       bool* ok) {
+EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::string_view text,
+                                       UndoMode undo, bool* ok) {
     if (ok) *ok = false;
     start = Snap(start);
     end = Snap(end);
@@ -204,8 +207,9 @@ EditBuffer::Change EditBuffer::UpdateLineIndex(std::size_t start, std::size_t re
     Change change;
     change.textChanged = true;
     if (!m_multiLine) return change;
-    // A line start s follows the break at [s - 2, s). Breaks with a byte in the replaced range, or that straddle
-    // one of its ends, are dropped and found again in the new text; the ones wholly after it only move.
+    // A line start s follows the break at [s - 2, s). Breaks with a byte in the replaced range, or that
+    // straddle one of its ends, are dropped and found again in the new text; the ones wholly after it only
+    // move.
     const std::size_t oldEnd = start + removedLength;
     auto first = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), start);
     auto last = std::upper_bound(first, m_lineStarts.end(), oldEnd + 1);
@@ -225,7 +229,8 @@ EditBuffer::Change EditBuffer::UpdateLineIndex(std::size_t start, std::size_t re
     else
         m_lineStarts.erase(first + static_cast<std::ptrdiff_t>(found), last);
     std::size_t slot = index;
-    ForEachBreak(m_text, from, to, [&](std::size_t p) { m_lineStarts[slot++] = static_cast<std::uint32_t>(p + 2); });
+    ForEachBreak(m_text, from, to,
+                 [&](std::size_t p) { m_lineStarts[slot++] = static_cast<std::uint32_t>(p + 2); });
     change.insertedLines = found;
     return change;
 }

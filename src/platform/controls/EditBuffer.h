@@ -14,13 +14,15 @@
 
 namespace win {
 
-// Positions are byte offsets into the UTF-8 text. This is the platform's unit for every position an edit message
-// takes or returns (EM_SETSEL, EM_GETSEL, EM_LINEINDEX, EM_LINELENGTH, EM_CHARFROMPOS...). A position is always on a
-// character boundary: one that falls inside a character moves back to the character's start, and one between the
-// CR and the LF of a line break moves back to the CR. Positions beyond the text mean its end.
+// Positions are byte offsets into the UTF-8 text. This is the platform's unit for every position an edit
+// message takes or returns (EM_SETSEL, EM_GETSEL, EM_LINEINDEX, EM_LINELENGTH, EM_CHARFROMPOS...). A position
+// is always on a character boundary: one that falls inside a character moves back to the character's start,
+// and one between the CR and the LF of a line break moves back to the CR. Positions beyond the text mean its
+// end.
 //
-// In a multi-line buffer a line ends with CR LF; a lone CR or LF is an ordinary character. A single-line buffer
-// is one line whatever it holds. An empty text has one line, and a text ending in CR LF has an empty last line.
+// In a multi-line buffer a line ends with CR LF; a lone CR or LF is an ordinary character. A single-line
+// buffer is one line whatever it holds. An empty text has one line, and a text ending in CR LF has an empty
+// last line.
 class EditBuffer {
 public:
     // What an edit did to the line index: lines [firstLine, firstLine + removedLines] of the old text became
@@ -32,8 +34,8 @@ public:
         bool textChanged = false;
     };
 
-    // How an edit is recorded for undo. Typing and deleting with keys merge with the edit before them when they
-    // continue it, so that one undo takes back a whole typed word, as users expect.
+    // How an edit is recorded for undo. Typing and deleting with keys merge with the edit before them when
+    // they continue it, so that one undo takes back a whole typed word, as users expect.
     enum class UndoMode { None, Single, Typing, DeleteBack, DeleteForward };
 
     explicit EditBuffer(bool multiLine = false);
@@ -71,19 +73,20 @@ public:
     std::string_view SelectedText() const;
     void SetSelection(std::size_t anchor, std::size_t caret);
 
-    // Replaces the selection with text (unlimited) and leaves the caret after it. Fails only when memory runs out
-    // or the text would outgrow the largest limit; then nothing changes and *ok is false.
+    // Replaces the selection with text (unlimited) and leaves the caret after it. Fails only when memory runs
+    // out or the text would outgrow the largest limit; then nothing changes and *ok is false.
     Change ReplaceSelection(std::string_view text, UndoMode undo, bool* ok = nullptr);
     // Replaces [start, end) and leaves the selection alone except for moving it with the text.
-    Change Replace(std::size_t start, std::size_t end, std::string_view text, UndoMode undo, bool* ok = nullptr);
+    Change Replace(std::size_t start, std::size_t end, std::string_view text, UndoMode undo,
+                   bool* ok = nullptr);
 
-    // The limit, in code-page-936 bytes: a double-byte character counts two. It applies to what the user types or
-    // pastes (FitToLimit), never to SetText.
+    // The limit, in code-page-936 bytes: a double-byte character counts two. It applies to what the user
+    // types or pastes (FitToLimit), never to SetText.
     std::size_t Limit() const { return m_limit; }
     void SetLimit(std::size_t limit);
     std::size_t CodePageLength() const;
-    // The longest leading part of text, cut on a character boundary and never inside a CR LF, that can replace the
-    // selection without taking the text past the limit.
+    // The longest leading part of text, cut on a character boundary and never inside a CR LF, that can
+    // replace the selection without taking the text past the limit.
     std::string_view FitToLimit(std::string_view text) const;
 
     // Undo of the last edit; undoing twice redoes it.

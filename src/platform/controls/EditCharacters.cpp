@@ -3,11 +3,12 @@
 
 #include <string>
 
-
 namespace win::edit {
 namespace {
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Expected length of a sequence from its first byte; 0 for a byte that cannot start one.
 std::size_t LeadLength(unsigned char c) {
@@ -27,8 +28,8 @@ std::size_t SequenceLength(std::string_view text, std::size_t pos) {
     if (!IsContinuation(second)) return 1;
     // Overlong forms, surrogates and values past U+10FFFF are not well formed.
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
-        (lead == 0xF4 && second > 0x8F))
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
         return 1;
     for (std::size_t i = 2; i < length; ++i)
         if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 1;
@@ -41,7 +42,8 @@ char32_t DecodeAt(std::string_view text, std::size_t pos) {
     if (length == 1) return lead < 0x80 ? lead : U'\uFFFD';
     static constexpr unsigned char kLeadMask[] = {0, 0, 0x1F, 0x0F, 0x07};
     char32_t cp = lead & kLeadMask[length];
-    for (std::size_t i = 1; i < length; ++i) cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
+    for (std::size_t i = 1; i < length; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
     return cp;
 }
 
@@ -78,7 +80,8 @@ CharClass ClassOf(char32_t cp) {
     if (cp == U' ' || cp == U'\t' || cp == 0x3000 || cp == 0xA0) return CharClass::Space;
     if (cp == U'\r' || cp == U'\n') return CharClass::Break;
     if (cp < 0x80) {
-        const bool alnum = (cp >= U'0' && cp <= U'9') || (cp >= U'a' && cp <= U'z') || (cp >= U'A' && cp <= U'Z');
+        const bool alnum =
+            (cp >= U'0' && cp <= U'9') || (cp >= U'a' && cp <= U'z') || (cp >= U'A' && cp <= U'Z');
         return alnum || cp == U'_' || cp < 0x20 ? CharClass::Word : CharClass::Punctuation;
     }
     if ((cp >= 0x2000 && cp <= 0x2E7F) || (cp >= 0x3001 && cp <= 0x303F) || (cp >= 0xFF01 && cp <= 0xFF0F) ||

@@ -1,4 +1,5 @@
-// Character-level helpers of the edit control: UTF-8 steps and decoding, and the classes that word movement uses.
+// Character-level helpers of the edit control: UTF-8 steps and decoding, and the classes that word movement
+// uses.
 #pragma once
 
 #include <cstddef>

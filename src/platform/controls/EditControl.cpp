@@ -1,7 +1,8 @@
-// The "EDIT" window class: its window procedure and message table, creation and destruction, the window text,
-// the font, focus and enabled state, and the notifications to the parent.
+// The "EDIT" window class: its message table, creation and destruction, the window text, the font, focus and
+// enabled state, and the notifications to the parent.
 #include "platform/controls/EditControl.h"
 
+#include "platform/controls/ControlSlot.h"
 #include "platform/controls/EditMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
@@ -10,24 +11,12 @@
 #include "platform/user/User.h"
 
 #include <cstring>
-#include <new>
 #include <unordered_map>
 
 namespace win {
 namespace edit {
-namespace {
 
-// Handlers that run while the parent destroys the window (in answer to a notification) must not see their object
-// go; it is deleted when the outermost message to it returns.
-struct Slot {
-    EditControl* control = nullptr;
-    int depth = 0;
-    bool dead = false;
-};
-
-Slot* SlotOf(HWND hwnd) { return reinterpret_cast<Slot*>(GetWindowLongPtr(hwnd, 0)); }
-
-const std::unordered_map<UINT, EditControl::Handler>& Handlers() {
+const std::unordered_map<UINT, EditControl::Handler>& EditControl::Handlers() {
     using C = EditControl;
     static const std::unordered_map<UINT, C::Handler> table = {
         {WM_CREATE, &C::OnCreate},
@@ -92,61 +81,21 @@ const std::unordered_map<UINT, EditControl::Handler>& Handlers() {
     return table;
 }
 
-} // namespace
-
-LRESULT EditControl::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Slot* slot = SlotOf(hwnd);
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        if (!cs) return FALSE;
-        slot = new (std::nothrow) Slot;
-        if (!slot) return FALSE;
-        try {
-            slot->control = new EditControl(hwnd, static_cast<DWORD>(cs->style));
-        } catch (const std::bad_alloc&) {
-            delete slot;
-            return FALSE;
-        }
-        SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(slot));
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    }
-    if (!slot || slot->dead) return DefWindowProc(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtr(hwnd, 0, 0);
-        slot->dead = true;
-        if (slot->depth == 0) {
-            delete slot->control;
-            delete slot;
-        }
-        return DefWindowProc(hwnd, msg, wParam, lParam);
-    }
-    const auto& handlers = Handlers();
-    const auto found = handlers.find(msg);
-    if (found == handlers.end()) return DefWindowProc(hwnd, msg, wParam, lParam);
-    ++slot->depth;
-    LRESULT result = 0;
-    try {
-        result = (slot->control->*(found->second))(wParam, lParam);
-    } catch (const std::bad_alloc&) {
-        if (!slot->dead) slot->control->Notify(EN_ERRSPACE);
-    }
-    if (--slot->depth == 0 && slot->dead) {
-        delete slot->control;
-        delete slot;
-    }
-    return result;
-}
-
-EditControl::EditControl(HWND hwnd, DWORD style) : m_hwnd(hwnd), m_buffer((style & ES_MULTILINE) != 0) {}
+EditControl::EditControl(HWND hwnd, const CREATESTRUCT& cs)
+    : m_hwnd(hwnd), m_buffer((static_cast<DWORD>(cs.style) & ES_MULTILINE) != 0) {}
 
 EditControl::~EditControl() {
     if (m_tracking) KillTimer(m_hwnd, 1);
     if (m_measureDc) DeleteDC(m_measureDc);
 }
 
-DWORD EditControl::Style() const { return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE)); }
+DWORD EditControl::Style() const {
+    return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE));
+}
 
-bool EditControl::ReadOnly() const { return (Style() & ES_READONLY) != 0; }
+bool EditControl::ReadOnly() const {
+    return (Style() & ES_READONLY) != 0;
+}
 
 void EditControl::Notify(WORD code) {
     const HWND parent = GetParent(m_hwnd);
@@ -199,7 +148,9 @@ LRESULT EditControl::OnGetText(WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(count);
 }
 
-LRESULT EditControl::OnGetTextLength(WPARAM, LPARAM) { return static_cast<LRESULT>(m_buffer.Length()); }
+LRESULT EditControl::OnGetTextLength(WPARAM, LPARAM) {
+    return static_cast<LRESULT>(m_buffer.Length());
+}
 
 void EditControl::ApplyFont(HFONT font) {
     if (!m_measureDc) m_measureDc = CreateCompatibleDC(nullptr);
@@ -212,15 +163,17 @@ void EditControl::ApplyFont(HFONT font) {
     }
     const HDC dc = m_measureDc;
     m_layout.SetFont(
-        [dc](std::string_view character) {
-            SIZE size{};
-            GetTextExtentPoint32(dc, character.data(), static_cast<int>(character.size()), &size);
-            return static_cast<int>(size.cx);
+        [dc](char32_t cp) {
+            int width = 0;
+            GetCharWidth32(dc, cp, cp, &width);
+            return width;
         },
         8 * m_aveCharWidth, static_cast<int>(m_buffer.LineCount()));
 }
 
-int EditControl::MarginFromFont() const { return std::max(1, m_aveCharWidth / 4); }
+int EditControl::MarginFromFont() const {
+    return std::max(1, m_aveCharWidth / 4);
+}
 
 LRESULT EditControl::OnSetFont(WPARAM wParam, LPARAM lParam) {
     m_font = reinterpret_cast<HFONT>(wParam);
@@ -238,7 +191,9 @@ LRESULT EditControl::OnSetFont(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT EditControl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_font); }
+LRESULT EditControl::OnGetFont(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_font);
+}
 
 void EditControl::UpdateFormatRect() {
     if (m_formatFixed) return;
@@ -336,12 +291,15 @@ bool EditControl::UserEdit(std::string_view text, EditBuffer::UndoMode mode) {
     return true;
 }
 
-bool EditControl::ShowsSelection() const { return m_focused || (Style() & ES_NOHIDESEL); }
+bool EditControl::ShowsSelection() const {
+    return m_focused || (Style() & ES_NOHIDESEL);
+}
 
 void EditControl::SelectionChanged(std::size_t oldStart, std::size_t oldEnd) {
     const std::size_t start = m_buffer.SelectionStart();
     const std::size_t end = m_buffer.SelectionEnd();
-    if (!ShowsSelection() || (oldStart == start && oldEnd == end) || (oldStart == oldEnd && start == end)) return;
+    if (!ShowsSelection() || (oldStart == start && oldEnd == end) || (oldStart == oldEnd && start == end))
+        return;
     if (!MultiLine()) {
         InvalidateRect(m_hwnd, nullptr, FALSE);
         return;
@@ -369,15 +327,7 @@ void EditControl::MoveSelection(std::size_t anchor, std::size_t caret) {
 } // namespace edit
 
 bool RegisterEditClass() {
-    WNDCLASS wc;
-    if (GetClassInfo(nullptr, WC_EDIT, &wc)) return true;
-    wc = WNDCLASS{};
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = &edit::EditControl::WndProc;
-    wc.cbWndExtra = static_cast<int>(sizeof(void*));
-    wc.hCursor = LoadCursor(nullptr, IDC_IBEAM);
-    wc.lpszClassName = WC_EDIT;
-    return RegisterClass(&wc) != 0;
+    return controls::RegisterControlClass<edit::EditControl>(WC_EDIT, CS_DBLCLKS, IDC_IBEAM);
 }
 
 } // namespace win

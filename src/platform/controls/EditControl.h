@@ -10,18 +10,19 @@
 #include "platform/win/types.h"
 
 #include <string_view>
+#include <unordered_map>
 
 namespace win::edit {
 
 class EditControl {
 public:
-    EditControl(HWND hwnd, DWORD style);
+    EditControl(HWND hwnd, const CREATESTRUCT& cs);
     ~EditControl();
     EditControl(const EditControl&) = delete;
     EditControl& operator=(const EditControl&) = delete;
 
-    static LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     using Handler = LRESULT (EditControl::*)(WPARAM, LPARAM);
+    static const std::unordered_map<UINT, Handler>& Handlers();
 
     // Creation, destruction, text, font, focus and state (EditControl.cpp).
     LRESULT OnCreate(WPARAM, LPARAM);
@@ -146,8 +147,10 @@ private:
     void PasteText(std::string text);
 
     // Painting helpers.
-    void PaintLine(HDC dc, std::size_t line, const RECT& lineRect, COLORREF text, COLORREF back, bool selection);
-    void DrawRun(HDC dc, int x, int y, const RECT& lineRect, std::string_view run, COLORREF text, COLORREF back);
+    void PaintLine(HDC dc, std::size_t line, const RECT& lineRect, COLORREF text, COLORREF back,
+                   bool selection);
+    void DrawRun(HDC dc, int x, int y, const RECT& lineRect, std::string_view run, COLORREF text,
+                 COLORREF back);
 
     HWND m_hwnd;
     EditBuffer m_buffer;

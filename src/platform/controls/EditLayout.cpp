@@ -26,33 +26,33 @@ void EditLayout::Reset(int lineCount) {
 
 void EditLayout::Apply(const EditBuffer::Change& change) {
     if (!change.textChanged) return;
+    if (m_lineWidths.empty()) m_lineWidths.push_back(-1);
     const std::size_t first = std::min(change.firstLine, m_lineWidths.size() - 1);
-    const std::size_t removedEnd = std::min(first + change.removedLines + 1, m_lineWidths.size());
+    const std::size_t removedEnd =
+        std::max(first, std::min(first + change.removedLines + 1, m_lineWidths.size()));
     for (std::size_t i = first; i < removedEnd; ++i)
         if (m_lineWidths[i] == m_maxWidth && m_maxWidth > 0) m_maxStale = true;
     const auto at = m_lineWidths.begin() + static_cast<std::ptrdiff_t>(first);
     m_lineWidths.erase(at, m_lineWidths.begin() + static_cast<std::ptrdiff_t>(removedEnd));
-    m_lineWidths.insert(m_lineWidths.begin() + static_cast<std::ptrdiff_t>(first), change.insertedLines + 1, -1);
+    m_lineWidths.insert(m_lineWidths.begin() + static_cast<std::ptrdiff_t>(first), change.insertedLines + 1,
+                        -1);
     m_unmeasuredFrom = std::min(m_unmeasuredFrom, first);
     std::erase_if(m_checkpoints, [first](const auto& entry) { return entry.first >= first; });
 }
 
-int EditLayout::CharWidth(char32_t cp, std::string_view utf8) {
+int EditLayout::CharWidth(char32_t cp) {
     if (!m_measure) return 0;
     if (cp < 0x80) {
         if (!m_asciiKnown) {
-            for (int c = 0; c < 128; ++c) {
-                const char ch = static_cast<char>(c);
-                m_ascii[static_cast<std::size_t>(c)] =
-                    static_cast<std::int16_t>(std::clamp(m_measure(std::string_view(&ch, 1)), 0, 32767));
-            }
+            for (char32_t c = 0; c < 128; ++c)
+                m_ascii[c] = static_cast<std::int16_t>(std::clamp(m_measure(c), 0, 32767));
             m_asciiKnown = true;
         }
         return m_ascii[cp];
     }
     const auto found = m_wide.find(cp);
     if (found != m_wide.end()) return found->second;
-    const int width = std::max(0, m_measure(utf8));
+    const int width = std::max(0, m_measure(cp));
     m_wide.emplace(cp, width);
     return width;
 }
@@ -65,15 +65,16 @@ int EditLayout::Advance(std::string_view text, std::size_t& pos, int x) {
     }
     if (c < 0x80) {
         ++pos;
-        return x + (m_asciiKnown ? m_ascii[c] : CharWidth(c, text.substr(pos - 1, 1)));
+        return x + (m_asciiKnown ? m_ascii[c] : CharWidth(c));
     }
     const std::size_t length = SequenceLength(text, pos);
-    const int width = CharWidth(DecodeAt(text, pos), text.substr(pos, length));
+    const int width = CharWidth(DecodeAt(text, pos));
     pos += length;
     return x + width;
 }
 
-EditLayout::Column EditLayout::WalkTo(std::string_view lineText, Column from, std::size_t endOffset, int stopX) {
+EditLayout::Column EditLayout::WalkTo(std::string_view lineText, Column from, std::size_t endOffset,
+                                      int stopX) {
     std::size_t pos = from.pos;
     int x = from.x;
     endOffset = std::min(endOffset, lineText.size());
@@ -87,7 +88,8 @@ EditLayout::Column EditLayout::WalkTo(std::string_view lineText, Column from, st
     return {pos, x};
 }
 
-const std::vector<EditLayout::Checkpoint>* EditLayout::Checkpoints(const EditBuffer& buffer, std::size_t line) {
+const std::vector<EditLayout::Checkpoint>* EditLayout::Checkpoints(const EditBuffer& buffer,
+                                                                   std::size_t line) {
     const std::string_view text = buffer.LineText(line);
     if (text.size() <= kCheckpointStep) return nullptr;
     const auto found = m_checkpoints.find(line);
@@ -134,10 +136,12 @@ int EditLayout::XOfPosition(const EditBuffer& buffer, std::size_t pos) {
     pos = buffer.Snap(pos);
     const std::size_t line = buffer.LineFromPosition(pos);
     const std::size_t offset = pos - buffer.LineStart(line);
+    if (offset == 0) return 0;
     Column from;
     if (const auto* points = Checkpoints(buffer, line)) {
-        const auto it = std::upper_bound(points->begin(), points->end(), offset,
-                                         [](std::size_t value, const Checkpoint& p) { return value < p.offset; });
+        const auto it =
+            std::upper_bound(points->begin(), points->end(), offset,
+                             [](std::size_t value, const Checkpoint& p) { return value < p.offset; });
         if (it != points->begin()) from = {std::prev(it)->offset, std::prev(it)->x};
     }
     return WalkTo(buffer.LineText(line), from, offset, INT_MAX).x;

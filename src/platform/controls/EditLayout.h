@@ -1,7 +1,7 @@
-// Horizontal geometry of the edit control's text: character widths of the current font, tab stops, the width of
-// each line and the x of each position within a line.
-// Widths are measured when first needed and kept: appending to a long text measures nothing until the text is
-// shown, and a long line keeps checkpoints so that finding a column never walks the whole line.
+// Horizontal geometry of the edit control's text: character widths of the current font, tab stops, the width
+// of each line and the x of each position within a line. Widths are measured when first needed and kept:
+// appending to a long text measures nothing until the text is shown, and a long line keeps checkpoints so
+// that finding a column never walks the whole line.
 #pragma once
 
 #include "platform/controls/EditBuffer.h"
@@ -16,8 +16,8 @@ namespace win::edit {
 
 class EditLayout {
 public:
-    // Measures one character (its UTF-8 bytes) in the current font, in pixels.
-    using Measure = std::function<int(std::string_view character)>;
+    // Measures one character in the current font: its advance in pixels.
+    using Measure = std::function<int(char32_t)>;
 
     // A new font: every width measured so far is forgotten. tabWidth is the distance between tab stops.
     void SetFont(Measure measure, int tabWidth, int lineCount);
@@ -26,7 +26,7 @@ public:
     // The whole text was replaced.
     void Reset(int lineCount);
 
-    int CharWidth(char32_t cp, std::string_view utf8);
+    int CharWidth(char32_t cp);
     int LineWidth(const EditBuffer& buffer, std::size_t line);
     // The widest line; measures the lines not measured yet.
     int MaxWidth(const EditBuffer& buffer);
@@ -43,7 +43,8 @@ public:
     // The position nearest to x: a click in the right half of a character lands after it.
     std::size_t PositionNearest(const EditBuffer& buffer, std::size_t line, int x);
 
-    // Steps over one character at text[pos] that starts at x; returns the x after it. Tabs go to the next stop.
+    // Steps over one character at text[pos] that starts at x; returns the x after it. Tabs go to the next
+    // stop.
     int Advance(std::string_view text, std::size_t& pos, int x);
 
 private:

@@ -81,7 +81,8 @@ constexpr std::size_t kEditMaxLimit = 0x7FFFFFFE;
 // The limit before any EM_LIMITTEXT, counted in code-page bytes as every limit is.
 constexpr std::size_t kEditDefaultLimit = 32767;
 
-// Registers the "EDIT" window class; the window manager's start-up calls it, and calling it again does nothing.
+// Registers the "EDIT" window class; the window manager's start-up calls it, and calling it again does
+// nothing.
 bool RegisterEditClass();
 
 } // namespace win

@@ -1,6 +1,6 @@
-// The edit control's EM_* messages for the selection, replacing it, lines, the limit, undo, the modified flag,
-// read-only state, the formatting rectangle, margins and position queries.
-// Every position is a byte offset into the UTF-8 text; -1 in a position argument has the platform's meanings.
+// The edit control's EM_* messages for the selection, replacing it, lines, the limit, undo, the modified
+// flag, read-only state, the formatting rectangle, margins and position queries. Every position is a byte
+// offset into the UTF-8 text; -1 in a position argument has the platform's meanings.
 #include "platform/controls/EditControl.h"
 
 #include "platform/controls/EditMessages.h"
@@ -12,11 +12,14 @@ namespace win::edit {
 namespace {
 
 // Positions and line numbers travel as the platform's 32-bit int, so -1 arrives the same from any caller.
-INT AsInt(std::uintptr_t value) { return static_cast<INT>(static_cast<DWORD>(value)); }
+INT AsInt(std::uintptr_t value) {
+    return static_cast<INT>(static_cast<DWORD>(value));
+}
 
 // Results that pack two numbers into the low and high words, as the platform's messages do.
 LRESULT PackWords(std::size_t low, std::size_t high) {
-    return static_cast<LRESULT>(static_cast<DWORD>(MAKELONG(static_cast<WORD>(low), static_cast<WORD>(high))));
+    return static_cast<LRESULT>(
+        static_cast<DWORD>(MAKELONG(static_cast<WORD>(low), static_cast<WORD>(high))));
 }
 
 } // namespace
@@ -51,8 +54,8 @@ LRESULT EditControl::OnReplaceSel(WPARAM wParam, LPARAM lParam) {
     const std::string_view fit = m_buffer.FitToLimit(text);
     if (fit.size() < text.size()) Notify(EN_MAXTEXT);
     bool ok = false;
-    const EditBuffer::Change change =
-        m_buffer.ReplaceSelection(fit, wParam ? EditBuffer::UndoMode::Single : EditBuffer::UndoMode::None, &ok);
+    const EditBuffer::Change change = m_buffer.ReplaceSelection(
+        fit, wParam ? EditBuffer::UndoMode::Single : EditBuffer::UndoMode::None, &ok);
     if (!ok) {
         Notify(EN_ERRSPACE);
         return 0;
@@ -64,11 +67,14 @@ LRESULT EditControl::OnReplaceSel(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT EditControl::OnGetLineCount(WPARAM, LPARAM) { return static_cast<LRESULT>(m_buffer.LineCount()); }
+LRESULT EditControl::OnGetLineCount(WPARAM, LPARAM) {
+    return static_cast<LRESULT>(m_buffer.LineCount());
+}
 
 LRESULT EditControl::OnLineIndex(WPARAM wParam, LPARAM) {
     const INT line = AsInt(wParam);
-    if (line == -1) return static_cast<LRESULT>(m_buffer.LineStart(m_buffer.LineFromPosition(m_buffer.Caret())));
+    if (line == -1)
+        return static_cast<LRESULT>(m_buffer.LineStart(m_buffer.LineFromPosition(m_buffer.Caret())));
     if (line < 0 || static_cast<std::size_t>(line) >= m_buffer.LineCount()) return -1;
     return static_cast<LRESULT>(m_buffer.LineStart(static_cast<std::size_t>(line)));
 }
@@ -84,7 +90,8 @@ LRESULT EditControl::OnLineLength(WPARAM wParam, LPARAM) {
         return static_cast<LRESULT>(before + after);
     }
     if (pos < 0) return 0;
-    return static_cast<LRESULT>(m_buffer.LineLength(m_buffer.LineFromPosition(static_cast<std::size_t>(pos))));
+    return static_cast<LRESULT>(
+        m_buffer.LineLength(m_buffer.LineFromPosition(static_cast<std::size_t>(pos))));
 }
 
 LRESULT EditControl::OnLineFromChar(WPARAM wParam, LPARAM) {
@@ -96,7 +103,8 @@ LRESULT EditControl::OnLineFromChar(WPARAM wParam, LPARAM) {
 LRESULT EditControl::OnGetLine(WPARAM wParam, LPARAM lParam) {
     char* out = reinterpret_cast<char*>(lParam);
     if (!out) return 0;
-    // The caller puts the buffer's size in bytes into its first word; the line is copied without a terminator.
+    // The caller puts the buffer's size in bytes into its first word; the line is copied without a
+    // terminator.
     WORD size = 0;
     std::memcpy(&size, out, sizeof size);
     const INT line = MultiLine() ? AsInt(wParam) : 0;
@@ -113,16 +121,22 @@ LRESULT EditControl::OnLimitText(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-LRESULT EditControl::OnGetLimitText(WPARAM, LPARAM) { return static_cast<LRESULT>(m_buffer.Limit()); }
+LRESULT EditControl::OnGetLimitText(WPARAM, LPARAM) {
+    return static_cast<LRESULT>(m_buffer.Limit());
+}
 
-LRESULT EditControl::OnGetModify(WPARAM, LPARAM) { return m_buffer.Modified() ? TRUE : FALSE; }
+LRESULT EditControl::OnGetModify(WPARAM, LPARAM) {
+    return m_buffer.Modified() ? TRUE : FALSE;
+}
 
 LRESULT EditControl::OnSetModify(WPARAM wParam, LPARAM) {
     m_buffer.SetModified(wParam != 0);
     return 0;
 }
 
-LRESULT EditControl::OnCanUndo(WPARAM, LPARAM) { return m_buffer.CanUndo() ? TRUE : FALSE; }
+LRESULT EditControl::OnCanUndo(WPARAM, LPARAM) {
+    return m_buffer.CanUndo() ? TRUE : FALSE;
+}
 
 LRESULT EditControl::OnUndo(WPARAM, LPARAM) {
     if (ReadOnly() || !m_buffer.CanUndo()) return FALSE;
@@ -177,7 +191,8 @@ LRESULT EditControl::OnSetRect(WPARAM wParam, LPARAM lParam) {
 
 LRESULT EditControl::OnSetMargins(WPARAM wParam, LPARAM lParam) {
     const auto value = static_cast<std::uintptr_t>(lParam);
-    if (wParam & EC_LEFTMARGIN) m_leftMargin = LOWORD(value) == EC_USEFONTINFO ? MarginFromFont() : LOWORD(value);
+    if (wParam & EC_LEFTMARGIN)
+        m_leftMargin = LOWORD(value) == EC_USEFONTINFO ? MarginFromFont() : LOWORD(value);
     if (wParam & EC_RIGHTMARGIN)
         m_rightMargin = HIWORD(value) == EC_USEFONTINFO ? MarginFromFont() : HIWORD(value);
     UpdateFormatRect();

@@ -11,7 +11,9 @@
 
 namespace win::edit {
 
-int EditControl::VisibleLines() const { return std::max(1, (m_format.bottom - m_format.top) / m_lineHeight); }
+int EditControl::VisibleLines() const {
+    return std::max(1, (m_format.bottom - m_format.top) / m_lineHeight);
+}
 
 std::size_t EditControl::MaxTopLine() const {
     const std::size_t lines = m_buffer.LineCount();
@@ -19,12 +21,15 @@ std::size_t EditControl::MaxTopLine() const {
     return MultiLine() && lines > visible ? lines - visible : 0;
 }
 
-int EditControl::MaxXOffset() { return std::max(0, m_layout.MaxWidth(m_buffer) + 1 - FormatWidth()); }
+int EditControl::MaxXOffset() {
+    return std::max(0, m_layout.MaxWidth(m_buffer) + 1 - FormatWidth());
+}
 
 int EditControl::LineY(std::size_t line) const {
     if (!MultiLine()) return m_format.top;
     const long long rows = static_cast<long long>(line) - static_cast<long long>(m_topLine);
-    return static_cast<int>(std::clamp<long long>(m_format.top + rows * m_lineHeight, INT_MIN / 2, INT_MAX / 2));
+    return static_cast<int>(
+        std::clamp<long long>(m_format.top + rows * m_lineHeight, INT_MIN / 2, INT_MAX / 2));
 }
 
 int EditControl::LineOriginX(std::size_t line) {
@@ -48,7 +53,8 @@ std::size_t EditControl::PositionFromPoint(int x, int y) {
         const long long row = y >= m_format.top ? (y - m_format.top) / m_lineHeight
                                                 : -((m_format.top - y + m_lineHeight - 1) / m_lineHeight);
         const long long wanted = static_cast<long long>(m_topLine) + row;
-        line = static_cast<std::size_t>(std::clamp<long long>(wanted, 0, static_cast<long long>(m_buffer.LineCount()) - 1));
+        line = static_cast<std::size_t>(
+            std::clamp<long long>(wanted, 0, static_cast<long long>(m_buffer.LineCount()) - 1));
     }
     return m_layout.PositionNearest(m_buffer, line, x - LineOriginX(line));
 }
@@ -94,8 +100,10 @@ void EditControl::ScrollCaretIntoView() {
     if (MultiLine()) {
         const std::size_t line = m_buffer.LineFromPosition(caret);
         const auto visible = static_cast<std::size_t>(VisibleLines());
-        if (line < top) top = line;
-        else if (line >= top + visible) top = line - visible + 1;
+        if (line < top)
+            top = line;
+        else if (line >= top + visible)
+            top = line - visible + 1;
     }
     int x = m_xOffset;
     if (MultiLine() || (Style() & ES_AUTOHSCROLL)) {
@@ -103,8 +111,10 @@ void EditControl::ScrollCaretIntoView() {
         // on every character.
         const int width = FormatWidth();
         const int caretX = m_layout.XOfPosition(m_buffer, caret);
-        if (caretX < m_xOffset) x = std::max(0, caretX - width / 4);
-        else if (caretX > m_xOffset + width - 1) x = caretX - width * 3 / 4;
+        if (caretX < m_xOffset)
+            x = std::max(0, caretX - width / 4);
+        else if (caretX > m_xOffset + width - 1)
+            x = caretX - width * 3 / 4;
     }
     ScrollTo(top, x);
 }
@@ -143,12 +153,24 @@ LRESULT EditControl::OnVScroll(WPARAM wParam, LPARAM) {
     const long long visible = VisibleLines();
     long long wanted = top;
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: wanted = top - 1; break;
-    case SB_LINEDOWN: wanted = top + 1; break;
-    case SB_PAGEUP: wanted = top - visible; break;
-    case SB_PAGEDOWN: wanted = top + visible; break;
-    case SB_TOP: wanted = 0; break;
-    case SB_BOTTOM: wanted = static_cast<long long>(MaxTopLine()); break;
+    case SB_LINEUP:
+        wanted = top - 1;
+        break;
+    case SB_LINEDOWN:
+        wanted = top + 1;
+        break;
+    case SB_PAGEUP:
+        wanted = top - visible;
+        break;
+    case SB_PAGEDOWN:
+        wanted = top + visible;
+        break;
+    case SB_TOP:
+        wanted = 0;
+        break;
+    case SB_BOTTOM:
+        wanted = static_cast<long long>(MaxTopLine());
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info;
@@ -156,7 +178,8 @@ LRESULT EditControl::OnVScroll(WPARAM wParam, LPARAM) {
         wanted = GetScrollInfo(m_hwnd, SB_VERT, &info) ? info.nTrackPos : HIWORD(wParam);
         break;
     }
-    default: return 0;
+    default:
+        return 0;
     }
     Notify(EN_VSCROLL);
     ScrollTo(static_cast<std::size_t>(std::max(0LL, wanted)), m_xOffset);
@@ -168,12 +191,24 @@ LRESULT EditControl::OnHScroll(WPARAM wParam, LPARAM) {
     const int width = FormatWidth();
     int wanted = m_xOffset;
     switch (LOWORD(wParam)) {
-    case SB_LINELEFT: wanted -= m_aveCharWidth; break;
-    case SB_LINERIGHT: wanted += m_aveCharWidth; break;
-    case SB_PAGELEFT: wanted -= width; break;
-    case SB_PAGERIGHT: wanted += width; break;
-    case SB_LEFT: wanted = 0; break;
-    case SB_RIGHT: wanted = INT_MAX; break;
+    case SB_LINELEFT:
+        wanted -= m_aveCharWidth;
+        break;
+    case SB_LINERIGHT:
+        wanted += m_aveCharWidth;
+        break;
+    case SB_PAGELEFT:
+        wanted -= width;
+        break;
+    case SB_PAGERIGHT:
+        wanted += width;
+        break;
+    case SB_LEFT:
+        wanted = 0;
+        break;
+    case SB_RIGHT:
+        wanted = INT_MAX;
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO info;
@@ -181,7 +216,8 @@ LRESULT EditControl::OnHScroll(WPARAM wParam, LPARAM) {
         wanted = GetScrollInfo(m_hwnd, SB_HORZ, &info) ? info.nTrackPos : HIWORD(wParam);
         break;
     }
-    default: return 0;
+    default:
+        return 0;
     }
     Notify(EN_HSCROLL);
     ScrollTo(m_topLine, std::min(wanted, MaxXOffset()));
@@ -206,11 +242,20 @@ LRESULT EditControl::OnScroll(WPARAM wParam, LPARAM) {
     const long visible = VisibleLines();
     long lines = 0;
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: lines = -1; break;
-    case SB_LINEDOWN: lines = 1; break;
-    case SB_PAGEUP: lines = -visible; break;
-    case SB_PAGEDOWN: lines = visible; break;
-    default: return FALSE;
+    case SB_LINEUP:
+        lines = -1;
+        break;
+    case SB_LINEDOWN:
+        lines = 1;
+        break;
+    case SB_PAGEUP:
+        lines = -visible;
+        break;
+    case SB_PAGEDOWN:
+        lines = visible;
+        break;
+    default:
+        return FALSE;
     }
     const std::size_t before = m_topLine;
     ScrollLines(lines);

@@ -1,6 +1,6 @@
 // Word movement of the edit control: Ctrl+Left and Ctrl+Right, and the word a double click selects.
-// A word is a run of characters of one class (letters and digits, punctuation, ideographs, blanks); line breaks
-// always stop a movement.
+// A word is a run of characters of one class (letters and digits, punctuation, ideographs, blanks); line
+// breaks always stop a movement.
 #include "platform/controls/EditBuffer.h"
 
 namespace win {

@@ -1,5 +1,5 @@
-// fontconfig queries behind the font catalog. Every match passes a pixel size: fontconfig would otherwise assume
-// 12.5 pixels and pick the wrong strike of a bitmap family.
+// fontconfig queries behind the font catalog. Every match passes a pixel size: fontconfig would otherwise
+// assume 12.5 pixels and pick the wrong strike of a bitmap family.
 #include "platform/fonts/FontCatalog.h"
 
 #include <fontconfig/fontconfig.h>
@@ -41,8 +41,11 @@ std::optional<CatalogFace> FaceFromPattern(FcPattern* pattern) {
     double weight = FC_WEIGHT_REGULAR;
     if (FcPatternGetDouble(pattern, FC_WEIGHT, 0, &weight) == FcResultMatch)
         face.weight = static_cast<int>(FcWeightToOpenTypeDouble(weight));
+    int width = FC_WIDTH_NORMAL;
+    if (FcPatternGetInteger(pattern, FC_WIDTH, 0, &width) == FcResultMatch) face.width = width;
     int slant = FC_SLANT_ROMAN;
-    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch) face.italic = slant != FC_SLANT_ROMAN;
+    if (FcPatternGetInteger(pattern, FC_SLANT, 0, &slant) == FcResultMatch)
+        face.italic = slant != FC_SLANT_ROMAN;
     FcBool scalable = FcTrue;
     if (FcPatternGetBool(pattern, FC_SCALABLE, 0, &scalable) == FcResultMatch) face.scalable = scalable;
     double pixelSize = 0;
@@ -65,11 +68,14 @@ std::optional<CatalogFace> MatchPattern(FcPattern* request) {
     return face;
 }
 
-int SizeKey(double pixelSize) { return static_cast<int>(std::lround(pixelSize * 64)); }
+int SizeKey(double pixelSize) {
+    return static_cast<int>(std::lround(pixelSize * 64));
+}
 
 } // namespace
 
-std::optional<CatalogFace> CatalogMatch(const std::string& family, int weight, bool italic, double pixelSize) {
+std::optional<CatalogFace> CatalogMatch(const std::string& family, int weight, bool italic,
+                                        double pixelSize) {
     std::lock_guard lock(CatalogMutex());
     using Key = std::tuple<std::string, int, bool, int>;
     static std::map<Key, std::optional<CatalogFace>> cache;
@@ -127,7 +133,8 @@ std::optional<CatalogFace> CatalogMatchCharacter(char32_t cp) {
         if (FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &faceChars) != FcResultMatch ||
             !FcCharSetHasChar(faceChars, cp))
             continue;
-        if (FcPatternGetBool(sorted->fonts[i], FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable) continue;
+        if (FcPatternGetBool(sorted->fonts[i], FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable)
+            continue;
         found = FaceFromPattern(sorted->fonts[i]);
     }
     if (sorted) FcFontSetDestroy(sorted);
@@ -145,7 +152,7 @@ const std::vector<CatalogFace>& CatalogFaces() {
     listed = true;
     FcPattern* all = FcPatternCreate();
     FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT,
-                                            FC_SCALABLE, FC_PIXEL_SIZE, nullptr);
+                                            FC_WIDTH, FC_SCALABLE, FC_PIXEL_SIZE, nullptr);
     FcFontSet* set = FcFontList(Config(), all, objects);
     for (int i = 0; set && i < set->nfont; ++i)
         if (auto face = FaceFromPattern(set->fonts[i])) faces.push_back(*face);

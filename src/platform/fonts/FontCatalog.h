@@ -1,5 +1,5 @@
-// The installed fonts as fontconfig knows them: matching a requested family, a language or a character to a font
-// file, and the list of every installed face. Results are cached; fontconfig is loaded once.
+// The installed fonts as fontconfig knows them: matching a requested family, a language or a character to a
+// font file, and the list of every installed face. Results are cached; fontconfig is loaded once.
 #pragma once
 
 #include <optional>
@@ -14,10 +14,11 @@ struct CatalogFace {
     std::string style;
     std::string file;
     int index = 0;
-    int weight = 400;       // on the FW_ scale
-    bool italic = false;    // italic or oblique
-    bool scalable = true;   // has outlines
-    double pixelSize = 0;   // a bitmap face's strike size in pixels; 0 for scalable faces
+    int weight = 400;     // on the FW_ scale
+    bool italic = false;  // italic or oblique
+    int width = 100;      // fontconfig's width: 100 is normal, 75 condensed
+    bool scalable = true; // has outlines
+    double pixelSize = 0; // a bitmap face's strike size in pixels; 0 for scalable faces
 };
 
 // The face fontconfig chooses for a family name (or a generic one such as "sans-serif"), a weight on the FW_

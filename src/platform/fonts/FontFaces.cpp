@@ -84,8 +84,10 @@ std::unique_ptr<FaceInfo> LoadFace(const std::string& file, int index) {
         if (face->charmaps[i]->encoding == FT_ENCODING_MS_SYMBOL) info->symbol = true;
         if (face->charmaps[i]->encoding == FT_ENCODING_UNICODE) unicode = true;
     }
-    if (unicode) FT_Select_Charmap(face, FT_ENCODING_UNICODE);
-    else if (info->symbol) FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL);
+    if (unicode)
+        FT_Select_Charmap(face, FT_ENCODING_UNICODE);
+    else if (info->symbol)
+        FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL);
     info->cjk = FT_Get_Char_Index(face, 0x4E00) != 0 && FT_Get_Char_Index(face, 0x6C49) != 0;
     ReadMetrics(*info);
     return info;

@@ -19,15 +19,16 @@ struct FaceInfo {
     std::string style;
     std::string file;
     int index = 0;
-    int weight = 400;        // FW_ scale
+    int weight = 400; // FW_ scale
     bool italic = false;
-    bool scalable = false;   // has outlines
-    bool sfnt = false;       // TrueType or OpenType container
+    bool scalable = false; // has outlines
+    bool sfnt = false;     // TrueType or OpenType container
     bool fixedPitch = false;
-    bool symbol = false;     // carries a symbol charmap
-    bool cjk = false;        // covers the common Chinese characters
-    BYTE familyKind = 0;     // FF_ROMAN, FF_SWISS, ... from the face's classification
-    // Vertical metrics in font units: the cell above and below the baseline, and the line gap beyond the cell.
+    bool symbol = false; // carries a symbol charmap
+    bool cjk = false;    // covers the common Chinese characters
+    BYTE familyKind = 0; // FF_ROMAN, FF_SWISS, ... from the face's classification
+    // Vertical metrics in font units: the cell above and below the baseline, and the line gap beyond the
+    // cell.
     int cellAscent = 0;
     int cellDescent = 0;
     int lineGap = 0;
@@ -41,8 +42,8 @@ FT_Library FreeTypeLibrary();
 // The face at index of a font file, opened on first use and kept; null when the file cannot be read.
 FaceInfo* OpenFace(const std::string& file, int index);
 
-// The character set a face reports by itself: symbol, Chinese (GB2312) for faces that cover the common Chinese
-// characters, otherwise ANSI.
+// The character set a face reports by itself: symbol, Chinese (GB2312) for faces that cover the common
+// Chinese characters, otherwise ANSI.
 BYTE NaturalCharSet(const FaceInfo& face);
 
 // The glyph index of a character in a face; 0 when the face has none. Symbol faces also answer for the

@@ -1,5 +1,5 @@
-// Realizing a font: choosing its faces through the catalog, its size (an embedded bitmap strike where the face has
-// one at that size) and its text metrics. The instances are shared and cached by request.
+// Realizing a font: choosing its faces through the catalog, its size (an embedded bitmap strike where the
+// face has one at that size) and its text metrics. The instances are shared and cached by request.
 #include "platform/fonts/FontInstance.h"
 
 #include "platform/fonts/FontCatalog.h"
@@ -76,7 +76,8 @@ std::shared_ptr<FontInstance> FontInstance::Realize(const LOGFONT& lf) {
     const FontRequest request = FontRequest::From(lf);
     std::lock_guard lock(mutex);
     if (auto it = cache.find(request); it != cache.end()) return it->second;
-    if (cache.size() >= kMaxInstances) std::erase_if(cache, [](const auto& e) { return e.second.use_count() == 1; });
+    if (cache.size() >= kMaxInstances)
+        std::erase_if(cache, [](const auto& e) { return e.second.use_count() == 1; });
     auto instance = std::make_shared<FontInstance>(request);
     cache.emplace(request, instance);
     return instance;
@@ -154,7 +155,6 @@ bool FontInstance::AddSlot(FaceInfo* face, bool primary) {
             m_ppem = m_xppem = std::max(1.0, ft->available_sizes[best].y_ppem / 64.0);
         }
         slot.useBitmaps = true;
-        slot.syntheticItalic = false;
     } else {
         if (primary) {
             const LONG h = m_request.height;
@@ -178,10 +178,10 @@ bool FontInstance::AddSlot(FaceInfo* face, bool primary) {
                     m_xppem = std::clamp(m_request.width * static_cast<double>(ft->units_per_EM) / units, 1.0,
                                          static_cast<double>(kMaxPixelSize));
             }
-            if (m_xppem != m_ppem || slot.syntheticItalic) m_strikeIndex = -1;
+            if (m_xppem != m_ppem) m_strikeIndex = -1;
             slot.useBitmaps = m_strikeIndex >= 0;
         } else {
-            slot.useBitmaps = m_xppem == m_ppem && !slot.syntheticItalic && StrikeForPpem(ft, m_ppem) >= 0;
+            slot.useBitmaps = m_xppem == m_ppem && StrikeForPpem(ft, m_ppem) >= 0;
         }
         ok = FT_Set_Char_Size(ft, static_cast<FT_F26Dot6>(std::lround(m_xppem * 64)),
                               static_cast<FT_F26Dot6>(std::lround(m_ppem * 64)), 72, 72) == 0;
@@ -206,20 +206,24 @@ void FontInstance::ComputeMetrics() {
         tm.tmMaxCharWidth = px;
     } else {
         const Slot& primary = m_slots.front();
-        if (primary.useBitmaps) ComputeStrikeMetrics(primary);
-        else ComputeOutlineMetrics(primary);
+        if (primary.useBitmaps)
+            ComputeStrikeMetrics(primary);
+        else
+            ComputeOutlineMetrics(primary);
         const FaceInfo& face = *primary.face;
-        tm.tmPitchAndFamily = static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) |
-                                                (face.scalable ? TMPF_VECTOR : 0) |
-                                                (face.scalable && face.sfnt ? TMPF_TRUETYPE : 0) | face.familyKind);
+        tm.tmPitchAndFamily =
+            static_cast<BYTE>((face.fixedPitch ? 0 : TMPF_FIXED_PITCH) | (face.scalable ? TMPF_VECTOR : 0) |
+                              (face.scalable && face.sfnt ? TMPF_TRUETYPE : 0) | face.familyKind);
         const bool hasX = CharIndex(face, U'x') != 0;
         const double xScale = m_xppem / std::max<FT_UShort>(1, face.face->units_per_EM);
-        tm.tmAveCharWidth = hasX ? GlyphFor(U'x').advance
-                                 : std::max<LONG>(1, std::lround(face.averageWidth > 0 ? face.averageWidth * xScale
-                                                                                       : m_xppem / 2));
+        tm.tmAveCharWidth =
+            hasX ? GlyphFor(U'x').advance
+                 : std::max<LONG>(
+                       1, std::lround(face.averageWidth > 0 ? face.averageWidth * xScale : m_xppem / 2));
         FT_Activate_Size(primary.size);
-        tm.tmMaxCharWidth = primary.useBitmaps ? static_cast<LONG>((face.face->size->metrics.max_advance + 63) >> 6)
-                                               : std::lround(face.face->max_advance_width * xScale);
+        tm.tmMaxCharWidth = primary.useBitmaps
+                                ? static_cast<LONG>((face.face->size->metrics.max_advance + 63) >> 6)
+                                : std::lround(face.face->max_advance_width * xScale);
         tm.tmMaxCharWidth = std::max(tm.tmMaxCharWidth, tm.tmAveCharWidth);
         ComputeDecorations(primary);
     }
@@ -232,9 +236,12 @@ void FontInstance::ComputeMetrics() {
     tm.tmLastChar = 0xFFFC;
     tm.tmDefaultChar = 0x1F;
     tm.tmBreakChar = 0x20;
-    if (m_request.charSet != DEFAULT_CHARSET) tm.tmCharSet = m_request.charSet;
-    else if (m_songTi) tm.tmCharSet = GB2312_CHARSET;
-    else if (!m_slots.empty()) tm.tmCharSet = NaturalCharSet(*m_slots.front().face);
+    if (m_request.charSet != DEFAULT_CHARSET)
+        tm.tmCharSet = m_request.charSet;
+    else if (m_songTi)
+        tm.tmCharSet = GB2312_CHARSET;
+    else if (!m_slots.empty())
+        tm.tmCharSet = NaturalCharSet(*m_slots.front().face);
 }
 
 void FontInstance::ComputeStrikeMetrics(const Slot& slot) {
@@ -243,15 +250,16 @@ void FontInstance::ComputeStrikeMetrics(const Slot& slot) {
     LONG ascent = static_cast<LONG>((ft->size->metrics.ascender + 63) >> 6);
     LONG descent = static_cast<LONG>((-ft->size->metrics.descender + 63) >> 6);
     if (slot.face->scalable && m_strikeIndex >= 0) {
-        // An embedded strike's line metrics are often a pixel off its glyph cells: measure the cells instead, so
-        // the text height is the strike's own and no ink is clipped.
+        // An embedded strike's line metrics are often a pixel off its glyph cells: measure the cells instead,
+        // so the text height is the strike's own and no ink is clipped.
         LONG top = 0;
         LONG bottom = 0;
         for (char32_t cp : U"MgjyQ|_(国") {
             const FT_UInt index = cp ? CharIndex(*slot.face, cp) : 0;
             if (!index || FT_Load_Glyph(ft, index, FT_LOAD_DEFAULT) != 0) continue;
             top = std::max<LONG>(top, ft->glyph->bitmap_top);
-            bottom = std::max<LONG>(bottom, static_cast<LONG>(ft->glyph->bitmap.rows) - ft->glyph->bitmap_top);
+            bottom =
+                std::max<LONG>(bottom, static_cast<LONG>(ft->glyph->bitmap.rows) - ft->glyph->bitmap_top);
         }
         if (top + bottom > 0) {
             ascent = top;
@@ -293,15 +301,17 @@ void FontInstance::ComputeDecorations(const Slot& slot) {
         m_underlineThickness = std::max<int>(1, std::lround(face.face->underline_thickness * scale));
         if (face.face->underline_position < 0) underline = -face.face->underline_position * scale;
         if (face.strikeoutPosition > 0) strikeout = face.strikeoutPosition * scale;
-        m_strikeoutThickness =
-            std::max<int>(1, face.strikeoutSize > 0 ? std::lround(face.strikeoutSize * scale) : m_underlineThickness);
+        m_strikeoutThickness = std::max<int>(
+            1, face.strikeoutSize > 0 ? std::lround(face.strikeoutSize * scale) : m_underlineThickness);
     }
     m_underlineThickness = std::min<int>(m_underlineThickness, std::max<LONG>(1, height / 4));
     m_strikeoutThickness = std::min<int>(m_strikeoutThickness, std::max<LONG>(1, height / 4));
     const LONG ulTop = ascent + std::lround(underline - m_underlineThickness / 2.0);
-    m_underlineTop = static_cast<int>(std::clamp<LONG>(ulTop, 0, std::max<LONG>(0, height - m_underlineThickness)));
+    m_underlineTop =
+        static_cast<int>(std::clamp<LONG>(ulTop, 0, std::max<LONG>(0, height - m_underlineThickness)));
     const LONG soTop = ascent - std::lround(strikeout + m_strikeoutThickness / 2.0);
-    m_strikeoutTop = static_cast<int>(std::clamp<LONG>(soTop, 0, std::max<LONG>(0, height - m_strikeoutThickness)));
+    m_strikeoutTop =
+        static_cast<int>(std::clamp<LONG>(soTop, 0, std::max<LONG>(0, height - m_strikeoutThickness)));
 }
 
 void FontInstance::TrimCache() {

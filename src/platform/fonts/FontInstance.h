@@ -59,6 +59,8 @@ public:
     const TEXTMETRIC& Metrics() const { return m_metrics; }
     // The family that answers GetTextFace for an empty face name.
     const std::string& FamilyName() const { return m_familyName; }
+    // The face chosen for the request (null only when no font is installed at all).
+    const FaceInfo* PrimaryFace() const { return m_slots.empty() ? nullptr : m_slots.front().face; }
 
     // The glyph of a character, from the first face that has it; rendered on first use. The reference stays
     // valid until TrimCache.
@@ -66,7 +68,8 @@ public:
         if (cp < 128 && m_ascii[cp]) return *m_ascii[cp];
         return LoadGlyph(cp);
     }
-    // Drops the glyph cache when it has grown too big. Called between text calls, never while glyphs are held.
+    // Drops the glyph cache when it has grown too big. Called between text calls, never while glyphs are
+    // held.
     void TrimCache();
 
     // Decoration rows, counted from the top of the cell.
@@ -80,7 +83,7 @@ private:
     struct Slot {
         FaceInfo* face = nullptr;
         FT_Size size = nullptr;
-        bool useBitmaps = false;   // draw from the face's embedded bitmap strike
+        bool useBitmaps = false; // draw from the face's embedded bitmap strike
         bool syntheticBold = false;
         bool syntheticItalic = false;
     };
@@ -99,8 +102,8 @@ private:
     FontRequest m_request;
     std::string m_familyName;
     bool m_songTi = false;
-    double m_ppem = 12;   // character height in pixels
-    double m_xppem = 12;  // character width scale (differs when LOGFONT asks for a width)
+    double m_ppem = 12;     // character height in pixels
+    double m_xppem = 12;    // character width scale (differs when LOGFONT asks for a width)
     int m_strikeIndex = -1; // the primary face's strike, when drawing from bitmaps
     std::vector<Slot> m_slots;
     TEXTMETRIC m_metrics{};

@@ -64,9 +64,9 @@ HFONT CreateFontIndirect(const LOGFONT* logFont) {
     return static_cast<HFONT>(AddGdiObject(std::make_unique<FontObject>(*logFont)));
 }
 
-HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
-                 DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality,
-                 DWORD pitchAndFamily, LPCSTR faceName) {
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                 DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
+                 DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
     LOGFONT lf;
     lf.lfHeight = height;
     lf.lfWidth = width;

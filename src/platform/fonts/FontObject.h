@@ -29,8 +29,8 @@ private:
     std::shared_ptr<FontInstance> m_instance;
 };
 
-// The font a device context draws with: its selected font, or the stock system font when none (or a stale one)
-// is selected.
+// The font a device context draws with: its selected font, or the stock system font when none (or a stale
+// one) is selected.
 FontObject& FontOfDC(const DeviceContext& dc);
 
 // Copies a UTF-8 name into a fixed field, zero-terminated and cut on a character boundary.

@@ -1,5 +1,5 @@
-// Records and constants of fonts and text output: LOGFONT, TEXTMETRIC, the family enumeration records, and the
-// FW_, charset, precision, quality, pitch-and-family, TA_, ETO_ and DT_ values.
+// Records and constants of fonts and text output: LOGFONT, TEXTMETRIC, the family enumeration records, and
+// the FW_, charset, precision, quality, pitch-and-family, TA_, ETO_ and DT_ values.
 #pragma once
 
 #include "platform/win/types.h"
@@ -62,28 +62,8 @@ using TEXTMETRICA = TEXTMETRIC;
 using TEXTMETRICW = TEXTMETRIC;
 using LPTEXTMETRIC = TEXTMETRIC*;
 
-// The text metrics of the family enumeration start with a TEXTMETRIC, so a callback may read either.
-struct NEWTEXTMETRIC {
-    LONG tmHeight = 0;
-    LONG tmAscent = 0;
-    LONG tmDescent = 0;
-    LONG tmInternalLeading = 0;
-    LONG tmExternalLeading = 0;
-    LONG tmAveCharWidth = 0;
-    LONG tmMaxCharWidth = 0;
-    LONG tmWeight = 0;
-    LONG tmOverhang = 0;
-    LONG tmDigitizedAspectX = 0;
-    LONG tmDigitizedAspectY = 0;
-    WCHAR tmFirstChar = 0;
-    WCHAR tmLastChar = 0;
-    WCHAR tmDefaultChar = 0;
-    WCHAR tmBreakChar = 0;
-    BYTE tmItalic = 0;
-    BYTE tmUnderlined = 0;
-    BYTE tmStruckOut = 0;
-    BYTE tmPitchAndFamily = 0;
-    BYTE tmCharSet = 0;
+// The text metrics of the family enumeration: a TEXTMETRIC with more, so that a callback may read either.
+struct NEWTEXTMETRIC : TEXTMETRIC {
     DWORD ntmFlags = 0;
     UINT ntmSizeEM = 0;
     UINT ntmCellHeight = 0;
@@ -113,9 +93,10 @@ struct ENUMLOGFONTEX {
     char elfScript[LF_FACESIZE_BYTES] = {};
 };
 
-// The callback of EnumFontFamilies(Ex): the LOGFONT is the start of an ENUMLOGFONTEX and the TEXTMETRIC the start
-// of a NEWTEXTMETRICEX. A return of 0 stops the enumeration.
-using FONTENUMPROC = int (*)(const LOGFONT* logFont, const TEXTMETRIC* metrics, DWORD fontType, LPARAM lParam);
+// The callback of EnumFontFamilies(Ex): the LOGFONT is the start of an ENUMLOGFONTEX and the TEXTMETRIC the
+// start of a NEWTEXTMETRICEX. A return of 0 stops the enumeration.
+using FONTENUMPROC = int (*)(const LOGFONT* logFont, const TEXTMETRIC* metrics, DWORD fontType,
+                             LPARAM lParam);
 using FONTENUMPROCA = FONTENUMPROC;
 using FONTENUMPROCW = FONTENUMPROC;
 
@@ -200,8 +181,8 @@ constexpr BYTE FF_MODERN = 0x30;
 constexpr BYTE FF_SCRIPT = 0x40;
 constexpr BYTE FF_DECORATIVE = 0x50;
 
-// Pitch and family of a TEXTMETRIC. Note the inverted sense of the first bit, as on the platform: it is set for
-// a font that is NOT fixed pitch.
+// Pitch and family of a TEXTMETRIC. Note the inverted sense of the first bit, as on the platform: it is set
+// for a font that is NOT fixed pitch.
 constexpr BYTE TMPF_FIXED_PITCH = 0x01;
 constexpr BYTE TMPF_VECTOR = 0x02;
 constexpr BYTE TMPF_TRUETYPE = 0x04;

@@ -1,5 +1,5 @@
-// The stock fonts of GetStockObject. The system and GUI fonts are the platform's "宋体", as on a Chinese system;
-// the others name the classic faces, which map to installed sans and monospace faces.
+// The stock fonts of GetStockObject. The system and GUI fonts are the platform's "宋体", as on a Chinese
+// system; the others name the classic faces, which map to installed sans and monospace faces.
 #include "platform/fonts/StockFonts.h"
 
 #include "platform/fonts/FontObject.h"

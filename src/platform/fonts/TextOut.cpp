@@ -1,5 +1,5 @@
-// Text output and measuring on a device context: TextOut, ExtTextOut, the extent calls, GetCharWidth32, and the
-// context's text alignment and character spacing.
+// Text output and measuring on a device context: TextOut, ExtTextOut, the extent calls, GetCharWidth32, and
+// the context's text alignment and character spacing.
 #include "platform/fonts/FontApi.h"
 #include "platform/fonts/FontObject.h"
 #include "platform/fonts/TextRun.h"
@@ -55,7 +55,8 @@ bool MeasureRun(HDC hdc, LPCSTR text, int count, TextRun& run, FontInstance** fo
 
 } // namespace
 
-BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count, const INT* dx) {
+BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
+                const INT* dx) {
     DeviceContext* dc = CheckedDC(hdc);
     if (!dc) return FALSE;
     const int bytes = count == static_cast<UINT>(-1) ? -1 : static_cast<int>(count);
@@ -88,8 +89,10 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR te
     PaintRun(painter, font, run, dc->ToSurfaceX(left), dc->ToSurfaceY(top), style);
 
     if (updateCp) {
-        if ((align & TA_CENTER) == TA_LEFT) dc->state.penPos.x = ref.x + run.width;
-        else if ((align & TA_CENTER) == TA_RIGHT) dc->state.penPos.x = ref.x - run.width;
+        if ((align & TA_CENTER) == TA_LEFT)
+            dc->state.penPos.x = ref.x + run.width;
+        else if ((align & TA_CENTER) == TA_RIGHT)
+            dc->state.penPos.x = ref.x - run.width;
     }
     return TRUE;
 }

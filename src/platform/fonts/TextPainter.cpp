@@ -1,6 +1,6 @@
 // Blending glyph coverage into surfaces of every bit depth. 32- and 24-bit surfaces are written directly; the
-// others go through the surface's colour encoding (nearest table entry for palette surfaces), so grey edges land
-// on the nearest colour the surface has and full coverage is exactly the text colour.
+// others go through the surface's colour encoding (nearest table entry for palette surfaces), so grey edges
+// land on the nearest colour the surface has and full coverage is exactly the text colour.
 #include "platform/fonts/TextPainter.h"
 
 #include "platform/gdi/Region.h"
@@ -18,7 +18,8 @@ inline int Mix(int destination, int source, int alpha) {
 
 } // namespace
 
-TextPainter::TextPainter(Surface* surface, std::vector<RECT> clips) : m_surface(surface), m_clips(std::move(clips)) {
+TextPainter::TextPainter(Surface* surface, std::vector<RECT> clips)
+    : m_surface(surface), m_clips(std::move(clips)) {
     if (m_surface) Restrict(RECT{0, 0, m_surface->Width(), m_surface->Height()});
 }
 
@@ -58,9 +59,12 @@ void TextPainter::PaintGlyph(int x, int y, const Glyph& glyph) {
         for (int sy = i.top; sy < i.bottom; ++sy) {
             const std::uint8_t* mask =
                 glyph.coverage.data() + static_cast<std::size_t>(sy - y) * glyph.width + (i.left - x);
-            if (direct32) BlendRow32(m_surface->Row(sy), i.left, i.right, mask);
-            else if (direct24) BlendRow24(m_surface->Row(sy), i.left, i.right, mask);
-            else BlendRowAny(sy, i.left, i.right, mask);
+            if (direct32)
+                BlendRow32(m_surface->Row(sy), i.left, i.right, mask);
+            else if (direct24)
+                BlendRow24(m_surface->Row(sy), i.left, i.right, mask);
+            else
+                BlendRowAny(sy, i.left, i.right, mask);
         }
     }
 }
@@ -102,7 +106,8 @@ void TextPainter::BlendRowAny(int y, int x0, int x1, const std::uint8_t* mask) {
             continue;
         }
         const COLORREF d = m_surface->GetPixel(x, y);
-        m_surface->SetPixel(x, y, RGB(Mix(GetRValue(d), m_r, a), Mix(GetGValue(d), m_g, a), Mix(GetBValue(d), m_b, a)));
+        m_surface->SetPixel(
+            x, y, RGB(Mix(GetRValue(d), m_r, a), Mix(GetGValue(d), m_g, a), Mix(GetBValue(d), m_b, a)));
     }
 }
 

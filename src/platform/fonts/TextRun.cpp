@@ -7,7 +7,8 @@
 
 namespace win {
 
-void LayoutText(FontInstance& font, std::string_view text, int extra, const INT* dx, int tabWidth, TextRun& run) {
+void LayoutText(FontInstance& font, std::string_view text, int extra, const INT* dx, int tabWidth,
+                TextRun& run) {
     run.glyphs.clear();
     run.offsets.clear();
     run.marks.clear();
@@ -32,7 +33,8 @@ void LayoutText(FontInstance& font, std::string_view text, int extra, const INT*
     run.width = x;
 }
 
-void PaintRun(TextPainter& painter, FontInstance& font, const TextRun& run, int left, int top, const RunStyle& style) {
+void PaintRun(TextPainter& painter, FontInstance& font, const TextRun& run, int left, int top,
+              const RunStyle& style) {
     const TEXTMETRIC& tm = font.Metrics();
     // The cell spans the pen's whole travel, whichever way it went.
     const int minX = std::min(0, run.width);
@@ -50,12 +52,16 @@ void PaintRun(TextPainter& painter, FontInstance& font, const TextRun& run, int 
         painter.Fill(RECT{left + minX, ulTop, left + maxX, ulBottom}, style.textColor);
     if (style.glyphs && style.strikeOut) {
         const int soTop = top + font.StrikeoutTop();
-        painter.Fill(RECT{left + minX, soTop, left + maxX, soTop + font.StrikeoutThickness()}, style.textColor);
+        painter.Fill(RECT{left + minX, soTop, left + maxX, soTop + font.StrikeoutThickness()},
+                     style.textColor);
     }
-    for (const auto& [from, to] : run.marks) painter.Fill(RECT{left + from, ulTop, left + to, ulBottom}, style.textColor);
+    for (const auto& [from, to] : run.marks)
+        painter.Fill(RECT{left + from, ulTop, left + to, ulBottom}, style.textColor);
 }
 
-std::vector<RECT> ClipRects(const DeviceContext& dc) { return dc.Clip().Rects(); }
+std::vector<RECT> ClipRects(const DeviceContext& dc) {
+    return dc.Clip().Rects();
+}
 
 RECT SurfaceRect(const DeviceContext& dc, const RECT& logical) {
     return RECT{dc.ToSurfaceX(logical.left), dc.ToSurfaceY(logical.top), dc.ToSurfaceX(logical.right),

@@ -1,5 +1,6 @@
 // A line of text laid out in a font (each character's glyph and pen position) and its painting on a device
-// context: background cell, glyphs, underline, strike-out and prefix underlines. Shared by ExtTextOut and DrawText.
+// context: background cell, glyphs, underline, strike-out and prefix underlines. Shared by ExtTextOut and
+// DrawText.
 #pragma once
 
 #include "platform/fonts/FontInstance.h"
@@ -18,7 +19,7 @@ struct PlacedGlyph {
 };
 
 struct TextRun {
-    std::vector<PlacedGlyph> glyphs; // one per character (code point)
+    std::vector<PlacedGlyph> glyphs;  // one per character (code point)
     std::vector<std::size_t> offsets; // byte offset of each character in the text
     int width = 0;
     // Spans [first, second) from the run's start to underline (prefix characters of DrawText).
@@ -27,7 +28,8 @@ struct TextRun {
 
 // Lays out text: each character advances by its glyph's advance plus extra, or by dx[i] when dx is given.
 // tabWidth > 0 expands tabs to the next multiple of tabWidth from the run's start.
-void LayoutText(FontInstance& font, std::string_view text, int extra, const INT* dx, int tabWidth, TextRun& run);
+void LayoutText(FontInstance& font, std::string_view text, int extra, const INT* dx, int tabWidth,
+                TextRun& run);
 
 // How a run is painted.
 struct RunStyle {
@@ -36,11 +38,12 @@ struct RunStyle {
     bool opaque = false; // fill the text cell with bkColor first
     bool underline = false;
     bool strikeOut = false;
-    bool glyphs = true;  // false: only the prefix underlines (DT_PREFIXONLY)
+    bool glyphs = true; // false: only the prefix underlines (DT_PREFIXONLY)
 };
 
 // Paints a run whose cell's top-left lies at (left, top) in surface coordinates.
-void PaintRun(TextPainter& painter, FontInstance& font, const TextRun& run, int left, int top, const RunStyle& style);
+void PaintRun(TextPainter& painter, FontInstance& font, const TextRun& run, int left, int top,
+              const RunStyle& style);
 
 // The device context's clip as rectangles in surface coordinates.
 std::vector<RECT> ClipRects(const DeviceContext& dc);

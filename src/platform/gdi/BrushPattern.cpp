@@ -1,4 +1,5 @@
-// Sampling of brushes: the hatch patterns, pattern tiling from the brush origin and monochrome pattern colours.
+// Sampling of brushes: the hatch patterns, pattern tiling from the brush origin and monochrome pattern
+// colours.
 #include "platform/gdi/BrushPattern.h"
 
 #include "platform/gdi/ColorRef.h"
@@ -12,19 +13,26 @@ namespace {
 // The 8 x 8 hatch patterns: whether the line colour covers pattern point (x, y).
 bool HatchCovers(int hatch, int x, int y) {
     switch (hatch) {
-    case HS_HORIZONTAL: return y == 7;
-    case HS_VERTICAL: return x == 7;
-    case HS_FDIAGONAL: return x == y;
-    case HS_BDIAGONAL: return x + y == 7;
-    case HS_CROSS: return x == 7 || y == 7;
-    case HS_DIAGCROSS: return x == y || x + y == 7;
-    default: return false;
+    case HS_HORIZONTAL:
+        return y == 7;
+    case HS_VERTICAL:
+        return x == 7;
+    case HS_FDIAGONAL:
+        return x == y;
+    case HS_BDIAGONAL:
+        return x + y == 7;
+    case HS_CROSS:
+        return x == 7 || y == 7;
+    case HS_DIAGCROSS:
+        return x == y || x + y == 7;
+    default:
+        return false;
     }
 }
 
-LONG Wrap(LONG v, LONG n) {
-    const LONG m = v % n;
-    return m < 0 ? m + n : m;
+int Wrap(std::int64_t v, int n) {
+    const std::int64_t m = v % n;
+    return static_cast<int>(m < 0 ? m + n : m);
 }
 
 } // namespace
@@ -32,14 +40,17 @@ LONG Wrap(LONG v, LONG n) {
 BrushSampler::BrushSampler(const DeviceContext& dc, const BrushObject* brush) {
     if (!brush) return;
     // Patterns start at the brush origin, which is in device coordinates.
-    m_originX = dc.surfaceOrigin.x + dc.state.brushOrg.x;
-    m_originY = dc.surfaceOrigin.y + dc.state.brushOrg.y;
+    m_originX = std::int64_t(dc.surfaceOrigin.x) + dc.state.brushOrg.x;
+    m_originY = std::int64_t(dc.surfaceOrigin.y) + dc.state.brushOrg.y;
     switch (brush->brush.lbStyle) {
     case BS_SOLID:
         m_kind = Kind::Solid;
-        if (brush->sysColorIndex >= 0) m_color = GetSysColor(brush->sysColorIndex);
-        else if (IsDcBrush(*brush)) m_color = ResolveColorRef(dc, dc.state.dcBrushColor);
-        else m_color = ResolveColorRef(dc, brush->brush.lbColor);
+        if (brush->sysColorIndex >= 0)
+            m_color = GetSysColor(brush->sysColorIndex);
+        else if (IsDcBrush(*brush))
+            m_color = ResolveColorRef(dc, dc.state.dcBrushColor);
+        else
+            m_color = ResolveColorRef(dc, brush->brush.lbColor);
         break;
     case BS_HATCHED:
         m_kind = Kind::Hatch;
@@ -57,14 +68,18 @@ BrushSampler::BrushSampler(const DeviceContext& dc, const BrushObject* brush) {
         m_fore = ResolveColorRef(dc, dc.state.textColor);
         m_back = ResolveColorRef(dc, dc.state.bkColor);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
 bool BrushSampler::At(LONG sx, LONG sy, COLORREF& color) const {
     switch (m_kind) {
-    case Kind::None: return false;
-    case Kind::Solid: color = m_color; return true;
+    case Kind::None:
+        return false;
+    case Kind::Solid:
+        color = m_color;
+        return true;
     case Kind::Hatch:
         if (HatchCovers(m_hatch, Wrap(sx - m_originX, 8), Wrap(sy - m_originY, 8))) {
             color = m_color;
@@ -73,10 +88,12 @@ bool BrushSampler::At(LONG sx, LONG sy, COLORREF& color) const {
         color = m_back;
         return m_backOpaque;
     case Kind::Pattern: {
-        const int px = static_cast<int>(Wrap(sx - m_originX, m_pattern->Width()));
-        const int py = static_cast<int>(Wrap(sy - m_originY, m_pattern->Height()));
-        if (m_mono) color = m_pattern->GetPixelIndex(px, py) ? m_back : m_fore;
-        else color = m_pattern->GetPixel(px, py);
+        const int px = Wrap(sx - m_originX, m_pattern->Width());
+        const int py = Wrap(sy - m_originY, m_pattern->Height());
+        if (m_mono)
+            color = m_pattern->GetPixelIndex(px, py) ? m_back : m_fore;
+        else
+            color = m_pattern->GetPixel(px, py);
         return true;
     }
     }
@@ -91,7 +108,8 @@ const BrushObject* SelectedBrush(const DeviceContext& dc) {
 COLORREF BrushColorAt(const DeviceContext& dc, const BrushObject& brush, LONG sx, LONG sy) {
     const BrushSampler sampler(dc, &brush);
     COLORREF color = 0;
-    if (!sampler.At(sx, sy, color) && brush.brush.lbStyle == BS_HATCHED) color = ResolveColorRef(dc, dc.state.bkColor);
+    if (!sampler.At(sx, sy, color) && brush.brush.lbStyle == BS_HATCHED)
+        color = ResolveColorRef(dc, dc.state.bkColor);
     return color;
 }
 

@@ -15,8 +15,9 @@ struct Border {
     COLORREF lowerRight = 0;
 };
 
-// The colours of the outer and inner borders: raised borders are lit from the upper left, sunken ones from the
-// lower right; BF_SOFT swaps the two lighter shades of a raised edge and the two darker ones of a sunken edge.
+// The colours of the outer and inner borders: raised borders are lit from the upper left, sunken ones from
+// the lower right; BF_SOFT swaps the two lighter shades of a raised edge and the two darker ones of a sunken
+// edge.
 void BorderColors(UINT edge, UINT flags, Border& outer, Border& inner) {
     const bool soft = flags & BF_SOFT;
     outer.present = edge & BDR_OUTER;

@@ -41,8 +41,10 @@ RowSpan RoundedBox::Row(std::int64_t y) const {
     if (y < m_top || y >= m_bottom || m_left >= m_right) return {};
     const std::int64_t half = m_cornerH / 2;
     std::int64_t j = -1; // the row of the corner ellipse, when the row passes through the corners
-    if (y - m_top < half) j = y - m_top;
-    else if (m_bottom - 1 - y < half) j = m_cornerH - (m_bottom - y);
+    if (y - m_top < half)
+        j = y - m_top;
+    else if (m_bottom - 1 - y < half)
+        j = m_cornerH - (m_bottom - y);
     if (j < 0 || m_cornerW < 2) return RowSpan{m_left, m_right};
     std::int64_t l = 0, r = 0;
     if (!EllipseRow(m_cornerW, m_cornerH, j, l, r)) {
@@ -55,8 +57,8 @@ RowSpan RoundedBox::Row(std::int64_t y) const {
     return RowSpan{m_left + l, m_right - l};
 }
 
-void PaintFigure(PixelWriter& writer, const RoundedBox& figure, bool withPen, int penWidth, std::uint32_t penRaw,
-                 const BrushSampler& brush) {
+void PaintFigure(PixelWriter& writer, const RoundedBox& figure, bool withPen, int penWidth,
+                 std::uint32_t penRaw, const BrushSampler& brush) {
     if (!writer.Active()) return;
     const RECT& bounds = writer.Bounds();
     const std::int64_t top = std::max<std::int64_t>(figure.Top(), bounds.top);

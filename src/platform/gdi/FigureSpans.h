@@ -16,11 +16,12 @@ struct RowSpan {
 };
 
 // The box [left, right) x [top, bottom) with its corners cut by quarter ellipses of cornerW x cornerH pixels;
-// corners as large as the box give an ellipse. A pixel is inside when its centre lies in the continuous figure.
+// corners as large as the box give an ellipse. A pixel is inside when its centre lies in the continuous
+// figure.
 class RoundedBox {
 public:
-    RoundedBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, std::int64_t cornerW,
-               std::int64_t cornerH);
+    RoundedBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+               std::int64_t cornerW, std::int64_t cornerH);
 
     std::int64_t Top() const { return m_top; }
     std::int64_t Bottom() const { return m_bottom; }
@@ -31,7 +32,7 @@ private:
 };
 
 // Paints a figure: its outline, penWidth pixels thick, in penRaw (when withPen), and the rest in the brush.
-void PaintFigure(PixelWriter& writer, const RoundedBox& figure, bool withPen, int penWidth, std::uint32_t penRaw,
-                 const BrushSampler& brush);
+void PaintFigure(PixelWriter& writer, const RoundedBox& figure, bool withPen, int penWidth,
+                 std::uint32_t penRaw, const BrushSampler& brush);
 
 } // namespace win

@@ -1,4 +1,5 @@
-// Rectangles, ellipses and rounded rectangles: the pen's outline inside the bounding box, the brush inside it.
+// Rectangles, ellipses and rounded rectangles: the pen's outline inside the bounding box, the brush inside
+// it.
 #include "platform/gdi/BrushPattern.h"
 #include "platform/gdi/FigureSpans.h"
 #include "platform/gdi/PenStroke.h"
@@ -22,7 +23,8 @@ bool MapBox(const DeviceContext& dc, int left, int top, int right, int bottom, B
     box = Box{SurfaceX(dc, left), SurfaceY(dc, top), SurfaceX(dc, right), SurfaceY(dc, bottom)};
     if (box.left > box.right) std::swap(box.left, box.right);
     if (box.top > box.bottom) std::swap(box.top, box.bottom);
-    if (!InCoordRange(box.left) || !InCoordRange(box.top) || !InCoordRange(box.right) || !InCoordRange(box.bottom)) {
+    if (!InCoordRange(box.left) || !InCoordRange(box.top) || !InCoordRange(box.right) ||
+        !InCoordRange(box.bottom)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
@@ -55,7 +57,8 @@ Box Centred(const Box& b, int w) {
     return Box{b.left - (w - 1) / 2, b.top - (w - 1) / 2, b.right + w / 2, b.bottom + w / 2};
 }
 
-BOOL DrawRoundedFigure(HDC hdc, int left, int top, int right, int bottom, int cornerW, int cornerH, bool ellipse) {
+BOOL DrawRoundedFigure(HDC hdc, int left, int top, int right, int bottom, int cornerW, int cornerH,
+                       bool ellipse) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -118,7 +121,8 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         return TRUE;
     }
     const Box outer = pen.insideFrame ? b : Centred(b, pen.width);
-    const Box inner{outer.left + pen.width, outer.top + pen.width, outer.right - pen.width, outer.bottom - pen.width};
+    const Box inner{outer.left + pen.width, outer.top + pen.width, outer.right - pen.width,
+                    outer.bottom - pen.width};
     if (inner.left < inner.right && inner.top < inner.bottom) FillBox(writer, inner, brush);
     FrameBand(writer, outer, inner, writer.Encode(pen.color));
     return TRUE;

@@ -45,8 +45,9 @@ COLORREF MarkColor(UINT state) {
     return GetSysColor((state & DFCS_INACTIVE) ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
 }
 
-// Rings of a sunken glyph: the outer ring in shadow and highlight, the inner one in dark shadow and light, each
-// split along the diagonal from the lower left to the upper right; flat and mono glyphs have one plain ring.
+// Rings of a sunken glyph: the outer ring in shadow and highlight, the inner one in dark shadow and light,
+// each split along the diagonal from the lower left to the upper right; flat and mono glyphs have one plain
+// ring.
 COLORREF RingColor(UINT state, bool outer, bool upperLeft) {
     if (state & DFCS_MONO) return outer ? GetSysColor(COLOR_WINDOWFRAME) : FaceColor(state);
     if (state & DFCS_FLAT) return outer ? GetSysColor(COLOR_BTNSHADOW) : FaceColor(state);
@@ -103,10 +104,11 @@ void DrawCheckBox(DeviceContext& dc, const Cell& cell, UINT state) {
     ring(false);
     if (RectEmpty(r)) return;
     FillSolid(dc, r, FaceColor(state));
-    if (!(state & DFCS_CHECKED)) return;
+    if (!(state & DFCS_CHECKED) || n < 7) return;
     // The tick: seven columns three pixels high, down to the third column and up to the seventh.
     static constexpr int kTickTop[7] = {2, 3, 4, 3, 2, 1, 0};
-    const COLORREF color = (state & 0x1F) == DFCS_BUTTON3STATE ? GetSysColor(COLOR_BTNSHADOW) : MarkColor(state);
+    const COLORREF color =
+        (state & 0x1F) == DFCS_BUTTON3STATE ? GetSysColor(COLOR_BTNSHADOW) : MarkColor(state);
     const LONG ox = cell.left + (n - 7) / 2, oy = cell.top + (n - 7) / 2;
     for (LONG x = 0; x < 7; ++x) {
         const RECT column{ox + x, oy + kTickTop[x], ox + x + 1, oy + kTickTop[x] + 3};
@@ -115,8 +117,8 @@ void DrawCheckBox(DeviceContext& dc, const Cell& cell, UINT state) {
     }
 }
 
-// The frame of a pressed button: a dark ring around a shadow ring (one plain ring when flat or mono), then the
-// face.
+// The frame of a pressed button: a dark ring around a shadow ring (one plain ring when flat or mono), then
+// the face.
 void DrawPressedButton(DeviceContext& dc, RECT& r, UINT state) {
     auto ring = [&](COLORREF color) {
         if (RectEmpty(r)) return;
@@ -143,8 +145,10 @@ BOOL DrawPushButton(HDC hdc, DeviceContext& dc, RECT* rect, UINT state) {
         DrawPressedButton(dc, r, state);
     } else {
         UINT flags = BF_RECT | BF_MIDDLE | BF_ADJUST | BF_SOFT;
-        if (state & DFCS_MONO) flags |= BF_MONO;
-        else if (state & DFCS_FLAT) flags |= BF_FLAT;
+        if (state & DFCS_MONO)
+            flags |= BF_MONO;
+        else if (state & DFCS_FLAT)
+            flags |= BF_FLAT;
         DrawEdge(hdc, &r, EDGE_RAISED, flags);
     }
     if (state & DFCS_ADJUSTRECT) *rect = r;
@@ -165,13 +169,20 @@ BOOL DrawFrameControl(HDC hdc, RECT* rect, UINT type, UINT state) {
     }
     if (rect->right <= rect->left || rect->bottom <= rect->top) return TRUE;
     switch (state & 0x1F) {
-    case DFCS_BUTTONPUSH: return DrawPushButton(hdc, *dc, rect, state);
+    case DFCS_BUTTONPUSH:
+        return DrawPushButton(hdc, *dc, rect, state);
     case DFCS_BUTTONRADIO:
     case DFCS_BUTTONRADIOIMAGE:
-    case DFCS_BUTTONRADIOMASK: DrawRadio(*dc, CenteredSquare(*rect), state); return TRUE;
+    case DFCS_BUTTONRADIOMASK:
+        DrawRadio(*dc, CenteredSquare(*rect), state);
+        return TRUE;
     case DFCS_BUTTONCHECK:
-    case DFCS_BUTTON3STATE: DrawCheckBox(*dc, CenteredSquare(*rect), state); return TRUE;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
+    case DFCS_BUTTON3STATE:
+        DrawCheckBox(*dc, CenteredSquare(*rect), state);
+        return TRUE;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
     }
 }
 

@@ -17,16 +17,24 @@ namespace {
 // The dash patterns of one-pixel pens, in pixels: on, off, on, off, ...
 std::vector<int> DashesOf(UINT style) {
     switch (style) {
-    case PS_DASH: return {18, 6};
-    case PS_DOT: return {3, 3};
-    case PS_DASHDOT: return {9, 6, 3, 6};
-    case PS_DASHDOTDOT: return {9, 3, 3, 3, 3, 3};
-    case PS_ALTERNATE: return {1, 1};
-    default: return {};
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    case PS_ALTERNATE:
+        return {1, 1};
+    default:
+        return {};
     }
 }
 
-std::int64_t Abs(std::int64_t v) { return v < 0 ? -v : v; }
+std::int64_t Abs(std::int64_t v) {
+    return v < 0 ? -v : v;
+}
 
 } // namespace
 
@@ -37,7 +45,8 @@ PenInfo SelectedPen(const DeviceContext& dc) {
     if (!pen) return info;
     const UINT style = pen->pen.lopnStyle & PS_STYLE_MASK;
     info.null = style == PS_NULL;
-    info.width = pen->pen.lopnWidth.x > 1 ? pen->pen.lopnWidth.x : 1;
+    // Widths beyond any surface change nothing but the cost of the arithmetic.
+    info.width = std::clamp<LONG>(pen->pen.lopnWidth.x, 1, 1 << 16);
     info.insideFrame = style == PS_INSIDEFRAME;
     info.color = ResolveColorRef(dc, IsDcPen(*pen) ? dc.state.dcPenColor : pen->pen.lopnColor);
     if (info.width == 1) info.dashes = DashesOf(style);
@@ -48,7 +57,8 @@ PenStroker::PenStroker(const DeviceContext& dc, const PenInfo& pen, PixelWriter&
     : m_writer(writer), m_width(pen.width), m_null(pen.null || !writer.Active()) {
     if (m_null) return;
     m_raw = m_writer.Encode(pen.color);
-    for (std::size_t i = 0; i < pen.dashes.size(); ++i) m_style.insert(m_style.end(), pen.dashes[i], i % 2 == 0);
+    for (std::size_t i = 0; i < pen.dashes.size(); ++i)
+        m_style.insert(m_style.end(), pen.dashes[i], i % 2 == 0);
     // The gaps of a dashed line show the background colour unless the background mode is TRANSPARENT.
     m_gapsPainted = dc.state.bkMode != TRANSPARENT;
     if (!m_style.empty()) m_gapRaw = m_writer.Encode(ResolveColorRef(dc, dc.state.bkColor));
@@ -61,8 +71,10 @@ bool PenStroker::StyleOn(std::int64_t step) const {
 
 void PenStroker::Segment(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
     if (m_null) return;
-    if (m_width > 1) m_wide.push_back(Seg{x0, y0, x1, y1});
-    else ThinSegment(Seg{x0, y0, x1, y1});
+    if (m_width > 1)
+        m_wide.push_back(Seg{x0, y0, x1, y1});
+    else
+        ThinSegment(Seg{x0, y0, x1, y1});
 }
 
 // Step i of a line lies at major = start + i and minor = start + round(i * dMinor / dMajor), halves rounding
@@ -88,14 +100,17 @@ void PenStroker::ThinSegment(const Seg& s) {
         const std::int64_t major = major0 + majorStep * i;
         const std::int64_t minor = minor0 + minorStep * ((2 * i * m + n) / (2 * n));
         const std::uint32_t raw = on ? m_raw : m_gapRaw;
-        if (xMajor) m_writer.Plot(major, minor, raw);
-        else m_writer.Plot(minor, major, raw);
+        if (xMajor)
+            m_writer.Plot(major, minor, raw);
+        else
+            m_writer.Plot(minor, major, raw);
     }
     m_styleStep += n;
 }
 
 // Marks the pixels within half the pen width of a segment: pixel centres are the integer points for odd
-// widths and are shifted by half a pixel for even widths, so a width of w covers exactly w rows of a level line.
+// widths and are shifted by half a pixel for even widths, so a width of w covers exactly w rows of a level
+// line.
 void PenStroker::MarkCapsule(const Seg& s, const RECT& box, std::vector<std::uint8_t>& mask) const {
     const double r = m_width / 2.0;
     const double off = (m_width % 2 == 0) ? 0.5 : 0.0;

@@ -43,7 +43,8 @@ std::shared_ptr<Surface> CopySurface(const Surface& source) {
 } // namespace
 
 HPEN CreatePen(int style, int width, COLORREF color) {
-    if (style < 0 || static_cast<UINT>(style) > PS_INSIDEFRAME) return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
+    if (style < 0 || static_cast<UINT>(style) > PS_INSIDEFRAME)
+        return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
     UINT s = static_cast<UINT>(style);
     // The platform takes the magnitude of a negative width.
     const LONG w = width == INT32_MIN ? INT32_MAX : (width < 0 ? -width : width);
@@ -71,10 +72,13 @@ HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCo
     return AddPen(LOGPEN{style, POINT{w, 0}, brush->lbColor});
 }
 
-HBRUSH CreateSolidBrush(COLORREF color) { return AddBrush(LOGBRUSH{BS_SOLID, color, 0}); }
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return AddBrush(LOGBRUSH{BS_SOLID, color, 0});
+}
 
 HBRUSH CreateHatchBrush(int hatch, COLORREF color) {
-    if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS) return static_cast<HBRUSH>(Fail(ERROR_INVALID_PARAMETER));
+    if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS)
+        return static_cast<HBRUSH>(Fail(ERROR_INVALID_PARAMETER));
     return AddBrush(LOGBRUSH{BS_HATCHED, color, static_cast<ULONG_PTR>(hatch)});
 }
 
@@ -89,11 +93,16 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap) {
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
     if (!brush) return static_cast<HBRUSH>(Fail(ERROR_INVALID_PARAMETER));
     switch (brush->lbStyle) {
-    case BS_SOLID: return CreateSolidBrush(brush->lbColor);
-    case BS_NULL: return AddBrush(LOGBRUSH{BS_NULL, 0, 0});
-    case BS_HATCHED: return CreateHatchBrush(static_cast<int>(brush->lbHatch), brush->lbColor);
-    case BS_PATTERN: return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush->lbHatch));
-    default: return static_cast<HBRUSH>(Fail(ERROR_INVALID_PARAMETER));
+    case BS_SOLID:
+        return CreateSolidBrush(brush->lbColor);
+    case BS_NULL:
+        return AddBrush(LOGBRUSH{BS_NULL, 0, 0});
+    case BS_HATCHED:
+        return CreateHatchBrush(static_cast<int>(brush->lbHatch), brush->lbColor);
+    case BS_PATTERN:
+        return CreatePatternBrush(reinterpret_cast<HBITMAP>(brush->lbHatch));
+    default:
+        return static_cast<HBRUSH>(Fail(ERROR_INVALID_PARAMETER));
     }
 }
 

@@ -26,8 +26,8 @@ constexpr UINT PS_TYPE_MASK = 0x000F0000;
 // solid, as on the platform.
 HPEN CreatePen(int style, int width, COLORREF color);
 HPEN CreatePenIndirect(const LOGPEN* pen);
-// Cosmetic pens (width 1, PS_ALTERNATE allowed) and geometric pens with a solid brush; user-defined dash arrays
-// draw solid.
+// Cosmetic pens (width 1, PS_ALTERNATE allowed) and geometric pens with a solid brush; user-defined dash
+// arrays draw solid.
 HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styles);
 
 HBRUSH CreateSolidBrush(COLORREF color);

@@ -41,10 +41,17 @@ std::uint32_t PixelWriter::Encode(COLORREF rgb) {
 
 void PixelWriter::Apply(int x, int y, std::uint32_t raw) {
     switch (m_rop2) {
-    case R2_COPYPEN: m_surface->SetPixelIndex(x, y, raw); return;
-    case R2_NOP: return;
-    case R2_BLACK: m_surface->SetPixelIndex(x, y, m_black); return;
-    case R2_WHITE: m_surface->SetPixelIndex(x, y, m_white); return;
+    case R2_COPYPEN:
+        m_surface->SetPixelIndex(x, y, raw);
+        return;
+    case R2_NOP:
+        return;
+    case R2_BLACK:
+        m_surface->SetPixelIndex(x, y, m_black);
+        return;
+    case R2_WHITE:
+        m_surface->SetPixelIndex(x, y, m_white);
+        return;
     default:
         m_surface->SetPixelIndex(x, y, ApplyRop2(m_rop2, m_surface->GetPixelIndex(x, y), raw) & m_mask);
         return;

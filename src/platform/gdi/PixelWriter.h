@@ -1,5 +1,6 @@
-// Pixel writes of one drawing primitive: surface coordinates, inside the context's clip only, through a binary
-// raster mode (R2_COPYPEN stores the value; the other modes combine it with the destination bit by bit).
+// Pixel writes of one drawing primitive: surface coordinates, inside the context's clip only, through a
+// binary raster mode (R2_COPYPEN stores the value; the other modes combine it with the destination bit by
+// bit).
 #pragma once
 
 #include "platform/gdi/BrushPattern.h"
@@ -12,7 +13,9 @@ namespace win {
 // Drawing coordinates are limited to 28 bits after mapping, like the platform's own coordinate space; this
 // keeps every product of two coordinates inside 64 bits. Primitives beyond it fail.
 constexpr std::int64_t kCoordLimit = std::int64_t(1) << 28;
-inline bool InCoordRange(std::int64_t v) { return v >= -kCoordLimit && v <= kCoordLimit; }
+inline bool InCoordRange(std::int64_t v) {
+    return v >= -kCoordLimit && v <= kCoordLimit;
+}
 
 // Logical to surface coordinates, without overflow.
 inline std::int64_t SurfaceX(const DeviceContext& dc, LONG x) {

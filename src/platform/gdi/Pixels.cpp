@@ -12,27 +12,43 @@ namespace win {
 
 namespace {
 
-// The surface point of a logical point when the context may touch it.
-bool VisiblePoint(const DeviceContext& dc, int x, int y, int& sx, int& sy) {
+// Looked up once: GetPixel is called once per pixel of whole pictures.
+HandleTable<DeviceContext>& g_contexts = DeviceContexts();
+
+// The surface point of a logical point when the context may touch it. Inline: this is most of GetPixel's work.
+inline bool VisiblePoint(const DeviceContext& dc, int x, int y, int& sx, int& sy) {
     const std::int64_t px = std::int64_t(x) - dc.state.windowOrg.x + dc.state.viewportOrg.x + dc.surfaceOrigin.x;
     const std::int64_t py = std::int64_t(y) - dc.state.windowOrg.y + dc.state.viewportOrg.y + dc.surfaceOrigin.y;
-    if (px < INT32_MIN || px > INT32_MAX || py < INT32_MIN || py > INT32_MAX) return false;
+    const Region& clip = dc.Clip();
+    if (clip.IsSingleRect()) {
+        const RECT& r = clip.Rects().front();
+        if (px < r.left || px >= r.right || py < r.top || py >= r.bottom) return false;
+    } else if (px < INT32_MIN || px > INT32_MAX || py < INT32_MIN || py > INT32_MAX ||
+               !clip.Contains(static_cast<LONG>(px), static_cast<LONG>(py))) {
+        return false;
+    }
     sx = static_cast<int>(px);
     sy = static_cast<int>(py);
-    return dc.Visible(sx, sy);
+    return true;
 }
 
 } // namespace
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
-    const DeviceContext* dc = FindDC(hdc);
+    const DeviceContext* dc = g_contexts.Find(hdc);
     if (!dc) {
         SetLastError(ERROR_INVALID_HANDLE);
         return CLR_INVALID;
     }
     int sx, sy;
     if (!VisiblePoint(*dc, x, y, sx, sy)) return CLR_INVALID;
-    return dc->surface->GetPixel(sx, sy);
+    const Surface& surface = *dc->surface;
+    if (surface.BitCount() == 1) { // the one-bit pictures that conversions scan pixel by pixel
+        const BYTE* row = surface.Row(sy);
+        const RGBQUAD& q = surface.ColorTable()[(row[sx >> 3] >> (7 - (sx & 7))) & 1u];
+        return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+    }
+    return surface.GetPixel(sx, sy);
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {

@@ -43,7 +43,8 @@ void FillPolygon(PixelWriter& writer, const std::vector<Edge>& edges, int mode, 
             const std::int64_t dy = e.y1 - e.y0;
             crossings.push_back(Crossing{CeilDiv(e.x0 * dy + (y - e.y0) * (e.x1 - e.x0), dy), e.direction});
         }
-        std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
+        std::sort(crossings.begin(), crossings.end(),
+                  [](const Crossing& a, const Crossing& b) { return a.x < b.x; });
         int winding = 0;
         for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
             winding += mode == WINDING ? crossings[i].direction : 1;
@@ -102,8 +103,10 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
     std::vector<Edge> edges;
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t j = (i + 1) % n;
-        if (ys[i] < ys[j]) edges.push_back(Edge{xs[i], ys[i], xs[j], ys[j], 1});
-        else if (ys[i] > ys[j]) edges.push_back(Edge{xs[j], ys[j], xs[i], ys[i], -1});
+        if (ys[i] < ys[j])
+            edges.push_back(Edge{xs[i], ys[i], xs[j], ys[j], 1});
+        else if (ys[i] > ys[j])
+            edges.push_back(Edge{xs[j], ys[j], xs[i], ys[i], -1});
     }
     PixelWriter writer(*dc, dc->state.rop2);
     FillPolygon(writer, edges, dc->state.polyFillMode, BrushSampler(*dc, SelectedBrush(*dc)));

@@ -34,7 +34,8 @@ RECT SurfaceRect(const DeviceContext& dc, const RECT& logical, const RECT& bound
     const std::int64_t right = std::min<std::int64_t>(SurfaceX(dc, logical.right), bounds.right);
     const std::int64_t bottom = std::min<std::int64_t>(SurfaceY(dc, logical.bottom), bounds.bottom);
     if (left >= right || top >= bottom) return RECT{};
-    return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right), static_cast<LONG>(bottom)};
+    return RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                static_cast<LONG>(bottom)};
 }
 
 // Applies a raster operation of pattern and destination to a logical rectangle, inside the clip.
@@ -80,7 +81,8 @@ void InvertAlternate(DeviceContext& dc, const RECT& logical) {
     if (!writer.Active()) return;
     const RECT target = SurfaceRect(dc, logical, writer.Bounds());
     if (RectEmpty(target)) return;
-    const LONG ox = dc.surfaceOrigin.x + dc.state.brushOrg.x, oy = dc.surfaceOrigin.y + dc.state.brushOrg.y;
+    const std::int64_t ox = std::int64_t(dc.surfaceOrigin.x) + dc.state.brushOrg.x;
+    const std::int64_t oy = std::int64_t(dc.surfaceOrigin.y) + dc.state.brushOrg.y;
     Surface& surface = writer.Target();
     for (const RECT& clip : writer.Clip().Rects()) {
         const RECT r = RectIntersection(clip, target);
@@ -90,8 +92,6 @@ void InvertAlternate(DeviceContext& dc, const RECT& logical) {
                     surface.SetPixelIndex(x, y, ~surface.GetPixelIndex(x, y) & writer.Mask());
     }
 }
-
-bool RopUsesSource(DWORD rop) { return Rop3UsesSource(rop); }
 
 } // namespace
 
@@ -139,7 +139,7 @@ BOOL InvertRect(HDC hdc, const RECT* rect) {
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     DeviceContext* dc = Context(hdc);
     if (!dc) return FALSE;
-    if (RopUsesSource(rop)) {
+    if (Rop3UsesSource(rop)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -147,9 +147,11 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
     if (right < left) std::swap(left, right);
     if (bottom < top) std::swap(top, bottom);
     // The logical rectangle may not fit in 32 bits; clamp it to a range that still covers any surface.
-    auto clamp = [](std::int64_t v) { return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
-    PatternOp(*dc, RECT{clamp(left), clamp(top), clamp(right), clamp(bottom)}, BrushSampler(*dc, SelectedBrush(*dc)),
-              rop);
+    auto clamp = [](std::int64_t v) {
+        return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    PatternOp(*dc, RECT{clamp(left), clamp(top), clamp(right), clamp(bottom)},
+              BrushSampler(*dc, SelectedBrush(*dc)), rop);
     return TRUE;
 }
 

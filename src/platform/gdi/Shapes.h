@@ -1,5 +1,6 @@
 // Lines and filled figures drawn with the selected pen and brush: lines exclude their end point, figures are
-// outlined by the pen inside their right and bottom edges and filled by the brush, both through the ROP2 mode.
+// outlined by the pen inside their right and bottom edges and filled by the brush, both through the ROP2
+// mode.
 #pragma once
 
 #include "platform/win/gdi_types.h"

@@ -59,15 +59,18 @@ void SelectIfNone(HGDIOBJ& slot, HGDIOBJ object) {
 
 HGDIOBJ GetStockObject(int index) {
     switch (index) {
-    case DEFAULT_PALETTE: return StockPalette();
+    case DEFAULT_PALETTE:
+        return StockPalette();
     case OEM_FIXED_FONT:
     case ANSI_FIXED_FONT:
     case ANSI_VAR_FONT:
     case SYSTEM_FONT:
     case DEVICE_DEFAULT_FONT:
     case SYSTEM_FIXED_FONT:
-    case DEFAULT_GUI_FONT: return GetStockFont(index);
-    default: break;
+    case DEFAULT_GUI_FONT:
+        return GetStockFont(index);
+    default:
+        break;
     }
     if (index < 0 || index > DC_PEN) return nullptr;
     return Stock().handles[static_cast<std::size_t>(index)];
@@ -80,7 +83,11 @@ void SelectDefaultObjects(DeviceContext& dc) {
     SelectIfNone(dc.state.palette, GetStockObject(DEFAULT_PALETTE));
 }
 
-bool IsDcBrush(const BrushObject& brush) { return &brush == Stock().dcBrush; }
-bool IsDcPen(const PenObject& pen) { return &pen == Stock().dcPen; }
+bool IsDcBrush(const BrushObject& brush) {
+    return &brush == Stock().dcBrush;
+}
+bool IsDcPen(const PenObject& pen) {
+    return &pen == Stock().dcPen;
+}
 
 } // namespace win

@@ -7,8 +7,8 @@
 
 namespace win {
 
-// The stock object of an index (brushes, pens, DC_BRUSH/DC_PEN, DEFAULT_PALETTE, the fonts); null for an index
-// that names none. Stock objects are made on first use and never deleted.
+// The stock object of an index (brushes, pens, DC_BRUSH/DC_PEN, DEFAULT_PALETTE, the fonts); null for an
+// index that names none. Stock objects are made on first use and never deleted.
 HGDIOBJ GetStockObject(int index);
 
 // Puts the objects every new context starts with into its state: BLACK_PEN, WHITE_BRUSH, SYSTEM_FONT and

@@ -49,7 +49,9 @@ std::array<COLORREF, kSysColorCount>& Table() {
     return table;
 }
 
-bool ValidIndex(int index) { return index >= 0 && index < kSysColorCount; }
+bool ValidIndex(int index) {
+    return index >= 0 && index < kSysColorCount;
+}
 
 // The brushes are made on first use; each keeps its index so that drawing with it takes the current colour.
 std::array<HBRUSH, kSysColorCount>& Brushes() {
@@ -64,9 +66,13 @@ void SyncBrush(int index) {
 
 } // namespace
 
-COLORREF DefaultSysColor(int index) { return ValidIndex(index) ? kDefaults[static_cast<std::size_t>(index)] : 0; }
+COLORREF DefaultSysColor(int index) {
+    return ValidIndex(index) ? kDefaults[static_cast<std::size_t>(index)] : 0;
+}
 
-DWORD GetSysColor(int index) { return ValidIndex(index) ? Table()[static_cast<std::size_t>(index)] : 0; }
+DWORD GetSysColor(int index) {
+    return ValidIndex(index) ? Table()[static_cast<std::size_t>(index)] : 0;
+}
 
 HBRUSH GetSysColorBrush(int index) {
     if (!ValidIndex(index)) return nullptr;

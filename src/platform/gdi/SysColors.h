@@ -48,7 +48,8 @@ constexpr int kSysColorCount = 31;
 
 // The current colour of an index; 0 for an index the table does not have.
 DWORD GetSysColor(int index);
-// A brush of the system colour that follows later SetSysColors calls; it is never deleted. Null for a bad index.
+// A brush of the system colour that follows later SetSysColors calls; it is never deleted. Null for a bad
+// index.
 HBRUSH GetSysColorBrush(int index);
 // Sets count colours; indexes outside the table are skipped. Fails only without arrays for a positive count.
 BOOL SetSysColors(int count, const INT* elements, const COLORREF* values);

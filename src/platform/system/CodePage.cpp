@@ -1,5 +1,5 @@
-// Code page 936 through glibc's iconv, with the descriptors kept open per thread: counting the bytes of a short
-// text runs on every keystroke of an edit field.
+// Code page 936 through glibc's iconv, with the descriptors kept open per thread: counting the bytes of a
+// short text runs on every keystroke of an edit field.
 #include "platform/system/CodePage.h"
 
 #include "platform/system/LastError.h"
@@ -63,7 +63,8 @@ std::size_t EncodeGbk(char32_t cp, char out[4]) {
     return ToGbk().Convert(utf8.data(), utf8.size(), out, 4);
 }
 
-// Decodes one character of code page 936 text at pos and moves past it; bad bytes give U+FFFD (one byte each).
+// Decodes one character of code page 936 text at pos and moves past it; bad bytes give U+FFFD (one byte
+// each).
 char32_t DecodeGbk(std::string_view s, std::size_t& pos, bool& bad) {
     const auto b0 = static_cast<unsigned char>(s[pos]);
     if (b0 < 0x80) {
@@ -138,22 +139,32 @@ template <class Char> int CopyOut(const std::basic_string<Char>& result, Char* d
 
 } // namespace
 
-UINT GetACP() { return CP_GBK; }
-UINT GetOEMCP() { return CP_GBK; }
+UINT GetACP() {
+    return CP_GBK;
+}
+UINT GetOEMCP() {
+    return CP_GBK;
+}
 
-BOOL IsDBCSLeadByte(BYTE b) { return (b >= 0x81 && b <= 0xFE) ? TRUE : FALSE; }
+BOOL IsDBCSLeadByte(BYTE b) {
+    return (b >= 0x81 && b <= 0xFE) ? TRUE : FALSE;
+}
 
-BOOL IsDBCSLeadByteEx(UINT codePage, BYTE b) { return IsGbkCodePage(codePage) ? IsDBCSLeadByte(b) : FALSE; }
+BOOL IsDBCSLeadByteEx(UINT codePage, BYTE b) {
+    return IsGbkCodePage(codePage) ? IsDBCSLeadByte(b) : FALSE;
+}
 
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest, int destChars) {
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest,
+                        int destChars) {
     const bool gbk = IsGbkCodePage(codePage);
     if ((!gbk && codePage != CP_UTF8) || !source || sourceBytes == 0 || sourceBytes < -1 || destChars < 0 ||
         (destChars > 0 && !dest)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const std::string_view in = sourceBytes < 0 ? std::string_view(source, std::strlen(source) + 1)
-                                                : std::string_view(source, static_cast<std::size_t>(sourceBytes));
+    const std::string_view in = sourceBytes < 0
+                                    ? std::string_view(source, std::strlen(source) + 1)
+                                    : std::string_view(source, static_cast<std::size_t>(sourceBytes));
     std::u16string out;
     out.reserve(in.size());
     bool bad = false;
@@ -235,8 +246,10 @@ std::string Utf8ToAnsi(std::string_view utf8) {
         const char32_t cp = DecodeUtf8Checked(utf8, pos, bad);
         char bytes[4];
         const std::size_t n = bad ? 0 : EncodeGbk(cp, bytes);
-        if (n == 0) out.push_back('?');
-        else out.append(bytes, n);
+        if (n == 0)
+            out.push_back('?');
+        else
+            out.append(bytes, n);
     }
     return out;
 }

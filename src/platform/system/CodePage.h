@@ -1,6 +1,7 @@
 // The system's multi-byte code page (936, GBK) and conversions between it, UTF-8 and UTF-16.
-// Strings of the program are UTF-8; these calls answer the questions the program asks in the code page's terms
-// (how many bytes a text takes there, how many UTF-16 units it has) and convert where a caller needs the bytes.
+// Strings of the program are UTF-8; these calls answer the questions the program asks in the code page's
+// terms (how many bytes a text takes there, how many UTF-16 units it has) and convert where a caller needs
+// the bytes.
 #pragma once
 
 #include "platform/win/types.h"
@@ -38,12 +39,13 @@ BOOL IsDBCSLeadByteEx(UINT codePage, BYTE b);
 // ERROR_INSUFFICIENT_BUFFER, or ERROR_NO_UNICODE_TRANSLATION (bad input with the ERR_INVALID_CHARS flag).
 // Bytes that are not valid in the source encoding become U+FFFD; characters the code page cannot hold become
 // the default character ("?" unless one is given), one per character, and set *usedDefaultChar.
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest, int destChars);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest,
+                        int destChars);
 int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* source, int sourceChars, LPSTR dest,
                         int destBytes, LPCSTR defaultChar, BOOL* usedDefaultChar);
 
-// The number of bytes a UTF-8 text takes in code page 936: a character the code page cannot hold counts as one
-// byte (its "?" replacement), and so does each byte of malformed UTF-8.
+// The number of bytes a UTF-8 text takes in code page 936: a character the code page cannot hold counts as
+// one byte (its "?" replacement), and so does each byte of malformed UTF-8.
 std::size_t AnsiByteLength(std::string_view utf8);
 // The number of UTF-16 code units of a UTF-8 text; each byte of malformed UTF-8 counts as one unit (U+FFFD).
 std::size_t Utf16Length(std::string_view utf8);

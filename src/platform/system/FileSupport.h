@@ -1,5 +1,5 @@
-// Helpers shared by the file services: the platform error for a failed Linux call, and copying a text out into a
-// caller's buffer with the platform's length rules.
+// Helpers shared by the file services: the platform error for a failed Linux call, and copying a text out
+// into a caller's buffer with the platform's length rules.
 #pragma once
 
 #include "platform/win/types.h"

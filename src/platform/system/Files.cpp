@@ -1,5 +1,5 @@
-// File handles: opening with share modes checked among this process's handles, reading, writing, seeking, sizes,
-// closing; deleting files and reading attributes.
+// File handles: opening with share modes checked among this process's handles, reading, writing, seeking,
+// sizes, closing; deleting files and reading attributes.
 #include "platform/system/Files.h"
 
 #include "platform/system/FileSupport.h"
@@ -59,7 +59,8 @@ bool SharingAllows(const struct stat& status, DWORD access, DWORD share) {
 }
 
 int OpenFlags(DWORD access, DWORD disposition) {
-    if (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING || (access & kReadWrite) == kReadWrite)
+    if (disposition == CREATE_ALWAYS || disposition == TRUNCATE_EXISTING ||
+        (access & kReadWrite) == kReadWrite)
         return O_RDWR; // truncating needs a writable descriptor even when the caller asked only to read
     if (access & GENERIC_WRITE) return O_WRONLY;
     if (access & GENERIC_READ || disposition != OPEN_EXISTING) return O_RDONLY;
@@ -105,8 +106,8 @@ bool Seek(OpenFile& open, LONGLONG distance, DWORD method, LONGLONG& position) {
 
 } // namespace
 
-HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID, DWORD creationDisposition, DWORD,
-                  HANDLE) {
+HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID, DWORD creationDisposition,
+                  DWORD, HANDLE) {
     if (!fileName || creationDisposition < CREATE_NEW || creationDisposition > TRUNCATE_EXISTING ||
         (creationDisposition == TRUNCATE_EXISTING && !(desiredAccess & GENERIC_WRITE))) {
         SetLastError(fileName ? ERROR_INVALID_PARAMETER : ERROR_PATH_NOT_FOUND);
@@ -121,7 +122,8 @@ HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID,
     open->access = desiredAccess & kReadWrite;
     open->share = shareMode;
     bool existed = false;
-    open->fd = OpenForDisposition(fileName, OpenFlags(open->access, creationDisposition), creationDisposition, existed);
+    open->fd = OpenForDisposition(fileName, OpenFlags(open->access, creationDisposition), creationDisposition,
+                                  existed);
     if (open->fd < 0) {
         files::SetLastErrorFromErrno(fileName);
         return INVALID_HANDLE_VALUE;
@@ -216,12 +218,13 @@ DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveM
     std::lock_guard lock(Files().mutex);
     OpenFile* open = FindFile(file);
     if (!open) return INVALID_SET_FILE_POINTER;
-    // Without a high part the distance is a signed 32-bit value; with one, the two halves make a 64-bit value.
-    const LONGLONG move = distanceHigh ? static_cast<LONGLONG>((static_cast<std::uint64_t>(
-                                                                    static_cast<DWORD>(*distanceHigh))
-                                                                << 32) |
-                                                               static_cast<DWORD>(distance))
-                                       : static_cast<LONGLONG>(distance);
+    // Without a high part the distance is a signed 32-bit value; with one, the two halves make a 64-bit
+    // value.
+    const LONGLONG move =
+        distanceHigh
+            ? static_cast<LONGLONG>((static_cast<std::uint64_t>(static_cast<DWORD>(*distanceHigh)) << 32) |
+                                    static_cast<DWORD>(distance))
+            : static_cast<LONGLONG>(distance);
     const off_t before = ::lseek(open->fd, 0, SEEK_CUR);
     LONGLONG position = 0;
     if (!Seek(*open, move, moveMethod, position)) return INVALID_SET_FILE_POINTER;
@@ -321,7 +324,8 @@ BOOL DeleteFile(LPCSTR fileName) {
         std::lock_guard lock(Files().mutex);
         bool shared = true;
         Files().handles.ForEach([&](std::uintptr_t, const OpenFile& open) {
-            if (open.device == status.st_dev && open.inode == status.st_ino && !(open.share & FILE_SHARE_DELETE))
+            if (open.device == status.st_dev && open.inode == status.st_ino &&
+                !(open.share & FILE_SHARE_DELETE))
                 shared = false;
         });
         if (!shared) {

@@ -1,5 +1,6 @@
-// The platform's file services: file handles with share modes, attributes, folder listing, full paths, the current
-// folder, the executable's own path and the temporary folder. Paths are UTF-8 Linux paths with "/" as separator.
+// The platform's file services: file handles with share modes, attributes, folder listing, full paths, the
+// current folder, the executable's own path and the temporary folder. Paths are UTF-8 Linux paths with "/" as
+// separator.
 #pragma once
 
 #include "platform/win/types.h"
@@ -70,8 +71,8 @@ constexpr DWORD FILE_BEGIN = 0;
 constexpr DWORD FILE_CURRENT = 1;
 constexpr DWORD FILE_END = 2;
 
-// Share modes are enforced among the handles of this process: an open fails with ERROR_SHARING_VIOLATION when it
-// asks for access that an open handle does not share, or does not share access that an open handle holds.
+// Share modes are enforced among the handles of this process: an open fails with ERROR_SHARING_VIOLATION when
+// it asks for access that an open handle does not share, or does not share access that an open handle holds.
 // Folders cannot be opened (ERROR_ACCESS_DENIED). securityAttributes, flagsAndAttributes and templateFile are
 // accepted and ignored.
 HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID securityAttributes,
@@ -87,8 +88,8 @@ BOOL FlushFileBuffers(HANDLE file);
 BOOL CloseHandle(HANDLE object);
 BOOL DeleteFile(LPCSTR fileName);
 
-// Directory for folders; read-only when nobody may write it; hidden for names that start with "."; normal when
-// nothing else applies.
+// Directory for folders; read-only when nobody may write it; hidden for names that start with "."; normal
+// when nothing else applies.
 DWORD GetFileAttributes(LPCSTR fileName);
 
 // Lists the entries of one folder that match a pattern's last part ("*" and "?" wildcards, letters compared
@@ -98,13 +99,13 @@ HANDLE FindFirstFile(LPCSTR pattern, WIN32_FIND_DATA* findData);
 BOOL FindNextFile(HANDLE find, WIN32_FIND_DATA* findData);
 BOOL FindClose(HANDLE find);
 
-// The functions that fill a buffer return the length written without the terminating zero, or, when the buffer
-// is too small, the size it needs including the terminating zero (the buffer is then left alone).
+// The functions that fill a buffer return the length written without the terminating zero, or, when the
+// buffer is too small, the size it needs including the terminating zero (the buffer is then left alone).
 DWORD GetFullPathName(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
 DWORD GetCurrentDirectory(DWORD bufferLength, LPSTR buffer);
 BOOL SetCurrentDirectory(LPCSTR pathName);
-// The program has one module, so every module handle names the executable. A buffer too small gets the path cut
-// short and zero-terminated; the result is then the buffer size and the error ERROR_INSUFFICIENT_BUFFER.
+// The program has one module, so every module handle names the executable. A buffer too small gets the path
+// cut short and zero-terminated; the result is then the buffer size and the error ERROR_INSUFFICIENT_BUFFER.
 DWORD GetModuleFileName(HMODULE module, LPSTR fileName, DWORD size);
 // TMPDIR, or /tmp, always ending in "/".
 DWORD GetTempPath(DWORD bufferLength, LPSTR buffer);

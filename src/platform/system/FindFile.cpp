@@ -1,4 +1,5 @@
-// Folder listing: a search takes a sorted snapshot of the folder's matching entries and hands them out one by one.
+// Folder listing: a search takes a sorted snapshot of the folder's matching entries and hands them out one by
+// one.
 #include "platform/system/FileSupport.h"
 #include "platform/system/Files.h"
 #include "platform/system/HandleTable.h"
@@ -32,7 +33,9 @@ SearchTable& Searches() {
     return table;
 }
 
-char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char FoldCase(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Length of the UTF-8 character that starts with byte c (1 for a stray continuation byte).
 std::size_t CharLength(unsigned char c) {
@@ -82,7 +85,9 @@ bool MaskMatches(const std::string& mask, const std::string& name) {
     return WildMatch(mask, name);
 }
 
-bool HasWildcards(const std::string& mask) { return mask.find_first_of("*?") != std::string::npos; }
+bool HasWildcards(const std::string& mask) {
+    return mask.find_first_of("*?") != std::string::npos;
+}
 
 WIN32_FIND_DATA MakeEntry(const std::string& folder, const std::string& name) {
     WIN32_FIND_DATA data;
@@ -93,7 +98,8 @@ WIN32_FIND_DATA MakeEntry(const std::string& folder, const std::string& name) {
     const auto size = S_ISREG(status.st_mode) ? static_cast<std::uint64_t>(status.st_size) : 0;
     data.nFileSizeHigh = static_cast<DWORD>(size >> 32);
     data.nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFF);
-    files::ToFileTime(status.st_mtim, data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime);
+    files::ToFileTime(status.st_mtim, data.ftLastWriteTime.dwLowDateTime,
+                      data.ftLastWriteTime.dwHighDateTime);
     files::ToFileTime(status.st_atim, data.ftLastAccessTime.dwLowDateTime,
                       data.ftLastAccessTime.dwHighDateTime);
     files::ToFileTime(status.st_ctim, data.ftCreationTime.dwLowDateTime, data.ftCreationTime.dwHighDateTime);
@@ -130,7 +136,8 @@ bool ListFolder(const std::string& folder, const std::string& mask, std::vector<
     }
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) {
-        SetLastError(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND : files::ErrorFromErrno(errno));
+        SetLastError(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND
+                                                         : files::ErrorFromErrno(errno));
         return false;
     }
     while (const dirent* entry = ::readdir(dir)) {

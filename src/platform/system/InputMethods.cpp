@@ -35,7 +35,9 @@ InputContext* FindContext(HIMC context) {
 
 } // namespace
 
-HKL DefaultKeyboardLayout() { return reinterpret_cast<HKL>(std::uintptr_t{0x08040804}); }
+HKL DefaultKeyboardLayout() {
+    return reinterpret_cast<HKL>(std::uintptr_t{0x08040804});
+}
 
 int GetKeyboardLayoutList(int count, HKL* list) {
     if (count <= 0 || !list) return 1;
@@ -43,7 +45,9 @@ int GetKeyboardLayoutList(int count, HKL* list) {
     return 1;
 }
 
-HKL GetKeyboardLayout(DWORD) { return DefaultKeyboardLayout(); }
+HKL GetKeyboardLayout(DWORD) {
+    return DefaultKeyboardLayout();
+}
 
 HKL ActivateKeyboardLayout(HKL layout, UINT) {
     if (layout == HKL_NEXT || layout == HKL_PREV || layout == DefaultKeyboardLayout())
@@ -87,7 +91,9 @@ BOOL ImmGetOpenStatus(HIMC context) {
     return found ? found->open : FALSE;
 }
 
-BOOL ImmIsIME(HKL) { return FALSE; }
+BOOL ImmIsIME(HKL) {
+    return FALSE;
+}
 
 UINT ImmGetDescription(HKL, LPSTR description, UINT bufferLength) {
     if (description && bufferLength > 0) description[0] = '\0';

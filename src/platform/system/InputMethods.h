@@ -15,10 +15,12 @@ constexpr UINT KLF_SETFORPROCESS = 0x100;
 // The layout the desktop has: Chinese (simplified) language with the standard keyboard, 0x08040804.
 HKL DefaultKeyboardLayout();
 
-// With count 0 (or no list) the number of layouts; otherwise copies at most count of them and returns how many.
+// With count 0 (or no list) the number of layouts; otherwise copies at most count of them and returns how
+// many.
 int GetKeyboardLayoutList(int count, HKL* list);
 HKL GetKeyboardLayout(DWORD threadId);
-// Returns the layout that was active, or null (ERROR_INVALID_PARAMETER) for a layout the desktop does not have.
+// Returns the layout that was active, or null (ERROR_INVALID_PARAMETER) for a layout the desktop does not
+// have.
 HKL ActivateKeyboardLayout(HKL layout, UINT flags);
 
 HIMC ImmGetContext(HWND window);

@@ -1,5 +1,5 @@
-// Paths: full paths worked out from the current folder, the current folder itself, the executable's own path and
-// the temporary folder.
+// Paths: full paths worked out from the current folder, the current folder itself, the executable's own path
+// and the temporary folder.
 #include "platform/system/FileSupport.h"
 #include "platform/system/Files.h"
 #include "platform/system/LastError.h"

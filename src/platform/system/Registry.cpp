@@ -8,7 +8,8 @@ namespace win {
 namespace {
 
 bool IsPredefined(HKEY key) {
-    return key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE || key == HKEY_USERS;
+    return key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE ||
+           key == HKEY_USERS;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// A read-only view of the platform's registry. The desktop has no registry, so every key is missing; the program
-// only looks up input-method names there and does without them.
+// A read-only view of the platform's registry. The desktop has no registry, so every key is missing; the
+// program only looks up input-method names there and does without them.
 #pragma once
 
 #include "platform/win/types.h"
@@ -28,7 +28,8 @@ constexpr DWORD REG_DWORD = 4;
 // ERROR_INVALID_HANDLE.
 LONG RegOpenKeyEx(HKEY key, LPCSTR subKey, DWORD options, REGSAM desired, PHKEY result);
 // Values of the predefined keys are missing (ERROR_FILE_NOT_FOUND); other keys are not valid.
-LONG RegQueryValueEx(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, BYTE* data, LPDWORD dataSize);
+LONG RegQueryValueEx(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, BYTE* data,
+                     LPDWORD dataSize);
 LONG RegCloseKey(HKEY key);
 
 } // namespace win

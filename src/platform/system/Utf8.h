@@ -1,5 +1,6 @@
-// Decoding and encoding of UTF-8, tolerant of bad input: every string the platform takes is UTF-8 from outside.
-// A byte that does not start a well-formed sequence decodes as U+FFFD and consumes exactly that one byte.
+// Decoding and encoding of UTF-8, tolerant of bad input: every string the platform takes is UTF-8 from
+// outside. A byte that does not start a well-formed sequence decodes as U+FFFD and consumes exactly that one
+// byte.
 #pragma once
 
 #include <cstddef>

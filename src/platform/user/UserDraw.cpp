@@ -60,6 +60,13 @@ void InvertRect(DeviceContext& dc, const RECT& logical, DWORD mask) {
     });
 }
 
+void FillChecker(DeviceContext& dc, const RECT& logical, COLORREF even, COLORREF odd) {
+    ForClipped(dc, logical, [&](const RECT& part) {
+        for (LONG y = part.top; y < part.bottom; ++y)
+            for (LONG x = part.left; x < part.right; ++x) dc.surface->SetPixel(x, y, ((x + y) & 1) ? odd : even);
+    });
+}
+
 void DrawRing(DeviceContext& dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight) {
     if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
     FillSolid(dc, RECT{r.left, r.top, r.right - 1, r.top + 1}, topLeft);

@@ -4,6 +4,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Screen.h"
 #include "platform/system/LastError.h"
+#include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
 #include "platform/user/WindowManager.h"
 

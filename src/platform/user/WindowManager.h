@@ -69,6 +69,7 @@ bool TakeDueTimer(HWND filter, bool remove, MSG& msg);
 bool IsLiveTimerProc(HWND hwnd, UINT_PTR id, LPARAM proc);
 void KillTimersOf(HWND hwnd);
 std::uint64_t Now();
+void ResetTimers();
 
 // --- Caret (Caret.cpp) ---
 void CaretHideForPaint(HWND hwnd);
@@ -100,6 +101,8 @@ void FillWithBrush(DeviceContext& dc, const RECT& logical, HBRUSH brush);
 void InvertRect(DeviceContext& dc, const RECT& logical, DWORD mask);
 // Classic 3-D edges: two one-pixel rings, outer then inner, each with a top-left and a bottom-right colour.
 void DrawRing(DeviceContext& dc, const RECT& r, COLORREF topLeft, COLORREF bottomRight);
+// Alternating pixels of two colours (the classic scroll-bar track), aligned to the surface.
+void FillChecker(DeviceContext& dc, const RECT& logical, COLORREF even, COLORREF odd);
 COLORREF SysColor(int index);
 
 // Clamps for coordinates and sizes the window manager accepts.
@@ -108,5 +111,6 @@ inline LONG ClampSize(long long v) { return v < 0 ? 0 : (v > 32767 ? 32767 : sta
 
 // Deleting windows and the rest when a headless session starts over.
 void ResetAll();
+void ResetClipboard();
 
 } // namespace win::wm

@@ -70,6 +70,7 @@ struct Window {
     bool destroyed = false;
     bool creating = true;
     bool redrawOff = false; // WM_SETREDRAW FALSE
+    bool messageOnly = false; // created with HWND_MESSAGE as parent: never shown
 
     ScrollBarState hScroll;
     ScrollBarState vScroll;

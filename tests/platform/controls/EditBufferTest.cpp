@@ -1,5 +1,5 @@
-// Tests of the edit control's text model: the line index under edits, positions, the code-page limit, undo and
-// word movement.
+// Tests of the edit control's text model: the line index under edits, positions, the code-page limit, undo
+// and word movement.
 #include "platform/controls/EditBuffer.h"
 
 #include <gtest/gtest.h>
@@ -113,7 +113,8 @@ TEST(EditBuffer, MalformedUtf8IsSteppedByteByByte) {
     for (std::size_t pos = 0; pos <= field.Length(); ++pos) {
         const std::size_t snapped = field.Snap(pos);
         EXPECT_EQ(field.Snap(snapped), snapped);
-        EXPECT_TRUE(std::find(stops.begin(), stops.end(), snapped) != stops.end() || snapped == field.Length());
+        EXPECT_TRUE(std::find(stops.begin(), stops.end(), snapped) != stops.end() ||
+                    snapped == field.Length());
     }
 }
 
@@ -211,8 +212,9 @@ TEST(EditBuffer, WordMovementAndDoubleClickWords) {
     for (std::size_t pos = memo.Length(); pos > 0; pos = memo.WordLeft(pos)) left.push_back(pos);
     EXPECT_EQ(left, (std::vector<std::size_t>{31, 29, 19, 17, 14, 7, 5}));
 
-    EXPECT_EQ(memo.WordAt(8), std::make_pair(std::size_t{7}, std::size_t{12}));  // in "world"
-    EXPECT_EQ(memo.WordAt(17), std::make_pair(std::size_t{14}, std::size_t{17})); // end of line: the word before
+    EXPECT_EQ(memo.WordAt(8), std::make_pair(std::size_t{7}, std::size_t{12})); // in "world"
+    EXPECT_EQ(memo.WordAt(17),
+              std::make_pair(std::size_t{14}, std::size_t{17})); // end of line: the word before
     EXPECT_EQ(memo.WordAt(22), std::make_pair(std::size_t{19}, std::size_t{28})); // the ideographs together
     EXPECT_EQ(memo.WordAt(12), std::make_pair(std::size_t{12}, std::size_t{14})); // blanks are a run too
 }

@@ -5,6 +5,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Pixels.h"
+#include "platform/gdi/Screen.h"
 
 #include <cstring>
 #include <vector>

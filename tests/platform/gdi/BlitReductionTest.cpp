@@ -3,6 +3,7 @@
 #include "BitmapSupport.h"
 
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/Palettes.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,10 @@ COLORREF ExpectedBlackWhite(COLORREF c) {
 // Copies a picture of the given depth into a one-bit black, white DIB and checks every pixel.
 void CheckReduction(int sourceBits, bool stretch, const DWORD* masks = nullptr) {
     const int w = 64, h = 16;
-    MemDc src(MakeDib(w, h, sourceBits, {}, true, masks).bitmap);
+    std::vector<RGBQUAD> table;
+    if (sourceBits == 8)
+        for (const PALETTEENTRY& e : HalftonePaletteEntries()) table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0});
+    MemDc src(MakeDib(w, h, sourceBits, table, true, masks).bitmap);
     test::Paint(src.dc, w, h, SampleColor);
     MemDc dst(MakeDib(w, h, 1, {kQuadBlack, kQuadWhite}).bitmap);
     SetStretchBltMode(dst.dc, COLORONCOLOR);

@@ -74,7 +74,8 @@ TEST(Pens, CreationRulesAndFailures) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(CreatePenIndirect(nullptr), nullptr);
     const LOGBRUSH solid{BS_SOLID, kRed, 0};
-    EXPECT_EQ(ExtCreatePen(PS_COSMETIC | PS_SOLID, 2, &solid, 0, nullptr), nullptr) << "cosmetic pens are 1 wide";
+    EXPECT_EQ(ExtCreatePen(PS_COSMETIC | PS_SOLID, 2, &solid, 0, nullptr), nullptr)
+        << "cosmetic pens are 1 wide";
     EXPECT_EQ(ExtCreatePen(PS_GEOMETRIC | PS_ALTERNATE, 1, &solid, 0, nullptr), nullptr);
     HPEN alternate = ExtCreatePen(PS_COSMETIC | PS_ALTERNATE, 1, &solid, 0, nullptr);
     ASSERT_NE(alternate, nullptr);
@@ -90,7 +91,8 @@ TEST(Pens, CreationRulesAndFailures) {
 
 TEST(Brushes, HatchesFollowTheBackgroundMode) {
     Canvas c(8, 8);
-    HBRUSH cross = CreateHatchBrush(HS_CROSS, kGreen);
+    const LOGBRUSH record{BS_HATCHED, kGreen, HS_CROSS};
+    HBRUSH cross = CreateBrushIndirect(&record);
     SetBkColor(c.dc, kBlue);
     RECT r{0, 0, 8, 8};
     FillRect(c.dc, &r, cross);
@@ -103,6 +105,8 @@ TEST(Brushes, HatchesFollowTheBackgroundMode) {
     EXPECT_EQ(t.At(7, 3), kGreen);
     EXPECT_EQ(t.At(3, 3), kWhite) << "transparent gaps keep the destination";
     EXPECT_EQ(CreateHatchBrush(6, kGreen), nullptr);
+    const LOGBRUSH dib{BS_DIBPATTERN, 0, 0};
+    EXPECT_EQ(CreateBrushIndirect(&dib), nullptr);
     DeleteObject(cross);
 }
 

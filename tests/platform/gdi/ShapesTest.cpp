@@ -23,10 +23,10 @@ const std::map<COLORREF, char> kInk{{kWhite, '.'}, {kBlack, '#'}};
 TEST(Lines, ExcludeTheirEndPointAndJoinWithoutGaps) {
     Canvas c(10, 10);
     MoveToEx(c.dc, 1, 1, nullptr);
-    LineTo(c.dc, 6, 1); // horizontal
-    LineTo(c.dc, 6, 5); // vertical
-    LineTo(c.dc, 2, 9); // 45 degrees down-left
-    LineTo(c.dc, 2, 9); // zero length: nothing
+    LineTo(c.dc, 6, 1);                            // horizontal
+    LineTo(c.dc, 6, 5);                            // vertical
+    LineTo(c.dc, 2, 9);                            // 45 degrees down-left
+    LineTo(c.dc, 2, 9);                            // zero length: nothing
     EXPECT_EQ(c.Picture(kInk), Rows({"..........", //
                                      ".######...", //
                                      "......#...", //
@@ -47,7 +47,7 @@ TEST(Lines, UpwardAndLeftwardLinesAreExactToo) {
     MoveToEx(c.dc, 5, 5, nullptr);
     LineTo(c.dc, 1, 1); // 45 degrees up-left
     MoveToEx(c.dc, 5, 0, nullptr);
-    LineTo(c.dc, 2, 0); // leftwards
+    LineTo(c.dc, 2, 0);                        // leftwards
     EXPECT_EQ(c.Picture(kInk), Rows({"...###", //
                                      "......", //
                                      "..#...", //
@@ -82,6 +82,18 @@ TEST(Lines, PolylineVisitsEveryJointOnceSoInvertingModesWork) {
     EXPECT_EQ(w.At(11, 2), kWhite) << "width 3 reaches one pixel beyond the centre line";
     SelectObject(w.dc, GetStockObject(BLACK_PEN));
     DeleteObject(wide);
+}
+
+TEST(Lines, PolylineToStartsAtAndMovesTheCurrentPosition) {
+    Canvas c(6, 3);
+    MoveToEx(c.dc, 0, 0, nullptr);
+    const POINT path[] = {{3, 0}, {3, 2}};
+    ASSERT_TRUE(PolylineTo(c.dc, path, 2));
+    LineTo(c.dc, 5, 2);
+    EXPECT_EQ(c.Picture(kInk), Rows({"####..", //
+                                     "...#..", //
+                                     "...##."}));
+    EXPECT_FALSE(PolylineTo(c.dc, path, 0));
 }
 
 TEST(Lines, DashedPensRunTheirPatternAcrossSegments) {

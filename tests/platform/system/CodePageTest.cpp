@@ -31,7 +31,9 @@ TEST(CodePage, MalformedUtf8CountsOneByteEach) {
         EXPECT_EQ(Utf16Length(bad[i]), sizes[i]) << i;
     }
     // A truncated sequence does not swallow the character after it.
-    EXPECT_EQ(Utf8ToUtf16("\xE4\xB8" "a"), std::u16string(u"\uFFFD\uFFFDa"));
+    EXPECT_EQ(Utf8ToUtf16("\xE4\xB8"
+                          "a"),
+              std::u16string(u"\uFFFD\uFFFDa"));
     std::size_t pos = 0;
     EXPECT_EQ(DecodeUtf8("\xEF\xBF\xBD", pos), kReplacementChar);
     EXPECT_EQ(pos, 3u) << "a real U+FFFD is one character";

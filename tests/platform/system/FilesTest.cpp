@@ -28,7 +28,8 @@ protected:
         std::ofstream(Path(name), std::ios::binary) << bytes;
     }
     HANDLE Open(const std::string& name, DWORD access, DWORD share, DWORD disposition = OPEN_EXISTING) const {
-        return CreateFile(Path(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        return CreateFile(Path(name).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                          nullptr);
     }
     std::vector<std::string> List(const std::string& pattern) const {
         std::vector<std::string> names;
@@ -79,7 +80,8 @@ TEST_F(FilesTest, ReadWriteSeekAndSize) {
 
     EXPECT_EQ(SetFilePointer(file, -3, nullptr, FILE_END), 7u);
     char buffer[16] = {};
-    ASSERT_TRUE(ReadFile(file, buffer, sizeof buffer, &done, nullptr)) << "a short read at the end is no error";
+    ASSERT_TRUE(ReadFile(file, buffer, sizeof buffer, &done, nullptr))
+        << "a short read at the end is no error";
     EXPECT_EQ(done, 3u);
     EXPECT_EQ(std::string(buffer, done), "789");
     ASSERT_TRUE(ReadFile(file, buffer, 4, &done, nullptr));
@@ -158,8 +160,8 @@ TEST_F(FilesTest, FolderListingMatchesWithoutCaseInAFixedOrder) {
     std::filesystem::create_directory(Path("sub"));
 
     EXPECT_EQ(List("*.bmp"), (std::vector<std::string>{"a.bmp", "b.BMP", "图片.bmp"}));
-    EXPECT_EQ(List("*"), (std::vector<std::string>{".", "..", "a.bmp", "b.BMP", "c.txt", "README", "sub",
-                                                    "图片.bmp"}));
+    EXPECT_EQ(List("*"),
+              (std::vector<std::string>{".", "..", "a.bmp", "b.BMP", "c.txt", "README", "sub", "图片.bmp"}));
     EXPECT_EQ(List("*.*"), List("*")) << "*.* also matches names without a dot";
     EXPECT_EQ(List("README.*"), (std::vector<std::string>{"README"}));
     EXPECT_EQ(List("??.bmp"), (std::vector<std::string>{"图片.bmp"})) << "? is one character, not one byte";
@@ -206,7 +208,8 @@ TEST_F(FilesTest, FullPathsAndTheCurrentFolder) {
     EXPECT_EQ(filePart, nullptr) << "a folder path has no file part";
 
     char small[4] = "abc";
-    EXPECT_EQ(GetFullPathName("/abcdef", sizeof small, small, nullptr), 8u) << "the size needed, zero included";
+    EXPECT_EQ(GetFullPathName("/abcdef", sizeof small, small, nullptr), 8u)
+        << "the size needed, zero included";
     EXPECT_STREQ(small, "abc") << "a short buffer is left alone";
     EXPECT_EQ(GetFullPathName("", sizeof buffer, buffer, nullptr), 0u);
 

@@ -42,13 +42,15 @@ TEST(InputMethods, ContextsRememberTheirOpenStatus) {
 
 TEST(Registry, EveryKeyIsMissing) {
     HKEY key = reinterpret_cast<HKEY>(std::uintptr_t{1});
-    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", 0,
-                           KEY_READ, &key),
+    EXPECT_EQ(RegOpenKeyEx(HKEY_LOCAL_MACHINE,
+                           "System\\CurrentControlSet\\Control\\Keyboard Layouts\\E0200804", 0, KEY_READ,
+                           &key),
               static_cast<LONG>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(key, nullptr);
     DWORD type = 99, size = 64;
     BYTE data[64];
-    EXPECT_EQ(RegQueryValueEx(key, "layout text", nullptr, &type, data, &size), static_cast<LONG>(ERROR_INVALID_HANDLE));
+    EXPECT_EQ(RegQueryValueEx(key, "layout text", nullptr, &type, data, &size),
+              static_cast<LONG>(ERROR_INVALID_HANDLE));
     EXPECT_EQ(size, 0u);
     EXPECT_EQ(RegCloseKey(key), static_cast<LONG>(ERROR_INVALID_HANDLE));
     EXPECT_EQ(RegCloseKey(HKEY_LOCAL_MACHINE), static_cast<LONG>(ERROR_SUCCESS));
