@@ -1,5 +1,6 @@
 // Blit and pixel-read speed against plain loops over the same memory: the same-size copy of a 4000 x 3000
-// 24-bit picture into a one-bit black, white bitmap, and GetPixel on a one-bit bitmap through a memory context.
+// 24-bit picture into a one-bit black, white bitmap, and GetPixel on a one-bit bitmap through a memory
+// context.
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DC.h"
@@ -30,7 +31,8 @@ HBITMAP MakeSection(int width, int height, int bitCount, BYTE** bits) {
     const RGBQUAD table[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
     std::memcpy(info.data() + sizeof h, table, sizeof table);
     void* p = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &p, nullptr, 0);
+    HBITMAP bitmap =
+        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &p, nullptr, 0);
     *bits = static_cast<BYTE*>(p);
     return bitmap;
 }

@@ -1,5 +1,6 @@
-// Fuzz target of the stored-layout reader: any input must end in a layout or in the framework's read error, never
-// in a crash, a hang or an unbounded allocation; a tree that parses must also write back to an equal tree.
+// Fuzz target of the stored-layout reader: any input must end in a layout or in the framework's read error,
+// never in a crash, a hang or an unbounded allocation; a tree that parses must also write back to an equal
+// tree.
 #include "LayoutTestClasses.h"
 
 #include <cstddef>

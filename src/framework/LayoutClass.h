@@ -9,8 +9,8 @@
 #pragma once
 
 #include "framework/Component.h"
-#include "framework/Format.h"
 #include "framework/Exceptions.h"
+#include "framework/Format.h"
 #include "framework/LayoutMessages.h"
 #include "framework/LayoutReader.h"
 #include "framework/MessageTexts.h"
@@ -29,16 +29,16 @@ namespace gl {
 namespace layout_detail {
 
 template <class T> struct IsSet : std::false_type {};
-template <class E> struct IsSet<TSet<E>> : std::true_type {
-    using Element = E;
-};
+template <class E> struct IsSet<TSet<E>> : std::true_type { using Element = E; };
 
 template <class V> bool FitsIn(std::int64_t value) {
     // 32-bit properties also take unsigned 32-bit values ($FF00000F for a colour) as their bit pattern.
     if constexpr (sizeof(V) == 4) {
-        return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::uint32_t>::max();
+        return value >= std::numeric_limits<std::int32_t>::min() &&
+               value <= std::numeric_limits<std::uint32_t>::max();
     } else if constexpr (std::is_signed_v<V>) {
-        return value >= std::int64_t(std::numeric_limits<V>::min()) && value <= std::int64_t(std::numeric_limits<V>::max());
+        return value >= std::int64_t(std::numeric_limits<V>::min()) &&
+               value <= std::int64_t(std::numeric_limits<V>::max());
     } else {
         return value >= 0 && std::uint64_t(value) <= std::uint64_t(std::numeric_limits<V>::max());
     }
@@ -50,7 +50,8 @@ bool LayoutBoolean(const LayoutValue& value, bool& result);
 
 // An enumeration value by its registered name (PropertyRegistry::RegisterEnum).
 template <class E> E LayoutEnum(const LayoutValue& value, LayoutReadContext& context) {
-    int ordinal = value.kind == LayoutValueKind::Identifier ? PropertyRegistry::EnumOrdinal<E>(value.text) : -1;
+    int ordinal =
+        value.kind == LayoutValueKind::Identifier ? PropertyRegistry::EnumOrdinal<E>(value.text) : -1;
     if (ordinal < 0) context.InvalidValue(value);
     return static_cast<E>(ordinal);
 }
@@ -67,9 +68,10 @@ template <class E> TSet<E> LayoutSetOf(const LayoutValue& value, LayoutReadConte
     return set;
 }
 
-// A stored value as the type V of a setter's parameter. `constants` names a table of integer constants that an
-// integer property also accepts by name.
-template <class V> V LayoutConvert(const LayoutValue& value, LayoutReadContext& context, std::string_view constants = {}) {
+// A stored value as the type V of a setter's parameter. `constants` names a table of integer constants that
+// an integer property also accepts by name.
+template <class V>
+V LayoutConvert(const LayoutValue& value, LayoutReadContext& context, std::string_view constants = {}) {
     using layout_detail::IsSet;
     if constexpr (std::is_same_v<V, LayoutValue>) {
         return value;
@@ -127,8 +129,8 @@ public:
     }
 
     template <class C, class R, class V>
-        requires std::derived_from<T, C>
-    LayoutClass& Property(std::string_view name, R (C::*setter)(V), std::string_view constants = {}) {
+    requires std::derived_from<T, C> LayoutClass& Property(std::string_view name, R (C::*setter)(V),
+                                                           std::string_view constants = {}) {
         using Value = std::remove_cvref_t<V>;
         std::string table(constants);
         return Custom(name, [setter, table](T& target, const LayoutValue& value, LayoutReadContext& context) {
@@ -138,50 +140,55 @@ public:
 
     // A setter that takes the stored value itself: retired names that map onto today's properties, and values
     // with a stored form of their own (picture data).
-    LayoutClass& Custom(std::string_view name, std::function<void(T&, const LayoutValue&, LayoutReadContext&)> set) {
+    LayoutClass& Custom(std::string_view name,
+                        std::function<void(T&, const LayoutValue&, LayoutReadContext&)> set) {
         m_entry.properties[std::string(name)].set =
-            [set = std::move(set)](TPersistent& target, const LayoutValue& value, LayoutReadContext& context) {
-                set(Cast(target), value, context);
-            };
+            [set = std::move(set)](TPersistent& target, const LayoutValue& value,
+                                   LayoutReadContext& context) { set(Cast(target), value, context); };
         return *this;
     }
 
     // A retired name that older layouts may hold: read, whatever its value, and ignored.
     LayoutClass& Ignored(std::string_view name) {
-        m_entry.properties[std::string(name)].set = [](TPersistent&, const LayoutValue&, LayoutReadContext&) {};
+        m_entry.properties[std::string(name)].set = [](TPersistent&, const LayoutValue&, LayoutReadContext&) {
+        };
         return *this;
     }
 
-    // A persistent object the property gives access to ("Font"); the layout sets its properties by dotted paths.
+    // A persistent object the property gives access to ("Font"); the layout sets its properties by dotted
+    // paths.
     template <class Getter> LayoutClass& SubObject(std::string_view name, Getter getter) {
         m_entry.properties[std::string(name)].subObject = [getter](TPersistent& target) -> TPersistent* {
             decltype(auto) object = std::invoke(getter, Cast(target));
-            if constexpr (std::is_pointer_v<std::remove_cvref_t<decltype(object)>>) return object;
-            else return &object;
+            if constexpr (std::is_pointer_v<std::remove_cvref_t<decltype(object)>>)
+                return object;
+            else
+                return &object;
         };
         return *this;
     }
 
     // An event member set to the handler the layout names, taken from the methods given to the reader.
     template <class C, class Handler>
-        requires std::derived_from<T, C>
-    LayoutClass& Event(std::string_view name, Handler C::*member) {
+    requires std::derived_from<T, C> LayoutClass& Event(std::string_view name, Handler C::*member) {
         std::string eventName(name);
-        return Custom(name, [member, eventName](T& target, const LayoutValue& value, LayoutReadContext& context) {
-            if (value.kind != LayoutValueKind::Identifier) context.InvalidValue(value);
-            const std::any* method = context.FindMethod(value.text);
-            if (!method) context.Fail(Format(msg::SLayoutMethodNotFound, {value.text}));
-            const auto* handler = std::any_cast<Handler>(method);
-            if (!handler) context.Fail(Format(msg::SLayoutMethodMismatch, {value.text, eventName}));
-            target.*member = *handler;
-        });
+        return Custom(name,
+                      [member, eventName](T& target, const LayoutValue& value, LayoutReadContext& context) {
+                          if (value.kind != LayoutValueKind::Identifier) context.InvalidValue(value);
+                          const std::any* method = context.FindMethod(value.text);
+                          if (!method) context.Fail(Format(msg::SLayoutMethodNotFound, {value.text}));
+                          const auto* handler = std::any_cast<Handler>(method);
+                          if (!handler)
+                              context.Fail(Format(msg::SLayoutMethodMismatch, {value.text, eventName}));
+                          target.*member = *handler;
+                      });
     }
 
     // A reference to another component of the form, by name, set once the whole layout is read (the component
     // may be stored further down). "nil" stores no reference.
     template <class C, class R, class Ref>
-        requires std::derived_from<T, C> && std::derived_from<Ref, TComponent>
-    LayoutClass& Reference(std::string_view name, R (C::*setter)(Ref*)) {
+    requires std::derived_from<T, C> && std::derived_from<Ref, TComponent> LayoutClass&
+    Reference(std::string_view name, R (C::*setter)(Ref*)) {
         return Custom(name, [setter](T& target, const LayoutValue& value, LayoutReadContext& context) {
             if (value.kind != LayoutValueKind::Identifier) context.InvalidValue(value);
             if (SameText(value.text, "nil")) return (void)(target.*setter)(nullptr);

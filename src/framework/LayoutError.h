@@ -17,7 +17,8 @@ public:
 };
 
 // Raises ELayoutError with the text "Line <line>: <format filled in from args>".
-[[noreturn]] void RaiseLayoutError(int line, std::string_view format, std::initializer_list<FormatArg> args = {});
+[[noreturn]] void RaiseLayoutError(int line, std::string_view format,
+                                   std::initializer_list<FormatArg> args = {});
 
 // A character as a message shows it: printable ASCII in quotes, anything else as its #code.
 std::string LayoutCharText(char c);

@@ -2,8 +2,8 @@
 #include "framework/LayoutLexer.h"
 
 #include "framework/LayoutError.h"
-#include "framework/LayoutText.h"
 #include "framework/LayoutMessages.h"
+#include "framework/LayoutText.h"
 
 #include <charconv>
 #include <limits>
@@ -12,9 +12,15 @@ namespace gl {
 
 namespace {
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+bool IsIdentStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || IsDigit(c);
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -238,7 +244,8 @@ void LayoutLexer::ReadCharCode(std::string& out) {
         ++m_pos;
         if (++digits > 7) break; // already beyond any code point; reported below
     }
-    if (digits == 0 || digits > 7 || !AppendUtf8(out, code)) RaiseLayoutError(m_line, msg::SLayoutInvalidCharCode);
+    if (digits == 0 || digits > 7 || !AppendUtf8(out, code))
+        RaiseLayoutError(m_line, msg::SLayoutInvalidCharCode);
 }
 
 void LayoutLexer::ReadBinary() {
@@ -273,13 +280,19 @@ void LayoutLexer::ReadBinary() {
 
 std::string LayoutLexer::Describe() const {
     switch (m_token.kind) {
-    case LayoutTokenKind::EndOfText: return "end of text";
-    case LayoutTokenKind::Identifier: return m_token.text;
+    case LayoutTokenKind::EndOfText:
+        return "end of text";
+    case LayoutTokenKind::Identifier:
+        return m_token.text;
     case LayoutTokenKind::Integer:
-    case LayoutTokenKind::Float: return "number";
-    case LayoutTokenKind::String: return "string";
-    case LayoutTokenKind::Binary: return "binary value";
-    case LayoutTokenKind::Symbol: return LayoutCharText(m_token.symbol);
+    case LayoutTokenKind::Float:
+        return "number";
+    case LayoutTokenKind::String:
+        return "string";
+    case LayoutTokenKind::Binary:
+        return "binary value";
+    case LayoutTokenKind::Symbol:
+        return LayoutCharText(m_token.symbol);
     }
     return {};
 }

@@ -1,5 +1,5 @@
-// Tokens of the stored-layout text: names, numbers, quoted strings with character codes, byte blocks, symbols.
-// Used only by the layout parser.
+// Tokens of the stored-layout text: names, numbers, quoted strings with character codes, byte blocks,
+// symbols. Used only by the layout parser.
 #pragma once
 
 #include <cstdint>
@@ -14,11 +14,11 @@ enum class LayoutTokenKind { EndOfText, Identifier, Integer, Float, String, Bina
 struct LayoutToken {
     LayoutTokenKind kind = LayoutTokenKind::EndOfText;
     int line = 1;
-    char symbol = 0;                  // Symbol: one of = : . , [ ] ( ) +
-    std::string text;                 // Identifier, String (UTF-8, quotes and codes resolved)
-    std::int64_t integer = 0;         // Integer
-    double real = 0;                  // Float
-    std::vector<std::uint8_t> bytes;  // Binary
+    char symbol = 0;                 // Symbol: one of = : . , [ ] ( ) +
+    std::string text;                // Identifier, String (UTF-8, quotes and codes resolved)
+    std::int64_t integer = 0;        // Integer
+    double real = 0;                 // Float
+    std::vector<std::uint8_t> bytes; // Binary
 };
 
 class LayoutLexer {

@@ -8,7 +8,6 @@
 #include "framework/MessageTexts.h"
 #include "framework/StringList.h"
 
-
 namespace gl {
 
 namespace {
@@ -20,17 +19,21 @@ std::string ShortValueText(const LayoutValue& value) {
     return text;
 }
 
-std::string ObjectTitle(const LayoutObject& object) { return object.name.empty() ? object.className : object.name; }
+std::string ObjectTitle(const LayoutObject& object) {
+    return object.name.empty() ? object.className : object.name;
+}
 
-// The framework's own errors met while reading (a duplicate name, a value a setter refuses) keep their class but
-// get the line and the property in front of their text.
-template <class Step> void WithPosition(int line, std::string_view objectTitle, std::string_view path, Step step) {
+// The framework's own errors met while reading (a duplicate name, a value a setter refuses) keep their class
+// but get the line and the property in front of their text.
+template <class Step>
+void WithPosition(int line, std::string_view objectTitle, std::string_view path, Step step) {
     try {
         step();
     } catch (ELayoutError&) {
         throw;
     } catch (Exception& e) {
-        e.SetMessage(Format(msg::SLayoutLine, {line, Format(msg::SLayoutPropertyError, {objectTitle, path, e.Message()})}));
+        e.SetMessage(Format(msg::SLayoutLine,
+                            {line, Format(msg::SLayoutPropertyError, {objectTitle, path, e.Message()})}));
         throw;
     }
 }
@@ -106,14 +109,16 @@ private:
                 entry->set(*target, property.value, m_context);
                 return;
             }
-            if (!entry->subObject) RaiseLayoutError(property.line, msg::SLayoutUnknownProperty, {path, className});
+            if (!entry->subObject)
+                RaiseLayoutError(property.line, msg::SLayoutUnknownProperty, {path, className});
             target = entry->subObject(*target);
             if (!target) m_context.InvalidValue(property.value);
             path = path.substr(dot + 1);
         }
     }
 
-    template <class Step> void Guarded(const LayoutObject& object, std::string_view path, int line, Step step) {
+    template <class Step>
+    void Guarded(const LayoutObject& object, std::string_view path, int line, Step step) {
         WithPosition(line, ObjectTitle(object), path, step);
     }
 
@@ -154,7 +159,9 @@ void LayoutReadContext::InvalidValue(const LayoutValue& value) const {
     RaiseLayoutError(m_line, msg::SLayoutInvalidValue, {ShortValueText(value), m_objectName + "." + m_path});
 }
 
-void LayoutReadContext::Fail(std::string_view message) const { RaiseLayoutError(m_line, "%s", {message}); }
+void LayoutReadContext::Fail(std::string_view message) const {
+    RaiseLayoutError(m_line, "%s", {message});
+}
 
 TComponent* LayoutReadContext::FindComponent(std::string_view name) const {
     if (!m_root.Name().empty() && SameText(m_root.Name(), name)) return &m_root;

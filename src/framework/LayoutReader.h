@@ -1,6 +1,7 @@
-// Creating a form's components from its stored layout: each object of the tree becomes a component of its class,
-// owned by the root and placed in the enclosing control, its properties set in stored order while it is loading;
-// references are resolved once the whole tree is read, then every component's end-of-loading step runs.
+// Creating a form's components from its stored layout: each object of the tree becomes a component of its
+// class, owned by the root and placed in the enclosing control, its properties set in stored order while it
+// is loading; references are resolved once the whole tree is read, then every component's end-of-loading step
+// runs.
 #pragma once
 
 #include "framework/LayoutText.h"
@@ -15,8 +16,8 @@
 
 namespace gl {
 
-// The handlers a layout may name for its events, by name: "RzBitBtn4Click" → the form's handler. Each is held as
-// the event type of the events it is meant for (TNotifyEvent for clicks and changes).
+// The handlers a layout may name for its events, by name: "RzBitBtn4Click" → the form's handler. Each is held
+// as the event type of the events it is meant for (TNotifyEvent for clicks and changes).
 class LayoutMethods {
 public:
     template <class Event> LayoutMethods& Add(std::string name, Event handler) {
@@ -72,15 +73,16 @@ private:
     std::vector<Fixup> m_fixups;
 };
 
-// Reads a layout into `root`, an existing component of the top object's class: the root's own properties, then
-// its components. Raises EReadError naming the line on any fault; the components made so far are freed then.
+// Reads a layout into `root`, an existing component of the top object's class: the root's own properties,
+// then its components. Raises EReadError naming the line on any fault; the components made so far are freed
+// then.
 void ReadLayout(TComponent& root, std::string_view text, const LayoutMethods& methods = {},
                 const PropertyRegistry& registry = PropertyRegistry::Global());
 void ReadLayout(TComponent& root, const LayoutObject& tree, const LayoutMethods& methods = {},
                 const PropertyRegistry& registry = PropertyRegistry::Global());
 
-// Registers the stored properties of the framework's base classes (TPersistent, TComponent: Tag). Safe to call
-// more than once.
+// Registers the stored properties of the framework's base classes (TPersistent, TComponent: Tag). Safe to
+// call more than once.
 void RegisterComponentLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

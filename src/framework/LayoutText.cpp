@@ -69,6 +69,7 @@ private:
         if (depth > kMaxLayoutDepth) RaiseLayoutError(Token().line, msg::SLayoutTooDeep);
         if (!IsKeyword("object")) Expected("object");
         CountEntry();
+        if (++m_objects > kMaxLayoutObjects) RaiseLayoutError(Token().line, msg::SLayoutTooManyEntries);
         auto object = std::make_unique<LayoutObject>();
         object->line = Token().line;
         m_lex.Next();
@@ -81,7 +82,8 @@ private:
             object->className = std::move(first);
         }
         // Properties come first, then the children; "end" closes the object.
-        while (!IsKeyword("end") && !IsKeyword("object")) ParseProperty(*object);
+        while (Token().kind == LayoutTokenKind::Identifier && !IsKeyword("end") && !IsKeyword("object"))
+            ParseProperty(*object);
         while (IsKeyword("object")) object->children.push_back(ParseObject(depth + 1));
         if (!IsKeyword("end")) Expected("end");
         m_lex.Next();
@@ -89,7 +91,6 @@ private:
     }
 
     void ParseProperty(LayoutObject& object) {
-        if (Token().kind != LayoutTokenKind::Identifier) Expected("property name");
         CountEntry();
         LayoutProperty property;
         property.line = Token().line;
@@ -128,7 +129,8 @@ private:
             value.bytes = token.bytes;
             m_lex.Next();
             return value;
-        default: break;
+        default:
+            break;
         }
         if (IsSymbol('[')) return ParseSet();
         if (IsSymbol('(')) return ParseList();
@@ -142,7 +144,8 @@ private:
         while (IsSymbol('+')) {
             m_lex.Next();
             if (Token().kind != LayoutTokenKind::String) Expected("string");
-            if (text.size() + Token().text.size() > kMaxLayoutBytes) RaiseLayoutError(Token().line, msg::SLayoutTooLarge);
+            if (text.size() + Token().text.size() > kMaxLayoutBytes)
+                RaiseLayoutError(Token().line, msg::SLayoutTooLarge);
             text += Token().text;
             m_lex.Next();
         }
@@ -179,6 +182,7 @@ private:
 
     LayoutLexer m_lex;
     std::size_t m_entries = 0;
+    std::size_t m_objects = 0;
 };
 
 std::string QuotedText(std::string_view text) {
@@ -244,10 +248,14 @@ const LayoutObject* LayoutObject::FindChild(std::string_view childName) const {
 std::string LayoutValueText(const LayoutValue& value) {
     std::string out;
     switch (value.kind) {
-    case LayoutValueKind::Integer: return std::to_string(value.integer);
-    case LayoutValueKind::Float: return RealText(value.real);
-    case LayoutValueKind::String: return QuotedText(value.text);
-    case LayoutValueKind::Identifier: return value.text;
+    case LayoutValueKind::Integer:
+        return std::to_string(value.integer);
+    case LayoutValueKind::Float:
+        return RealText(value.real);
+    case LayoutValueKind::String:
+        return QuotedText(value.text);
+    case LayoutValueKind::Identifier:
+        return value.text;
     case LayoutValueKind::Set:
         out = "[";
         for (std::size_t i = 0; i < value.items.size(); ++i) out += (i ? ", " : "") + value.items[i];

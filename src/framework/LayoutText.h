@@ -1,5 +1,5 @@
-// The stored-layout text format: an object tree ("object Name: TClass" ... "end") with properties in stored order,
-// parsed into plain data that the layout reader turns into components.
+// The stored-layout text format: an object tree ("object Name: TClass" ... "end") with properties in stored
+// order, parsed into plain data that the layout reader turns into components.
 #pragma once
 
 #include <cstddef>
@@ -12,36 +12,37 @@
 namespace gl {
 
 // Bounds that keep a hostile or broken layout from exhausting the stack or memory.
-inline constexpr std::size_t kMaxLayoutBytes = 16u << 20;  // whole text
-inline constexpr int kMaxLayoutDepth = 32;                 // nested objects
-inline constexpr std::size_t kMaxLayoutEntries = 100000;   // objects + properties + list and set items
-inline constexpr std::size_t kMaxLayoutNameLength = 255;   // identifiers and property paths
+inline constexpr std::size_t kMaxLayoutBytes = 16u << 20; // whole text
+inline constexpr int kMaxLayoutDepth = 32;                // nested objects
+inline constexpr std::size_t kMaxLayoutEntries = 100000;  // objects + properties + list and set items
+inline constexpr std::size_t kMaxLayoutObjects = 2000;    // components: each is created, named and placed
+inline constexpr std::size_t kMaxLayoutNameLength = 255;  // identifiers and property paths
 
 enum class LayoutValueKind { Integer, Float, String, Identifier, Set, List, Binary };
 
 // One stored value. Which members are meaningful depends on the kind.
 struct LayoutValue {
     LayoutValueKind kind = LayoutValueKind::Integer;
-    std::int64_t integer = 0;         // Integer
-    double real = 0;                  // Float
-    std::string text;                 // String (UTF-8), Identifier (possibly dotted, e.g. "Form1.List")
-    std::vector<std::string> items;   // Set members (identifiers), List entries (strings)
-    std::vector<std::uint8_t> bytes;  // Binary
+    std::int64_t integer = 0;        // Integer
+    double real = 0;                 // Float
+    std::string text;                // String (UTF-8), Identifier (possibly dotted, e.g. "Form1.List")
+    std::vector<std::string> items;  // Set members (identifiers), List entries (strings)
+    std::vector<std::uint8_t> bytes; // Binary
 
     bool operator==(const LayoutValue&) const = default;
 };
 
 struct LayoutProperty {
-    std::string path;  // "Caption" or a dotted path into sub-objects, "Font.Name"
+    std::string path; // "Caption" or a dotted path into sub-objects, "Font.Name"
     LayoutValue value;
     int line = 0;
 };
 
 struct LayoutObject {
-    std::string name;  // empty for an unnamed object
+    std::string name; // empty for an unnamed object
     std::string className;
     int line = 0;
-    std::vector<LayoutProperty> properties;  // in stored order
+    std::vector<LayoutProperty> properties; // in stored order
     std::vector<std::unique_ptr<LayoutObject>> children;
 
     // The first property stored under this path, or nullptr.

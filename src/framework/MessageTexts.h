@@ -65,6 +65,7 @@ inline constexpr const char* SAllFilter = "All";
 
 // Controls and forms.
 inline constexpr const char* SParentRequired = "Control '%s' has no parent window";
+inline constexpr const char* SControlParentSetToSelf = "A control cannot have itself as its parent";
 inline constexpr const char* SWindowDCError = "Error creating window device context";
 inline constexpr const char* SWindowClass = "Error creating window class";
 inline constexpr const char* SWindowCreate = "Error creating window";

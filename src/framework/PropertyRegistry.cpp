@@ -1,4 +1,5 @@
-// The registry of classes, stored properties, enumeration names and named constants used by the layout reader.
+// The registry of classes, stored properties, enumeration names and named constants used by the layout
+// reader.
 #include "framework/PropertyRegistry.h"
 
 namespace gl {
@@ -81,8 +82,8 @@ int PropertyRegistry::EnumOrdinalOf(std::type_index type, std::string_view name)
     return -1;
 }
 
-void PropertyRegistry::RegisterConstants(std::string_view table,
-                                         std::initializer_list<std::pair<const char*, std::int64_t>> constants) {
+void PropertyRegistry::RegisterConstants(
+    std::string_view table, std::initializer_list<std::pair<const char*, std::int64_t>> constants) {
     auto& entries = ConstantTables()[std::string(table)];
     for (const auto& [name, value] : constants) entries[name] = value;
 }

@@ -1,6 +1,7 @@
 // The registry of classes that a stored layout can name: class name → factory, parent class, and the stored
-// properties each class adds (property name → setter). Lookups walk up the class chain, so a class registers only
-// what it adds. Names of classes, properties, enumeration values and constants compare without regard to case.
+// properties each class adds (property name → setter). Lookups walk up the class chain, so a class registers
+// only what it adds. Names of classes, properties, enumeration values and constants compare without regard to
+// case.
 #pragma once
 
 #include "framework/LayoutText.h"
@@ -27,7 +28,8 @@ struct NoCaseLess {
     bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
 };
 
-using LayoutSetter = std::function<void(TPersistent& target, const LayoutValue& value, LayoutReadContext& context)>;
+using LayoutSetter =
+    std::function<void(TPersistent& target, const LayoutValue& value, LayoutReadContext& context)>;
 using LayoutSubObject = std::function<TPersistent*(TPersistent& target)>;
 using LayoutFactory = std::function<TComponent*(TComponent* owner)>;
 using LayoutParentHook = std::function<void(TComponent& child, TComponent& enclosing)>;
@@ -76,7 +78,8 @@ public:
     static bool FindConstant(std::string_view table, std::string_view name, std::int64_t& value);
 
 private:
-    template <class Result, class Pick> const Result* FindAlongChain(std::string_view className, Pick pick) const;
+    template <class Result, class Pick>
+    const Result* FindAlongChain(std::string_view className, Pick pick) const;
     static void RegisterEnumNames(std::type_index type, std::initializer_list<const char*> names);
     static int EnumOrdinalOf(std::type_index type, std::string_view name);
 

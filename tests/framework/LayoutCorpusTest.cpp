@@ -1,5 +1,5 @@
-// Replays the layout reader's fuzz corpus: every input ends in success or a framework exception, every tree that
-// parses writes back to text that parses to the same tree, and the valid seeds read.
+// Replays the layout reader's fuzz corpus: every input ends in success or a framework exception, every tree
+// that parses writes back to text that parses to the same tree, and the valid seeds read.
 #include "LayoutTestClasses.h"
 
 #include <gtest/gtest.h>

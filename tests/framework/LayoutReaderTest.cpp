@@ -1,5 +1,5 @@
-// Reading a stored layout into components: creation, owner and parent, properties in stored order while loading,
-// the end-of-loading step after everything, references, events, retired names, and faults.
+// Reading a stored layout into components: creation, owner and parent, properties in stored order while
+// loading, the end-of-loading step after everything, references, events, retired names, and faults.
 #include "LayoutTestClasses.h"
 
 #include "framework/Exceptions.h"
@@ -65,10 +65,11 @@ TEST_F(LayoutReaderTest, PropertiesInStoredOrderWhileLoadingThenLoadedForAll) {
                      "    end\n"
                      "  end\n"
                      "end\n");
-    EXPECT_EQ(Log(), (std::vector<std::string>{
-                         "Form1.Left=3 loading reading", "Form1.Caption=form loading reading",
-                         "A.Caption=a loading reading", "A.Left=1 loading reading", "A.Caption=again loading reading",
-                         "B.Left=2 loading reading", "loaded Form1", "loaded A", "loaded B"}));
+    EXPECT_EQ(Log(),
+              (std::vector<std::string>{"Form1.Left=3 loading reading", "Form1.Caption=form loading reading",
+                                        "A.Caption=a loading reading", "A.Left=1 loading reading",
+                                        "A.Caption=again loading reading", "B.Left=2 loading reading",
+                                        "loaded Form1", "loaded A", "loaded B"}));
     for (TComponent* component : {static_cast<TComponent*>(&form), form.Components(0), form.Components(1)}) {
         EXPECT_FALSE(component->ComponentState().Contains(csLoading));
         EXPECT_FALSE(component->ComponentState().Contains(csReading));
@@ -126,9 +127,11 @@ TEST_F(LayoutReaderTest, ReferencesResolveAfterTheWholeTreeAndEventsFindTheirHan
     ASSERT_TRUE(a->OnClick);
     a->OnClick(a);
     EXPECT_EQ(clicks, 1);
-    // "nil" is set at once; names wait until every component exists, and come before the end-of-loading steps.
+    // "nil" is set at once; names wait until every component exists, and come before the end-of-loading
+    // steps.
     EXPECT_EQ(Log(), (std::vector<std::string>{"Later.Buddy=nil loading reading", "Form1.Buddy=Form1 loading",
-                                               "A.Buddy=Later loading", "loaded Form1", "loaded A", "loaded Later"}));
+                                               "A.Buddy=Later loading", "loaded Form1", "loaded A",
+                                               "loaded Later"}));
 }
 
 TEST_F(LayoutReaderTest, RetiredNamesAreReadAndIgnoredOrMapped) {
@@ -167,13 +170,17 @@ TEST_F(LayoutReaderTest, ValuesOfTheWrongKindOrRangeAreRefused) {
         return ReadError("object Form1: TTestForm\n  " + std::string(property) + "\nend");
     };
     EXPECT_EQ(valueError("Left = 'ten'"), "EReadError: Line 2: Invalid value 'ten' for property Form1.Left");
-    EXPECT_EQ(valueError("Left = 4294967296"), "EReadError: Line 2: Invalid value 4294967296 for property Form1.Left");
+    EXPECT_EQ(valueError("Left = 4294967296"),
+              "EReadError: Line 2: Invalid value 4294967296 for property Form1.Left");
     EXPECT_EQ(valueError("Small = 256"), "EReadError: Line 2: Invalid value 256 for property Form1.Small");
     EXPECT_EQ(valueError("Small = -1"), "EReadError: Line 2: Invalid value -1 for property Form1.Small");
-    EXPECT_EQ(valueError("Left = clTestRed"), "EReadError: Line 2: Invalid value clTestRed for property Form1.Left");
-    EXPECT_EQ(valueError("Color = clNoSuch"), "EReadError: Line 2: Invalid value clNoSuch for property Form1.Color");
+    EXPECT_EQ(valueError("Left = clTestRed"),
+              "EReadError: Line 2: Invalid value clTestRed for property Form1.Left");
+    EXPECT_EQ(valueError("Color = clNoSuch"),
+              "EReadError: Line 2: Invalid value clNoSuch for property Form1.Color");
     EXPECT_EQ(valueError("Visible = 1"), "EReadError: Line 2: Invalid value 1 for property Form1.Visible");
-    EXPECT_EQ(valueError("Align = alNowhere"), "EReadError: Line 2: Invalid value alNowhere for property Form1.Align");
+    EXPECT_EQ(valueError("Align = alNowhere"),
+              "EReadError: Line 2: Invalid value alNowhere for property Form1.Align");
     EXPECT_EQ(valueError("Font.Style = [tsBold, tsShadow]"),
               "EReadError: Line 2: Invalid value [tsBold, tsShadow] for property Form1.Font.Style");
     EXPECT_EQ(valueError("Left = '" + std::string(60, 'x') + "'"),
@@ -182,9 +189,18 @@ TEST_F(LayoutReaderTest, ValuesOfTheWrongKindOrRangeAreRefused) {
     EXPECT_EQ(valueError("Ratio = 'x'"), "EReadError: Line 2: Invalid value 'x' for property Form1.Ratio");
 }
 
+TEST_F(LayoutReaderTest, AsManyComponentsAsALayoutMayHold) {
+    std::string text = "object Form1: TTestForm\n";
+    for (std::size_t i = 1; i < kMaxLayoutObjects; ++i)
+        text += "object C" + std::to_string(i) + ": TTestControl end\n";
+    ReadLayout(form, text + "end");
+    EXPECT_EQ(form.ComponentCount(), int(kMaxLayoutObjects) - 1);
+}
+
 TEST_F(LayoutReaderTest, TheFrameworksOwnErrorsKeepTheirClassAndGetTheLine) {
-    EXPECT_EQ(ReadError("object Form1: TTestForm\n  object A: TTestControl end\n  object a: TTestControl end\nend"),
-              "EComponentError: Line 3: Error reading a.Name: A component named a already exists");
+    EXPECT_EQ(
+        ReadError("object Form1: TTestForm\n  object A: TTestControl end\n  object a: TTestControl end\nend"),
+        "EComponentError: Line 3: Error reading a.Name: A component named a already exists");
     EXPECT_EQ(ReadError("object Form1: TTestForm\n  Tag = 1\nobject A: TTestControl end\nend extra"),
               "EReadError: Line 4: end of text expected but extra found");
 }

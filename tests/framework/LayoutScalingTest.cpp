@@ -1,5 +1,5 @@
-// Scaling a stored layout to the screen's density: the window font first, then positions and sizes by the ratio of
-// text heights.
+// Scaling a stored layout to the screen's density: the window font first, then positions and sizes by the
+// ratio of text heights.
 #include "framework/LayoutScaling.h"
 
 #include <gtest/gtest.h>

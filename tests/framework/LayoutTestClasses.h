@@ -1,5 +1,6 @@
-// Small component classes for the layout reader's tests: a form, a control with a parent, a font-like sub-object.
-// Every setter writes a line to a shared log with the loading state it saw, so tests can check order and state.
+// Small component classes for the layout reader's tests: a form, a control with a parent, a font-like
+// sub-object. Every setter writes a line to a shared log with the loading state it saw, so tests can check
+// order and state.
 #pragma once
 
 #include "framework/Component.h"
@@ -82,9 +83,9 @@ public:
 // Registers the test classes in the registry; safe to call more than once.
 void RegisterTestClasses(PropertyRegistry& registry = PropertyRegistry::Global());
 
-// What the fuzz target does with one input, also replayed by the tests over the corpus: parse it, write the tree
-// back and parse that again, then read it into a test form. Faults of the input end in the framework's exceptions,
-// which are caught here.
+// What the fuzz target does with one input, also replayed by the tests over the corpus: parse it, write the
+// tree back and parse that again, then read it into a test form. Faults of the input end in the framework's
+// exceptions, which are caught here.
 struct LayoutExercise {
     bool writtenReadsBack = true; // false: the written tree did not parse back equal
     bool read = false;            // the form was read without error

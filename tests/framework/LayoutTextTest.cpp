@@ -1,7 +1,7 @@
 // The stored-layout text: every kind of value, the tree's shape, faults reported with their line, limits, and
 // writing a tree back.
-#include "framework/Exceptions.h"
 #include "framework/LayoutText.h"
+#include "framework/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TEST(LayoutText, EveryKindOfValue) {
                             "  Lines.Strings = (\r\n    'a'\r\n    'b' + 'c'\r\n    '')\r\n"
                             "  Data = {0A ff\r\n 10}\r\n"
                             "end\r\n");
-    ASSERT_EQ(root->properties.size(), 14u);
+    ASSERT_EQ(root->properties.size(), 13u);
     EXPECT_EQ(root->name, "Form1");
     EXPECT_EQ(root->className, "TForm");
     EXPECT_EQ(root->line, 2);
@@ -58,13 +58,14 @@ TEST(LayoutText, EveryKindOfValue) {
     EXPECT_EQ(root->FindProperty("Align")->value.kind, LayoutValueKind::Identifier);
     EXPECT_EQ(root->FindProperty("Align")->value.text, "alClient");
     EXPECT_EQ(root->FindProperty("Images")->value.text, "Form1.ImageList1");
-    EXPECT_EQ(root->FindProperty("Font.Style")->value.items, (std::vector<std::string>{"fsBold", "fsItalic"}));
+    EXPECT_EQ(root->FindProperty("Font.Style")->value.items,
+              (std::vector<std::string>{"fsBold", "fsItalic"}));
     EXPECT_EQ(root->FindProperty("Anchors")->value.kind, LayoutValueKind::Set);
     EXPECT_TRUE(root->FindProperty("Anchors")->value.items.empty());
     EXPECT_EQ(root->FindProperty("Lines.Strings")->value.items, (std::vector<std::string>{"a", "bc", ""}));
     const LayoutProperty* data = root->FindProperty("Data");
     EXPECT_EQ(data->value.bytes, (std::vector<std::uint8_t>{0x0A, 0xFF, 0x10}));
-    EXPECT_EQ(data->line, 20);
+    EXPECT_EQ(data->line, 19);
 }
 
 TEST(LayoutText, NestingAndUnnamedObjects) {
@@ -95,7 +96,8 @@ TEST(LayoutText, FaultsNameTheirLine) {
     EXPECT_EQ(ReadError("object A: TA\n  Left = \nend"), "Line 3: property value expected but end found");
     EXPECT_EQ(ReadError("object A: TA\n  object B: TB end\n  Left = 1\nend"),
               "Line 3: end expected but Left found");
-    EXPECT_EQ(ReadError("object A: TA end\nobject B: TB end"), "Line 2: end of text expected but object found");
+    EXPECT_EQ(ReadError("object A: TA end\nobject B: TB end"),
+              "Line 2: end of text expected but object found");
     EXPECT_EQ(ReadError("objekt A: TA end"), "Line 1: object expected but objekt found");
     EXPECT_EQ(ReadError("object A: TA\n  Left = 99999999999999999999\nend"), "Line 2: Invalid number");
     EXPECT_EQ(ReadError("object A: TA\n  Left = $\nend"), "Line 2: Invalid number");
@@ -111,7 +113,8 @@ TEST(LayoutText, FaultsNameTheirLine) {
     EXPECT_EQ(ReadError("object A: TA\n  Left = ;\nend"), "Line 2: Invalid character ';'");
     EXPECT_EQ(ReadError("object A: TA\n  Left = 1\x01\nend"), "Line 2: Invalid character #1");
     EXPECT_EQ(ReadError("object A: TA\n  Lines = ('a' 1)\nend"), "Line 2: ')' expected but number found");
-    EXPECT_EQ(ReadError("object A: TA\n  Anchors = [akLeft akTop]\nend"), "Line 2: ']' expected but akTop found");
+    EXPECT_EQ(ReadError("object A: TA\n  Anchors = [akLeft akTop]\nend"),
+              "Line 2: ']' expected but akTop found");
     EXPECT_EQ(ReadError(""), "Line 1: object expected but end of text found");
 }
 
@@ -127,6 +130,10 @@ TEST(LayoutText, LimitsStopHostileInput) {
     for (std::size_t i = 0; i <= kMaxLayoutEntries; ++i) many += "x,";
     many += "x]\nend";
     EXPECT_EQ(ReadError(many), "Line 2: Too many objects or properties");
+
+    std::string objects = "object A: T\n";
+    for (std::size_t i = 0; i < kMaxLayoutObjects; ++i) objects += "object T end\n";
+    EXPECT_EQ(ReadError(objects + "end"), "Line 2001: Too many objects or properties");
 
     EXPECT_EQ(ReadError(std::string(kMaxLayoutBytes + 1, ' ')), "Line 1: Layout too large");
 }

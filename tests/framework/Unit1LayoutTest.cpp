@@ -1,5 +1,5 @@
-// The main window's stored layout as the program embeds it: every control in its place with its class, the values
-// the window depends on, tab orders, and handlers that the window actually has.
+// The main window's stored layout as the program embeds it: every control in its place with its class, the
+// values the window depends on, tab orders, and handlers that the window actually has.
 #include "embedded/Unit1Layout.h"
 #include "framework/LayoutText.h"
 
@@ -26,7 +26,8 @@ protected:
     }
 
     void Collect(const LayoutObject& object, const LayoutObject* parent) {
-        EXPECT_TRUE(all.emplace(object.name, Placed{&object, parent}).second) << "name used twice: " << object.name;
+        EXPECT_TRUE(all.emplace(object.name, Placed{&object, parent}).second)
+            << "name used twice: " << object.name;
         for (const auto& child : object.children) Collect(*child, &object);
     }
 
@@ -42,7 +43,9 @@ protected:
         const LayoutProperty* property = it->second.object->FindProperty(path);
         return property ? property->value : none;
     }
-    std::int64_t Integer(const std::string& name, const std::string& path) { return Value(name, path).integer; }
+    std::int64_t Integer(const std::string& name, const std::string& path) {
+        return Value(name, path).integer;
+    }
     std::string Text(const std::string& name, const std::string& path) { return Value(name, path).text; }
 
     std::unique_ptr<LayoutObject> root;
@@ -145,9 +148,9 @@ TEST_F(Unit1LayoutTest, TabOrdersAreUniqueAndDenseWithinEachParent) {
 }
 
 TEST_F(Unit1LayoutTest, HandlersAndReferencesNameWhatExists) {
-    const std::set<std::string> handlers = {"FormCreate",       "RzBitBtn4Click",        "RzBitBtn5Click",
-                                            "RzRadioButton2Click", "RzEdit2Change",      "RzFontComboBox1Change",
-                                            "RzEdit3Change",    "RzBitBtn1Click"};
+    const std::set<std::string> handlers = {"FormCreate",          "RzBitBtn4Click", "RzBitBtn5Click",
+                                            "RzRadioButton2Click", "RzEdit2Change",  "RzFontComboBox1Change",
+                                            "RzEdit3Change",       "RzBitBtn1Click"};
     std::set<std::string> used;
     std::map<std::string, std::string> wiring;
     for (const auto& [name, placed] : all) {

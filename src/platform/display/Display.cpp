@@ -1,4 +1,5 @@
-// Choosing the display backend (in this one place) and keeping the drawing layer's idea of the screen in step.
+// Choosing the display backend (in this one place) and keeping the drawing layer's idea of the screen in
+// step.
 #include "platform/display/Display.h"
 
 #include "platform/display/headless/HeadlessDisplay.h"
@@ -65,9 +66,13 @@ Display& CurrentDisplay() {
     return *Current();
 }
 
-void SetCurrentDisplay(std::unique_ptr<Display> display) { Install(std::move(display)); }
+void SetCurrentDisplay(std::unique_ptr<Display> display) {
+    Install(std::move(display));
+}
 
-bool HasCurrentDisplay() { return Current() != nullptr; }
+bool HasCurrentDisplay() {
+    return Current() != nullptr;
+}
 
 std::unique_ptr<Display> CreateDisplay(const std::string& name) {
     if (name == "headless") return std::make_unique<HeadlessDisplay>();

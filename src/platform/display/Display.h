@@ -1,6 +1,7 @@
 // The narrow interface between the window manager and a screen: real top-level windows, presenting their
-// retained pixels, input events, the desktop's clipboard, the beep, cursors, the screen's size and density and the
-// clock. Two backends implement it (sdl, headless); which one runs is decided once, in CurrentDisplay().
+// retained pixels, input events, the desktop's clipboard, the beep, cursors, the screen's size and density
+// and the clock. Two backends implement it (sdl, headless); which one runs is decided once, in
+// CurrentDisplay().
 #pragma once
 
 #include "platform/gdi/Surface.h"
@@ -25,17 +26,17 @@ enum class DisplayEventType {
     MouseLeave, // the pointer left the window
     KeyDown,
     KeyUp,
-    Text,       // committed text (typed or from an input method), UTF-8
-    Close,      // the user asked to close the window
-    Expose,     // the window's pixels must be shown again
+    Text,   // committed text (typed or from an input method), UTF-8
+    Close,  // the user asked to close the window
+    Expose, // the window's pixels must be shown again
     FocusGained,
     FocusLost,
-    Moved,      // the desktop moved the window: rect holds the new client rectangle on the screen
-    Resized,    // the desktop resized the window: rect holds the new client rectangle on the screen
+    Moved,   // the desktop moved the window: rect holds the new client rectangle on the screen
+    Resized, // the desktop resized the window: rect holds the new client rectangle on the screen
     Minimized,
     Maximized,
     Restored,
-    Quit,       // the desktop session asks the program to end
+    Quit, // the desktop session asks the program to end
 };
 
 enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 3 };
@@ -43,17 +44,17 @@ enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 3 };
 struct DisplayEvent {
     DisplayEventType type = DisplayEventType::None;
     DisplayWindowId window = 0;
-    POINT pos{};                      // mouse events: relative to the window's client area
+    POINT pos{}; // mouse events: relative to the window's client area
     MouseButton button = MouseButton::None;
-    int wheelDelta = 0;               // Wheel: in the platform's units, 120 per notch, positive away from the user
-    int virtualKey = 0;               // KeyDown/KeyUp: the platform's virtual-key code (VirtualKeys.h)
+    int wheelDelta = 0; // Wheel: in the platform's units, 120 per notch, positive away from the user
+    int virtualKey = 0; // KeyDown/KeyUp: the platform's virtual-key code (VirtualKeys.h)
     int scanCode = 0;
     bool extendedKey = false;
     bool repeat = false;
-    bool textFollows = false;         // KeyDown: the key's character comes as a Text event of its own
-    std::string text;                 // Text
-    RECT rect{};                      // Moved/Resized
-    std::uint64_t time = 0;           // the display's clock
+    bool textFollows = false; // KeyDown: the key's character comes as a Text event of its own
+    std::string text;         // Text
+    RECT rect{};              // Moved/Resized
+    std::uint64_t time = 0;   // the display's clock
 };
 
 enum class DisplayShow { Hidden, Normal, NormalNoActivate, Maximized, Minimized };
@@ -77,9 +78,9 @@ enum class CursorShape {
 };
 
 struct DisplayWindowSpec {
-    std::string title;      // UTF-8
-    RECT clientRect{};      // on the screen
-    bool popup = false;     // no decoration by the desktop (drop-down lists, hints)
+    std::string title;  // UTF-8
+    RECT clientRect{};  // on the screen
+    bool popup = false; // no decoration by the desktop (drop-down lists, hints)
     bool toolWindow = false;
     bool topmost = false;
     bool resizable = false;
@@ -107,13 +108,13 @@ public:
     virtual void SetWindowRect(DisplayWindowId id, const RECT& clientRect) = 0;
     virtual void ShowWindow(DisplayWindowId id, DisplayShow show) = 0;
     virtual void RaiseWindow(DisplayWindowId id) = 0;
-    // Shows `dirty` (client coordinates) of the window's client area, whose pixels are those of `surface` (32 bits
-    // per pixel) starting at `clientOrigin`; `clientSize` is the client area's size.
+    // Shows `dirty` (client coordinates) of the window's client area, whose pixels are those of `surface` (32
+    // bits per pixel) starting at `clientOrigin`; `clientSize` is the client area's size.
     virtual void Present(DisplayWindowId id, const Surface& surface, POINT clientOrigin, SIZE clientSize,
                          const RECT& dirty) = 0;
 
-    // Input. PollEvent takes the next waiting event; WaitEvent blocks up to timeoutMs (negative: no limit) until an
-    // event may be waiting, and returns whether one is. Wake ends a wait early (any thread).
+    // Input. PollEvent takes the next waiting event; WaitEvent blocks up to timeoutMs (negative: no limit)
+    // until an event may be waiting, and returns whether one is. Wake ends a wait early (any thread).
     virtual bool PollEvent(DisplayEvent& event) = 0;
     virtual bool WaitEvent(int timeoutMs) = 0;
     virtual void Wake() = 0;
@@ -144,7 +145,8 @@ bool HasCurrentDisplay();
 // Makes a backend by name ("sdl", "headless"); null when it cannot run here.
 std::unique_ptr<Display> CreateDisplay(const std::string& name);
 
-// Called whenever the display in use is replaced, so that layers above can drop what they hold of the old one.
+// Called whenever the display in use is replaced, so that layers above can drop what they hold of the old
+// one.
 using DisplayChangedHook = void (*)();
 void AddDisplayChangedHook(DisplayChangedHook hook);
 

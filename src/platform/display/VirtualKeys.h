@@ -1,5 +1,5 @@
-// The platform's virtual-key codes: the numbers that keyboard messages carry. The displays translate their own key
-// codes into these, and the window manager and controls work with them.
+// The platform's virtual-key codes: the numbers that keyboard messages carry. The displays translate their
+// own key codes into these, and the window manager and controls work with them.
 #pragma once
 
 namespace win {

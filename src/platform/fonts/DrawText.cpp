@@ -23,6 +23,11 @@ void MarkRun(const DrawTextLine& line, TextRun& run) {
     }
 }
 
+// Keeps coordinates derived from a caller's rectangle where arithmetic on them cannot overflow.
+int Bounded(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, -(1LL << 29), 1LL << 29));
+}
+
 } // namespace
 
 int DrawText(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
@@ -50,7 +55,11 @@ int DrawText(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
     options.format = format;
     options.extra = dc->state.textCharExtra;
     options.tabWidth = (format & DT_EXPANDTABS) ? std::max<int>(1, tabChars * tm.tmAveCharWidth) : 0;
-    options.maxWidth = rect->right - rect->left;
+    const int left = Bounded(rect->left);
+    const int right = Bounded(rect->right);
+    const int top = Bounded(rect->top);
+    const int bottom = Bounded(rect->bottom);
+    options.maxWidth = right - left;
     const std::vector<DrawTextLine> lines = LayoutDrawText(font, TextArgument(text, count), options);
 
     std::vector<TextRun> runs(lines.size());
@@ -61,20 +70,20 @@ int DrawText(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
         width = std::max(width, runs[i].width);
     }
     const int lineHeight = tm.tmHeight + ((format & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
-    const int height = lineHeight * static_cast<int>(lines.size());
+    const int height = Bounded(static_cast<long long>(lineHeight) * static_cast<long long>(lines.size()));
 
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + width;
-        rect->bottom = rect->top + height;
+        rect->right = Bounded(static_cast<long long>(rect->left) + width);
+        rect->bottom = Bounded(static_cast<long long>(rect->top) + height);
         return height;
     }
 
-    int top = rect->top;
+    int first = top;
     if (format & DT_SINGLELINE) {
         if (format & DT_VCENTER)
-            top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+            first = top + (bottom - top - lineHeight) / 2;
         else if (format & DT_BOTTOM)
-            top = rect->bottom - lineHeight;
+            first = bottom - lineHeight;
     }
     TextPainter painter(dc->surface.get(), ClipRects(*dc));
     if (!(format & DT_NOCLIP)) painter.Restrict(SurfaceRect(*dc, *rect));
@@ -89,16 +98,15 @@ int DrawText(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
         TextRun& run = runs[i];
         if (format & DT_HIDEPREFIX) run.marks.clear();
-        int left = rect->left;
+        int x = left;
         if (format & DT_CENTER)
-            left = rect->left + (rect->right - rect->left - run.width) / 2;
+            x = left + (right - left - run.width) / 2;
         else if (format & DT_RIGHT)
-            left = rect->right - run.width;
-        const int y = top + lineHeight * static_cast<int>(i);
-        PaintRun(painter, font, run, dc->ToSurfaceX(left), dc->ToSurfaceY(y), style);
+            x = right - run.width;
+        const int y = Bounded(first + static_cast<long long>(lineHeight) * static_cast<long long>(i));
+        PaintRun(painter, font, run, dc->ToSurfaceX(x), dc->ToSurfaceY(y), style);
     }
-    return (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect->top + height
-                                                                           : height;
+    return (format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)) ? first - top + height : height;
 }
 
 } // namespace win

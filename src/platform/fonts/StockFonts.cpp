@@ -12,7 +12,7 @@ namespace win {
 
 namespace {
 
-struct StockFontSpec {
+struct StockFontEntry {
     int index;
     LONG height;
     LONG weight;
@@ -21,7 +21,7 @@ struct StockFontSpec {
     const char* face;
 };
 
-constexpr StockFontSpec kStockFonts[] = {
+constexpr StockFontEntry kStockFonts[] = {
     {SYSTEM_FONT, 16, FW_NORMAL, GB2312_CHARSET, VARIABLE_PITCH | FF_SWISS, "宋体"},
     {DEVICE_DEFAULT_FONT, 16, FW_NORMAL, GB2312_CHARSET, VARIABLE_PITCH | FF_SWISS, "宋体"},
     {DEFAULT_GUI_FONT, -12, FW_NORMAL, GB2312_CHARSET, VARIABLE_PITCH | FF_SWISS, "宋体"},
@@ -38,15 +38,15 @@ HGDIOBJ GetStockFont(int index) {
     static std::array<HGDIOBJ, std::size(kStockFonts)> handles{};
     std::lock_guard lock(mutex);
     for (std::size_t i = 0; i < std::size(kStockFonts); ++i) {
-        const StockFontSpec& spec = kStockFonts[i];
-        if (spec.index != index) continue;
+        const StockFontEntry& entry = kStockFonts[i];
+        if (entry.index != index) continue;
         if (!handles[i]) {
             LOGFONT lf;
-            lf.lfHeight = spec.height;
-            lf.lfWeight = spec.weight;
-            lf.lfCharSet = spec.charSet;
-            lf.lfPitchAndFamily = spec.pitchAndFamily;
-            CopyFaceName(lf.lfFaceName, sizeof lf.lfFaceName, spec.face);
+            lf.lfHeight = entry.height;
+            lf.lfWeight = entry.weight;
+            lf.lfCharSet = entry.charSet;
+            lf.lfPitchAndFamily = entry.pitchAndFamily;
+            CopyFaceName(lf.lfFaceName, sizeof lf.lfFaceName, entry.face);
             auto font = std::make_unique<FontObject>(lf);
             font->MarkStock();
             handles[i] = AddGdiObject(std::move(font));

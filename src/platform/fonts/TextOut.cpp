@@ -7,6 +7,7 @@
 #include "platform/system/Utf8.h"
 #include "platform/win/gdi_types.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace win {
@@ -30,17 +31,23 @@ TextRun& ScratchRun() {
     return run;
 }
 
+// Coordinates far outside any surface are pulled in to where they still draw nothing, so that the arithmetic
+// on them cannot overflow.
+int Bounded(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30));
+}
+
 // Where the text cell's left edge lies for a reference x and the alignment.
 int CellLeft(UINT align, int x, int width) {
-    if ((align & TA_CENTER) == TA_CENTER) return x - width / 2;
-    if ((align & TA_CENTER) == TA_RIGHT) return x - width;
-    return x;
+    if ((align & TA_CENTER) == TA_CENTER) return Bounded(static_cast<long long>(x) - width / 2);
+    if ((align & TA_CENTER) == TA_RIGHT) return Bounded(static_cast<long long>(x) - width);
+    return Bounded(x);
 }
 
 int CellTop(UINT align, int y, const TEXTMETRIC& tm) {
-    if ((align & TA_BASELINE) == TA_BASELINE) return y - tm.tmAscent;
-    if ((align & TA_BASELINE) == TA_BOTTOM) return y - tm.tmHeight;
-    return y;
+    if ((align & TA_BASELINE) == TA_BASELINE) return Bounded(static_cast<long long>(y) - tm.tmAscent);
+    if ((align & TA_BASELINE) == TA_BOTTOM) return Bounded(static_cast<long long>(y) - tm.tmHeight);
+    return Bounded(y);
 }
 
 bool MeasureRun(HDC hdc, LPCSTR text, int count, TextRun& run, FontInstance** fontOut) {

@@ -7,6 +7,14 @@
 
 namespace win {
 
+namespace {
+
+// Pen positions stay within this distance of a run's start whatever advances or spacing a caller asks for, so
+// that no later arithmetic on coordinates can overflow.
+constexpr long long kMaxExtent = 1 << 28;
+
+} // namespace
+
 void LayoutText(FontInstance& font, std::string_view text, int extra, const INT* dx, int tabWidth,
                 TextRun& run) {
     run.glyphs.clear();
@@ -19,14 +27,16 @@ void LayoutText(FontInstance& font, std::string_view text, int extra, const INT*
         const char32_t cp = DecodeUtf8(text, pos);
         PlacedGlyph placed;
         placed.x = x;
+        long long advance;
         if (cp == U'\t' && tabWidth > 0) {
-            placed.advance = (x / tabWidth + 1) * tabWidth - x;
+            advance = (static_cast<long long>(x) / tabWidth + 1) * tabWidth - x;
         } else {
             placed.glyph = &font.GlyphFor(cp);
-            placed.advance = placed.glyph->advance + extra;
+            advance = static_cast<long long>(placed.glyph->advance) + extra;
         }
-        if (dx) placed.advance = dx[i];
-        x += placed.advance;
+        if (dx) advance = dx[i];
+        placed.advance = static_cast<int>(std::clamp(advance, -kMaxExtent, kMaxExtent));
+        x = static_cast<int>(std::clamp(x + advance, -kMaxExtent, kMaxExtent));
         run.glyphs.push_back(placed);
         run.offsets.push_back(start);
     }
@@ -64,8 +74,11 @@ std::vector<RECT> ClipRects(const DeviceContext& dc) {
 }
 
 RECT SurfaceRect(const DeviceContext& dc, const RECT& logical) {
-    return RECT{dc.ToSurfaceX(logical.left), dc.ToSurfaceY(logical.top), dc.ToSurfaceX(logical.right),
-                dc.ToSurfaceY(logical.bottom)};
+    auto bounded = [](LONG v) {
+        return static_cast<LONG>(std::clamp<long long>(v, -(1LL << 30), 1LL << 30));
+    };
+    return RECT{dc.ToSurfaceX(bounded(logical.left)), dc.ToSurfaceY(bounded(logical.top)),
+                dc.ToSurfaceX(bounded(logical.right)), dc.ToSurfaceY(bounded(logical.bottom))};
 }
 
 } // namespace win

@@ -23,10 +23,12 @@ std::nullptr_t Fail(DWORD code) {
     return nullptr;
 }
 
-HBITMAP Add(std::unique_ptr<BitmapObject> bitmap) { return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap))); }
+HBITMAP Add(std::unique_ptr<BitmapObject> bitmap) {
+    return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
+}
 
-// The colour table that device-dependent data of a depth implies: black and white, the sixteen standard colours,
-// or the halftone colours.
+// The colour table that device-dependent data of a depth implies: black and white, the sixteen standard
+// colours, or the halftone colours.
 std::vector<RGBQUAD> DefaultTable(int bitCount) {
     std::vector<RGBQUAD> table;
     auto add = [&](const PALETTEENTRY& e) { table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0}); };
@@ -48,8 +50,8 @@ bool MakesMonochrome(const DeviceContext& dc) {
     return bitmap && IsMonochromeDdb(*bitmap);
 }
 
-// Fills a new device-dependent bitmap from DIB data: uncompressed rows are converted colour by colour, run-length
-// data is decoded with every write checked against the bitmap.
+// Fills a new device-dependent bitmap from DIB data: uncompressed rows are converted colour by colour,
+// run-length data is decoded with every write checked against the bitmap.
 bool InitFromDib(BitmapObject& target, const DibFormat& format, const void* bits) {
     Surface& dst = *target.surface;
     if (format.compression == BI_RLE8 || format.compression == BI_RLE4) {
@@ -62,8 +64,8 @@ bool InitFromDib(BitmapObject& target, const DibFormat& format, const void* bits
         ColorEncoder encoder(dst);
         const int w = std::min(format.width, dst.Width());
         const int h = std::min(format.height, dst.Height());
-        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4, format.width,
-                  format.height, [&](int x, int y, unsigned index) {
+        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4,
+                  format.width, format.height, [&](int x, int y, unsigned index) {
                       if (x < w && y < h) dst.SetPixelIndex(x, y, encoder.Encode(colors[index]));
                   });
         return true;
@@ -111,7 +113,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const vo
         source->SetColorTable(DefaultTable(bitsCount));
         const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 15) / 16) * 2;
         const BYTE* p = static_cast<const BYTE*>(bits);
-        for (int y = 0; y < height; ++y) std::memcpy(source->Row(y), p + rowBytes * static_cast<std::size_t>(y), rowBytes);
+        for (int y = 0; y < height; ++y)
+            std::memcpy(source->Row(y), p + rowBytes * static_cast<std::size_t>(y), rowBytes);
         CopyPixels(*source, *bitmap->surface);
     }
     return Add(std::move(bitmap));
@@ -119,7 +122,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const vo
 
 HBITMAP CreateBitmapIndirect(const BITMAP* record) {
     if (!record) return Fail(ERROR_INVALID_PARAMETER);
-    return CreateBitmap(record->bmWidth, record->bmHeight, record->bmPlanes, record->bmBitsPixel, record->bmBits);
+    return CreateBitmap(record->bmWidth, record->bmHeight, record->bmPlanes, record->bmBitsPixel,
+                        record->bmBits);
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
@@ -132,7 +136,8 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
         // A context drawing on a DIB section makes DIB sections of the same layout.
         const Surface& s = *selected->surface;
         if (!CheckBitmapSize(width, height, s.BitCount())) return nullptr;
-        std::shared_ptr<Surface> surface = Surface::Create(width, height, s.BitCount(), s.TopDown(), s.BitFields(), s.Masks());
+        std::shared_ptr<Surface> surface =
+            Surface::Create(width, height, s.BitCount(), s.TopDown(), s.BitFields(), s.Masks());
         if (!surface) return Fail(ERROR_NOT_ENOUGH_MEMORY);
         if (s.HasColorTable()) surface->SetColorTable(s.ColorTable());
         auto bitmap = std::make_unique<BitmapObject>();
@@ -167,7 +172,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bit
     h.biBitCount = static_cast<WORD>(format.bitCount);
     h.biCompression = format.bitFields ? BI_BITFIELDS : BI_RGB;
     h.biSizeImage = static_cast<DWORD>(format.imageBytes);
-    h.biClrUsed = format.colorCount; // kept for the colour-table calls; GetObject reports 0 as the platform does
+    h.biClrUsed =
+        format.colorCount; // kept for the colour-table calls; GetObject reports 0 as the platform does
     bitmap->surface = std::move(surface);
     if (bits) *bits = bitmap->surface->Bits();
     return Add(std::move(bitmap));
@@ -186,7 +192,8 @@ HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init, cons
         height = core.bcHeight;
     } else if (header->biSize >= sizeof(BITMAPINFOHEADER)) {
         width = header->biWidth;
-        height = header->biHeight == INT32_MIN ? 0 : (header->biHeight < 0 ? -header->biHeight : header->biHeight);
+        height =
+            header->biHeight == INT32_MIN ? 0 : (header->biHeight < 0 ? -header->biHeight : header->biHeight);
     } else {
         return Fail(ERROR_INVALID_PARAMETER);
     }
@@ -212,7 +219,8 @@ int BitmapObject::GetObjectData(int size, void* buffer) const {
         record.bmBits = surface->Bits();
     } else {
         // Device-dependent rows are counted in 16-bit units and their bits are not handed out.
-        record.bmWidthBytes = static_cast<LONG>(((static_cast<std::int64_t>(surface->Width()) * surface->BitCount() + 15) / 16) * 2);
+        record.bmWidthBytes = static_cast<LONG>(
+            ((static_cast<std::int64_t>(surface->Width()) * surface->BitCount() + 15) / 16) * 2);
         record.bmBits = nullptr;
     }
     const int bitmapSize = static_cast<int>(sizeof(BITMAP));

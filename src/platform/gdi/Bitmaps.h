@@ -1,5 +1,6 @@
 // Bitmaps: device-dependent bitmaps (monochrome, or the screen's 32-bit format), DIB sections of every depth,
-// bitmaps made from DIB data (run-length data included), and reading and writing their bits and colour tables.
+// bitmaps made from DIB data (run-length data included), and reading and writing their bits and colour
+// tables.
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"
@@ -13,7 +14,8 @@ namespace win {
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits);
 HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
-HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
+HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
+                         DWORD offset);
 HBITMAP CreateDIBitmap(HDC hdc, const BITMAPINFOHEADER* header, DWORD init, const void* bits,
                        const BITMAPINFO* info, UINT usage);
 
@@ -28,7 +30,8 @@ UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 // A new device-dependent bitmap, all black: monochrome (colour table black, white) or 32 bits. Null (with the
 // last error set) for a size that cannot be made.
 std::unique_ptr<BitmapObject> MakeDeviceBitmap(int width, int height, bool monochrome);
-// A monochrome device-dependent bitmap: copies to and from colour surfaces use the text and background colours.
+// A monochrome device-dependent bitmap: copies to and from colour surfaces use the text and background
+// colours.
 bool IsMonochromeDdb(const BitmapObject& bitmap);
 // The bitmap selected into a memory context (null for other contexts).
 const BitmapObject* SelectedBitmap(const DeviceContext& dc);

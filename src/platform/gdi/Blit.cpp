@@ -2,8 +2,8 @@
 // private copy of the source when it is the destination's own surface.
 #include "platform/gdi/Blit.h"
 
-#include "platform/gdi/BlitEngine.h"
 #include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/BlitEngine.h"
 #include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/PixelRows.h"
@@ -68,15 +68,16 @@ std::unique_ptr<Surface> Snapshot(const Surface& s, BlitSpec& spec) {
 
 } // namespace
 
-BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc, int wSrc,
-                int hSrc, DWORD rop) {
+BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdcSrc, int xSrc, int ySrc,
+                int wSrc, int hSrc, DWORD rop) {
     DeviceContext* dst = FindDCOrFail(hdcDest);
     if (!dst) return FALSE;
     const bool usesSource = Rop3UsesSource(rop);
     DeviceContext* src = usesSource ? FindDCOrFail(hdcSrc) : nullptr;
     if (usesSource && !src) return FALSE;
     auto tooLarge = [](int v) { return v > kMaxExtent || v < -kMaxExtent; };
-    if (tooLarge(wDest) || tooLarge(hDest) || (usesSource && (tooLarge(wSrc) || tooLarge(hSrc) || !wSrc || !hSrc))) {
+    if (tooLarge(wDest) || tooLarge(hDest) ||
+        (usesSource && (tooLarge(wSrc) || tooLarge(hSrc) || !wSrc || !hSrc))) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
@@ -86,8 +87,10 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     BlitSpec spec;
     spec.dst = dst;
     spec.rop = rop;
-    ToSurfaceSpan(SurfX(*dst, xDest), SurfX(*dst, std::int64_t(xDest) + wDest), spec.dx, spec.dw, spec.mirrorX);
-    ToSurfaceSpan(SurfY(*dst, yDest), SurfY(*dst, std::int64_t(yDest) + hDest), spec.dy, spec.dh, spec.mirrorY);
+    ToSurfaceSpan(SurfX(*dst, xDest), SurfX(*dst, std::int64_t(xDest) + wDest), spec.dx, spec.dw,
+                  spec.mirrorX);
+    ToSurfaceSpan(SurfY(*dst, yDest), SurfY(*dst, std::int64_t(yDest) + hDest), spec.dy, spec.dh,
+                  spec.mirrorY);
     spec.dstMonoDdb = IsMonoDdb(*dst);
     spec.dstText = ResolveColorRef(*dst, dst->state.textColor);
     spec.dstBk = ResolveColorRef(*dst, dst->state.bkColor);
@@ -103,7 +106,9 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
         spec.src = src->surface.get();
         spec.srcBounds = ReadableBounds(*src);
         spec.srcMonoDdb = IsMonoDdb(*src);
-        spec.srcBk = ResolveColorRef(*src, src->state.bkColor);
+        // Compared with the source's pixels as the source holds colours (a 16-bit white is not 0xFFFFFF).
+        const Surface& held = *src->surface;
+        spec.srcBk = held.Decode(held.Encode(ResolveColorRef(*src, src->state.bkColor)));
         if (src->surface == dst->surface) {
             snapshot = Snapshot(*src->surface, spec);
             if (!snapshot) return TRUE; // nothing of the source is readable
@@ -114,7 +119,8 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     return TRUE;
 }
 
-BOOL BitBlt(HDC hdcDest, int xDest, int yDest, int width, int height, HDC hdcSrc, int xSrc, int ySrc, DWORD rop) {
+BOOL BitBlt(HDC hdcDest, int xDest, int yDest, int width, int height, HDC hdcSrc, int xSrc, int ySrc,
+            DWORD rop) {
     return StretchBlt(hdcDest, xDest, yDest, width, height, hdcSrc, xSrc, ySrc, width, height, rop);
 }
 

@@ -17,14 +17,14 @@ namespace {
 struct AxisMap {
     int first = 0; // destination positions whose source lies inside the readable bounds: [first, last)
     int last = 0;
-    int origin = 0;          // the destination position of element 0
-    std::vector<int> near;   // the nearest source position
-    std::vector<int> box0;   // shrinking box modes: the source positions [box0, box1) that are combined
+    int origin = 0;        // the destination position of element 0
+    std::vector<int> near; // the nearest source position
+    std::vector<int> box0; // shrinking box modes: the source positions [box0, box1) that are combined
     std::vector<int> box1;
 };
 
-AxisMap MapAxis(std::int64_t d0, std::int64_t dn, std::int64_t s0, std::int64_t sn, bool mirror, int v0, int v1,
-                int b0, int b1, bool boxes) {
+AxisMap MapAxis(std::int64_t d0, std::int64_t dn, std::int64_t s0, std::int64_t sn, bool mirror, int v0,
+                int v1, int b0, int b1, bool boxes) {
     AxisMap m;
     m.origin = v0;
     m.first = v1;
@@ -82,7 +82,8 @@ void ThresholdRow(const BYTE* src, int bytesPerPixel, BYTE* dstRow, int x0, int 
 class Blitter {
 public:
     explicit Blitter(const BlitSpec& spec)
-        : m_spec(spec), m_dst(*spec.dst->surface), m_encoder(m_dst), m_brush(*spec.dst, SelectedBrush(*spec.dst)) {}
+        : m_spec(spec), m_dst(*spec.dst->surface), m_encoder(m_dst),
+          m_brush(*spec.dst, SelectedBrush(*spec.dst)) {}
 
     void Run();
 
@@ -165,9 +166,12 @@ void Blitter::Run() {
 void Blitter::Row(int y, int x0, int n) {
     if (m_usesSrc) {
         if (!m_stretch && m_rop == kSrcCopy && FastRow(y, x0, n)) return;
-        if (m_boxes) CombineBox(y, x0, n, m_rawCopy);
-        else if (m_rawCopy) SourceRaw(y, x0, n);
-        else SourceColors(y, x0, n);
+        if (m_boxes)
+            CombineBox(y, x0, n, m_rawCopy);
+        else if (m_rawCopy)
+            SourceRaw(y, x0, n);
+        else
+            SourceColors(y, x0, n);
         if (!m_rawCopy) ToRaw(y, x0, n);
     }
     if (m_rop == kSrcCopy && m_usesSrc) {
@@ -186,7 +190,8 @@ bool Blitter::FastRow(int y, int x0, int n) {
     if (m_rawCopy && m_dst.BitCount() >= 8) {
         const int bytes = m_dst.BitCount() / 8;
         std::memmove(m_dst.Row(y) + static_cast<std::ptrdiff_t>(x0) * bytes,
-                     src.Row(sy) + static_cast<std::ptrdiff_t>(sx) * bytes, static_cast<std::size_t>(n) * bytes);
+                     src.Row(sy) + static_cast<std::ptrdiff_t>(sx) * bytes,
+                     static_cast<std::size_t>(n) * bytes);
         return true;
     }
     const bool rgbSource = src.BitCount() == 24 || (src.BitCount() == 32 && !src.BitFields());
@@ -199,8 +204,8 @@ bool Blitter::FastRow(int y, int x0, int n) {
     return false;
 }
 
-// The source colours for one destination row segment, monochrome bitmaps already in the destination's text and
-// background colours.
+// The source colours for one destination row segment, monochrome bitmaps already in the destination's text
+// and background colours.
 void Blitter::SourceColors(int y, int x0, int n) {
     const BlitSpec& s = m_spec;
     const Surface& src = *s.src;
@@ -221,10 +226,14 @@ void Blitter::SourceColors(int y, int x0, int n) {
             m_cachedRow = sy;
             m_lineLo = lo;
         }
-        for (int i = 0; i < n; ++i) m_colors[static_cast<std::size_t>(i)] = m_line[static_cast<std::size_t>(m_cols.near[Col(x0 + i)] - m_lineLo)];
+        for (int i = 0; i < n; ++i)
+            m_colors[static_cast<std::size_t>(i)] =
+                m_line[static_cast<std::size_t>(m_cols.near[Col(x0 + i)] - m_lineLo)];
     }
     if (s.srcMonoDdb && !s.dstMonoDdb)
-        for (int i = 0; i < n; ++i) m_colors[static_cast<std::size_t>(i)] = m_colors[static_cast<std::size_t>(i)] == 0 ? s.dstText : s.dstBk;
+        for (int i = 0; i < n; ++i)
+            m_colors[static_cast<std::size_t>(i)] =
+                m_colors[static_cast<std::size_t>(i)] == 0 ? s.dstText : s.dstBk;
 }
 
 void Blitter::SourceRaw(int y, int x0, int n) {
@@ -242,11 +251,13 @@ void Blitter::SourceRaw(int y, int x0, int n) {
     }
     m_lineRaw.resize(static_cast<std::size_t>(hi - lo + 1));
     ReadRawRow(*s.src, sy, lo, hi - lo + 1, m_lineRaw.data());
-    for (int i = 0; i < n; ++i) m_raw[static_cast<std::size_t>(i)] = m_lineRaw[static_cast<std::size_t>(m_cols.near[Col(x0 + i)] - lo)];
+    for (int i = 0; i < n; ++i)
+        m_raw[static_cast<std::size_t>(i)] =
+            m_lineRaw[static_cast<std::size_t>(m_cols.near[Col(x0 + i)] - lo)];
 }
 
-// Shrinking: BLACKONWHITE keeps the AND of the pixels a destination pixel covers (dark wins), WHITEONBLACK the
-// OR (light wins), HALFTONE their average.
+// Shrinking: BLACKONWHITE keeps the AND of the pixels a destination pixel covers (dark wins), WHITEONBLACK
+// the OR (light wins), HALFTONE their average.
 void Blitter::CombineBox(int y, int x0, int n, bool raw) {
     const BlitSpec& s = m_spec;
     const std::size_t row = static_cast<std::size_t>(y - m_rows.origin);
@@ -263,14 +274,17 @@ void Blitter::CombineBox(int y, int x0, int n, bool raw) {
     m_line.resize(static_cast<std::size_t>(std::max(0, hi - lo)));
     m_lineRaw.resize(m_line.size());
     for (int sy = r0; sy < r1; ++sy) {
-        if (raw) ReadRawRow(*s.src, sy, lo, hi - lo, m_lineRaw.data());
-        else DecodeRow(*s.src, sy, lo, hi - lo, m_line.data());
+        if (raw)
+            ReadRawRow(*s.src, sy, lo, hi - lo, m_lineRaw.data());
+        else
+            DecodeRow(*s.src, sy, lo, hi - lo, m_line.data());
         if (!raw && s.srcMonoDdb && !s.dstMonoDdb)
             for (COLORREF& c : m_line) c = c == 0 ? s.dstText : s.dstBk;
         for (int i = 0; i < n; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
             for (int c = m_cols.box0[Col(x0 + i)]; c < m_cols.box1[Col(x0 + i)]; ++c) {
-                const std::uint32_t v = raw ? m_lineRaw[static_cast<std::size_t>(c - lo)] : m_line[static_cast<std::size_t>(c - lo)];
+                const std::uint32_t v = raw ? m_lineRaw[static_cast<std::size_t>(c - lo)]
+                                            : m_line[static_cast<std::size_t>(c - lo)];
                 if (average) {
                     m_acc[0][k] += GetRValue(v);
                     m_acc[1][k] += GetGValue(v);
@@ -290,8 +304,10 @@ void Blitter::CombineBox(int y, int x0, int n, bool raw) {
             v = RGB(static_cast<int>((m_acc[0][k] + c / 2) / c), static_cast<int>((m_acc[1][k] + c / 2) / c),
                     static_cast<int>((m_acc[2][k] + c / 2) / c));
         }
-        if (raw) m_raw[k] = v;
-        else m_colors[k] = v & 0x00FFFFFF;
+        if (raw)
+            m_raw[k] = v;
+        else
+            m_colors[k] = v & 0x00FFFFFF;
     }
 }
 
@@ -299,11 +315,14 @@ void Blitter::ToRaw(int y, int x0, int n) {
     const BlitSpec& s = m_spec;
     if (s.dstMonoDdb) {
         // Colour to monochrome: the source context's background colour becomes 1, everything else 0.
-        for (int i = 0; i < n; ++i) m_raw[static_cast<std::size_t>(i)] = m_colors[static_cast<std::size_t>(i)] == s.srcBk ? 1u : 0u;
+        for (int i = 0; i < n; ++i)
+            m_raw[static_cast<std::size_t>(i)] = m_colors[static_cast<std::size_t>(i)] == s.srcBk ? 1u : 0u;
         return;
     }
-    if (m_dither) m_encoder.EncodeRowDithered(m_colors.data(), n, x0, y, m_raw.data());
-    else m_encoder.EncodeRow(m_colors.data(), n, m_raw.data());
+    if (m_dither)
+        m_encoder.EncodeRowDithered(m_colors.data(), n, x0, y, m_raw.data());
+    else
+        m_encoder.EncodeRow(m_colors.data(), n, m_raw.data());
 }
 
 void Blitter::ApplyRop(int y, int x0, int n) {
@@ -348,7 +367,8 @@ void CopyPixels(const Surface& src, Surface& dst) {
     const int w = std::min(src.Width(), dst.Width());
     const int h = std::min(src.Height(), dst.Height());
     if (SameLayout(src, dst)) {
-        const std::size_t bytes = (static_cast<std::size_t>(w) * static_cast<std::size_t>(src.BitCount()) + 7) / 8;
+        const std::size_t bytes =
+            (static_cast<std::size_t>(w) * static_cast<std::size_t>(src.BitCount()) + 7) / 8;
         if (w == src.Width() && w == dst.Width()) {
             for (int y = 0; y < h; ++y) std::memcpy(dst.Row(y), src.Row(y), bytes);
             return;

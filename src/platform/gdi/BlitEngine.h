@@ -1,7 +1,7 @@
-// The pixel work of BitBlt and StretchBlt, in surface coordinates: sampling the source (nearest pixel, or a box
-// of pixels when shrinking with BLACKONWHITE, WHITEONBLACK or HALFTONE), the colour rules between monochrome
-// device-dependent bitmaps and colour surfaces, nearest-entry matching with an optional ordered dither, raster
-// operations with the brush, and clipping. Same-size copies take row-oriented fast paths.
+// The pixel work of BitBlt and StretchBlt, in surface coordinates: sampling the source (nearest pixel, or a
+// box of pixels when shrinking with BLACKONWHITE, WHITEONBLACK or HALFTONE), the colour rules between
+// monochrome device-dependent bitmaps and colour surfaces, nearest-entry matching with an optional ordered
+// dither, raster operations with the brush, and clipping. Same-size copies take row-oriented fast paths.
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"
@@ -13,7 +13,8 @@ namespace win {
 
 struct BlitSpec {
     DeviceContext* dst = nullptr;
-    // The destination rectangle on the destination surface (positive extents); mirrorX/mirrorY flip the source.
+    // The destination rectangle on the destination surface (positive extents); mirrorX/mirrorY flip the
+    // source.
     std::int64_t dx = 0, dy = 0, dw = 0, dh = 0;
     bool mirrorX = false, mirrorY = false;
     // The source rectangle on the source surface (positive extents); null src for pattern-only operations.
@@ -30,8 +31,8 @@ struct BlitSpec {
 
 void RunBlit(const BlitSpec& spec);
 
-// Copies the overlapping top-left part of one surface into another of any layout: same layouts copy bits, others
-// convert colour by colour (nearest table entry for palette surfaces).
+// Copies the overlapping top-left part of one surface into another of any layout: same layouts copy bits,
+// others convert colour by colour (nearest table entry for palette surfaces).
 void CopyPixels(const Surface& src, Surface& dst);
 
 // Whether two surfaces store colours the same way (depth, masks, colour table), so that bits can be copied.

@@ -9,7 +9,9 @@ namespace win {
 
 namespace {
 
-int EffectiveType(const DeviceContext& dc) { return RegionType(dc.Clip()); }
+int EffectiveType(const DeviceContext& dc) {
+    return RegionType(dc.Clip());
+}
 
 RECT DeviceRect(const DeviceContext& dc, int left, int top, int right, int bottom) {
     const RECT r = NormalizedRect(left, top, right, bottom);
@@ -28,7 +30,9 @@ Region& ApplicationClip(DeviceContext& dc) {
 
 } // namespace
 
-int SelectClipRgn(HDC hdc, HRGN region) { return ExtSelectClipRgn(hdc, region, RGN_COPY); }
+int SelectClipRgn(HDC hdc, HRGN region) {
+    return ExtSelectClipRgn(hdc, region, RGN_COPY);
+}
 
 int ExtSelectClipRgn(HDC hdc, HRGN handle, int mode) {
     DeviceContext* dc = FindDCOrFail(hdc);
@@ -58,9 +62,15 @@ int ExtSelectClipRgn(HDC hdc, HRGN handle, int mode) {
     } else {
         Region& clip = ApplicationClip(*dc);
         switch (mode) {
-        case RGN_AND: clip.Intersect(region->region); break;
-        case RGN_OR: clip.Union(region->region); break;
-        case RGN_DIFF: clip.Subtract(region->region); break;
+        case RGN_AND:
+            clip.Intersect(region->region);
+            break;
+        case RGN_OR:
+            clip.Union(region->region);
+            break;
+        case RGN_DIFF:
+            clip.Subtract(region->region);
+            break;
         default: { // RGN_XOR
             Region added = region->region;
             added.Subtract(clip);

@@ -1,5 +1,5 @@
-// Region objects and the clip of a context. Clip regions are kept in device coordinates, as the platform does;
-// the rectangle calls take logical coordinates.
+// Region objects and the clip of a context. Clip regions are kept in device coordinates, as the platform
+// does; the rectangle calls take logical coordinates.
 #pragma once
 
 #include "platform/gdi/Region.h"

@@ -79,7 +79,8 @@ BOOL RestoreDC(HDC hdc, int savedDc) {
     }
     const HGDIOBJ oldBitmap = dc->state.bitmap;
     ReleaseStateObjects(hdc, dc->state);
-    for (long long i = depth - 1; i > target; --i) ReleaseStateObjects(hdc, dc->saved[static_cast<std::size_t>(i)]);
+    for (long long i = depth - 1; i > target; --i)
+        ReleaseStateObjects(hdc, dc->saved[static_cast<std::size_t>(i)]);
     // The target state's references move to the current state as they are.
     dc->state = dc->saved[static_cast<std::size_t>(target)];
     dc->saved.resize(static_cast<std::size_t>(target));
@@ -113,14 +114,18 @@ BOOL GetOrigin(HDC hdc, POINT DcState::*field, POINT* origin) {
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, &DcState::viewportOrg, x, y, previous, false);
 }
-BOOL GetViewportOrgEx(HDC hdc, POINT* origin) { return GetOrigin(hdc, &DcState::viewportOrg, origin); }
+BOOL GetViewportOrgEx(HDC hdc, POINT* origin) {
+    return GetOrigin(hdc, &DcState::viewportOrg, origin);
+}
 BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
     return SetOrigin(hdc, &DcState::viewportOrg, dx, dy, previous, true);
 }
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, &DcState::windowOrg, x, y, previous, false);
 }
-BOOL GetWindowOrgEx(HDC hdc, POINT* origin) { return GetOrigin(hdc, &DcState::windowOrg, origin); }
+BOOL GetWindowOrgEx(HDC hdc, POINT* origin) {
+    return GetOrigin(hdc, &DcState::windowOrg, origin);
+}
 BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
     return SetOrigin(hdc, &DcState::windowOrg, dx, dy, previous, true);
 }
@@ -148,30 +153,47 @@ int GetDeviceCaps(HDC hdc, int index) {
     // bitmap still says 32 bits per pixel, so callers that choose halftoning by depth keep the plain copy.
     const int dpi = ScreenDpi();
     switch (index) {
-    case DRIVERVERSION: return 0x4000;
-    case TECHNOLOGY: return DT_RASDISPLAY;
-    case HORZSIZE: return ScreenWidth() * 254 / (dpi * 10);
-    case VERTSIZE: return ScreenHeight() * 254 / (dpi * 10);
-    case HORZRES: return ScreenWidth();
-    case VERTRES: return ScreenHeight();
-    case BITSPIXEL: return kScreenBitsPerPixel;
-    case PLANES: return 1;
+    case DRIVERVERSION:
+        return 0x4000;
+    case TECHNOLOGY:
+        return DT_RASDISPLAY;
+    case HORZSIZE:
+        return ScreenWidth() * 254 / (dpi * 10);
+    case VERTSIZE:
+        return ScreenHeight() * 254 / (dpi * 10);
+    case HORZRES:
+        return ScreenWidth();
+    case VERTRES:
+        return ScreenHeight();
+    case BITSPIXEL:
+        return kScreenBitsPerPixel;
+    case PLANES:
+        return 1;
     case NUMBRUSHES:
     case NUMPENS:
-    case NUMCOLORS: return -1;
-    case NUMFONTS: return 0;
-    case CLIPCAPS: return CP_RECTANGLE;
+    case NUMCOLORS:
+        return -1;
+    case NUMFONTS:
+        return 0;
+    case CLIPCAPS:
+        return CP_RECTANGLE;
     case RASTERCAPS:
         return RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
     case ASPECTX:
-    case ASPECTY: return 36;
-    case ASPECTXY: return 51;
+    case ASPECTY:
+        return 36;
+    case ASPECTXY:
+        return 51;
     case LOGPIXELSX:
-    case LOGPIXELSY: return dpi;
+    case LOGPIXELSY:
+        return dpi;
     case SIZEPALETTE:
-    case NUMRESERVED: return 0;
-    case COLORRES: return 24;
-    default: return 0;
+    case NUMRESERVED:
+        return 0;
+    case COLORRES:
+        return 24;
+    default:
+        return 0;
     }
 }
 

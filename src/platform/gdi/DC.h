@@ -1,5 +1,5 @@
-// Device contexts: memory contexts, saving and restoring state, coordinate origins, device capabilities and the
-// attributes that drawing calls read (colours, modes, brush origin).
+// Device contexts: memory contexts, saving and restoring state, coordinate origins, device capabilities and
+// the attributes that drawing calls read (colours, modes, brush origin).
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"
@@ -52,8 +52,8 @@ BOOL GetBrushOrgEx(HDC hdc, POINT* origin);
 
 // --- For the other parts of the platform (window contexts, drawing code) ---
 
-// A new context in its default state: stock pen, brush, font and palette selected, no clip. The caller sets the
-// surface, its origin and the system clip, then registers it.
+// A new context in its default state: stock pen, brush, font and palette selected, no clip. The caller sets
+// the surface, its origin and the system clip, then registers it.
 std::unique_ptr<DeviceContext> NewDeviceContext(DcKind kind);
 // Enters a context in the handle table (the objects of its state count as selected) with its clip computed.
 HDC RegisterDeviceContext(std::unique_ptr<DeviceContext> dc);

@@ -1,5 +1,5 @@
-// The colours and modes a context keeps for drawing: background and text colours, background mode, stretch mode
-// and brush origin.
+// The colours and modes a context keeps for drawing: background and text colours, background mode, stretch
+// mode and brush origin.
 #include "platform/gdi/DC.h"
 
 #include "platform/system/LastError.h"

@@ -66,7 +66,8 @@ BitmapObject* SelectedSection(HDC hdc) {
     const DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return nullptr;
     BitmapObject* bitmap = dc->kind == DcKind::Memory ? FindGdi<BitmapObject>(dc->state.bitmap) : nullptr;
-    if (!bitmap || !bitmap->isDibSection || !bitmap->surface || !bitmap->surface->HasColorTable()) return nullptr;
+    if (!bitmap || !bitmap->isDibSection || !bitmap->surface || !bitmap->surface->HasColorTable())
+        return nullptr;
     return bitmap;
 }
 
@@ -97,7 +98,8 @@ int GetDIBits(HDC hdc, HBITMAP handle, UINT start, UINT lines, void* bits, BITMA
         format.colors = TableFor(*bitmap, format.bitCount);
         format.colorCount = static_cast<UINT>(format.colors.size());
         std::size_t offset = h.biSize;
-        std::memcpy(reinterpret_cast<BYTE*>(info) + offset, format.colors.data(), format.colors.size() * sizeof(RGBQUAD));
+        std::memcpy(reinterpret_cast<BYTE*>(info) + offset, format.colors.data(),
+                    format.colors.size() * sizeof(RGBQUAD));
         h.biClrUsed = 0;
     }
     if (!bits) return format.height;
@@ -125,8 +127,8 @@ int SetDIBits(HDC hdc, HBITMAP handle, UINT start, UINT lines, const void* bits,
     if (format.compression == BI_RLE8 || format.compression == BI_RLE4) {
         if (format.sizeImage == 0) return Fail(ERROR_INVALID_PARAMETER);
         ColorEncoder encoder(dst);
-        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4, format.width,
-                  format.height, [&](int x, int y, unsigned index) {
+        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4,
+                  format.width, format.height, [&](int x, int y, unsigned index) {
                       if (x < dst.Width() && y < dst.Height()) {
                           const RGBQUAD& q = format.colors[index];
                           dst.SetPixelIndex(x, y, encoder.Encode(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue)));
@@ -173,7 +175,8 @@ UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors) {
     const UINT size = static_cast<UINT>(table.size());
     if (start >= size) return 0;
     const UINT n = std::min(count, size - start);
-    for (UINT i = 0; i < n; ++i) table[start + i] = RGBQUAD{colors[i].rgbBlue, colors[i].rgbGreen, colors[i].rgbRed, 0};
+    for (UINT i = 0; i < n; ++i)
+        table[start + i] = RGBQUAD{colors[i].rgbBlue, colors[i].rgbGreen, colors[i].rgbRed, 0};
     bitmap->surface->SetColorTable(table);
     bitmap->dibHeader.biClrUsed = std::max(bitmap->dibHeader.biClrUsed, start + n);
     return n;

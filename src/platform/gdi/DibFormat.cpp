@@ -16,9 +16,13 @@ bool Fail(DWORD code) {
     return false;
 }
 
-bool ValidBitCount(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32; }
+bool ValidBitCount(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
 
-std::uint64_t StrideOf(std::uint64_t width, int bitCount) { return ((width * static_cast<std::uint64_t>(bitCount) + 31) / 32) * 4; }
+std::uint64_t StrideOf(std::uint64_t width, int bitCount) {
+    return ((width * static_cast<std::uint64_t>(bitCount) + 31) / 32) * 4;
+}
 
 void ReadTable(const BYTE* table, bool core, UINT usage, const DeviceContext* dc, DibFormat& out) {
     out.colors.assign(std::size_t(1) << out.bitCount, RGBQUAD{});
@@ -46,7 +50,8 @@ void ReadTable(const BYTE* table, bool core, UINT usage, const DeviceContext* dc
 
 bool CheckBitmapSize(LONG width, LONG height, int bitCount) {
     if (width <= 0 || height <= 0) return Fail(ERROR_INVALID_PARAMETER);
-    const std::uint64_t bytes = StrideOf(static_cast<std::uint64_t>(width), bitCount) * static_cast<std::uint64_t>(height);
+    const std::uint64_t bytes =
+        StrideOf(static_cast<std::uint64_t>(width), bitCount) * static_cast<std::uint64_t>(height);
     if (bytes > Surface::kMaxBytes) return Fail(ERROR_NOT_ENOUGH_MEMORY);
     return true;
 }
@@ -83,7 +88,8 @@ bool ReadDibFormat(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, 
     out.height = height < 0 ? -height : height;
 
     switch (out.compression) {
-    case BI_RGB: break;
+    case BI_RGB:
+        break;
     case BI_BITFIELDS:
         if (out.bitCount != 16 && out.bitCount != 32) return Fail(ERROR_INVALID_PARAMETER);
         out.bitFields = true;
@@ -96,7 +102,8 @@ bool ReadDibFormat(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, 
         if (!allowRle || out.topDown || out.bitCount != (out.compression == BI_RLE8 ? 8 : 4))
             return Fail(ERROR_INVALID_PARAMETER);
         break;
-    default: return Fail(ERROR_INVALID_PARAMETER);
+    default:
+        return Fail(ERROR_INVALID_PARAMETER);
     }
 
     out.stride = StrideOf(static_cast<std::uint64_t>(out.width), out.bitCount);
@@ -108,15 +115,16 @@ bool ReadDibFormat(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, 
         const DWORD used = core ? 0 : info->bmiHeader.biClrUsed;
         out.colorCount = used == 0 || used > full ? full : used;
         std::size_t tableOffset = headerSize;
-        if (!core && headerSize == sizeof(BITMAPINFOHEADER) && out.compression == BI_BITFIELDS) tableOffset += 12;
+        if (!core && headerSize == sizeof(BITMAPINFOHEADER) && out.compression == BI_BITFIELDS)
+            tableOffset += 12;
         ReadTable(base + tableOffset, core, usage, dc, out);
     }
     return true;
 }
 
 std::unique_ptr<Surface> MakeDibSurface(const DibFormat& format) {
-    auto surface = Surface::Create(format.width, format.height, format.bitCount, format.topDown, format.bitFields,
-                                   format.masks);
+    auto surface = Surface::Create(format.width, format.height, format.bitCount, format.topDown,
+                                   format.bitFields, format.masks);
     if (!surface) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;

@@ -1,5 +1,5 @@
-// The layout a BITMAPINFO describes (size, depth, orientation, masks, colour table), read once with every field
-// checked, and surfaces made from it.
+// The layout a BITMAPINFO describes (size, depth, orientation, masks, colour table), read once with every
+// field checked, and surfaces made from it.
 #pragma once
 
 #include "platform/gdi/DeviceContext.h"
@@ -38,7 +38,8 @@ bool ReadDibFormat(const BITMAPINFO* info, UINT usage, const DeviceContext* dc, 
 // Checks a size for a new bitmap the same way: false with the last error set when it cannot be made.
 bool CheckBitmapSize(LONG width, LONG height, int bitCount);
 
-// A zeroed surface of that layout, with its colour table. Null (ERROR_NOT_ENOUGH_MEMORY) when memory runs out.
+// A zeroed surface of that layout, with its colour table. Null (ERROR_NOT_ENOUGH_MEMORY) when memory runs
+// out.
 std::unique_ptr<Surface> MakeDibSurface(const DibFormat& format);
 
 } // namespace win

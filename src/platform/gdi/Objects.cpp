@@ -1,5 +1,5 @@
-// SelectObject, DeleteObject, GetObject and friends; which context holds which object, and objects deleted while
-// still selected.
+// SelectObject, DeleteObject, GetObject and friends; which context holds which object, and objects deleted
+// while still selected.
 #include "platform/gdi/Objects.h"
 
 #include "platform/gdi/Bitmaps.h"
@@ -13,7 +13,8 @@ namespace win {
 
 namespace {
 
-// Pens, brushes, fonts and palettes deleted while a context still held them: they go when the last one lets go.
+// Pens, brushes, fonts and palettes deleted while a context still held them: they go when the last one lets
+// go.
 std::unordered_set<const GdiObject*>& PendingDeletes() {
     static std::unordered_set<const GdiObject*> pending;
     return pending;
@@ -23,7 +24,8 @@ void Retain(HDC hdc, HGDIOBJ handle) {
     GdiObject* object = FindGdiObject(handle);
     if (!object) return;
     object->AddSelect();
-    if (object->Kind() == GdiKind::Bitmap && !object->IsStock()) static_cast<BitmapObject*>(object)->selectedInto = hdc;
+    if (object->Kind() == GdiKind::Bitmap && !object->IsStock())
+        static_cast<BitmapObject*>(object)->selectedInto = hdc;
 }
 
 void Release(HGDIOBJ handle) {
@@ -94,17 +96,22 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ handle) {
         return nullptr;
     }
     switch (object->Kind()) {
-    case GdiKind::Bitmap: return SelectBitmap(hdc, *dc, handle, *static_cast<BitmapObject*>(object));
-    case GdiKind::Pen: return SwapSelectedObject(hdc, *dc, &DcState::pen, handle);
-    case GdiKind::Brush: return SwapSelectedObject(hdc, *dc, &DcState::brush, handle);
-    case GdiKind::Font: return SwapSelectedObject(hdc, *dc, &DcState::font, handle);
+    case GdiKind::Bitmap:
+        return SelectBitmap(hdc, *dc, handle, *static_cast<BitmapObject*>(object));
+    case GdiKind::Pen:
+        return SwapSelectedObject(hdc, *dc, &DcState::pen, handle);
+    case GdiKind::Brush:
+        return SwapSelectedObject(hdc, *dc, &DcState::brush, handle);
+    case GdiKind::Font:
+        return SwapSelectedObject(hdc, *dc, &DcState::font, handle);
     case GdiKind::Region: {
         // The platform answers with the clip's complexity in place of an object.
         const int type = SelectClipRgn(hdc, static_cast<HRGN>(handle));
         if (type == ERROR) return HGDI_ERROR;
         return reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(type));
     }
-    case GdiKind::Palette: break; // palettes go through SelectPalette
+    case GdiKind::Palette:
+        break; // palettes go through SelectPalette
     }
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
@@ -152,12 +159,18 @@ DWORD GetObjectType(HGDIOBJ handle) {
         return 0;
     }
     switch (object->Kind()) {
-    case GdiKind::Bitmap: return OBJ_BITMAP;
-    case GdiKind::Palette: return OBJ_PAL;
-    case GdiKind::Pen: return OBJ_PEN;
-    case GdiKind::Brush: return OBJ_BRUSH;
-    case GdiKind::Font: return OBJ_FONT;
-    case GdiKind::Region: return OBJ_REGION;
+    case GdiKind::Bitmap:
+        return OBJ_BITMAP;
+    case GdiKind::Palette:
+        return OBJ_PAL;
+    case GdiKind::Pen:
+        return OBJ_PEN;
+    case GdiKind::Brush:
+        return OBJ_BRUSH;
+    case GdiKind::Font:
+        return OBJ_FONT;
+    case GdiKind::Region:
+        return OBJ_REGION;
     }
     return 0;
 }
@@ -166,12 +179,19 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
     const DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return nullptr;
     switch (type) {
-    case OBJ_PEN: return dc->state.pen;
-    case OBJ_BRUSH: return dc->state.brush;
-    case OBJ_FONT: return dc->state.font;
-    case OBJ_PAL: return dc->state.palette;
-    case OBJ_BITMAP: return dc->state.bitmap;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    case OBJ_PEN:
+        return dc->state.pen;
+    case OBJ_BRUSH:
+        return dc->state.brush;
+    case OBJ_FONT:
+        return dc->state.font;
+    case OBJ_PAL:
+        return dc->state.palette;
+    case OBJ_BITMAP:
+        return dc->state.bitmap;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }
 

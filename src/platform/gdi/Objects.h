@@ -1,4 +1,5 @@
-// Selecting, querying and deleting GDI objects of every kind (bitmaps, palettes, pens, brushes, fonts, regions).
+// Selecting, querying and deleting GDI objects of every kind (bitmaps, palettes, pens, brushes, fonts,
+// regions).
 #pragma once
 
 #include "platform/gdi/GdiObjects.h"
@@ -29,8 +30,8 @@ struct DcState;
 void RetainStateObjects(HDC hdc, const DcState& state);
 // Undoes RetainStateObjects; objects deleted while selected go away when their last selection does.
 void ReleaseStateObjects(HDC hdc, const DcState& state);
-// Puts an object into one of the state's slots (pen, brush, font, palette), keeping the selection counts right;
-// returns what the slot held.
+// Puts an object into one of the state's slots (pen, brush, font, palette), keeping the selection counts
+// right; returns what the slot held.
 HGDIOBJ SwapSelectedObject(HDC hdc, DeviceContext& dc, HGDIOBJ DcState::*slot, HGDIOBJ handle);
 // Makes a memory context draw on a bitmap's pixels (surface, system clip, effective clip).
 void AttachBitmapSurface(DeviceContext& dc, const BitmapObject& bitmap);

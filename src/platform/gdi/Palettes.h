@@ -1,5 +1,6 @@
-// Logical palettes: creation, entries, nearest-index matching, the halftone palette, and selecting and realising
-// a palette in a context. The screen has no hardware palette (32 bits per pixel), so realising maps nothing.
+// Logical palettes: creation, entries, nearest-index matching, the halftone palette, and selecting and
+// realising a palette in a context. The screen has no hardware palette (32 bits per pixel), so realising maps
+// nothing.
 #pragma once
 
 #include "platform/win/gdi_types.h"
@@ -18,8 +19,8 @@ UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color);
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);
 
-// The 256 colours of the halftone palette: the twenty static colours at both ends, a 6 x 6 x 6 colour cube and
-// twenty more greys between them.
+// The 256 colours of the halftone palette: the twenty static colours at both ends, a 6 x 6 x 6 colour cube
+// and twenty more greys between them.
 const std::array<PALETTEENTRY, 256>& HalftonePaletteEntries();
 
 } // namespace win

@@ -33,13 +33,18 @@ BYTE Widen(const Channel& c, std::uint32_t raw) {
 
 std::uint32_t Narrow(const Channel& c, BYTE v) {
     if (c.bits <= 0) return 0;
-    const DWORD n = c.bits >= 8 ? static_cast<DWORD>(v) << (c.bits - 8) : static_cast<DWORD>(v) >> (8 - c.bits);
+    const DWORD n =
+        c.bits >= 8 ? static_cast<DWORD>(v) << (c.bits - 8) : static_cast<DWORD>(v) >> (8 - c.bits);
     return (n << c.shift) & c.mask;
 }
 
-bool PlainRgb32(const Surface& s) { return s.BitCount() == 32 && !s.BitFields(); }
+bool PlainRgb32(const Surface& s) {
+    return s.BitCount() == 32 && !s.BitFields();
+}
 
-constexpr COLORREF SwapRB(std::uint32_t v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); }
+constexpr COLORREF SwapRB(std::uint32_t v) {
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
 
 // The 8 x 8 ordered-dither matrix (values 0..63).
 constexpr std::array<std::array<int, 8>, 8> kBayer = {{
@@ -53,18 +58,26 @@ constexpr std::array<std::array<int, 8>, 8> kBayer = {{
     {63, 31, 55, 23, 61, 29, 53, 21},
 }};
 
-int Clamp255(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+int Clamp255(int v) {
+    return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
 
 } // namespace
 
 std::uint32_t RawMask(const Surface& s) {
     switch (s.BitCount()) {
-    case 1: return 0x1;
-    case 4: return 0xF;
-    case 8: return 0xFF;
-    case 16: return 0xFFFF;
-    case 24: return 0xFFFFFF;
-    default: return s.BitFields() ? (s.Masks()[0] | s.Masks()[1] | s.Masks()[2]) : 0xFFFFFF;
+    case 1:
+        return 0x1;
+    case 4:
+        return 0xF;
+    case 8:
+        return 0xFF;
+    case 16:
+        return 0xFFFF;
+    case 24:
+        return 0xFFFFFF;
+    default:
+        return s.BitFields() ? (s.Masks()[0] | s.Masks()[1] | s.Masks()[2]) : 0xFFFFFF;
     }
 }
 
@@ -74,9 +87,7 @@ void DecodeRow(const Surface& s, int y, int x, int n, COLORREF* out) {
     case 1:
     case 4:
     case 8: {
-        COLORREF table[256];
-        const auto& t = s.ColorTable();
-        for (std::size_t i = 0; i < t.size(); ++i) table[i] = RGB(t[i].rgbRed, t[i].rgbGreen, t[i].rgbBlue);
+        const COLORREF* table = s.TableColors();
         if (s.BitCount() == 8) {
             for (int i = 0; i < n; ++i) out[i] = table[row[x + i]];
         } else if (s.BitCount() == 4) {
@@ -97,7 +108,8 @@ void DecodeRow(const Surface& s, int y, int x, int n, COLORREF* out) {
         for (int i = 0; i < n; ++i, p += 3) out[i] = RGB(p[2], p[1], p[0]);
         return;
     }
-    default: break;
+    default:
+        break;
     }
     if (PlainRgb32(s)) {
         const BYTE* p = row + 4 * x;
@@ -138,7 +150,9 @@ void ReadRawRow(const Surface& s, int y, int x, int n, std::uint32_t* out) {
             out[i] = p[0] | (p[1] << 8) | (p[2] << 16);
         }
         return;
-    default: std::memcpy(out, row + 4 * x, sizeof(std::uint32_t) * static_cast<std::size_t>(n)); return;
+    default:
+        std::memcpy(out, row + 4 * x, sizeof(std::uint32_t) * static_cast<std::size_t>(n));
+        return;
     }
 }
 
@@ -169,7 +183,8 @@ void WriteRawRow(Surface& s, int y, int x, int n, const std::uint32_t* in) {
         for (int i = 0; i < n; ++i) {
             const int c = x + i;
             BYTE& b = row[c >> 1];
-            b = (c & 1) ? static_cast<BYTE>((b & 0xF0) | (in[i] & 0x0F)) : static_cast<BYTE>((b & 0x0F) | ((in[i] & 0x0F) << 4));
+            b = (c & 1) ? static_cast<BYTE>((b & 0xF0) | (in[i] & 0x0F))
+                        : static_cast<BYTE>((b & 0x0F) | ((in[i] & 0x0F) << 4));
         }
         return;
     case 8:
@@ -189,7 +204,9 @@ void WriteRawRow(Surface& s, int y, int x, int n, const std::uint32_t* in) {
             p[2] = static_cast<BYTE>(in[i] >> 16);
         }
         return;
-    default: std::memcpy(row + 4 * x, in, sizeof(std::uint32_t) * static_cast<std::size_t>(n)); return;
+    default:
+        std::memcpy(row + 4 * x, in, sizeof(std::uint32_t) * static_cast<std::size_t>(n));
+        return;
     }
 }
 
@@ -210,7 +227,8 @@ ColorEncoder::ColorEncoder(const Surface& surface) : m_surface(surface), m_bitCo
     if (m_bitCount == 1) m_two = TwoEntryTest::From(surface.ColorTable()[0], surface.ColorTable()[1]);
     if (m_bitCount > 1 && m_bitCount <= 8) m_cache.resize(4096);
     if (m_bitCount <= 8) {
-        // The spacing of the table's colours, roughly: a dither step of that size moves a colour to a neighbour.
+        // The spacing of the table's colours, roughly: a dither step of that size moves a colour to a
+        // neighbour.
         const double perChannel = std::round(std::cbrt(static_cast<double>(surface.ColorTable().size())));
         m_ditherSpread = static_cast<int>(255.0 / std::max(1.0, perChannel - 1.0));
     }
@@ -229,11 +247,15 @@ std::uint32_t ColorEncoder::Nearest(COLORREF color) {
 std::uint32_t ColorEncoder::Encode(COLORREF color) {
     color &= 0x00FFFFFF;
     switch (m_bitCount) {
-    case 1: return m_two(GetRValue(color), GetGValue(color), GetBValue(color));
+    case 1:
+        return m_two(GetRValue(color), GetGValue(color), GetBValue(color));
     case 4:
-    case 8: return Nearest(color);
-    case 24: return SwapRB(color);
-    default: break;
+    case 8:
+        return Nearest(color);
+    case 24:
+        return SwapRB(color);
+    default:
+        break;
     }
     if (PlainRgb32(m_surface)) return SwapRB(color);
     return m_surface.Encode(color);
@@ -266,7 +288,8 @@ void ColorEncoder::EncodeRowDithered(const COLORREF* in, int n, int x0, int y, s
     const auto& line = kBayer[static_cast<std::size_t>(y & 7)];
     for (int i = 0; i < n; ++i) {
         // Offsets centred on zero: -spread/2 .. +spread/2, so pure black and pure white stay themselves.
-        const int offset = ((2 * line[static_cast<std::size_t>((x0 + i) & 7)] + 1 - 64) * m_ditherSpread) / 128;
+        const int offset =
+            ((2 * line[static_cast<std::size_t>((x0 + i) & 7)] + 1 - 64) * m_ditherSpread) / 128;
         const COLORREF c = in[i];
         const COLORREF d = RGB(Clamp255(GetRValue(c) + offset), Clamp255(GetGValue(c) + offset),
                                Clamp255(GetBValue(c) + offset));

@@ -1,6 +1,6 @@
-// Row-at-a-time pixel access for the blit code: reading rows as colours or raw values, writing raw values, and
-// turning colours into a surface's raw values (nearest table entry for palette surfaces, with an optional ordered
-// dither).
+// Row-at-a-time pixel access for the blit code: reading rows as colours or raw values, writing raw values,
+// and turning colours into a surface's raw values (nearest table entry for palette surfaces, with an optional
+// ordered dither).
 #pragma once
 
 #include "platform/gdi/Surface.h"
@@ -37,8 +37,8 @@ public:
     explicit ColorEncoder(const Surface& surface);
     std::uint32_t Encode(COLORREF color);
     void EncodeRow(const COLORREF* in, int n, std::uint32_t* out);
-    // The same with an ordered dither keyed on the surface position (x0 + i, y); used for halftone copies into
-    // palette surfaces.
+    // The same with an ordered dither keyed on the surface position (x0 + i, y); used for halftone copies
+    // into palette surfaces.
     void EncodeRowDithered(const COLORREF* in, int n, int x0, int y, std::uint32_t* out);
 
 private:

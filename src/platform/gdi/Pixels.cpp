@@ -1,5 +1,5 @@
-// GetPixel and SetPixel. GetPixel stays short because callers read whole pictures one pixel at a time: one handle
-// lookup, the origin shift, a clip test and one read.
+// GetPixel and SetPixel. GetPixel stays short because callers read whole pictures one pixel at a time: one
+// handle lookup, the origin shift, a clip test and one read.
 #include "platform/gdi/Pixels.h"
 
 #include "platform/gdi/ColorRef.h"
@@ -15,10 +15,13 @@ namespace {
 // Looked up once: GetPixel is called once per pixel of whole pictures.
 HandleTable<DeviceContext>& g_contexts = DeviceContexts();
 
-// The surface point of a logical point when the context may touch it. Inline: this is most of GetPixel's work.
+// The surface point of a logical point when the context may touch it. Inline: this is most of GetPixel's
+// work.
 inline bool VisiblePoint(const DeviceContext& dc, int x, int y, int& sx, int& sy) {
-    const std::int64_t px = std::int64_t(x) - dc.state.windowOrg.x + dc.state.viewportOrg.x + dc.surfaceOrigin.x;
-    const std::int64_t py = std::int64_t(y) - dc.state.windowOrg.y + dc.state.viewportOrg.y + dc.surfaceOrigin.y;
+    const std::int64_t px =
+        std::int64_t(x) - dc.state.windowOrg.x + dc.state.viewportOrg.x + dc.surfaceOrigin.x;
+    const std::int64_t py =
+        std::int64_t(y) - dc.state.windowOrg.y + dc.state.viewportOrg.y + dc.surfaceOrigin.y;
     const Region& clip = dc.Clip();
     if (clip.IsSingleRect()) {
         const RECT& r = clip.Rects().front();
@@ -45,8 +48,7 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
     const Surface& surface = *dc->surface;
     if (surface.BitCount() == 1) { // the one-bit pictures that conversions scan pixel by pixel
         const BYTE* row = surface.Row(sy);
-        const RGBQUAD& q = surface.ColorTable()[(row[sx >> 3] >> (7 - (sx & 7))) & 1u];
-        return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+        return surface.TableColors()[(row[sx >> 3] >> (7 - (sx & 7))) & 1u];
     }
     return surface.GetPixel(sx, sy);
 }

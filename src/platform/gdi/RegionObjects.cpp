@@ -28,8 +28,10 @@ int RegionType(const Region& region) {
     // Disjoint pieces that fill their bounds exactly still make one rectangle.
     const RECT b = region.Bounds();
     long long area = 0;
-    for (const RECT& r : region.Rects()) area += static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
-    return area == static_cast<long long>(b.right - b.left) * (b.bottom - b.top) ? SIMPLEREGION : COMPLEXREGION;
+    for (const RECT& r : region.Rects())
+        area += static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
+    return area == static_cast<long long>(b.right - b.left) * (b.bottom - b.top) ? SIMPLEREGION
+                                                                                 : COMPLEXREGION;
 }
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
@@ -61,9 +63,15 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
     if (mode != RGN_COPY && !(b = FindRegion(source2))) return ERROR;
     Region result = a->region; // the sources may be the destination itself
     switch (mode) {
-    case RGN_AND: result.Intersect(b->region); break;
-    case RGN_OR: result.Union(b->region); break;
-    case RGN_DIFF: result.Subtract(b->region); break;
+    case RGN_AND:
+        result.Intersect(b->region);
+        break;
+    case RGN_OR:
+        result.Union(b->region);
+        break;
+    case RGN_DIFF:
+        result.Subtract(b->region);
+        break;
     case RGN_XOR: {
         Region other = b->region;
         other.Subtract(a->region);
@@ -71,7 +79,8 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
         result.Union(other);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     dst->region = std::move(result);
     return RegionType(dst->region);
@@ -92,7 +101,9 @@ BOOL PtInRegion(HRGN handle, int x, int y) {
 BOOL RectInRegion(HRGN handle, const RECT* rect) {
     const RegionObject* region = FindRegion(handle);
     if (!region || !rect) return FALSE;
-    return region->region.Intersects(NormalizedRect(rect->left, rect->top, rect->right, rect->bottom)) ? TRUE : FALSE;
+    return region->region.Intersects(NormalizedRect(rect->left, rect->top, rect->right, rect->bottom))
+               ? TRUE
+               : FALSE;
 }
 
 int GetRgnBox(HRGN handle, RECT* box) {

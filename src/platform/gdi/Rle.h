@@ -1,6 +1,6 @@
-// Decoding of 8-bit and 4-bit run-length bitmap data. Every read is checked against the data's length and every
-// pixel against the bitmap's size: runs past the end of a row are dropped, decoding stops at the end-of-bitmap
-// escape, at the end of the data, at a run that is cut short, or past the last row.
+// Decoding of 8-bit and 4-bit run-length bitmap data. Every read is checked against the data's length and
+// every pixel against the bitmap's size: runs past the end of a row are dropped, decoding stops at the
+// end-of-bitmap escape, at the end of the data, at a run that is cut short, or past the last row.
 #pragma once
 
 #include "platform/win/types.h"
@@ -10,8 +10,8 @@
 
 namespace win {
 
-// put(x, y, index) is called for every pixel the data sets, with y counted from the top of the picture (the data
-// itself starts at the bottom row). Returns true when the data ended with the end-of-bitmap escape.
+// put(x, y, index) is called for every pixel the data sets, with y counted from the top of the picture (the
+// data itself starts at the bottom row). Returns true when the data ended with the end-of-bitmap escape.
 template <class Put>
 bool DecodeRle(const BYTE* data, std::size_t size, bool fourBit, int width, int height, Put&& put) {
     if (!data || width <= 0 || height <= 0) return false;
@@ -39,8 +39,9 @@ bool DecodeRle(const BYTE* data, std::size_t size, bool fourBit, int width, int 
             x = 0;
             ++row;
             break;
-        case 1: return true; // end of bitmap
-        case 2:              // move right and up
+        case 1:
+            return true; // end of bitmap
+        case 2:          // move right and up
             if (i + 2 > size) return false;
             x = std::min(x + data[i], width);
             row += data[i + 1];
@@ -50,7 +51,8 @@ bool DecodeRle(const BYTE* data, std::size_t size, bool fourBit, int width, int 
             const std::size_t bytes = fourBit ? (value + 1u) / 2u : value;
             const std::size_t available = std::min(bytes, size - i);
             for (int k = 0; k < value; ++k) {
-                const std::size_t at = fourBit ? static_cast<std::size_t>(k) / 2 : static_cast<std::size_t>(k);
+                const std::size_t at =
+                    fourBit ? static_cast<std::size_t>(k) / 2 : static_cast<std::size_t>(k);
                 if (at >= available) return false;
                 emit(nibble(data[i + at], k));
             }

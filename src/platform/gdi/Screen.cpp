@@ -36,8 +36,12 @@ int DpiFromEnvironment() {
 
 } // namespace
 
-int ScreenWidth() { return Screen().width; }
-int ScreenHeight() { return Screen().height; }
+int ScreenWidth() {
+    return Screen().width;
+}
+int ScreenHeight() {
+    return Screen().height;
+}
 
 void SetScreenSize(int width, int height) {
     if (width <= 0 || height <= 0) return;
@@ -55,7 +59,9 @@ int ScreenDpi() {
     return fromEnvironment;
 }
 
-void SetScreenDpi(int dpi) { Screen().dpiOverride = dpi > 0 ? dpi : 0; }
+void SetScreenDpi(int dpi) {
+    Screen().dpiOverride = dpi > 0 ? dpi : 0;
+}
 
 std::shared_ptr<Surface> ScreenSurface() {
     ScreenState& s = Screen();
@@ -68,7 +74,9 @@ void SetWindowDcProvider(WindowDcProvider provide, WindowDcRelease release) {
     Screen().release = release;
 }
 
-HDC GetDC(HWND window) { return GetDCEx(window, nullptr, window ? 0 : DCX_CACHE); }
+HDC GetDC(HWND window) {
+    return GetDCEx(window, nullptr, window ? 0 : DCX_CACHE);
+}
 
 HDC GetDCEx(HWND window, HRGN clip, DWORD flags) {
     if (window) {

@@ -77,14 +77,22 @@ std::unique_ptr<Surface> Surface::Create(int width, int height, int bitCount, bo
     s->m_bits.reset(new (std::nothrow) BYTE[bytes]);
     if (!s->m_bits) return nullptr;
     std::memset(s->m_bits.get(), 0, bytes);
-    if (bitCount <= 8) s->m_colorTable.assign(std::size_t(1) << bitCount, RGBQUAD{});
+    s->m_rowStep = topDown ? s->m_stride : -static_cast<std::ptrdiff_t>(s->m_stride);
+    s->m_firstRow = s->m_bits.get() + (topDown ? 0 : static_cast<std::ptrdiff_t>(height - 1) * s->m_stride);
+    if (bitCount <= 8) {
+        s->m_colorTable.assign(std::size_t(1) << bitCount, RGBQUAD{});
+        s->m_tableColors.assign(std::size_t(1) << bitCount, 0);
+    }
     return s;
 }
 
 void Surface::SetColorTable(const std::vector<RGBQUAD>& table) {
     if (!HasColorTable()) return;
     const std::size_t n = std::size_t(1) << m_bitCount;
-    for (std::size_t i = 0; i < table.size() && i < n; ++i) m_colorTable[i] = table[i];
+    for (std::size_t i = 0; i < table.size() && i < n; ++i) {
+        m_colorTable[i] = table[i];
+        m_tableColors[i] = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
+    }
 }
 
 std::uint32_t Surface::GetPixelIndex(int x, int y) const {
@@ -131,10 +139,7 @@ void Surface::SetPixelIndex(int x, int y, std::uint32_t v) {
 }
 
 COLORREF Surface::Decode(std::uint32_t raw) const {
-    if (m_bitCount <= 8) {
-        const RGBQUAD& q = m_colorTable[raw & ((1u << m_bitCount) - 1)];
-        return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
-    }
+    if (m_bitCount <= 8) return m_tableColors[raw & ((1u << m_bitCount) - 1)];
     if (m_bitCount == 24) return RGB((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
     if (m_bitCount == 32 && !m_bitFields) return RGB((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
     BYTE c[3];

@@ -34,15 +34,15 @@ public:
     BYTE* Bits() { return m_bits.get(); }
     const BYTE* Bits() const { return m_bits.get(); }
     // Row y counted from the top of the picture, whatever the storage order.
-    BYTE* Row(int y) { return m_bits.get() + static_cast<std::ptrdiff_t>(m_topDown ? y : m_height - 1 - y) * m_stride; }
-    const BYTE* Row(int y) const {
-        return m_bits.get() + static_cast<std::ptrdiff_t>(m_topDown ? y : m_height - 1 - y) * m_stride;
-    }
+    BYTE* Row(int y) { return m_firstRow + y * m_rowStep; }
+    const BYTE* Row(int y) const { return m_firstRow + y * m_rowStep; }
 
     // Colour table (palette formats only; 2, 16 or 256 entries at most).
     bool HasColorTable() const { return m_bitCount <= 8; }
     const std::vector<RGBQUAD>& ColorTable() const { return m_colorTable; }
     void SetColorTable(const std::vector<RGBQUAD>& table);
+    // The same table as 0x00BBGGRR colours, so that reading a pixel is one lookup.
+    const COLORREF* TableColors() const { return m_tableColors.data(); }
 
     // Pixel access without bounds checks (callers clip first). GetPixel gives 0x00BBGGRR.
     COLORREF GetPixel(int x, int y) const;
@@ -70,7 +70,10 @@ private:
     DWORD m_masks[3] = {0, 0, 0};
     int m_stride = 0;
     std::unique_ptr<BYTE[]> m_bits;
+    BYTE* m_firstRow = nullptr;   // the top row of the picture
+    std::ptrdiff_t m_rowStep = 0; // from one picture row to the next: negative for bottom-up storage
     std::vector<RGBQUAD> m_colorTable;
+    std::vector<COLORREF> m_tableColors;
 };
 
 } // namespace win

@@ -1,5 +1,5 @@
-// The caret: one per GUI thread, drawn by inverting its rectangle in the owner's client area and blinking on a
-// timer; hidden while its window paints.
+// The caret: one per GUI thread, drawn by inverting its rectangle in the owner's client area and blinking on
+// a timer; hidden while its window paints.
 #include "platform/user/Caret.h"
 
 #include "platform/gdi/GdiObjects.h"
@@ -60,14 +60,31 @@ void StartBlinking() {
     wm::SetSystemTimer(kBlinkTimer, c.blinkTime, Blink);
 }
 
+// The desktop's input method shows its candidates next to the caret.
+void TellInputMethod() {
+    CaretState& c = Caret();
+    Window* w = wm::Find(c.owner);
+    Window* top = wm::TopLevelOf(w);
+    if (!w || !top || !top->displayId || !HasCurrentDisplay()) return;
+    const POINT client = wm::ClientScreenOrigin(w);
+    const POINT topOrigin = wm::ScreenOrigin(top);
+    const RECT content = wm::ContentRect(top);
+    const LONG x = client.x - topOrigin.x - content.left + c.pos.x;
+    const LONG y = client.y - topOrigin.y - content.top + c.pos.y;
+    CurrentDisplay().SetTextInput(top->displayId, true, RECT{x, y, x + c.width, y + c.height});
+}
+
 void DrawNowAndRestartBlink() {
     CaretState& c = Caret();
     if (c.hideCount > 0 || c.paintHides > 0) return;
+    TellInputMethod();
     if (!c.drawn) Toggle();
     StartBlinking();
 }
 
-bool OwnsCaret(HWND hwnd) { return !hwnd || hwnd == Caret().owner; }
+bool OwnsCaret(HWND hwnd) {
+    return !hwnd || hwnd == Caret().owner;
+}
 
 } // namespace
 
@@ -102,7 +119,8 @@ BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height) {
     CaretState& c = Caret();
     c.owner = hwnd;
     c.gray = reinterpret_cast<std::uintptr_t>(bitmap) == 1;
-    if (const BitmapObject* b = reinterpret_cast<std::uintptr_t>(bitmap) > 1 ? FindGdi<BitmapObject>(bitmap) : nullptr) {
+    if (const BitmapObject* b =
+            reinterpret_cast<std::uintptr_t>(bitmap) > 1 ? FindGdi<BitmapObject>(bitmap) : nullptr) {
         width = b->surface ? b->surface->Width() : 0;
         height = b->surface ? b->surface->Height() : 0;
     }
@@ -167,7 +185,9 @@ BOOL GetCaretPos(POINT* point) {
     return Caret().owner ? TRUE : FALSE;
 }
 
-UINT GetCaretBlinkTime() { return Caret().blinkTime; }
+UINT GetCaretBlinkTime() {
+    return Caret().blinkTime;
+}
 
 BOOL SetCaretBlinkTime(UINT ms) {
     Caret().blinkTime = std::max<UINT>(ms, 10u);

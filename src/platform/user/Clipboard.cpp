@@ -1,5 +1,6 @@
-// The clipboard. Text is kept once, as UTF-8 (the form the desktop's clipboard holds); the code-page and UTF-16
-// forms are made from it when asked for. Blocks handed out by GetClipboardData stay owned by the clipboard.
+// The clipboard. Text is kept once, as UTF-8 (the form the desktop's clipboard holds); the code-page and
+// UTF-16 forms are made from it when asked for. Blocks handed out by GetClipboardData stay owned by the
+// clipboard.
 #include "platform/user/Clipboard.h"
 
 #include "platform/system/CodePage.h"
@@ -120,8 +121,10 @@ BOOL CloseClipboard() {
         SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return FALSE;
     }
-    if (s.pending) CurrentDisplay().SetClipboardText(*s.pending);
-    else if (s.emptied) CurrentDisplay().SetClipboardText(std::string());
+    if (s.pending)
+        CurrentDisplay().SetClipboardText(*s.pending);
+    else if (s.emptied)
+        CurrentDisplay().SetClipboardText(std::string());
     s.open = false;
     s.openWindow = nullptr;
     s.pending.reset();
@@ -191,11 +194,17 @@ BOOL IsClipboardFormatAvailable(UINT format) {
     return CurrentDisplay().HasClipboardText() ? TRUE : FALSE;
 }
 
-HWND GetClipboardOwner() { return wm::Find(State().owner) ? State().owner : nullptr; }
+HWND GetClipboardOwner() {
+    return wm::Find(State().owner) ? State().owner : nullptr;
+}
 
-HWND GetOpenClipboardWindow() { return State().open ? State().openWindow : nullptr; }
+HWND GetOpenClipboardWindow() {
+    return State().open ? State().openWindow : nullptr;
+}
 
-int CountClipboardFormats() { return IsClipboardFormatAvailable(CF_UTF8TEXT) ? 4 : 0; }
+int CountClipboardFormats() {
+    return IsClipboardFormatAvailable(CF_UTF8TEXT) ? 4 : 0;
+}
 
 UINT RegisterClipboardFormat(LPCSTR name) {
     if (!name || !*name) {
@@ -220,7 +229,9 @@ bool SetClipboardUtf8(const std::string& text) {
     return CurrentDisplay().SetClipboardText(text);
 }
 
-std::optional<std::string> GetClipboardUtf8() { return CurrentText(); }
+std::optional<std::string> GetClipboardUtf8() {
+    return CurrentText();
+}
 
 namespace wm {
 

@@ -9,7 +9,7 @@
 
 namespace win {
 
-constexpr UINT CF_TEXT = 1;         // code page 936 bytes, zero-terminated
+constexpr UINT CF_TEXT = 1; // code page 936 bytes, zero-terminated
 constexpr UINT CF_BITMAP = 2;
 constexpr UINT CF_OEMTEXT = 7;
 constexpr UINT CF_DIB = 8;
@@ -34,7 +34,8 @@ HGLOBAL GlobalFree(HGLOBAL mem); // null on success, the block on failure
 BOOL OpenClipboard(HWND owner);
 BOOL CloseClipboard();
 BOOL EmptyClipboard();
-// Takes ownership of the block (CF_TEXT, CF_UNICODETEXT, CF_UTF8TEXT); the others text forms are made from it.
+// Takes ownership of the block (CF_TEXT, CF_UNICODETEXT, CF_UTF8TEXT); the others text forms are made from
+// it.
 HANDLE SetClipboardData(UINT format, HANDLE mem);
 // A block owned by the clipboard, valid until the clipboard is emptied or changes; do not free it.
 HANDLE GetClipboardData(UINT format);

@@ -1,4 +1,5 @@
-// The system cursors (LoadCursor with IDC_x), the current cursor shown by the display, and the pointer position.
+// The system cursors (LoadCursor with IDC_x), the current cursor shown by the display, and the pointer
+// position.
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Input.h"
@@ -16,11 +17,11 @@ struct SystemCursor {
 };
 
 constexpr SystemCursor kCursors[] = {
-    {32512, CursorShape::Arrow},    {32513, CursorShape::IBeam},   {32514, CursorShape::Wait},
-    {32515, CursorShape::Cross},    {32516, CursorShape::UpArrow}, {32640, CursorShape::SizeAll},
-    {32641, CursorShape::Arrow},    {32642, CursorShape::SizeNWSE}, {32643, CursorShape::SizeNESW},
-    {32644, CursorShape::SizeWE},   {32645, CursorShape::SizeNS},  {32646, CursorShape::SizeAll},
-    {32648, CursorShape::No},       {32649, CursorShape::Hand},    {32650, CursorShape::AppStarting},
+    {32512, CursorShape::Arrow},  {32513, CursorShape::IBeam},    {32514, CursorShape::Wait},
+    {32515, CursorShape::Cross},  {32516, CursorShape::UpArrow},  {32640, CursorShape::SizeAll},
+    {32641, CursorShape::Arrow},  {32642, CursorShape::SizeNWSE}, {32643, CursorShape::SizeNESW},
+    {32644, CursorShape::SizeWE}, {32645, CursorShape::SizeNS},   {32646, CursorShape::SizeAll},
+    {32648, CursorShape::No},     {32649, CursorShape::Hand},     {32650, CursorShape::AppStarting},
     {32651, CursorShape::Help},
 };
 constexpr std::size_t kCursorCount = sizeof(kCursors) / sizeof(kCursors[0]);
@@ -74,7 +75,9 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return previous;
 }
 
-HCURSOR GetCursor() { return g_current; }
+HCURSOR GetCursor() {
+    return g_current;
+}
 
 BOOL DestroyCursor(HCURSOR cursor) {
     if (IndexOf(cursor) < 0) {
@@ -102,6 +105,8 @@ BOOL SetCursorPos(int x, int y) {
     return TRUE;
 }
 
-BOOL ClipCursor(const RECT*) { return TRUE; }
+BOOL ClipCursor(const RECT*) {
+    return TRUE;
+}
 
 } // namespace win

@@ -19,7 +19,8 @@ namespace {
 LRESULT SetText(Window* w, LPARAM lParam) {
     const char* text = reinterpret_cast<const char*>(lParam);
     w->text = text ? text : "";
-    if (wm::IsTopLevel(w) && w->displayId && HasCurrentDisplay()) CurrentDisplay().SetWindowTitle(w->displayId, w->text);
+    if (wm::IsTopLevel(w) && w->displayId && HasCurrentDisplay())
+        CurrentDisplay().SetWindowTitle(w->displayId, w->text);
     if ((w->style & WS_CAPTION) == WS_CAPTION)
         RedrawWindow(w->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
     return TRUE;
@@ -70,14 +71,24 @@ LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
         }
         return FALSE;
     case HTLEFT:
-    case HTRIGHT: SetCursor(LoadCursor(nullptr, IDC_SIZEWE)); return TRUE;
+    case HTRIGHT:
+        SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+        return TRUE;
     case HTTOP:
-    case HTBOTTOM: SetCursor(LoadCursor(nullptr, IDC_SIZENS)); return TRUE;
+    case HTBOTTOM:
+        SetCursor(LoadCursor(nullptr, IDC_SIZENS));
+        return TRUE;
     case HTTOPLEFT:
-    case HTBOTTOMRIGHT: SetCursor(LoadCursor(nullptr, IDC_SIZENWSE)); return TRUE;
+    case HTBOTTOMRIGHT:
+        SetCursor(LoadCursor(nullptr, IDC_SIZENWSE));
+        return TRUE;
     case HTTOPRIGHT:
-    case HTBOTTOMLEFT: SetCursor(LoadCursor(nullptr, IDC_SIZENESW)); return TRUE;
-    default: SetCursor(LoadCursor(nullptr, IDC_ARROW)); return TRUE;
+    case HTBOTTOMLEFT:
+        SetCursor(LoadCursor(nullptr, IDC_SIZENESW));
+        return TRUE;
+    default:
+        SetCursor(LoadCursor(nullptr, IDC_ARROW));
+        return TRUE;
     }
 }
 
@@ -104,8 +115,10 @@ LRESULT WindowPosChanging(Window* w, LPARAM lParam) {
     if (!(w->style & WS_THICKFRAME)) return 0;
     MINMAXINFO info{};
     SendMessage(w->handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    pos->cx = std::clamp<int>(pos->cx, info.ptMinTrackSize.x, std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
-    pos->cy = std::clamp<int>(pos->cy, info.ptMinTrackSize.y, std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+    pos->cx = std::clamp<int>(pos->cx, info.ptMinTrackSize.x,
+                              std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+    pos->cy = std::clamp<int>(pos->cy, info.ptMinTrackSize.y,
+                              std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
     return 0;
 }
 
@@ -119,7 +132,8 @@ LRESULT WindowPosChanged(Window* w, LPARAM lParam) {
     if (!(w = wm::Find(hwnd))) return 0;
     if (!(pos->flags & kNoClientSize)) {
         const WPARAM kind = w->maximized ? SIZE_MAXIMIZED : (w->minimized ? SIZE_MINIMIZED : SIZE_RESTORED);
-        SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
+        SendMessage(hwnd, WM_SIZE, kind,
+                    MAKELPARAM(w->client.right - w->client.left, w->client.bottom - w->client.top));
     }
     return 0;
 }
@@ -146,16 +160,24 @@ LRESULT SysCommand(Window* w, WPARAM wParam) {
     case SC_CLOSE:
         if (!(w->cls->style & CS_NOCLOSE)) SendMessage(w->handle, WM_CLOSE, 0, 0);
         return 0;
-    case SC_MINIMIZE: ShowWindow(w->handle, SW_MINIMIZE); return 0;
-    case SC_MAXIMIZE: ShowWindow(w->handle, SW_SHOWMAXIMIZED); return 0;
-    case SC_RESTORE: ShowWindow(w->handle, SW_RESTORE); return 0;
-    default: return 0;
+    case SC_MINIMIZE:
+        ShowWindow(w->handle, SW_MINIMIZE);
+        return 0;
+    case SC_MAXIMIZE:
+        ShowWindow(w->handle, SW_SHOWMAXIMIZED);
+        return 0;
+    case SC_RESTORE:
+        ShowWindow(w->handle, SW_RESTORE);
+        return 0;
+    default:
+        return 0;
     }
 }
 
 // The parent is told of what its child does not handle (wheel, context menu), up to the top-level window.
 LRESULT ToParent(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (w->IsChild() && w->parent && w->parent->parent) return SendMessage(w->parent->handle, msg, wParam, lParam);
+    if (w->IsChild() && w->parent && w->parent->parent)
+        return SendMessage(w->parent->handle, msg, wParam, lParam);
     return 0;
 }
 
@@ -217,27 +239,42 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (cs && cs->lpszName && !IS_INTRESOURCE(cs->lpszName)) w->text = cs->lpszName;
         return TRUE;
     }
-    case WM_NCCALCSIZE: return wm::DefNcCalcSize(w, wParam, lParam);
-    case WM_NCHITTEST: return wm::DefNcHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-    case WM_NCPAINT: wm::DefNcPaint(w, reinterpret_cast<HRGN>(wParam)); return 0;
+    case WM_NCCALCSIZE:
+        return wm::DefNcCalcSize(w, wParam, lParam);
+    case WM_NCHITTEST:
+        return wm::DefNcHitTest(w, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_NCPAINT:
+        wm::DefNcPaint(w, reinterpret_cast<HRGN>(wParam));
+        return 0;
     case WM_NCACTIVATE:
         if ((w->style & WS_CAPTION) == WS_CAPTION)
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
         return TRUE;
-    case WM_NCLBUTTONDOWN: return NcButtonDown(w, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+        return NcButtonDown(w, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
         if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL))
             return NcButtonDown(w, wParam, lParam);
         return 0;
-    case WM_PAINT: return Paint(w);
-    case WM_ERASEBKGND: return EraseBackground(w, wParam);
-    case WM_SETTEXT: return SetText(w, lParam);
-    case WM_GETTEXT: return GetText(w, wParam, lParam);
-    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_SYSCOMMAND: return SysCommand(w, wParam);
-    case WM_SYSKEYDOWN: return KeyDownSys(w, wParam, lParam);
-    case WM_SETCURSOR: return SetCursorDefault(w, wParam, lParam);
+    case WM_PAINT:
+        return Paint(w);
+    case WM_ERASEBKGND:
+        return EraseBackground(w, wParam);
+    case WM_SETTEXT:
+        return SetText(w, lParam);
+    case WM_GETTEXT:
+        return GetText(w, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return static_cast<LRESULT>(w->text.size());
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_SYSCOMMAND:
+        return SysCommand(w, wParam);
+    case WM_SYSKEYDOWN:
+        return KeyDownSys(w, wParam, lParam);
+    case WM_SETCURSOR:
+        return SetCursorDefault(w, wParam, lParam);
     case WM_MOUSEACTIVATE:
         if (w->IsChild() && w->parent && w->parent->parent) {
             const LRESULT r = SendMessage(w->parent->handle, msg, wParam, lParam);
@@ -246,24 +283,32 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return MA_ACTIVATE;
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-    case WM_CONTEXTMENU: return ToParent(w, msg, wParam, lParam);
-    case WM_ACTIVATE: return Activate(w, wParam);
-    case WM_WINDOWPOSCHANGING: return WindowPosChanging(w, lParam);
-    case WM_WINDOWPOSCHANGED: return WindowPosChanged(w, lParam);
-    case WM_GETMINMAXINFO: return MinMaxDefaults(w, lParam);
+    case WM_CONTEXTMENU:
+        return ToParent(w, msg, wParam, lParam);
+    case WM_ACTIVATE:
+        return Activate(w, wParam);
+    case WM_WINDOWPOSCHANGING:
+        return WindowPosChanging(w, lParam);
+    case WM_WINDOWPOSCHANGED:
+        return WindowPosChanged(w, lParam);
+    case WM_GETMINMAXINFO:
+        return MinMaxDefaults(w, lParam);
     case WM_CANCELMODE:
         wm::CancelScrollTracking(hwnd);
         if (GetCapture() == hwnd) ReleaseCapture();
         return 0;
-    case WM_SETREDRAW: return SetRedraw(w, wParam);
+    case WM_SETREDRAW:
+        return SetRedraw(w, wParam);
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: return CtlColor(msg, wParam);
-    case WM_QUERYENDSESSION: return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return CtlColor(msg, wParam);
+    case WM_QUERYENDSESSION:
+        return TRUE;
     case WM_SHOWWINDOW:
     case WM_GETDLGCODE:
     case WM_GETFONT:
@@ -271,7 +316,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYUISTATE:
     case WM_CHANGEUISTATE:
     case WM_UPDATEUISTATE:
-    default: return 0;
+    default:
+        return 0;
     }
 }
 

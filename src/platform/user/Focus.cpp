@@ -54,8 +54,9 @@ void Activate(Window* top, WORD how) {
     if (old == hwnd) return;
     if (Window* o = Find(old)) {
         SendMessage(old, WM_NCACTIVATE, FALSE, 0);
-        if ((o = Find(old))) SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, o->minimized ? 1 : 0),
-                                         reinterpret_cast<LPARAM>(hwnd));
+        if ((o = Find(old)))
+            SendMessage(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, o->minimized ? 1 : 0),
+                        reinterpret_cast<LPARAM>(hwnd));
     }
     if (!(top = Find(hwnd))) return;
     if (!t.appActive) {
@@ -69,7 +70,8 @@ void Activate(Window* top, WORD how) {
     MoveInZOrder(top, HWND_TOP);
     SendMessage(hwnd, WM_NCACTIVATE, TRUE, 0);
     if ((top = Find(hwnd)))
-        SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(how, top->minimized ? 1 : 0), reinterpret_cast<LPARAM>(old));
+        SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(how, top->minimized ? 1 : 0),
+                    reinterpret_cast<LPARAM>(old));
 }
 
 void DeactivateApp() {
@@ -141,9 +143,13 @@ HWND SetFocus(HWND hwnd) {
     return previous;
 }
 
-HWND GetFocus() { return Find(Thread().focus) ? Thread().focus : nullptr; }
+HWND GetFocus() {
+    return Find(Thread().focus) ? Thread().focus : nullptr;
+}
 
-HWND GetActiveWindow() { return Find(Thread().active) ? Thread().active : nullptr; }
+HWND GetActiveWindow() {
+    return Find(Thread().active) ? Thread().active : nullptr;
+}
 
 HWND SetActiveWindow(HWND hwnd) {
     Window* w = FindOrFail(hwnd);
@@ -155,7 +161,9 @@ HWND SetActiveWindow(HWND hwnd) {
     return old;
 }
 
-HWND GetForegroundWindow() { return Find(Thread().foreground) ? Thread().foreground : nullptr; }
+HWND GetForegroundWindow() {
+    return Find(Thread().foreground) ? Thread().foreground : nullptr;
+}
 
 BOOL SetForegroundWindow(HWND hwnd) {
     Window* w = FindOrFail(hwnd);
@@ -184,7 +192,9 @@ BOOL ReleaseCapture() {
     return TRUE;
 }
 
-HWND GetCapture() { return Find(Thread().capture) ? Thread().capture : nullptr; }
+HWND GetCapture() {
+    return Find(Thread().capture) ? Thread().capture : nullptr;
+}
 
 BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
     if (!tme || tme->cbSize != sizeof(TRACKMOUSEEVENT)) {
@@ -219,7 +229,8 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme) {
     if (tme->dwFlags & TME_LEAVE) {
         // A window the pointer is not over hears at once that it has left.
         if (t.mouseWindow != tme->hwndTrack) {
-            PostMessage(tme->hwndTrack, (tme->dwFlags & TME_NONCLIENT) ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0, 0);
+            PostMessage(tme->hwndTrack, (tme->dwFlags & TME_NONCLIENT) ? WM_NCMOUSELEAVE : WM_MOUSELEAVE, 0,
+                        0);
         } else {
             t.trackLeave = tme->hwndTrack;
             t.trackLeaveNonClient = (tme->dwFlags & TME_NONCLIENT) != 0;

@@ -102,13 +102,17 @@ HeadlessDisplay& Screen() {
     return Use();
 }
 
-void MouseMove(HWND hwnd, int x, int y) { QueueMouse(hwnd, x, y, DisplayEventType::MouseMove, MouseButton::None); }
+void MouseMove(HWND hwnd, int x, int y) {
+    QueueMouse(hwnd, x, y, DisplayEventType::MouseMove, MouseButton::None);
+}
 
 void MouseDown(HWND hwnd, int x, int y, MouseButton button) {
     QueueMouse(hwnd, x, y, DisplayEventType::MouseDown, button);
 }
 
-void MouseUp(HWND hwnd, int x, int y, MouseButton button) { QueueMouse(hwnd, x, y, DisplayEventType::MouseUp, button); }
+void MouseUp(HWND hwnd, int x, int y, MouseButton button) {
+    QueueMouse(hwnd, x, y, DisplayEventType::MouseUp, button);
+}
 
 void Click(HWND hwnd, int x, int y, MouseButton button) {
     MouseDown(hwnd, x, y, button);
@@ -120,7 +124,9 @@ void DoubleClick(HWND hwnd, int x, int y) {
     Click(hwnd, x, y);
 }
 
-void RightClick(HWND hwnd, int x, int y) { Click(hwnd, x, y, MouseButton::Right); }
+void RightClick(HWND hwnd, int x, int y) {
+    Click(hwnd, x, y, MouseButton::Right);
+}
 
 void Wheel(HWND hwnd, int x, int y, int delta) {
     QueueMouse(hwnd, x, y, DisplayEventType::Wheel, MouseButton::None, delta);
@@ -133,9 +139,13 @@ void MouseLeaveAll() {
     PumpIfOutsideLoop();
 }
 
-void KeyDown(int virtualKey) { QueueKey(virtualKey, true); }
+void KeyDown(int virtualKey) {
+    QueueKey(virtualKey, true);
+}
 
-void KeyUp(int virtualKey) { QueueKey(virtualKey, false); }
+void KeyUp(int virtualKey) {
+    QueueKey(virtualKey, false);
+}
 
 void KeyPress(int virtualKey) {
     KeyDown(virtualKey);
@@ -200,15 +210,25 @@ bool Pump() {
     return PumpWaitingMessages();
 }
 
-void SetIdleHook(std::function<void()> hook) { wm::SetIdleHookInternal(std::move(hook)); }
+void SetIdleHook(std::function<void()> hook) {
+    wm::SetIdleHookInternal(std::move(hook));
+}
 
-int BeepCount() { return Screen().BeepCount(); }
+int BeepCount() {
+    return Screen().BeepCount();
+}
 
-void ResetBeepCount() { Screen().ResetBeepCount(); }
+void ResetBeepCount() {
+    Screen().ResetBeepCount();
+}
 
-void SetDpi(int dpi) { Screen().SetDpi(dpi); }
+void SetDpi(int dpi) {
+    Screen().SetDpi(dpi);
+}
 
-void SetScreenSize(int width, int height) { Screen().SetScreenSize(SIZE{width, height}); }
+void SetScreenSize(int width, int height) {
+    Screen().SetScreenSize(SIZE{width, height});
+}
 
 COLORREF WindowPixel(HWND hwnd, int x, int y) {
     Window* w = wm::Find(hwnd);

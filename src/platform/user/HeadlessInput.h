@@ -1,9 +1,9 @@
-// Driving the window manager on the headless display: synthetic mouse, keyboard and text input aimed at windows,
-// the virtual clock, beeps and pixel read-back. Used by tests and by glyphloom-convert.
+// Driving the window manager on the headless display: synthetic mouse, keyboard and text input aimed at
+// windows, the virtual clock, beeps and pixel read-back. Used by tests and by glyphloom-convert.
 //
-// Each input call queues the display events a real device would give and then runs the waiting messages, so its
-// handlers have run when it returns. Called from inside a running loop (an idle hook while a modal loop waits),
-// it only queues, and that loop picks the input up.
+// Each input call queues the display events a real device would give and then runs the waiting messages, so
+// its handlers have run when it returns. Called from inside a running loop (an idle hook while a modal loop
+// waits), it only queues, and that loop picks the input up.
 #pragma once
 
 #include "platform/display/headless/HeadlessDisplay.h"
@@ -15,8 +15,8 @@
 
 namespace win::headless {
 
-// Installs a fresh headless display as the one in use, and returns it. Windows still open are destroyed first,
-// and the input state (key state, capture, focus, clipboard, timers, beeps) starts clean.
+// Installs a fresh headless display as the one in use, and returns it. Windows still open are destroyed
+// first, and the input state (key state, capture, focus, clipboard, timers, beeps) starts clean.
 HeadlessDisplay& Use();
 // The headless display in use (installing one when none is).
 HeadlessDisplay& Screen();

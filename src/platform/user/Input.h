@@ -1,9 +1,12 @@
 // Keyboard and mouse: virtual-key codes, key state, focus, capture, mouse tracking and cursors.
 //
-// Characters: WM_CHAR (and WM_SYSCHAR) carry one whole character per message, its Unicode code point in wParam
-// (never a UTF-16 surrogate half); text from an input method arrives the same way, one WM_CHAR per character.
-// Controls append the character as UTF-8. lParam: repeat count in bits 0-15, scan code in bits 16-23, bit 24 for
-// extended keys, bit 29 while Alt is held, bit 30 when the key was already down, bit 31 on release.
+// Characters: WM_CHAR (and WM_SYSCHAR) carry one whole character per message, its Unicode code point in
+// wParam (never a UTF-16 surrogate half); text from an input method arrives the same way, one WM_CHAR per
+// character. Controls append the character as UTF-8. lParam: repeat count in bits 0-15, scan code in bits
+// 16-23, bit 24 for extended keys, bit 29 while Alt is held, bit 30 when the key was already down, bit 31 on
+// release. On a screen with an input method, bit 28 of WM_KEYDOWN marks a key whose character arrives as text
+// of its own; TranslateMessage then makes WM_CHAR only for control characters (Backspace, Tab, Enter, Escape,
+// Ctrl+letter).
 #pragma once
 
 #include "platform/display/VirtualKeys.h"
@@ -24,8 +27,12 @@ constexpr WPARAM MK_XBUTTON2 = 0x0040;
 // One wheel notch.
 constexpr int WHEEL_DELTA = 120;
 constexpr UINT WHEEL_PAGESCROLL = 0xFFFFFFFF;
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) { return static_cast<SHORT>(HIWORD(w)); }
-constexpr WORD GET_KEYSTATE_WPARAM(WPARAM w) { return LOWORD(w); }
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM w) {
+    return static_cast<SHORT>(HIWORD(w));
+}
+constexpr WORD GET_KEYSTATE_WPARAM(WPARAM w) {
+    return LOWORD(w);
+}
 
 // Key state: the high bit (SHORT < 0) while down, the low bit for a toggled key (Caps Lock...).
 // GetKeyState answers as of the message being handled; GetAsyncKeyState as of now.
@@ -67,8 +74,12 @@ BOOL SetDoubleClickTime(UINT ms);
 BOOL SwapMouseButton(BOOL swap);
 
 // Cursor position and shape. System cursors are MAKEINTRESOURCE ids with a null instance.
-inline LPCSTR MAKEINTRESOURCE(int id) { return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id))); }
-constexpr bool IS_INTRESOURCE(LPCSTR p) { return (reinterpret_cast<std::uintptr_t>(p) >> 16) == 0; }
+inline LPCSTR MAKEINTRESOURCE(int id) {
+    return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)));
+}
+constexpr bool IS_INTRESOURCE(LPCSTR p) {
+    return (reinterpret_cast<std::uintptr_t>(p) >> 16) == 0;
+}
 inline const LPCSTR IDC_ARROW = MAKEINTRESOURCE(32512);
 inline const LPCSTR IDC_IBEAM = MAKEINTRESOURCE(32513);
 inline const LPCSTR IDC_WAIT = MAKEINTRESOURCE(32514);

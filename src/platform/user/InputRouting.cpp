@@ -1,11 +1,11 @@
 // From display events to input messages: window-level events (close, focus, moves) act at once; mouse, wheel,
-// key and text events wait in the input queue and are routed when retrieved, as the platform does: hit-testing
-// with WM_NCHITTEST (HTTRANSPARENT passes on), capture, WM_MOUSEACTIVATE, WM_SETCURSOR, double clicks, mouse
-// leave, the wheel to the focus window, keys and text to the focus window.
+// key and text events wait in the input queue and are routed when retrieved, as the platform does:
+// hit-testing with WM_NCHITTEST (HTTRANSPARENT passes on), capture, WM_MOUSEACTIVATE, WM_SETCURSOR, double
+// clicks, mouse leave, the wheel to the focus window, keys and text to the focus window.
+#include "platform/system/Utf8.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
-#include "platform/system/Utf8.h"
 #include "platform/user/WindowManager.h"
 
 #include <cstdlib>
@@ -42,10 +42,13 @@ struct ClickMemory {
     bool valid = false;
 };
 ClickMemory g_lastClick;
+HWND g_focusLost = nullptr; // a window of ours lost the desktop's focus during the current batch
 
 constexpr std::uintptr_t kHoverTimerKey = 0x486F7672;
 
-bool ConvDown(int vk) { return (g_convKeys[vk] & 0x80) != 0; }
+bool ConvDown(int vk) {
+    return (g_convKeys[vk] & 0x80) != 0;
+}
 
 WPARAM MouseKeys() {
     WPARAM keys = 0;
@@ -59,10 +62,14 @@ WPARAM MouseKeys() {
 
 int ButtonKey(MouseButton b) {
     switch (b) {
-    case MouseButton::Left: return VK_LBUTTON;
-    case MouseButton::Right: return VK_RBUTTON;
-    case MouseButton::Middle: return VK_MBUTTON;
-    default: return 0;
+    case MouseButton::Left:
+        return VK_LBUTTON;
+    case MouseButton::Right:
+        return VK_RBUTTON;
+    case MouseButton::Middle:
+        return VK_MBUTTON;
+    default:
+        return 0;
     }
 }
 
@@ -109,12 +116,13 @@ MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, std::uint64_t ti
 bool FindTarget(Window* w, POINT screen, HWND& target, LRESULT& hit) {
     const POINT co = ClientScreenOrigin(w);
     const POINT p{screen.x - co.x, screen.y - co.y};
-    const bool inClient =
-        RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, p.x, p.y);
+    const bool inClient = RectContains(
+        RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, p.x, p.y);
     if (inClient) {
         std::vector<HWND> children;
         for (Window* c : w->children)
-            if (c->Visible() && !c->Disabled() && RectContains(c->rect, p.x, p.y)) children.push_back(c->handle);
+            if (c->Visible() && !c->Disabled() && RectContains(c->rect, p.x, p.y))
+                children.push_back(c->handle);
         for (HWND c : children) {
             Window* cw = Find(c);
             if (cw && FindTarget(cw, screen, target, hit)) return true;
@@ -157,10 +165,17 @@ void UpdateMouseWindow(HWND over, LRESULT hit, POINT screen, bool moved) {
 UINT ButtonMessage(MouseButton b, DisplayEventType type, bool dbl, bool client) {
     UINT base = 0;
     switch (b) {
-    case MouseButton::Left: base = client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN; break;
-    case MouseButton::Right: base = client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN; break;
-    case MouseButton::Middle: base = client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN; break;
-    default: return 0;
+    case MouseButton::Left:
+        base = client ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN;
+        break;
+    case MouseButton::Right:
+        base = client ? WM_RBUTTONDOWN : WM_NCRBUTTONDOWN;
+        break;
+    case MouseButton::Middle:
+        base = client ? WM_MBUTTONDOWN : WM_NCMBUTTONDOWN;
+        break;
+    default:
+        return 0;
     }
     if (type == DisplayEventType::MouseUp) return base + 1;
     return dbl ? base + 2 : base;
@@ -190,7 +205,8 @@ void RouteMouse(const DisplayEvent& e, Window* top, POINT screen) {
         over = nullptr;
     }
     UpdateMouseWindow(over, hit, screen, moved);
-    if (e.type != DisplayEventType::MouseMove) ConvSet(ButtonKey(e.button), e.type == DisplayEventType::MouseDown);
+    if (e.type != DisplayEventType::MouseMove)
+        ConvSet(ButtonKey(e.button), e.type == DisplayEventType::MouseDown);
     if (ScrollTrackingInput(e, screen)) return;
 
     HWND target = over;
@@ -214,7 +230,9 @@ void RouteMouse(const DisplayEvent& e, Window* top, POINT screen) {
     }
     if (topDisabled) {
         // A click on a window that a modal one has disabled only sounds the beep (through WM_SETCURSOR).
-        const UINT plain = e.type == DisplayEventType::MouseMove ? WM_MOUSEMOVE : ButtonMessage(e.button, e.type, false, true);
+        const UINT plain = e.type == DisplayEventType::MouseMove
+                               ? WM_MOUSEMOVE
+                               : ButtonMessage(e.button, e.type, false, true);
         SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTERROR, plain));
         return;
     }
@@ -238,9 +256,11 @@ void RouteMouse(const DisplayEvent& e, Window* top, POINT screen) {
     const bool down = e.type == DisplayEventType::MouseDown;
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
         const POINT co = ClientScreenOrigin(tw);
-        Push(Make(target, message, MouseKeys(), MAKELPARAM(screen.x - co.x, screen.y - co.y), e.time), key, down);
+        Push(Make(target, message, MouseKeys(), MAKELPARAM(screen.x - co.x, screen.y - co.y), e.time), key,
+             down);
     } else {
-        Push(Make(target, message, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y), e.time), key, down);
+        Push(Make(target, message, static_cast<WPARAM>(hit), MAKELPARAM(screen.x, screen.y), e.time), key,
+             down);
     }
 }
 
@@ -258,8 +278,8 @@ void RouteWheel(const DisplayEvent& e, POINT screen) {
     Window* w = Find(target);
     if (!w || !IsEnabledChain(w)) return;
     const int delta = std::clamp(e.wheelDelta, -32768, 32767);
-    Push(Make(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeys()), delta), MAKELPARAM(screen.x, screen.y),
-              e.time));
+    Push(Make(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeys()), delta),
+              MAKELPARAM(screen.x, screen.y), e.time));
 }
 
 int GenericKey(int vk) {
@@ -320,15 +340,24 @@ void Convert(const DisplayEvent& e) {
         const RECT content = ContentRect(top);
         const POINT o = ScreenOrigin(top);
         const POINT screen{o.x + content.left + e.pos.x, o.y + content.top + e.pos.y};
-        if (e.type == DisplayEventType::Wheel) RouteWheel(e, screen);
-        else RouteMouse(e, top, screen);
+        if (e.type == DisplayEventType::Wheel)
+            RouteWheel(e, screen);
+        else
+            RouteMouse(e, top, screen);
         return;
     }
-    case DisplayEventType::MouseLeave: UpdateMouseWindow(nullptr, HTNOWHERE, Thread().cursorPos, true); return;
+    case DisplayEventType::MouseLeave:
+        UpdateMouseWindow(nullptr, HTNOWHERE, Thread().cursorPos, true);
+        return;
     case DisplayEventType::KeyDown:
-    case DisplayEventType::KeyUp: RouteKey(e); return;
-    case DisplayEventType::Text: RouteText(e); return;
-    default: return;
+    case DisplayEventType::KeyUp:
+        RouteKey(e);
+        return;
+    case DisplayEventType::Text:
+        RouteText(e);
+        return;
+    default:
+        return;
     }
 }
 
@@ -343,16 +372,24 @@ bool HandleWindowEvent(const DisplayEvent& e) {
         if (top) MarkDirtySurface(top, RECT{0, 0, top->Width(), top->Height()});
         return true;
     case DisplayEventType::FocusGained:
+        g_focusLost = nullptr;
         if (top) {
+            // A pop-up shown without activation (a drop-down list, a hint) leaves the active window as it is.
+            if (top->style & WS_POPUP && (top->style & WS_CAPTION) != WS_CAPTION && top->owner &&
+                Thread().active)
+                return true;
             if (top->Disabled()) {
-                if (Window* popup = Find(GetWindow(top->handle, GW_ENABLEDPOPUP))) top = popup;
-                else return true;
+                if (Window* popup = Find(GetWindow(top->handle, GW_ENABLEDPOPUP)))
+                    top = popup;
+                else
+                    return true;
             }
             if (Thread().active != top->handle) Activate(top, WA_ACTIVE);
         }
         return true;
     case DisplayEventType::FocusLost:
-        if (top && Thread().active == top->handle) DeactivateApp();
+        // Decided after the whole batch: focus often moves straight to another window of ours.
+        if (top) g_focusLost = top->handle;
         return true;
     case DisplayEventType::Moved:
     case DisplayEventType::Resized:
@@ -367,8 +404,11 @@ bool HandleWindowEvent(const DisplayEvent& e) {
     case DisplayEventType::Restored:
         if (top && (top->minimized || top->maximized)) ShowWindow(top->handle, SW_RESTORE);
         return true;
-    case DisplayEventType::Quit: PostQuitMessage(0); return true;
-    default: return false;
+    case DisplayEventType::Quit:
+        PostQuitMessage(0);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -387,18 +427,26 @@ void PollDisplay() {
     while (display.PollEvent(e)) {
         if (!HandleWindowEvent(e)) Raw().push_back(std::move(e));
     }
+    if (g_focusLost) {
+        const HWND lost = g_focusLost;
+        g_focusLost = nullptr;
+        if (Thread().active == lost) DeactivateApp();
+    }
 }
 
-bool HasInput() { return !Ready().empty() || !Raw().empty(); }
+bool HasInput() {
+    return !Ready().empty() || !Raw().empty();
+}
 
 bool TakeInput(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG& msg) {
     auto& ready = Ready();
     for (;;) {
         for (auto it = ready.begin(); it != ready.end(); ++it) {
             const MSG& m = it->msg;
-            const bool rangeOk = (filterMin == 0 && filterMax == 0) ||
-                                 (filterMin <= filterMax ? (m.message >= filterMin && m.message <= filterMax)
-                                                         : (m.message >= filterMin || m.message <= filterMax));
+            const bool rangeOk =
+                (filterMin == 0 && filterMax == 0) ||
+                (filterMin <= filterMax ? (m.message >= filterMin && m.message <= filterMax)
+                                        : (m.message >= filterMin || m.message <= filterMax));
             const bool windowOk = !filter || m.hwnd == filter || IsChild(filter, m.hwnd);
             if (!rangeOk || !windowOk) continue;
             msg = m;

@@ -12,8 +12,12 @@ namespace {
 
 UINT g_doubleClickTime = 500;
 
-bool Down(int vk) { return (wm::Thread().keyState[vk] & 0x80) != 0; }
-bool Toggled(int vk) { return (wm::Thread().keyState[vk] & 0x01) != 0; }
+bool Down(int vk) {
+    return (wm::Thread().keyState[vk] & 0x80) != 0;
+}
+bool Toggled(int vk) {
+    return (wm::Thread().keyState[vk] & 0x01) != 0;
+}
 
 // Unshifted and shifted characters of the punctuation keys.
 struct Punct {
@@ -32,16 +36,26 @@ constexpr char kShiftedDigits[] = ")!@#$%^&*(";
 char32_t ControlChar(int vk, bool shift) {
     if (vk >= 'A' && vk <= 'Z') return static_cast<char32_t>(vk - 'A' + 1);
     switch (vk) {
-    case VK_OEM_4: return 0x1B;
-    case VK_OEM_5: return 0x1C;
-    case VK_OEM_6: return 0x1D;
-    case '6': return shift ? 0x1E : 0;
-    case VK_OEM_MINUS: return shift ? 0x1F : 0;
-    case VK_BACK: return 0x7F;
-    case VK_RETURN: return 0x0A;
-    case VK_SPACE: return U' ';
-    case VK_ESCAPE: return 0x1B;
-    default: return 0;
+    case VK_OEM_4:
+        return 0x1B;
+    case VK_OEM_5:
+        return 0x1C;
+    case VK_OEM_6:
+        return 0x1D;
+    case '6':
+        return shift ? 0x1E : 0;
+    case VK_OEM_MINUS:
+        return shift ? 0x1F : 0;
+    case VK_BACK:
+        return 0x7F;
+    case VK_RETURN:
+        return 0x0A;
+    case VK_SPACE:
+        return U' ';
+    case VK_ESCAPE:
+        return 0x1B;
+    default:
+        return 0;
     }
 }
 
@@ -56,12 +70,18 @@ char32_t KeyToChar(int vk, bool* isSys) {
     if (isSys) *isSys = alt && !ctrl;
     if (ctrl && !alt) return ControlChar(vk, shift);
     switch (vk) {
-    case VK_BACK: return 0x08;
-    case VK_TAB: return 0x09;
-    case VK_RETURN: return 0x0D;
-    case VK_ESCAPE: return 0x1B;
-    case VK_SPACE: return U' ';
-    default: break;
+    case VK_BACK:
+        return 0x08;
+    case VK_TAB:
+        return 0x09;
+    case VK_RETURN:
+        return 0x0D;
+    case VK_ESCAPE:
+        return 0x1B;
+    case VK_SPACE:
+        return U' ';
+    default:
+        break;
     }
     if (vk >= 'A' && vk <= 'Z') {
         const bool upper = shift != Toggled(VK_CAPITAL);
@@ -70,12 +90,18 @@ char32_t KeyToChar(int vk, bool* isSys) {
     if (vk >= '0' && vk <= '9') return static_cast<char32_t>(shift ? kShiftedDigits[vk - '0'] : vk);
     if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return static_cast<char32_t>('0' + vk - VK_NUMPAD0);
     switch (vk) {
-    case VK_MULTIPLY: return U'*';
-    case VK_ADD: return U'+';
-    case VK_SUBTRACT: return U'-';
-    case VK_DECIMAL: return U'.';
-    case VK_DIVIDE: return U'/';
-    default: break;
+    case VK_MULTIPLY:
+        return U'*';
+    case VK_ADD:
+        return U'+';
+    case VK_SUBTRACT:
+        return U'-';
+    case VK_DECIMAL:
+        return U'.';
+    case VK_DIVIDE:
+        return U'/';
+    default:
+        break;
     }
     for (const Punct& p : kPunct)
         if (p.vk == vk) return static_cast<char32_t>(shift ? p.shifted : p.plain);
@@ -85,14 +111,16 @@ char32_t KeyToChar(int vk, bool* isSys) {
 void SetKeyDown(int vk, bool down) {
     if (vk <= 0 || vk > 255) return;
     BYTE* keys = Thread().keyState;
-    if (down && !(keys[vk] & 0x80) && (vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL)) keys[vk] ^= 0x01;
+    if (down && !(keys[vk] & 0x80) && (vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL))
+        keys[vk] ^= 0x01;
     keys[vk] = static_cast<BYTE>(down ? (keys[vk] | 0x80) : (keys[vk] & ~0x80));
     auto mirror = [&](int generic, int left, int right) {
         const bool any = (keys[left] & 0x80) || (keys[right] & 0x80) || (vk == generic && down);
         keys[generic] = static_cast<BYTE>(any ? (keys[generic] | 0x80) : (keys[generic] & ~0x80));
     };
     if (vk == VK_LSHIFT || vk == VK_RSHIFT || vk == VK_SHIFT) mirror(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
-    if (vk == VK_LCONTROL || vk == VK_RCONTROL || vk == VK_CONTROL) mirror(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
+    if (vk == VK_LCONTROL || vk == VK_RCONTROL || vk == VK_CONTROL)
+        mirror(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
     if (vk == VK_LMENU || vk == VK_RMENU || vk == VK_MENU) mirror(VK_MENU, VK_LMENU, VK_RMENU);
 }
 
@@ -124,7 +152,9 @@ SHORT GetKeyState(int virtualKey) {
     return static_cast<SHORT>(((k & 0x80) ? 0xFF80 : 0) | (k & 0x01));
 }
 
-SHORT GetAsyncKeyState(int virtualKey) { return static_cast<SHORT>(GetKeyState(virtualKey) & 0x8000); }
+SHORT GetAsyncKeyState(int virtualKey) {
+    return static_cast<SHORT>(GetKeyState(virtualKey) & 0x8000);
+}
 
 BOOL GetKeyboardState(BYTE* keyState256) {
     if (!keyState256) return FALSE;
@@ -142,15 +172,21 @@ UINT MapVirtualKey(UINT code, UINT mapType) {
     return 0;
 }
 
-UINT GetDoubleClickTime() { return g_doubleClickTime; }
+UINT GetDoubleClickTime() {
+    return g_doubleClickTime;
+}
 
 BOOL SetDoubleClickTime(UINT ms) {
     g_doubleClickTime = ms == 0 ? 500 : std::min<UINT>(ms, 5000);
     return TRUE;
 }
 
-BOOL SwapMouseButton(BOOL) { return FALSE; }
+BOOL SwapMouseButton(BOOL) {
+    return FALSE;
+}
 
-BOOL DragDetect(HWND, POINT) { return FALSE; }
+BOOL DragDetect(HWND, POINT) {
+    return FALSE;
+}
 
 } // namespace win

@@ -29,8 +29,8 @@ constexpr UINT SMTO_NORMAL = 0x0000;
 constexpr UINT SMTO_BLOCK = 0x0001;
 constexpr UINT SMTO_ABORTIFHUNG = 0x0002;
 
-// Sends straight to the window procedure and returns its result; 0 with ERROR_INVALID_WINDOW_HANDLE for a window
-// that does not exist (never a crash, also for a window destroyed meanwhile).
+// Sends straight to the window procedure and returns its result; 0 with ERROR_INVALID_WINDOW_HANDLE for a
+// window that does not exist (never a crash, also for a window destroyed meanwhile).
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT SendMessageTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeout,
                            DWORD_PTR* result);
@@ -41,7 +41,8 @@ void PostQuitMessage(int exitCode);
 
 // GetMessage returns 0 for WM_QUIT, -1 on an error (a bad window filter), otherwise nonzero.
 // On the headless display, a wait with nothing that could ever arrive (no input, no posted message, no timer)
-// ends as if WM_QUIT had been posted, so a loop never hangs a test; headless::SetIdleHook can feed input first.
+// ends as if WM_QUIT had been posted, so a loop never hangs a test; headless::SetIdleHook can feed input
+// first.
 BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
 BOOL TranslateMessage(const MSG* msg); // WM_KEYDOWN -> WM_CHAR posted, one per character (see Input.h)

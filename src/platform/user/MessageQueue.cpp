@@ -152,9 +152,13 @@ void ClearQueue() {
     Thread().quitPosted = false;
 }
 
-bool InIdleHook() { return g_inIdleHook; }
+bool InIdleHook() {
+    return g_inIdleHook;
+}
 
-void SetIdleHookInternal(std::function<void()> hook) { IdleHook() = std::move(hook); }
+void SetIdleHookInternal(std::function<void()> hook) {
+    IdleHook() = std::move(hook);
+}
 
 } // namespace wm
 
@@ -246,8 +250,10 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 
 BOOL WaitMessage() {
     if (TryTake(nullptr, nullptr, 0, 0, false)) return TRUE;
-    if (CurrentHeadlessDisplay()) RunIdleHook();
-    else Wait();
+    if (CurrentHeadlessDisplay())
+        RunIdleHook();
+    else
+        Wait();
     return TRUE;
 }
 
@@ -276,13 +282,21 @@ DWORD GetQueueStatus(UINT flags) {
     return (status << 16) | status;
 }
 
-BOOL InSendMessage() { return FALSE; }
+BOOL InSendMessage() {
+    return FALSE;
+}
 
-DWORD GetMessageTime() { return g_lastTime; }
+DWORD GetMessageTime() {
+    return g_lastTime;
+}
 
-DWORD GetMessagePos() { return static_cast<DWORD>(MAKELONG(static_cast<WORD>(g_lastPos.x), static_cast<WORD>(g_lastPos.y))); }
+DWORD GetMessagePos() {
+    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(g_lastPos.x), static_cast<WORD>(g_lastPos.y)));
+}
 
-LPARAM GetMessageExtraInfo() { return 0; }
+LPARAM GetMessageExtraInfo() {
+    return 0;
+}
 
 UINT RegisterWindowMessage(LPCSTR name) {
     static std::map<std::string, UINT> registered;

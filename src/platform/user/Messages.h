@@ -1,5 +1,5 @@
-// Window message numbers and the records that messages carry (MSG, CREATESTRUCT, WINDOWPOS, owner-draw records...).
-// The message functions themselves are in MessageLoop.h.
+// Window message numbers and the records that messages carry (MSG, CREATESTRUCT, WINDOWPOS, owner-draw
+// records...). The message functions themselves are in MessageLoop.h.
 #pragma once
 
 #include "platform/win/types.h"

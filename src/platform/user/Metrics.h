@@ -2,6 +2,7 @@
 // size, work area and density from the display.
 #pragma once
 
+#include "platform/fonts/FontTypes.h"
 #include "platform/win/types.h"
 
 namespace win {
@@ -123,23 +124,30 @@ constexpr UINT SPI_GETFOCUSBORDERHEIGHT = 0x2010;
 constexpr UINT SPI_GETWHEELSCROLLCHARS = 0x006C;
 constexpr UINT SPI_GETFONTSMOOTHINGTYPE = 0x200A;
 
-// The non-client metrics without its fonts: the fonts are the drawing layer's business and the window font of
-// the program is its own. iBorderWidth .. iMenuHeight as the platform's standard values.
-struct NONCLIENTMETRICS_SIZES {
-    UINT cbSize = sizeof(NONCLIENTMETRICS_SIZES);
-    int iBorderWidth = 1;
-    int iScrollWidth = 17;
-    int iScrollHeight = 17;
-    int iCaptionWidth = 18;
-    int iCaptionHeight = 18;
-    int iSmCaptionWidth = 12;
-    int iSmCaptionHeight = 15;
-    int iMenuWidth = 18;
-    int iMenuHeight = 18;
+// The non-client metrics: the platform's standard sizes, and its fonts (all "宋体" at 12 pixels, as on the
+// Chinese system the program was made for).
+struct NONCLIENTMETRICS {
+    UINT cbSize = sizeof(NONCLIENTMETRICS);
+    int iBorderWidth = 0;
+    int iScrollWidth = 0;
+    int iScrollHeight = 0;
+    int iCaptionWidth = 0;
+    int iCaptionHeight = 0;
+    LOGFONT lfCaptionFont;
+    int iSmCaptionWidth = 0;
+    int iSmCaptionHeight = 0;
+    LOGFONT lfSmCaptionFont;
+    int iMenuWidth = 0;
+    int iMenuHeight = 0;
+    LOGFONT lfMenuFont;
+    LOGFONT lfStatusFont;
+    LOGFONT lfMessageFont;
 };
+using NONCLIENTMETRICSA = NONCLIENTMETRICS;
 
 // uiParam/pvParam as on the platform: SPI_GETWHEELSCROLLLINES writes a UINT (3), SPI_GETWORKAREA a RECT,
-// SPI_GETNONCLIENTMETRICS a NONCLIENTMETRICS_SIZES, the BOOL queries a BOOL. Unknown actions fail.
+// SPI_GETNONCLIENTMETRICS a NONCLIENTMETRICS, SPI_GETICONTITLELOGFONT a LOGFONT, the BOOL queries a BOOL.
+// Unknown actions fail.
 BOOL SystemParametersInfo(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
 
 // Monitors: one, the screen.

@@ -14,7 +14,9 @@ namespace win::wm {
 
 namespace {
 
-bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
+bool HasCaption(DWORD style) {
+    return (style & WS_CAPTION) == WS_CAPTION;
+}
 
 // The frame's thickness: sizing frame, dialog frame, thin border or none.
 int FrameThickness(DWORD style, DWORD exStyle) {
@@ -68,11 +70,14 @@ RECT DecorationInsets(const Window* w) {
     return RECT{frame, frame + CaptionHeight(w->style, w->exStyle), frame, frame};
 }
 
-RECT ContentRect(const Window* w) { return Deflate(RECT{0, 0, w->Width(), w->Height()}, DecorationInsets(w)); }
+RECT ContentRect(const Window* w) {
+    return Deflate(RECT{0, 0, w->Width(), w->Height()}, DecorationInsets(w));
+}
 
 LRESULT DefNcCalcSize(Window* w, WPARAM, LPARAM lParam) {
     if (!lParam) return 0;
-    // rgrc[0] (or the RECT itself) holds the window's rectangle in its parent's coordinates and becomes the client.
+    // rgrc[0] (or the RECT itself) holds the window's rectangle in its parent's coordinates and becomes the
+    // client.
     auto* r = reinterpret_cast<RECT*>(lParam);
     if (w->minimized && !IsTopLevel(w)) return 0;
     *r = Deflate(*r, NonClientInsets(w->style, w->exStyle, IsTopLevel(w)));
@@ -87,7 +92,8 @@ RECT ScrollBarRect(const Window* w, bool vertical) {
     const int cy = GetSystemMetrics(SM_CYHSCROLL);
     const bool other = (w->style & (vertical ? WS_HSCROLL : WS_VSCROLL)) != 0;
     if (vertical) {
-        RECT r{std::max(inner.left, inner.right - cx), inner.top, inner.right, inner.bottom - (other ? cy : 0)};
+        RECT r{std::max(inner.left, inner.right - cx), inner.top, inner.right,
+               inner.bottom - (other ? cy : 0)};
         if (r.bottom < r.top) r.bottom = r.top;
         return r;
     }
@@ -132,7 +138,7 @@ void DefNcPaint(Window* w, HRGN region) {
             restrict = r->region;
             const POINT origin = ScreenOrigin(w);
             restrict.Offset(-origin.x, -origin.y);
-            restrictPtr = &restrict;
+            restrictPtr = & restrict;
         }
     }
     HDC hdc = MakeWindowDc(w, true, restrictPtr, 0, false);

@@ -1,6 +1,7 @@
-// Painting: update regions, WM_PAINT with BeginPaint/EndPaint, window device contexts and scrolling of pixels.
-// Each top-level window keeps a retained surface of the whole window; child windows draw into it at their place,
-// so a context on a window reads the pixels as last painted even when the window is covered or minimised.
+// Painting: update regions, WM_PAINT with BeginPaint/EndPaint, window device contexts and scrolling of
+// pixels. Each top-level window keeps a retained surface of the whole window; child windows draw into it at
+// their place, so a context on a window reads the pixels as last painted even when the window is covered or
+// minimised.
 #pragma once
 
 #include "platform/gdi/Screen.h"
@@ -42,9 +43,9 @@ constexpr UINT SW_SMOOTHSCROLL = 0x0010;
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 
-// GetDC, GetDCEx and ReleaseDC live with the drawing calls (gdi/Screen.h, they also serve the screen) and come
-// here for a window. A window context covers the client area (DCX_WINDOW: the whole window), clipped to the
-// visible part; WS_CLIPCHILDREN and WS_CLIPSIBLINGS take children and higher siblings out of it.
+// GetDC, GetDCEx and ReleaseDC live with the drawing calls (gdi/Screen.h, they also serve the screen) and
+// come here for a window. A window context covers the client area (DCX_WINDOW: the whole window), clipped to
+// the visible part; WS_CLIPCHILDREN and WS_CLIPSIBLINGS take children and higher siblings out of it.
 HDC GetWindowDC(HWND hwnd);
 HWND WindowFromDC(HDC hdc);
 
@@ -58,8 +59,8 @@ BOOL UpdateWindow(HWND hwnd);
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN updateRgn, UINT flags);
 BOOL LockWindowUpdate(HWND hwnd);
 
-int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn, RECT* update,
-                   UINT flags);
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn,
+                   RECT* update, UINT flags);
 BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
 BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn, RECT* update);
 

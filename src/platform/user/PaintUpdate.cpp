@@ -1,5 +1,5 @@
-// Update regions: invalidating and validating, RedrawWindow and UpdateWindow, and finding the next window that
-// wants WM_PAINT (parents before their children, lower siblings before higher ones).
+// Update regions: invalidating and validating, RedrawWindow and UpdateWindow, and finding the next window
+// that wants WM_PAINT (parents before their children, lower siblings before higher ones).
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
@@ -13,7 +13,9 @@ namespace {
 
 bool g_paintPending = false;
 
-bool NeedsPaint(const Window* w) { return !w->update.Empty() || w->internalPaint; }
+bool NeedsPaint(const Window* w) {
+    return !w->update.Empty() || w->internalPaint;
+}
 
 Window* FindPaint(Window* w, HWND filter, bool inFilter) {
     const bool mine = inFilter || !filter || w->handle == filter;
@@ -68,9 +70,13 @@ void UpdateNow(HWND hwnd, UINT flags) {
 
 } // namespace
 
-void NotePaintPending() { g_paintPending = true; }
+void NotePaintPending() {
+    g_paintPending = true;
+}
 
-bool AnyPaintPending() { return g_paintPending; }
+bool AnyPaintPending() {
+    return g_paintPending;
+}
 
 Window* NextWindowToPaint(HWND filter) {
     if (!g_paintPending) return nullptr;
@@ -174,7 +180,9 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
     return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
 }
 
-BOOL ValidateRgn(HWND hwnd, HRGN rgn) { return RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE | RDW_NOCHILDREN); }
+BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
+    return RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE | RDW_NOCHILDREN);
+}
 
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase) {
     Window* w = wm::FindOrFail(hwnd);
@@ -208,8 +216,12 @@ BOOL UpdateWindow(HWND hwnd) {
     return RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-BOOL LockWindowUpdate(HWND) { return TRUE; }
+BOOL LockWindowUpdate(HWND) {
+    return TRUE;
+}
 
-int GetWindowRgn(HWND, HRGN) { return ERROR; }
+int GetWindowRgn(HWND, HRGN) {
+    return ERROR;
+}
 
 } // namespace win

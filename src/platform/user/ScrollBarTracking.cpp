@@ -25,7 +25,9 @@ struct Tracking {
 
 Tracking g_track;
 
-ScrollBarState* State(Window* w) { return g_track.vertical ? &w->vScroll : &w->hScroll; }
+ScrollBarState* State(Window* w) {
+    return g_track.vertical ? &w->vScroll : &w->hScroll;
+}
 
 // The bar's rectangle in screen coordinates.
 RECT BarOnScreen(Window* w) {
@@ -53,11 +55,20 @@ void Step() {
     const ScrollPart under = HitTestScrollBar(layout, g_track.vertical, g_track.pointer);
     if (under != g_track.part) return;
     switch (g_track.part) {
-    case ScrollPart::ArrowLow: Send(w, SB_LINEUP, 0); break;
-    case ScrollPart::ArrowHigh: Send(w, SB_LINEDOWN, 0); break;
-    case ScrollPart::PageLow: Send(w, SB_PAGEUP, 0); break;
-    case ScrollPart::PageHigh: Send(w, SB_PAGEDOWN, 0); break;
-    default: break;
+    case ScrollPart::ArrowLow:
+        Send(w, SB_LINEUP, 0);
+        break;
+    case ScrollPart::ArrowHigh:
+        Send(w, SB_LINEDOWN, 0);
+        break;
+    case ScrollPart::PageLow:
+        Send(w, SB_PAGEUP, 0);
+        break;
+    case ScrollPart::PageHigh:
+        Send(w, SB_PAGEDOWN, 0);
+        break;
+    default:
+        break;
     }
 }
 

@@ -1,5 +1,5 @@
-// The standard scroll bars of windows: range, page and position (SetScrollInfo and friends), showing and hiding
-// them with the frame, and the classic look and geometry shared with the scroll-bar control.
+// The standard scroll bars of windows: range, page and position (SetScrollInfo and friends), showing and
+// hiding them with the frame, and the classic look and geometry shared with the scroll-bar control.
 #include "platform/user/ScrollBars.h"
 
 #include "platform/gdi/SysColors.h"
@@ -65,10 +65,18 @@ void ArrowGlyph(DeviceContext& dc, const RECT& box, int direction, COLORREF colo
     const int cy = box.top + (box.bottom - box.top) / 2;
     for (int i = 0; i < depth; ++i) {
         const int half = i;
-        if (direction == 0) wm::FillSolid(dc, RECT{cx - half, cy - depth / 2 + i, cx + half + 1, cy - depth / 2 + i + 1}, color);
-        if (direction == 1) wm::FillSolid(dc, RECT{cx - half, cy + depth / 2 - i, cx + half + 1, cy + depth / 2 - i + 1}, color);
-        if (direction == 2) wm::FillSolid(dc, RECT{cx - depth / 2 + i, cy - half, cx - depth / 2 + i + 1, cy + half + 1}, color);
-        if (direction == 3) wm::FillSolid(dc, RECT{cx + depth / 2 - i, cy - half, cx + depth / 2 - i + 1, cy + half + 1}, color);
+        if (direction == 0)
+            wm::FillSolid(dc, RECT{cx - half, cy - depth / 2 + i, cx + half + 1, cy - depth / 2 + i + 1},
+                          color);
+        if (direction == 1)
+            wm::FillSolid(dc, RECT{cx - half, cy + depth / 2 - i, cx + half + 1, cy + depth / 2 - i + 1},
+                          color);
+        if (direction == 2)
+            wm::FillSolid(dc, RECT{cx - depth / 2 + i, cy - half, cx - depth / 2 + i + 1, cy + half + 1},
+                          color);
+        if (direction == 3)
+            wm::FillSolid(dc, RECT{cx + depth / 2 - i, cy - half, cx + depth / 2 - i + 1, cy + half + 1},
+                          color);
     }
 }
 
@@ -82,7 +90,8 @@ void RaisedBox(DeviceContext& dc, const RECT& r, bool pressed) {
     wm::DrawRing(dc, r, wm::SysColor(COLOR_3DLIGHT), wm::SysColor(COLOR_3DDKSHADOW));
     const RECT inner{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     wm::DrawRing(dc, inner, wm::SysColor(COLOR_3DHILIGHT), wm::SysColor(COLOR_3DSHADOW));
-    wm::FillSolid(dc, RECT{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1}, wm::SysColor(COLOR_3DFACE));
+    wm::FillSolid(dc, RECT{inner.left + 1, inner.top + 1, inner.right - 1, inner.bottom - 1},
+                  wm::SysColor(COLOR_3DFACE));
 }
 
 void ArrowButton(DeviceContext& dc, const RECT& r, int direction, bool pressed, bool enabled) {
@@ -118,14 +127,16 @@ ScrollBarLayout LayoutScrollBar(const RECT& rect, bool vertical, const ScrollBar
     if (!enabled) return l;
     const long long range = static_cast<long long>(state.maxPos) - state.minPos + 1;
     int thumb = state.page == 0 ? GetSystemMetrics(vertical ? SM_CYVTHUMB : SM_CXHTHUMB)
-                                : static_cast<int>(trackLength * static_cast<long long>(state.page) / std::max<long long>(1, range));
+                                : static_cast<int>(trackLength * static_cast<long long>(state.page) /
+                                                   std::max<long long>(1, range));
     thumb = std::max(thumb, kMinThumb);
     if (thumb > trackLength) return l;
     const int maxPos = MaxPos(state);
     const int pos = std::clamp(state.tracking ? state.trackPos : state.pos, state.minPos, maxPos);
     int start = 0;
     if (maxPos > state.minPos)
-        start = static_cast<int>(static_cast<long long>(trackLength - thumb) * (pos - state.minPos) / (maxPos - state.minPos));
+        start = static_cast<int>(static_cast<long long>(trackLength - thumb) * (pos - state.minPos) /
+                                 (maxPos - state.minPos));
     l.thumb = span(arrow + start, arrow + start + thumb);
     return l;
 }
@@ -140,10 +151,13 @@ ScrollPart HitTestScrollBar(const ScrollBarLayout& layout, bool vertical, POINT 
     return before ? ScrollPart::PageLow : ScrollPart::PageHigh;
 }
 
-int ScrollPosFromThumb(const ScrollBarLayout& layout, bool vertical, const ScrollBarState& state, int thumbStart) {
+int ScrollPosFromThumb(const ScrollBarLayout& layout, bool vertical, const ScrollBarState& state,
+                       int thumbStart) {
     const int trackStart = vertical ? layout.track.top : layout.track.left;
-    const int trackLength = vertical ? layout.track.bottom - layout.track.top : layout.track.right - layout.track.left;
-    const int thumb = vertical ? layout.thumb.bottom - layout.thumb.top : layout.thumb.right - layout.thumb.left;
+    const int trackLength =
+        vertical ? layout.track.bottom - layout.track.top : layout.track.right - layout.track.left;
+    const int thumb =
+        vertical ? layout.thumb.bottom - layout.thumb.top : layout.thumb.right - layout.thumb.left;
     const int maxPos = MaxPos(state);
     if (trackLength <= thumb || maxPos <= state.minPos) return state.minPos;
     const int offset = std::clamp(thumbStart - trackStart, 0, trackLength - thumb);
@@ -164,11 +178,12 @@ void PaintScrollBar(HDC hdc, const RECT& rect, bool vertical, const ScrollBarSta
     wm::FillChecker(*dc, l.track, wm::SysColor(COLOR_3DHILIGHT), wm::SysColor(COLOR_3DFACE));
     if (!usable || RectEmpty(l.thumb)) return;
     if (state.pressed == ScrollPart::PageLow || state.pressed == ScrollPart::PageHigh) {
-        const RECT pressed = state.pressed == ScrollPart::PageLow
-                                 ? (vertical ? RECT{l.track.left, l.track.top, l.track.right, l.thumb.top}
-                                             : RECT{l.track.left, l.track.top, l.thumb.left, l.track.bottom})
-                                 : (vertical ? RECT{l.track.left, l.thumb.bottom, l.track.right, l.track.bottom}
-                                             : RECT{l.thumb.right, l.track.top, l.track.right, l.track.bottom});
+        const RECT pressed =
+            state.pressed == ScrollPart::PageLow
+                ? (vertical ? RECT{l.track.left, l.track.top, l.track.right, l.thumb.top}
+                            : RECT{l.track.left, l.track.top, l.thumb.left, l.track.bottom})
+                : (vertical ? RECT{l.track.left, l.thumb.bottom, l.track.right, l.track.bottom}
+                            : RECT{l.thumb.right, l.track.top, l.track.right, l.track.bottom});
         wm::FillSolid(*dc, pressed, wm::SysColor(COLOR_3DDKSHADOW));
     }
     RaisedBox(*dc, l.thumb, false);
@@ -221,7 +236,8 @@ BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
         if (w) SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    if (bar == SB_CTL) return static_cast<BOOL>(SendMessage(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
+    if (bar == SB_CTL)
+        return static_cast<BOOL>(SendMessage(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(info)));
     const ScrollBarState* s = BarOf(w, bar);
     if (!s) {
         SetLastError(ERROR_INVALID_PARAMETER);

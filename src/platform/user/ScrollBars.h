@@ -36,8 +36,9 @@ struct SCROLLINFO {
 };
 using LPSCROLLINFO = SCROLLINFO*;
 
-// For SB_CTL the call is forwarded to the scroll-bar control (SBM_* messages); SB_HORZ and SB_VERT address the
-// window's own bars. Setting a range or page that makes a bar useless hides it unless SIF_DISABLENOSCROLL.
+// For SB_CTL the call is forwarded to the scroll-bar control (SBM_* messages); SB_HORZ and SB_VERT address
+// the window's own bars. Setting a range or page that makes a bar useless hides it unless
+// SIF_DISABLENOSCROLL.
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
@@ -72,12 +73,12 @@ struct ScrollBarState {
     int trackPos = 0;
     bool tracking = false;
     bool visible = true;
-    UINT disabledArrows = 0;   // ESB_DISABLE_* bits
+    UINT disabledArrows = 0; // ESB_DISABLE_* bits
     ScrollPart pressed = ScrollPart::None;
 };
 
-// Parts of a bar laid along `rect` (vertical when `vertical`): the two arrows are as long as the bar is thick,
-// the thumb is proportional to the page and at least 8 pixels; no thumb when the track is too short.
+// Parts of a bar laid along `rect` (vertical when `vertical`): the two arrows are as long as the bar is
+// thick, the thumb is proportional to the page and at least 8 pixels; no thumb when the track is too short.
 struct ScrollBarLayout {
     RECT arrowLow{};
     RECT arrowHigh{};
@@ -87,8 +88,10 @@ struct ScrollBarLayout {
 ScrollBarLayout LayoutScrollBar(const RECT& rect, bool vertical, const ScrollBarState& state);
 ScrollPart HitTestScrollBar(const ScrollBarLayout& layout, bool vertical, POINT point);
 // The position for the thumb's leading edge at `thumbStart` (pixels along the track).
-int ScrollPosFromThumb(const ScrollBarLayout& layout, bool vertical, const ScrollBarState& state, int thumbStart);
-// Draws the bar in the classic look on a context (window or memory); `enabled` greys arrows and hides the thumb.
+int ScrollPosFromThumb(const ScrollBarLayout& layout, bool vertical, const ScrollBarState& state,
+                       int thumbStart);
+// Draws the bar in the classic look on a context (window or memory); `enabled` greys arrows and hides the
+// thumb.
 void PaintScrollBar(HDC hdc, const RECT& rect, bool vertical, const ScrollBarState& state, bool enabled);
 
 } // namespace win

@@ -1,5 +1,5 @@
-// Scrolling pixels: ScrollDC moves what a context shows, ScrollWindowEx does it for a window's client area and
-// invalidates what was uncovered. Only pixels that are visible move; the rest is repainted.
+// Scrolling pixels: ScrollDC moves what a context shows, ScrollWindowEx does it for a window's client area
+// and invalidates what was uncovered. Only pixels that are visible move; the rest is repainted.
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
@@ -34,14 +34,16 @@ void ScrollPixels(DeviceContext& dc, int dx, int dy, const RECT& area, const REC
     if (dc.surface && !dest.Empty()) {
         Surface& s = *dc.surface;
         // Copy the source block first, so that overlapping moves read unchanged pixels.
-        const RECT from = RectIntersection(RectOffset(dest.Bounds(), -dx, -dy), RECT{0, 0, s.Width(), s.Height()});
+        const RECT from =
+            RectIntersection(RectOffset(dest.Bounds(), -dx, -dy), RECT{0, 0, s.Width(), s.Height()});
         const LONG w = from.right - from.left, h = from.bottom - from.top;
         if (w > 0 && h > 0) {
             const bool raw32 = s.BitCount() == 32 && !s.BitFields();
             std::vector<std::uint32_t> copy(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
             for (LONG y = 0; y < h; ++y) {
                 std::uint32_t* row = copy.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-                if (raw32) std::memcpy(row, s.Row(from.top + y) + from.left * 4, static_cast<std::size_t>(w) * 4);
+                if (raw32)
+                    std::memcpy(row, s.Row(from.top + y) + from.left * 4, static_cast<std::size_t>(w) * 4);
                 else
                     for (LONG x = 0; x < w; ++x) row[x] = s.GetPixel(from.left + x, from.top + y);
             }
@@ -51,8 +53,11 @@ void ScrollPixels(DeviceContext& dc, int dx, int dy, const RECT& area, const REC
                     const LONG sy = y - dy - from.top;
                     const LONG sx = r.left - dx - from.left;
                     if (sy < 0 || sy >= h || sx < 0 || sx + (r.right - r.left) > w) continue;
-                    const std::uint32_t* src = copy.data() + static_cast<std::size_t>(sy) * static_cast<std::size_t>(w) + sx;
-                    if (raw32) std::memcpy(s.Row(y) + r.left * 4, src, static_cast<std::size_t>(r.right - r.left) * 4);
+                    const std::uint32_t* src =
+                        copy.data() + static_cast<std::size_t>(sy) * static_cast<std::size_t>(w) + sx;
+                    if (raw32)
+                        std::memcpy(s.Row(y) + r.left * 4, src,
+                                    static_cast<std::size_t>(r.right - r.left) * 4);
                     else
                         for (LONG x = r.left; x < r.right; ++x) s.SetPixel(x, y, src[x - r.left]);
                 }
@@ -91,8 +96,8 @@ BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRG
     return TRUE;
 }
 
-int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn, RECT* update,
-                   UINT flags) {
+int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn,
+                   RECT* update, UINT flags) {
     Window* w = wm::FindOrFail(hwnd);
     if (!w) return ERROR;
     dx = wm::ClampCoord(dx);
@@ -126,14 +131,16 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
             Window* cw = wm::Find(c);
             if (!cw) continue;
             r = cw->rect;
-            SetWindowPos(c, nullptr, r.left + dx, r.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            SetWindowPos(c, nullptr, r.left + dx, r.top + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
         }
     }
     if ((flags & SW_INVALIDATE) && !uncovered.Empty() && (w = wm::Find(hwnd))) {
         Region windowRegion = uncovered;
         windowRegion.Offset(w->client.left, w->client.top);
-        wm::Invalidate(w, windowRegion, RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) |
-                                            ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
+        wm::Invalidate(w, windowRegion,
+                       RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) |
+                           ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
     }
     ShowCaret(hwnd);
     Report(uncovered, updateRgn, update);
@@ -141,8 +148,8 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
 }
 
 BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip) {
-    return ScrollWindowEx(hwnd, dx, dy, scroll, clip, nullptr, nullptr, SW_INVALIDATE | SW_ERASE |
-                                                                           (scroll ? 0 : SW_SCROLLCHILDREN)) != ERROR;
+    return ScrollWindowEx(hwnd, dx, dy, scroll, clip, nullptr, nullptr,
+                          SW_INVALIDATE | SW_ERASE | (scroll ? 0 : SW_SCROLLCHILDREN)) != ERROR;
 }
 
 } // namespace win

@@ -9,9 +9,11 @@ namespace win::wm {
 
 namespace {
 
-// A window may be as large as the platform allows (32767), but only this much of it is kept in pixels, so an
-// absurd size never asks for gigabytes.
+// A window may be as large as the platform allows (32767), but only this much of it (from its top-left
+// corner) is kept in pixels, so an absurd size never asks for gigabytes: 8192 pixels a side, 16 million in
+// all.
 constexpr LONG kMaxSurfaceSide = 8192;
+constexpr LONG kMaxSurfacePixels = 16 * 1024 * 1024;
 
 RECT UnionRect(const RECT& a, const RECT& b) {
     if (RectEmpty(a)) return b;
@@ -25,7 +27,8 @@ RECT UnionRect(const RECT& a, const RECT& b) {
 void EnsureSurface(Window* top) {
     if (!top || !IsTopLevel(top)) return;
     const int width = static_cast<int>(std::clamp<LONG>(top->Width(), 1, kMaxSurfaceSide));
-    const int height = static_cast<int>(std::clamp<LONG>(top->Height(), 1, kMaxSurfaceSide));
+    const int height = static_cast<int>(
+        std::clamp<LONG>(top->Height(), 1, std::min(kMaxSurfaceSide, kMaxSurfacePixels / width)));
     if (top->surface && top->surface->Width() == width && top->surface->Height() == height) return;
     std::shared_ptr<Surface> fresh = Surface::Create(width, height, 32, true);
     if (!fresh) return;
@@ -57,7 +60,8 @@ void PresentWindow(Window* top, const RECT& contentDirty) {
     if (!top->surface || !top->displayId || RectEmpty(contentDirty) || !HasCurrentDisplay()) return;
     const RECT content = ContentRect(top);
     const SIZE size{content.right - content.left, content.bottom - content.top};
-    CurrentDisplay().Present(top->displayId, *top->surface, POINT{content.left, content.top}, size, contentDirty);
+    CurrentDisplay().Present(top->displayId, *top->surface, POINT{content.left, content.top}, size,
+                             contentDirty);
 }
 
 void PresentAll() {

@@ -31,7 +31,9 @@ std::vector<Timer>& Timers() {
 
 UINT_PTR g_nextThreadTimerId = 1;
 
-UINT ClampInterval(UINT ms) { return std::clamp<UINT>(ms, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM); }
+UINT ClampInterval(UINT ms) {
+    return std::clamp<UINT>(ms, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
+}
 
 Timer* FindTimer(HWND hwnd, UINT_PTR id, bool system) {
     for (Timer& t : Timers())
@@ -49,7 +51,9 @@ bool Matches(const Timer& t, HWND filter) {
 
 namespace wm {
 
-std::uint64_t Now() { return CurrentDisplay().Now(); }
+std::uint64_t Now() {
+    return CurrentDisplay().Now();
+}
 
 void SetSystemTimer(std::uintptr_t key, UINT intervalMs, std::function<void()> callback) {
     const UINT interval = ClampInterval(intervalMs);
@@ -70,8 +74,9 @@ void SetSystemTimer(std::uintptr_t key, UINT intervalMs, std::function<void()> c
 
 void KillSystemTimer(std::uintptr_t key) {
     auto& timers = Timers();
-    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.system && t.id == key; }),
-                 timers.end());
+    timers.erase(
+        std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.system && t.id == key; }),
+        timers.end());
 }
 
 std::optional<std::uint64_t> NextTimerDue() {
@@ -116,11 +121,14 @@ bool IsLiveTimerProc(HWND hwnd, UINT_PTR id, LPARAM proc) {
 
 void KillTimersOf(HWND hwnd) {
     auto& timers = Timers();
-    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const Timer& t) { return !t.system && t.hwnd == hwnd; }),
+    timers.erase(std::remove_if(timers.begin(), timers.end(),
+                                [&](const Timer& t) { return !t.system && t.hwnd == hwnd; }),
                  timers.end());
 }
 
-void ResetTimers() { Timers().clear(); }
+void ResetTimers() {
+    Timers().clear();
+}
 
 } // namespace wm
 
@@ -164,8 +172,12 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id) {
     return TRUE;
 }
 
-DWORD GetTickCount() { return static_cast<DWORD>(wm::Now()); }
+DWORD GetTickCount() {
+    return static_cast<DWORD>(wm::Now());
+}
 
-std::uint64_t GetTickCount64() { return wm::Now(); }
+std::uint64_t GetTickCount64() {
+    return wm::Now();
+}
 
 } // namespace win

@@ -22,7 +22,9 @@ template <class F> void ForClipped(DeviceContext& dc, const RECT& logical, F&& f
 
 } // namespace
 
-COLORREF SysColor(int index) { return GetSysColor(index); }
+COLORREF SysColor(int index) {
+    return GetSysColor(index);
+}
 
 void FillSolid(DeviceContext& dc, const RECT& logical, COLORREF color) {
     ForClipped(dc, logical, [&](const RECT& part) { dc.surface->Fill(part, color & 0x00FFFFFF); });
@@ -56,14 +58,16 @@ void InvertRect(DeviceContext& dc, const RECT& logical, DWORD mask) {
     ForClipped(dc, logical, [&](const RECT& part) {
         Surface& s = *dc.surface;
         for (LONG y = part.top; y < part.bottom; ++y)
-            for (LONG x = part.left; x < part.right; ++x) s.SetPixel(x, y, (s.GetPixel(x, y) ^ mask) & 0x00FFFFFF);
+            for (LONG x = part.left; x < part.right; ++x)
+                s.SetPixel(x, y, (s.GetPixel(x, y) ^ mask) & 0x00FFFFFF);
     });
 }
 
 void FillChecker(DeviceContext& dc, const RECT& logical, COLORREF even, COLORREF odd) {
     ForClipped(dc, logical, [&](const RECT& part) {
         for (LONG y = part.top; y < part.bottom; ++y)
-            for (LONG x = part.left; x < part.right; ++x) dc.surface->SetPixel(x, y, ((x + y) & 1) ? odd : even);
+            for (LONG x = part.left; x < part.right; ++x)
+                dc.surface->SetPixel(x, y, ((x + y) & 1) ? odd : even);
     });
 }
 

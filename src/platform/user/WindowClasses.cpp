@@ -35,11 +35,14 @@ bool NamesEqual(const std::string& a, const char* b) {
     return b[n] == '\0';
 }
 
-bool IsAtomName(LPCSTR name) { return (reinterpret_cast<std::uintptr_t>(name) >> 16) == 0; }
+bool IsAtomName(LPCSTR name) {
+    return (reinterpret_cast<std::uintptr_t>(name) >> 16) == 0;
+}
 
 ATOM Register(const WNDCLASSEX& wc) {
     if (!wc.lpszClassName || IsAtomName(wc.lpszClassName) || wc.lpszClassName[0] == '\0' || !wc.lpfnWndProc ||
-        wc.cbClsExtra < 0 || wc.cbWndExtra < 0 || wc.cbClsExtra > kMaxExtraBytes || wc.cbWndExtra > kMaxExtraBytes) {
+        wc.cbClsExtra < 0 || wc.cbWndExtra < 0 || wc.cbClsExtra > kMaxExtraBytes ||
+        wc.cbWndExtra > kMaxExtraBytes) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
@@ -204,17 +207,28 @@ ULONG_PTR GetClassLongPtr(HWND hwnd, int index) {
     if (!w) return 0;
     const WindowClass& c = *w->cls;
     switch (index) {
-    case GCLP_HBRBACKGROUND: return reinterpret_cast<ULONG_PTR>(c.background);
-    case GCLP_HCURSOR: return reinterpret_cast<ULONG_PTR>(c.cursor);
-    case GCLP_HICON: return reinterpret_cast<ULONG_PTR>(c.icon);
-    case GCLP_HICONSM: return reinterpret_cast<ULONG_PTR>(c.iconSmall);
-    case GCLP_HMODULE: return reinterpret_cast<ULONG_PTR>(c.instance);
-    case GCLP_WNDPROC: return reinterpret_cast<ULONG_PTR>(c.proc);
-    case GCL_STYLE: return c.style;
-    case GCL_CBWNDEXTRA: return static_cast<ULONG_PTR>(c.wndExtra);
-    case GCL_CBCLSEXTRA: return static_cast<ULONG_PTR>(c.clsExtra);
-    case GCW_ATOM: return c.atom;
-    default: break;
+    case GCLP_HBRBACKGROUND:
+        return reinterpret_cast<ULONG_PTR>(c.background);
+    case GCLP_HCURSOR:
+        return reinterpret_cast<ULONG_PTR>(c.cursor);
+    case GCLP_HICON:
+        return reinterpret_cast<ULONG_PTR>(c.icon);
+    case GCLP_HICONSM:
+        return reinterpret_cast<ULONG_PTR>(c.iconSmall);
+    case GCLP_HMODULE:
+        return reinterpret_cast<ULONG_PTR>(c.instance);
+    case GCLP_WNDPROC:
+        return reinterpret_cast<ULONG_PTR>(c.proc);
+    case GCL_STYLE:
+        return c.style;
+    case GCL_CBWNDEXTRA:
+        return static_cast<ULONG_PTR>(c.wndExtra);
+    case GCL_CBCLSEXTRA:
+        return static_cast<ULONG_PTR>(c.clsExtra);
+    case GCW_ATOM:
+        return c.atom;
+    default:
+        break;
     }
     if (index >= 0 && static_cast<std::size_t>(index) + sizeof(ULONG_PTR) <= c.extra.size()) {
         ULONG_PTR v = 0;
@@ -231,13 +245,26 @@ ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value) {
     WindowClass& c = *w->cls;
     const ULONG_PTR old = GetClassLongPtr(hwnd, index);
     switch (index) {
-    case GCLP_HBRBACKGROUND: c.background = reinterpret_cast<HBRUSH>(value); return old;
-    case GCLP_HCURSOR: c.cursor = reinterpret_cast<HCURSOR>(value); return old;
-    case GCLP_HICON: c.icon = reinterpret_cast<HICON>(value); return old;
-    case GCLP_HICONSM: c.iconSmall = reinterpret_cast<HICON>(value); return old;
-    case GCLP_WNDPROC: c.proc = reinterpret_cast<WNDPROC>(value); return old;
-    case GCL_STYLE: c.style = static_cast<UINT>(value); return old;
-    default: break;
+    case GCLP_HBRBACKGROUND:
+        c.background = reinterpret_cast<HBRUSH>(value);
+        return old;
+    case GCLP_HCURSOR:
+        c.cursor = reinterpret_cast<HCURSOR>(value);
+        return old;
+    case GCLP_HICON:
+        c.icon = reinterpret_cast<HICON>(value);
+        return old;
+    case GCLP_HICONSM:
+        c.iconSmall = reinterpret_cast<HICON>(value);
+        return old;
+    case GCLP_WNDPROC:
+        c.proc = reinterpret_cast<WNDPROC>(value);
+        return old;
+    case GCL_STYLE:
+        c.style = static_cast<UINT>(value);
+        return old;
+    default:
+        break;
     }
     if (index >= 0 && static_cast<std::size_t>(index) + sizeof(LONG_PTR) <= c.extra.size()) {
         std::copy_n(reinterpret_cast<const BYTE*>(&value), sizeof value, c.extra.data() + index);

@@ -16,7 +16,8 @@ std::vector<std::unique_ptr<Window>>& Graveyard() {
 int g_callDepth = 0;
 
 LRESULT DesktopProc(HWND, UINT msg, WPARAM, LPARAM) {
-    // The desktop draws nothing and accepts no changes; it only anchors the tree and the screen's coordinates.
+    // The desktop draws nothing and accepts no changes; it only anchors the tree and the screen's
+    // coordinates.
     return msg == WM_NCCREATE ? TRUE : 0;
 }
 
@@ -58,7 +59,9 @@ Window* Desktop() {
     return desktop;
 }
 
-bool IsTopLevel(const Window* w) { return w && w->parent && !w->parent->parent; }
+bool IsTopLevel(const Window* w) {
+    return w && w->parent && !w->parent->parent;
+}
 
 Window* TopLevelOf(Window* w) {
     if (!w || !w->parent) return nullptr;
@@ -99,7 +102,9 @@ POINT SurfaceOrigin(const Window* w) {
     return p;
 }
 
-RECT ClientRectInWindow(const Window* w) { return w->client; }
+RECT ClientRectInWindow(const Window* w) {
+    return w->client;
+}
 
 bool IsVisibleChain(const Window* w) {
     for (; w && w->parent; w = w->parent)
@@ -137,7 +142,9 @@ void CollectGarbage() {
     }
 }
 
-int CallDepth() { return g_callDepth; }
+int CallDepth() {
+    return g_callDepth;
+}
 
 ThreadState& Thread() {
     static ThreadState state;

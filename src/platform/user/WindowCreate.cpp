@@ -1,6 +1,6 @@
 // Creating and destroying windows, with the platform's message order: WM_GETMINMAXINFO, WM_NCCREATE,
-// WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE, WM_PARENTNOTIFY, then showing; on destruction WM_DESTROY from the
-// window down to its children, then WM_NCDESTROY from the children up.
+// WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE, WM_PARENTNOTIFY, then showing; on destruction WM_DESTROY from
+// the window down to its children, then WM_NCDESTROY from the children up.
 #include "platform/system/LastError.h"
 #include "platform/user/Caret.h"
 #include "platform/user/Input.h"
@@ -198,8 +198,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     const HWND hwnd = HandleCast<HWND>(wm::Windows().Add(std::move(object)));
     w->handle = hwnd;
     ++cls->windowCount;
-    if (topLevel) wm::MoveInZOrder(w, nullptr);
-    else parentWindow->children.push_back(w);
+    if (topLevel)
+        wm::MoveInZOrder(w, nullptr);
+    else
+        parentWindow->children.push_back(w);
 
     if (topLevel && ((style & WS_THICKFRAME) || !(style & WS_POPUP))) {
         ApplyMinMax(hwnd, w->rect);
@@ -247,9 +249,12 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
                     reinterpret_cast<LPARAM>(hwnd));
     if (!wm::Find(hwnd)) return nullptr;
     if (style & WS_VISIBLE) {
-        if (style & WS_MAXIMIZE) ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-        else if (style & WS_MINIMIZE) ShowWindow(hwnd, SW_SHOWMINIMIZED);
-        else ShowWindow(hwnd, SW_SHOW);
+        if (style & WS_MAXIMIZE)
+            ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+        else if (style & WS_MINIMIZE)
+            ShowWindow(hwnd, SW_SHOWMINIMIZED);
+        else
+            ShowWindow(hwnd, SW_SHOW);
     }
     return wm::Find(hwnd) ? hwnd : nullptr;
 }

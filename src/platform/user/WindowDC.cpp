@@ -1,5 +1,6 @@
-// Device contexts on windows: the visible region of a window on its top-level surface, the provider behind GetDC
-// and GetDCEx, GetWindowDC, BeginPaint/EndPaint, and keeping handed-out contexts in step with the windows.
+// Device contexts on windows: the visible region of a window on its top-level surface, the provider behind
+// GetDC and GetDCEx, GetWindowDC, BeginPaint/EndPaint, and keeping handed-out contexts in step with the
+// windows.
 #include "platform/gdi/DC.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Screen.h"
@@ -82,12 +83,12 @@ HDC ProvideDc(HWND hwnd, HRGN clip, DWORD flags) {
                 restrict = device;
             } else {
                 const RECT all = (flags & DCX_WINDOW) ? RECT{0, 0, w->Width(), w->Height()}
-                                                     : RECT{0, 0, w->client.right - w->client.left,
-                                                            w->client.bottom - w->client.top};
+                                                      : RECT{0, 0, w->client.right - w->client.left,
+                                                             w->client.bottom - w->client.top};
                 restrict = Region(all);
                 restrict.Subtract(device);
             }
-            restrictPtr = &restrict;
+            restrictPtr = & restrict;
         }
     }
     return MakeWindowDc(w, (flags & DCX_WINDOW) != 0, restrictPtr, flags, false);
@@ -172,13 +173,17 @@ void RefreshWindowDcs() {
     for (const DcRecord& r : Records()) ApplyRecord(r);
 }
 
-void InstallDcProvider() { SetWindowDcProvider(ProvideDc, ReleaseDcHook); }
+void InstallDcProvider() {
+    SetWindowDcProvider(ProvideDc, ReleaseDcHook);
+}
 
 } // namespace win::wm
 
 namespace win {
 
-HDC GetWindowDC(HWND hwnd) { return GetDCEx(hwnd, nullptr, DCX_WINDOW | DCX_CACHE); }
+HDC GetWindowDC(HWND hwnd) {
+    return GetDCEx(hwnd, nullptr, DCX_WINDOW | DCX_CACHE);
+}
 
 HWND WindowFromDC(HDC hdc) {
     DeviceContext* dc = FindDC(hdc);

@@ -31,7 +31,9 @@ LONG_PTR SetStyle(Window* w, int index, LONG_PTR value) {
         w->style = (change.styleNew & ~keep) | (w->style & keep);
         if ((old ^ w->style) & WS_VISIBLE) {
             wm::RefreshWindowDcs();
-            if (w->Visible()) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            if (w->Visible())
+                RedrawWindow(hwnd, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             if (wm::IsTopLevel(w)) wm::SyncDisplayWindow(w);
         }
     } else {
@@ -47,15 +49,23 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
     Window* w = wm::FindOrFail(hwnd);
     if (!w) return 0;
     switch (index) {
-    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
-    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->instance);
+    case GWLP_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(w->proc);
+    case GWLP_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(w->instance);
     case GWLP_HWNDPARENT:
-        return reinterpret_cast<LONG_PTR>(w->IsChild() ? (w->parent ? w->parent->handle : nullptr) : w->owner);
-    case GWLP_ID: return w->id;
-    case GWL_STYLE: return static_cast<LONG_PTR>(static_cast<LONG>(w->style));
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(static_cast<LONG>(w->exStyle));
-    case GWLP_USERDATA: return w->userData;
-    default: break;
+        return reinterpret_cast<LONG_PTR>(w->IsChild() ? (w->parent ? w->parent->handle : nullptr)
+                                                       : w->owner);
+    case GWLP_ID:
+        return w->id;
+    case GWL_STYLE:
+        return static_cast<LONG_PTR>(static_cast<LONG>(w->style));
+    case GWL_EXSTYLE:
+        return static_cast<LONG_PTR>(static_cast<LONG>(w->exStyle));
+    case GWLP_USERDATA:
+        return w->userData;
+    default:
+        break;
     }
     if (ExtraSlot(w, index, sizeof(LONG_PTR))) {
         LONG_PTR v = 0;
@@ -100,11 +110,19 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
         else
             w->owner = nullptr;
         return old;
-    case GWLP_ID: old = w->id; w->id = value; return old;
-    case GWLP_USERDATA: old = w->userData; w->userData = value; return old;
+    case GWLP_ID:
+        old = w->id;
+        w->id = value;
+        return old;
+    case GWLP_USERDATA:
+        old = w->userData;
+        w->userData = value;
+        return old;
     case GWL_STYLE:
-    case GWL_EXSTYLE: return SetStyle(w, index, value);
-    default: break;
+    case GWL_EXSTYLE:
+        return SetStyle(w, index, value);
+    default:
+        break;
     }
     if (ExtraSlot(w, index, sizeof(LONG_PTR))) {
         std::memcpy(&old, w->extra.data() + index, sizeof old);
@@ -144,7 +162,8 @@ LONG SetWindowLong(HWND hwnd, int index, LONG value) {
         return old;
     }
     if (index == GWL_STYLE || index == GWL_EXSTYLE)
-        return static_cast<LONG>(SetWindowLongPtr(hwnd, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
+        return static_cast<LONG>(
+            SetWindowLongPtr(hwnd, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
     return static_cast<LONG>(SetWindowLongPtr(hwnd, index, value));
 }
 
@@ -157,7 +176,8 @@ int GetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
     if (!wm::FindOrFail(hwnd)) return 0;
     if (!buffer || maxCount <= 0) return 0;
     buffer[0] = '\0';
-    return static_cast<int>(SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLength(HWND hwnd) {
@@ -206,7 +226,9 @@ HANDLE RemoveProp(HWND hwnd, LPCSTR name) {
     return nullptr;
 }
 
-BOOL IsWindow(HWND hwnd) { return wm::Find(hwnd) ? TRUE : FALSE; }
+BOOL IsWindow(HWND hwnd) {
+    return wm::Find(hwnd) ? TRUE : FALSE;
+}
 
 BOOL IsWindowVisible(HWND hwnd) {
     Window* w = wm::Find(hwnd);

@@ -64,7 +64,8 @@ void DropFocusWithin(Window* w, bool toParent);
 void SetSystemTimer(std::uintptr_t key, UINT intervalMs, std::function<void()> callback);
 void KillSystemTimer(std::uintptr_t key);
 std::optional<std::uint64_t> NextTimerDue();
-// The next due window or thread timer matching the filter as a WM_TIMER message (due system timers run first).
+// The next due window or thread timer matching the filter as a WM_TIMER message (due system timers run
+// first).
 bool TakeDueTimer(HWND filter, bool remove, MSG& msg);
 bool IsLiveTimerProc(HWND hwnd, UINT_PTR id, LPARAM proc);
 void KillTimersOf(HWND hwnd);
@@ -77,7 +78,7 @@ void CaretShowAfterPaint(HWND hwnd);
 void CaretWindowDestroyed(HWND hwnd);
 
 // --- Input (InputRouting.cpp, Keyboard.cpp) ---
-void PollDisplay();                 // takes waiting display events into the input queue
+void PollDisplay(); // takes waiting display events into the input queue
 bool HasInput();
 bool TakeInput(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG& msg);
 void ClearInputState();
@@ -106,8 +107,12 @@ void FillChecker(DeviceContext& dc, const RECT& logical, COLORREF even, COLORREF
 COLORREF SysColor(int index);
 
 // Clamps for coordinates and sizes the window manager accepts.
-inline LONG ClampCoord(long long v) { return v < -32768 ? -32768 : (v > 32767 ? 32767 : static_cast<LONG>(v)); }
-inline LONG ClampSize(long long v) { return v < 0 ? 0 : (v > 32767 ? 32767 : static_cast<LONG>(v)); }
+inline LONG ClampCoord(long long v) {
+    return v < -32768 ? -32768 : (v > 32767 ? 32767 : static_cast<LONG>(v));
+}
+inline LONG ClampSize(long long v) {
+    return v < 0 ? 0 : (v > 32767 ? 32767 : static_cast<LONG>(v));
+}
 
 // Deleting windows and the rest when a headless session starts over.
 void ResetAll();

@@ -1,5 +1,5 @@
-// Inside the window manager: the objects behind HWNDs and window classes, the window table and the state of the
-// one GUI thread (focus, capture, activation). Not for use outside src/platform/user.
+// Inside the window manager: the objects behind HWNDs and window classes, the window table and the state of
+// the one GUI thread (focus, capture, activation). Not for use outside src/platform/user.
 #pragma once
 
 #include "platform/display/Display.h"
@@ -42,8 +42,8 @@ struct Window {
     DWORD style = 0;
     DWORD exStyle = 0;
     std::string text;
-    Window* parent = nullptr;       // the desktop for top-level windows; null only for the desktop
-    std::vector<Window*> children;  // z-order, topmost first
+    Window* parent = nullptr;      // the desktop for top-level windows; null only for the desktop
+    std::vector<Window*> children; // z-order, topmost first
     HWND owner = nullptr;
     HINSTANCE instance = nullptr;
     LONG_PTR id = 0;
@@ -65,11 +65,11 @@ struct Window {
 
     bool maximized = false;
     bool minimized = false;
-    RECT normalRect{};      // the restored rectangle while maximised or minimised
+    RECT normalRect{}; // the restored rectangle while maximised or minimised
     bool destroying = false;
     bool destroyed = false;
     bool creating = true;
-    bool redrawOff = false; // WM_SETREDRAW FALSE
+    bool redrawOff = false;   // WM_SETREDRAW FALSE
     bool messageOnly = false; // created with HWND_MESSAGE as parent: never shown
 
     ScrollBarState hScroll;
@@ -78,7 +78,7 @@ struct Window {
     // Top-level windows only: the retained pixels of the whole window and the real window showing them.
     std::shared_ptr<Surface> surface;
     DisplayWindowId displayId = 0;
-    RECT dirty{};           // window coordinates, not yet presented
+    RECT dirty{};             // window coordinates, not yet presented
     HWND lastFocus = nullptr; // the focus to give back when this top-level window is activated again
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
@@ -97,7 +97,8 @@ Window* Find(HWND hwnd);
 Window* FindOrFail(HWND hwnd);
 Window* Desktop();
 bool IsTopLevel(const Window* w);
-Window* TopLevelOf(Window* w); // the top-level window holding w (w itself when top-level); null for the desktop
+Window*
+TopLevelOf(Window* w); // the top-level window holding w (w itself when top-level); null for the desktop
 
 // The window's origin in screen coordinates, and its client origin.
 POINT ScreenOrigin(const Window* w);
@@ -112,7 +113,8 @@ bool IsVisibleChain(const Window* w);
 bool IsEnabledChain(const Window* w);
 
 // Calls the window procedure. The window objects of windows destroyed meanwhile stay allocated until the
-// outermost call returns, so callers may look at them (their `destroyed` flag) but must not rely on their links.
+// outermost call returns, so callers may look at them (their `destroyed` flag) but must not rely on their
+// links.
 LRESULT CallProc(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
 void Bury(std::unique_ptr<Window> w);
 void CollectGarbage();
@@ -124,13 +126,13 @@ struct ThreadState {
     HWND capture = nullptr;
     HWND foreground = nullptr;
     bool appActive = false;
-    HWND trackLeave = nullptr;   // TrackMouseEvent(TME_LEAVE)
+    HWND trackLeave = nullptr; // TrackMouseEvent(TME_LEAVE)
     bool trackLeaveNonClient = false;
     HWND trackHover = nullptr;
     DWORD hoverTime = 400;
     std::uint64_t hoverDue = 0;
-    HWND mouseWindow = nullptr;  // the window the pointer is over
-    POINT cursorPos{};           // screen
+    HWND mouseWindow = nullptr; // the window the pointer is over
+    POINT cursorPos{};          // screen
     BYTE keyState[256] = {};
     int quitCode = 0;
     bool quitPosted = false;

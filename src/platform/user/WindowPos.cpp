@@ -17,7 +17,9 @@ namespace {
 constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
 constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
 
-RECT ClientInParent(const Window* w) { return RectOffset(w->client, w->rect.left, w->rect.top); }
+RECT ClientInParent(const Window* w) {
+    return RectOffset(w->client, w->rect.left, w->rect.top);
+}
 
 void InvalidateParentArea(Window* w, const RECT& rectInParentClient) {
     Window* parent = w->parent;
@@ -26,7 +28,9 @@ void InvalidateParentArea(Window* w, const RECT& rectInParentClient) {
     Invalidate(parent, area, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-bool IsSibling(const Window* w, const Window* other) { return other && other->parent == w->parent && other != w; }
+bool IsSibling(const Window* w, const Window* other) {
+    return other && other->parent == w->parent && other != w;
+}
 
 } // namespace
 
@@ -88,9 +92,12 @@ void SyncDisplayWindow(Window* top) {
     display.SetWindowRect(top->displayId, RectOffset(content, origin.x, origin.y));
     DisplayShow show = DisplayShow::Hidden;
     if (top->Visible()) {
-        if (top->minimized) show = DisplayShow::Minimized;
-        else if (top->maximized) show = DisplayShow::Maximized;
-        else show = DisplayShow::Normal;
+        if (top->minimized)
+            show = DisplayShow::Minimized;
+        else if (top->maximized)
+            show = DisplayShow::Maximized;
+        else
+            show = DisplayShow::Normal;
     }
     display.ShowWindow(top->displayId, show);
 }
@@ -116,8 +123,10 @@ void ActivateOtherThan(Window* leaving) {
                 break;
             }
     }
-    if (next) Activate(next, WA_ACTIVE);
-    else DeactivateApp();
+    if (next)
+        Activate(next, WA_ACTIVE);
+    else
+        DeactivateApp();
 }
 
 } // namespace win::wm
@@ -244,8 +253,10 @@ BOOL Minimize(HWND hwnd, bool activate) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     SendSizeState(hwnd, SIZE_MINIMIZED);
     if ((w = Find(hwnd))) {
-        if (activate && IsTopLevel(w)) Activate(w, WA_ACTIVE);
-        else if (IsTopLevel(w)) ActivateOtherThan(w);
+        if (activate && IsTopLevel(w))
+            Activate(w, WA_ACTIVE);
+        else if (IsTopLevel(w))
+            ActivateOtherThan(w);
     }
     return wasVisible;
 }
@@ -297,7 +308,8 @@ BOOL Restore(HWND hwnd, bool activate) {
         SendSizeState(hwnd, SIZE_RESTORED);
         if (wasMinimized && activate && (w = Find(hwnd)) && IsTopLevel(w)) Activate(w, WA_ACTIVE);
     } else {
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | noActivate);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | noActivate);
     }
     return wasVisible;
 }
@@ -309,7 +321,8 @@ BOOL Hide(HWND hwnd) {
     if (!(w = Find(hwnd))) return TRUE;
     DropFocusWithin(w, true);
     if (!(w = Find(hwnd))) return TRUE;
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     if ((w = Find(hwnd)) && IsTopLevel(w)) ActivateOtherThan(w);
     return TRUE;
 }
@@ -322,15 +335,21 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     if (w == Desktop()) return TRUE;
     if (cmd == SW_SHOWDEFAULT) cmd = GetStartupShowCommand();
     switch (cmd) {
-    case SW_HIDE: return Hide(hwnd);
+    case SW_HIDE:
+        return Hide(hwnd);
     case SW_SHOWMINIMIZED:
-    case SW_MINIMIZE: return Minimize(hwnd, cmd == SW_SHOWMINIMIZED);
+    case SW_MINIMIZE:
+        return Minimize(hwnd, cmd == SW_SHOWMINIMIZED);
     case SW_SHOWMINNOACTIVE:
-    case SW_FORCEMINIMIZE: return Minimize(hwnd, false);
-    case SW_SHOWMAXIMIZED: return Maximize(hwnd);
+    case SW_FORCEMINIMIZE:
+        return Minimize(hwnd, false);
+    case SW_SHOWMAXIMIZED:
+        return Maximize(hwnd);
     case SW_SHOWNORMAL:
-    case SW_RESTORE: return Restore(hwnd, true);
-    case SW_SHOWNOACTIVATE: return Restore(hwnd, false);
+    case SW_RESTORE:
+        return Restore(hwnd, true);
+    case SW_SHOWNOACTIVATE:
+        return Restore(hwnd, false);
     case SW_SHOW: {
         const bool wasVisible = w->Visible();
         if (wasVisible) return TRUE;
@@ -346,7 +365,9 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         return FALSE;
     }
-    default: SetLastError(ERROR_INVALID_PARAMETER); return FALSE;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
     }
 }
 
@@ -442,8 +463,9 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
     Window* w = FindOrFail(hwnd);
     if (!w || !placement) return FALSE;
     placement->flags = 0;
-    placement->showCmd = !w->Visible() ? SW_HIDE
-                                       : (w->minimized ? SW_SHOWMINIMIZED : (w->maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL));
+    placement->showCmd =
+        !w->Visible() ? SW_HIDE
+                      : (w->minimized ? SW_SHOWMINIMIZED : (w->maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL));
     placement->ptMinPosition = POINT{-1, -1};
     placement->ptMaxPosition = POINT{-1, -1};
     placement->rcNormalPosition = (w->minimized || w->maximized) ? w->normalRect : w->rect;

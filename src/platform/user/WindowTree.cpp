@@ -14,7 +14,9 @@ namespace {
 
 constexpr DWORD ERROR_CONTROL_ID_NOT_FOUND_USER = 1421;
 
-bool Contains(const Window* w, POINT clientOfParent) { return RectContains(w->rect, clientOfParent.x, clientOfParent.y); }
+bool Contains(const Window* w, POINT clientOfParent) {
+    return RectContains(w->rect, clientOfParent.x, clientOfParent.y);
+}
 
 bool IsDescendant(const Window* ancestor, const Window* w) {
     for (const Window* a = w ? w->parent : nullptr; a; a = a->parent)
@@ -33,7 +35,9 @@ void Collect(const Window* w, std::vector<HWND>& out) {
 Window* DeepestAt(Window* w, POINT screen) {
     const POINT origin = wm::ClientScreenOrigin(w);
     const POINT p{screen.x - origin.x, screen.y - origin.y};
-    if (w->parent && !RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, p.x, p.y))
+    if (w->parent &&
+        !RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, p.x,
+                      p.y))
         return w;
     for (Window* c : w->children) {
         if (!c->Visible() || c->Disabled() || c->messageOnly || c->minimized || !Contains(c, p)) continue;
@@ -44,7 +48,9 @@ Window* DeepestAt(Window* w, POINT screen) {
 
 } // namespace
 
-HWND GetDesktopWindow() { return wm::Desktop()->handle; }
+HWND GetDesktopWindow() {
+    return wm::Desktop()->handle;
+}
 
 HWND GetParent(HWND hwnd) {
     Window* w = wm::FindOrFail(hwnd);
@@ -67,7 +73,8 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     if (old == target) return oldHandle;
     const bool visible = w->Visible();
     if (visible) ShowWindow(hwnd, SW_HIDE);
-    if (!(w = wm::Find(hwnd)) || !(target = newParent ? wm::Find(newParent) : wm::Desktop())) return oldHandle;
+    if (!(w = wm::Find(hwnd)) || !(target = newParent ? wm::Find(newParent) : wm::Desktop()))
+        return oldHandle;
     old = w->parent;
     if (old) {
         auto& list = old->children;
@@ -102,14 +109,18 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
     Window* w = wm::FindOrFail(hwnd);
     if (!w || !w->parent) return nullptr;
     switch (flags) {
-    case GA_PARENT: return w->parent->handle;
-    case GA_ROOT: return wm::TopLevelOf(w)->handle;
+    case GA_PARENT:
+        return w->parent->handle;
+    case GA_ROOT:
+        return wm::TopLevelOf(w)->handle;
     case GA_ROOTOWNER: {
         Window* top = wm::TopLevelOf(w);
         while (Window* owner = wm::Find(top->owner)) top = owner;
         return top->handle;
     }
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }
 
@@ -127,11 +138,17 @@ HWND GetWindow(HWND hwnd, UINT cmd) {
     const auto& list = w->parent->children;
     auto it = std::find(list.begin(), list.end(), w);
     switch (cmd) {
-    case GW_HWNDFIRST: return list.front()->handle;
-    case GW_HWNDLAST: return list.back()->handle;
-    case GW_HWNDNEXT: return (it == list.end() || it + 1 == list.end()) ? nullptr : (*(it + 1))->handle;
-    case GW_HWNDPREV: return (it == list.begin() || it == list.end()) ? nullptr : (*(it - 1))->handle;
-    default: SetLastError(ERROR_INVALID_PARAMETER); return nullptr;
+    case GW_HWNDFIRST:
+        return list.front()->handle;
+    case GW_HWNDLAST:
+        return list.back()->handle;
+    case GW_HWNDNEXT:
+        return (it == list.end() || it + 1 == list.end()) ? nullptr : (*(it + 1))->handle;
+    case GW_HWNDPREV:
+        return (it == list.begin() || it == list.end()) ? nullptr : (*(it - 1))->handle;
+    default:
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
     }
 }
 
@@ -141,7 +158,9 @@ HWND GetTopWindow(HWND hwnd) {
     return w->children.front()->handle;
 }
 
-HWND GetNextWindow(HWND hwnd, UINT cmd) { return GetWindow(hwnd, cmd); }
+HWND GetNextWindow(HWND hwnd, UINT cmd) {
+    return GetWindow(hwnd, cmd);
+}
 
 HWND GetDlgItem(HWND dialog, int id) {
     Window* w = wm::FindOrFail(dialog);
@@ -187,7 +206,9 @@ BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
     return TRUE;
 }
 
-BOOL EnumThreadWindows(DWORD, WNDENUMPROC proc, LPARAM lParam) { return EnumWindows(proc, lParam); }
+BOOL EnumThreadWindows(DWORD, WNDENUMPROC proc, LPARAM lParam) {
+    return EnumWindows(proc, lParam);
+}
 
 BOOL IsChild(HWND parent, HWND hwnd) {
     Window* p = wm::Find(parent);
@@ -210,8 +231,8 @@ HWND WindowFromPoint(POINT screen) {
 HWND ChildWindowFromPointEx(HWND parent, POINT clientPoint, UINT flags) {
     Window* w = wm::FindOrFail(parent);
     if (!w) return nullptr;
-    if (!RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top}, clientPoint.x,
-                      clientPoint.y))
+    if (!RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top},
+                      clientPoint.x, clientPoint.y))
         return nullptr;
     for (Window* c : w->children) {
         if ((flags & CWP_SKIPINVISIBLE) && !c->Visible()) continue;

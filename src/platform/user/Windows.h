@@ -240,7 +240,9 @@ struct WNDCLASSEX {
 using WNDCLASSEXA = WNDCLASSEX;
 
 // A class name given as an atom (MAKEINTATOM) instead of a string.
-inline LPCSTR MAKEINTATOM(ATOM atom) { return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(atom)); }
+inline LPCSTR MAKEINTATOM(ATOM atom) {
+    return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(atom));
+}
 
 // The module handle of the program (the platform has one module here).
 HINSTANCE GetModuleHandle(LPCSTR moduleName);
@@ -257,9 +259,10 @@ ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value);
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-inline HWND CreateWindow(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width, int height,
-                         HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu, instance, param);
+inline HWND CreateWindow(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                         int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+    return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu, instance,
+                          param);
 }
 BOOL DestroyWindow(HWND hwnd);
 
@@ -274,7 +277,7 @@ LONG SetWindowLong(HWND hwnd, int index, LONG value);
 // Window text (through WM_SETTEXT / WM_GETTEXT, so a window procedure can answer for itself).
 BOOL SetWindowText(HWND hwnd, LPCSTR text);
 int GetWindowText(HWND hwnd, LPSTR buffer, int maxCount); // bytes copied, without the terminating zero
-int GetWindowTextLength(HWND hwnd);                        // bytes
+int GetWindowTextLength(HWND hwnd);                       // bytes
 std::string GetWindowTextString(HWND hwnd);
 
 // Window properties.
@@ -300,13 +303,15 @@ int GetStartupShowCommand();
 // Geometry.
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
-BOOL GetWindowRect(HWND hwnd, RECT* rect);  // screen coordinates, frame included
-BOOL GetClientRect(HWND hwnd, RECT* rect);  // (0, 0, width, height) of the client area
+BOOL GetWindowRect(HWND hwnd, RECT* rect); // screen coordinates, frame included
+BOOL GetClientRect(HWND hwnd, RECT* rect); // (0, 0, width, height) of the client area
 BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count); // LOWORD/HIWORD: the x and y shift
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
-inline BOOL AdjustWindowRect(RECT* rect, DWORD style, BOOL menu) { return AdjustWindowRectEx(rect, style, menu, 0); }
+inline BOOL AdjustWindowRect(RECT* rect, DWORD style, BOOL menu) {
+    return AdjustWindowRectEx(rect, style, menu, 0);
+}
 
 struct WINDOWPLACEMENT {
     UINT length = sizeof(WINDOWPLACEMENT);
@@ -331,7 +336,7 @@ int GetDlgCtrlID(HWND hwnd);
 HWND FindWindow(LPCSTR className, LPCSTR windowName);
 using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam); // all descendants, depth first
-BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);                    // top-level windows in z-order
+BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);                   // top-level windows in z-order
 BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam);
 HWND WindowFromPoint(POINT screenPoint);
 HWND ChildWindowFromPoint(HWND parent, POINT clientPoint);

@@ -154,6 +154,29 @@ TEST_F(EditTest, TypingDeletingAndUndoInASingleLineField) {
     EXPECT_EQ(Selection(edit), std::make_pair(DWORD{9}, DWORD{9}));
 }
 
+TEST_F(EditTest, FieldsScrollToTheCaretAndAlignToTheRight) {
+    const HWND edit = Edit(ES_AUTOHSCROLL, "", 62); // ten characters between the one-pixel margins
+    SetFocus(edit);
+    headless::TypeText("abcdefghijklmnopqrst");
+    const LRESULT first = FirstVisibleLine(edit); // a field answers with its first visible character
+    EXPECT_GT(first, 0);
+    const LRESULT caretAt = SendMessage(edit, EM_POSFROMCHAR, 19, 0);
+    EXPECT_GE(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(caretAt))), 1);
+    EXPECT_LE(static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(caretAt))) + 6, 61);
+    headless::KeyPress(VK_HOME);
+    EXPECT_EQ(FirstVisibleLine(edit), 0);
+
+    // A right-aligned number with room kept for buttons on the right, as the spin edit sets it up.
+    const HWND number = Edit(ES_RIGHT | ES_AUTOHSCROLL, "", 43);
+    SendMessage(number, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 19));
+    SetWindowText(number, "30");
+    RECT format{};
+    SendMessage(number, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    EXPECT_EQ(format.left, 0);
+    EXPECT_EQ(format.right, 24);
+    EXPECT_EQ(LOWORD(static_cast<std::uintptr_t>(SendMessage(number, EM_POSFROMCHAR, 0, 0))), 24 - 12 - 1);
+}
+
 TEST_F(EditTest, ChineseTypingStopsAtTheByteLimitWhileProgramTextIsKept) {
     const HWND edit = Edit(ES_AUTOHSCROLL);
     SendMessage(edit, EM_LIMITTEXT, 40, 0);
@@ -277,6 +300,7 @@ TEST_F(EditTest, WheelAndScrollMessagesMoveTheFirstVisibleLine) {
     SetWindowText(memo, text.c_str());
     UINT perNotch = 0;
     ASSERT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &perNotch, 0));
+    SetFocus(memo); // the wheel goes to the focus
 
     headless::Wheel(memo, 20, 20, -240);
     EXPECT_EQ(FirstVisibleLine(memo), static_cast<LRESULT>(2 * perNotch));

@@ -91,6 +91,17 @@ TEST(SongTi, TextHeightOfPpIsTwelveWithNoInkClipped) {
     EXPECT_EQ(size.cy, 12);
 }
 
+TEST(SongTi, MissingCharactersComeFromTheBitmapSongAtTwelvePixels) {
+    // U+0180 is not in the backing face; the bitmap family has it at 12 pixels, so it stays pure black.
+    TextCanvas canvas(40, 16);
+    canvas.UseFont(MakeLogFont("宋体", -12));
+    TextOut(canvas.dc, 0, 0, "\xC6\x80", 2);
+    const RECT ink = canvas.Ink();
+    ASSERT_FALSE(RectEmpty(ink));
+    EXPECT_LE(ink.bottom, 12);
+    EXPECT_EQ(canvas.Colors(RECT{0, 0, 40, 16}).size(), 2u);
+}
+
 TEST(SongTi, FaceNameAndObjectRecord) {
     TextCanvas canvas(8, 8);
     const LOGFONT lf = MakeLogFont("宋体", -12, FW_BOLD);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace win {
 namespace {
 
@@ -233,6 +235,19 @@ TEST(TextOutErrors, BadHandlesAndArgumentsFailCleanly) {
     // Malformed UTF-8 draws and measures (as replacement characters) without harm.
     EXPECT_TRUE(TextOut(canvas.dc, 0, 0, "\xFF\xC3", 2));
     EXPECT_TRUE(GetTextExtentPoint32(canvas.dc, "\xE4\xB8", 2, &size));
+    // Extreme coordinates, advances and spacing draw nothing and overflow nothing.
+    const INT huge[] = {INT_MAX, INT_MAX, INT_MIN};
+    EXPECT_TRUE(ExtTextOut(canvas.dc, INT_MIN, INT_MAX, 0, nullptr, "abc", 3, huge));
+    SetTextAlign(canvas.dc, TA_RIGHT | TA_BASELINE | TA_UPDATECP);
+    EXPECT_TRUE(TextOut(canvas.dc, 0, 0, "abc", 3));
+    SetTextAlign(canvas.dc, TA_LEFT);
+    SetTextCharacterExtra(canvas.dc, INT_MAX);
+    EXPECT_TRUE(GetTextExtentPoint32(canvas.dc, "abc", 3, &size));
+    SetTextCharacterExtra(canvas.dc, 0);
+    RECT everything{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    EXPECT_GT(DrawText(canvas.dc, "a b\nc", -1, &everything, DT_WORDBREAK | DT_CENTER), 0);
+    EXPECT_GT(DrawText(canvas.dc, "a b", -1, &everything, DT_SINGLELINE | DT_VCENTER | DT_RIGHT), 0);
+    EXPECT_GT(DrawText(canvas.dc, "a b", -1, &everything, DT_CALCRECT), 0);
     // A stale font handle in the context falls back to the system font.
     HFONT font = CreateFont(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "宋体");
     HGDIOBJ old = SelectObject(canvas.dc, font);

@@ -76,8 +76,8 @@ TEST(DeviceBitmaps, MonochromeAndScreenFormats) {
     EXPECT_EQ(bm.bmWidthBytes, 4) << "rows counted in 16-bit units";
     EXPECT_EQ(bm.bmBits, nullptr);
 
-    // Compatible with a fresh memory context: monochrome; with the screen: 32 bits; with a context drawing on a
-    // DIB section: a DIB section of the same layout.
+    // Compatible with a fresh memory context: monochrome; with the screen: 32 bits; with a context drawing on
+    // a DIB section: a DIB section of the same layout.
     HDC mem = CreateCompatibleDC(nullptr);
     HBITMAP fromMem = CreateCompatibleBitmap(mem, 4, 4);
     GetObject(fromMem, sizeof bm, &bm);
@@ -102,8 +102,9 @@ TEST(DeviceBitmaps, MonochromeAndScreenFormats) {
     EXPECT_EQ(GetObject(empty, sizeof bm, &bm), static_cast<int>(sizeof bm));
     EXPECT_EQ(bm.bmWidth, 1);
 
-    for (HGDIOBJ h : {static_cast<HGDIOBJ>(mono), static_cast<HGDIOBJ>(fromMem), static_cast<HGDIOBJ>(fromScreen),
-                      static_cast<HGDIOBJ>(fromDib), static_cast<HGDIOBJ>(d.bitmap)})
+    for (HGDIOBJ h :
+         {static_cast<HGDIOBJ>(mono), static_cast<HGDIOBJ>(fromMem), static_cast<HGDIOBJ>(fromScreen),
+          static_cast<HGDIOBJ>(fromDib), static_cast<HGDIOBJ>(d.bitmap)})
         EXPECT_TRUE(DeleteObject(h));
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
@@ -114,9 +115,10 @@ TEST(BitmapSizes, AbsurdAndEmptySizesFailWithAnErrorCode) {
         int w, h, bits;
         DWORD error;
     };
-    for (const Case& c : {Case{100000, 100000, 32, ERROR_NOT_ENOUGH_MEMORY}, Case{0x7FFFFFFF, 100, 1, ERROR_NOT_ENOUGH_MEMORY},
-                          Case{0, 5, 24, ERROR_INVALID_PARAMETER}, Case{-3, 5, 24, ERROR_INVALID_PARAMETER},
-                          Case{3, 0, 8, ERROR_INVALID_PARAMETER}}) {
+    for (const Case& c :
+         {Case{100000, 100000, 32, ERROR_NOT_ENOUGH_MEMORY},
+          Case{0x7FFFFFFF, 100, 1, ERROR_NOT_ENOUGH_MEMORY}, Case{0, 5, 24, ERROR_INVALID_PARAMETER},
+          Case{-3, 5, 24, ERROR_INVALID_PARAMETER}, Case{3, 0, 8, ERROR_INVALID_PARAMETER}}) {
         SetLastError(0);
         EXPECT_EQ(MakeDib(c.w, c.h, c.bits).bitmap, nullptr) << c.w << "x" << c.h;
         EXPECT_EQ(GetLastError(), c.error);

@@ -33,11 +33,13 @@ inline Dib MakeDib(int width, int height, int bitCount, const std::vector<RGBQUA
     h.biCompression = masks ? BI_BITFIELDS : BI_RGB;
     h.biClrUsed = static_cast<DWORD>(table.size());
     std::memcpy(info.data(), &h, sizeof h);
-    if (masks) std::memcpy(info.data() + sizeof h, masks, 3 * sizeof(DWORD));
-    else if (!table.empty()) std::memcpy(info.data() + sizeof h, table.data(), table.size() * sizeof(RGBQUAD));
+    if (masks)
+        std::memcpy(info.data() + sizeof h, masks, 3 * sizeof(DWORD));
+    else if (!table.empty())
+        std::memcpy(info.data() + sizeof h, table.data(), table.size() * sizeof(RGBQUAD));
     void* bits = nullptr;
-    HBITMAP bitmap =
-        CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS,
+                                      &bits, nullptr, 0);
     return Dib{bitmap, static_cast<BYTE*>(bits)};
 }
 

@@ -1,5 +1,5 @@
-// BitBlt and StretchBlt: exact copies across layouts, the monochrome colour rules, scaling and mirroring, source
-// bounds, origins and clipping, raster operations.
+// BitBlt and StretchBlt: exact copies across layouts, the monochrome colour rules, scaling and mirroring,
+// source bounds, origins and clipping, raster operations.
 #include "BitmapSupport.h"
 
 #include "platform/gdi/Blit.h"
@@ -20,7 +20,8 @@ using test::kQuadWhite;
 using test::MakeDib;
 using test::MemDc;
 
-const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
+               kWhite = RGB(255, 255, 255);
 
 // One character per pixel of a row: the colour's initial (R, G, B, W, K for black) or '?'.
 std::string RowText(HDC dc, int y, int width) {
@@ -34,7 +35,8 @@ std::string RowText(HDC dc, int y, int width) {
 
 std::vector<RGBQUAD> HalftoneTable() {
     std::vector<RGBQUAD> t;
-    for (const PALETTEENTRY& e : HalftonePaletteEntries()) t.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0});
+    for (const PALETTEENTRY& e : HalftonePaletteEntries())
+        t.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0});
     return t;
 }
 
@@ -88,12 +90,19 @@ TEST(BlitCopy, MonochromeBitmapsUseTheTextAndBackgroundColours) {
     ASSERT_TRUE(BitBlt(colour.dc, 0, 0, 4, 1, mono.dc, 0, 0, SRCCOPY));
     EXPECT_EQ(RowText(colour.dc, 0, 4), "RBRB");
 
-    // Colour to monochrome: only the source context's background colour gives 1 (white), even over pure white.
+    // Colour to monochrome: only the source context's background colour gives 1 (white), even over pure
+    // white.
     SetPixelV(colour.dc, 0, 0, kWhite);
     SetBkColor(colour.dc, kRed);
     MemDc mono2(CreateBitmap(4, 1, 1, 1, nullptr));
     ASSERT_TRUE(BitBlt(mono2.dc, 0, 0, 4, 1, colour.dc, 0, 0, SRCCOPY));
     EXPECT_EQ(RowText(mono2.dc, 0, 4), "KKWK");
+
+    // The background colour is matched as the source holds it: white in a 5-5-5 bitmap is (248, 248, 248).
+    MemDc high(MakeDib(2, 1, 16).bitmap);
+    SetPixelV(high.dc, 0, 0, kWhite);
+    ASSERT_TRUE(BitBlt(mono2.dc, 0, 0, 2, 1, high.dc, 0, 0, SRCCOPY));
+    EXPECT_EQ(RowText(mono2.dc, 0, 4), "WKWK");
 
     // Monochrome to monochrome copies bits; a one-bit DIB section is a colour surface with a table.
     MemDc mono3(CreateBitmap(4, 1, 1, 1, nullptr));
@@ -119,7 +128,8 @@ TEST(BlitCopy, StretchesMirrorsAndShrinks) {
     EXPECT_EQ(RowText(dst.dc, 0, 8), "WBGRBBWW");
     ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, 4, 1, src.dc, 4, 0, -4, 1, SRCCOPY)); // mirrored source: the same
     EXPECT_EQ(RowText(dst.dc, 0, 8), "WBGRBBWW");
-    ASSERT_TRUE(StretchBlt(dst.dc, 0, 1, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY)); // deleting scans keeps the centres
+    ASSERT_TRUE(
+        StretchBlt(dst.dc, 0, 1, 2, 1, src.dc, 0, 0, 4, 1, SRCCOPY)); // deleting scans keeps the centres
     EXPECT_EQ(RowText(dst.dc, 1, 3), "GWG");
 
     // Vertical mirror.
@@ -160,8 +170,8 @@ TEST(BlitCopy, OriginsAndClipHoldOnBothSides) {
     for (int x = 0; x < 4; ++x) SetPixelV(src.dc, x, 0, four[x]);
     MemDc dst(MakeDib(8, 3, 32).bitmap);
 
-    SetWindowOrgEx(src.dc, 1, 0, nullptr);      // logical 1 is the source's column 0
-    SetViewportOrgEx(dst.dc, 2, 1, nullptr);    // logical (0, 0) is device (2, 1)
+    SetWindowOrgEx(src.dc, 1, 0, nullptr);   // logical 1 is the source's column 0
+    SetViewportOrgEx(dst.dc, 2, 1, nullptr); // logical (0, 0) is device (2, 1)
     ASSERT_TRUE(BitBlt(dst.dc, 0, 0, 3, 1, src.dc, 2, 0, SRCCOPY));
     SetViewportOrgEx(dst.dc, 0, 0, nullptr);
     EXPECT_EQ(RowText(dst.dc, 1, 8), "KKGBWKKK");
@@ -254,7 +264,8 @@ TEST(BlitCopy, BadHandlesAndSizesFailCleanly) {
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
     EXPECT_FALSE(BitBlt(gone, 0, 0, 2, 2, dst.dc, 0, 0, SRCCOPY));
     HRGN region = CreateRectRgn(0, 0, 1, 1);
-    EXPECT_FALSE(BitBlt(reinterpret_cast<HDC>(region), 0, 0, 1, 1, dst.dc, 0, 0, SRCCOPY)) << "a region is no context";
+    EXPECT_FALSE(BitBlt(reinterpret_cast<HDC>(region), 0, 0, 1, 1, dst.dc, 0, 0, SRCCOPY))
+        << "a region is no context";
     DeleteObject(region);
     EXPECT_FALSE(StretchBlt(dst.dc, 0, 0, 2, 2, dst.dc, 0, 0, 0, 2, SRCCOPY));
     EXPECT_FALSE(StretchBlt(dst.dc, 0, 0, 0x7FFFFFFF, 2, dst.dc, 0, 0, 1, 1, SRCCOPY));

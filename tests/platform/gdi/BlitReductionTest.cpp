@@ -1,5 +1,5 @@
-// Copies of colour pictures into one-bit bitmaps: the nearest-entry rule on every path, its tie rule, tables in
-// either order, and halftone dithering only into palette targets.
+// Copies of colour pictures into one-bit bitmaps: the nearest-entry rule on every path, its tie rule, tables
+// in either order, and halftone dithering only into palette targets.
 #include "BitmapSupport.h"
 
 #include "platform/gdi/Blit.h"
@@ -38,13 +38,16 @@ void CheckReduction(int sourceBits, bool stretch, const DWORD* masks = nullptr) 
     const int w = 64, h = 16;
     std::vector<RGBQUAD> table;
     if (sourceBits == 8)
-        for (const PALETTEENTRY& e : HalftonePaletteEntries()) table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0});
+        for (const PALETTEENTRY& e : HalftonePaletteEntries())
+            table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0});
     MemDc src(MakeDib(w, h, sourceBits, table, true, masks).bitmap);
     test::Paint(src.dc, w, h, SampleColor);
     MemDc dst(MakeDib(w, h, 1, {kQuadBlack, kQuadWhite}).bitmap);
     SetStretchBltMode(dst.dc, COLORONCOLOR);
-    if (stretch) ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, w, h, src.dc, 0, 0, w, h, SRCCOPY));
-    else ASSERT_TRUE(BitBlt(dst.dc, 0, 0, w, h, src.dc, 0, 0, SRCCOPY));
+    if (stretch)
+        ASSERT_TRUE(StretchBlt(dst.dc, 0, 0, w, h, src.dc, 0, 0, w, h, SRCCOPY));
+    else
+        ASSERT_TRUE(BitBlt(dst.dc, 0, 0, w, h, src.dc, 0, 0, SRCCOPY));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const COLORREF s = GetPixel(src.dc, x, y);
@@ -102,8 +105,7 @@ TEST(Reduction, UnalignedDestinationKeepsNeighbouringBits) {
     MemDc src(MakeDib(20, 1, 24).bitmap);
     test::Paint(src.dc, 20, 1, [](int, int) { return RGB(255, 255, 255); });
     ASSERT_TRUE(BitBlt(dst.dc, 3, 0, 11, 1, src.dc, 0, 0, SRCCOPY)); // bits 3 .. 13
-    for (int x = 0; x < 20; ++x)
-        EXPECT_EQ(GetPixel(dst.dc, x, 0), x >= 3 && x < 14 ? 0xFFFFFFu : 0u) << x;
+    for (int x = 0; x < 20; ++x) EXPECT_EQ(GetPixel(dst.dc, x, 0), x >= 3 && x < 14 ? 0xFFFFFFu : 0u) << x;
 }
 
 TEST(Halftone, DithersOnlyIntoPaletteTargets) {

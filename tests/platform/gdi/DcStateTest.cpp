@@ -1,5 +1,5 @@
-// Device contexts: saved states, selection rules, capabilities, the screen context and the window-context hook,
-// palettes, regions and clip queries, and handles that are stale or of the wrong kind.
+// Device contexts: saved states, selection rules, capabilities, the screen context and the window-context
+// hook, palettes, regions and clip queries, and handles that are stale or of the wrong kind.
 #include "BitmapSupport.h"
 
 #include "platform/gdi/Clipping.h"
@@ -90,7 +90,8 @@ TEST(Handles, StaleAndForeignHandlesFailCleanly) {
     EXPECT_EQ(GetObjectType(dc), OBJ_MEMDC);
     EXPECT_EQ(GetObjectType(region), OBJ_REGION);
     EXPECT_EQ(SelectObject(reinterpret_cast<HDC>(bitmap), region), nullptr) << "a bitmap is no context";
-    EXPECT_EQ(SelectPalette(dc, reinterpret_cast<HPALETTE>(bitmap), FALSE), nullptr) << "a bitmap is no palette";
+    EXPECT_EQ(SelectPalette(dc, reinterpret_cast<HPALETTE>(bitmap), FALSE), nullptr)
+        << "a bitmap is no palette";
     EXPECT_EQ(SelectObject(dc, reinterpret_cast<HGDIOBJ>(dc)), nullptr) << "a context is no object";
     DeleteDC(dc);
     DeleteObject(bitmap);
@@ -142,7 +143,9 @@ HDC ProvideWindowDc(HWND, HRGN, DWORD) {
     dc->systemClip = Region(RECT{0, 0, 5, 5});
     return g_windowDc = RegisterDeviceContext(std::move(dc));
 }
-int ReleaseWindowDc(HWND, HDC hdc) { return DestroyDeviceContext(hdc) ? 1 : 0; }
+int ReleaseWindowDc(HWND, HDC hdc) {
+    return DestroyDeviceContext(hdc) ? 1 : 0;
+}
 
 TEST(ScreenDc, WindowContextsComeFromTheWindowManager) {
     HWND window = reinterpret_cast<HWND>(0x1234);
@@ -174,7 +177,8 @@ TEST(Palettes, EntriesNearestIndexAndSelection) {
     EXPECT_EQ(GetPaletteEntries(halftone, 250, 10, e), 6u);
     EXPECT_EQ(e[5], (PALETTEENTRY{255, 255, 255, 0}));
     EXPECT_EQ(GetNearestPaletteIndex(halftone, RGB(0, 0, 0)), 0u);
-    EXPECT_EQ(GetNearestPaletteIndex(halftone, RGB(52, 0, 101)), GetNearestPaletteIndex(halftone, RGB(51, 0, 102)));
+    EXPECT_EQ(GetNearestPaletteIndex(halftone, RGB(52, 0, 101)),
+              GetNearestPaletteIndex(halftone, RGB(51, 0, 102)));
 
     struct {
         LOGPALETTE head;
@@ -232,7 +236,7 @@ TEST(Regions, ClipQueriesInLogicalCoordinates) {
     EXPECT_EQ(GetClipRgn(m.dc, query), 0) << "no clip of the application's yet";
     SetViewportOrgEx(m.dc, 5, 5, nullptr);
     EXPECT_EQ(IntersectClipRect(m.dc, 0, 0, 10, 10), SIMPLEREGION); // device 5..15
-    EXPECT_EQ(ExcludeClipRect(m.dc, 0, 0, 10, 2), SIMPLEREGION);      // device rows 5..7 go
+    EXPECT_EQ(ExcludeClipRect(m.dc, 0, 0, 10, 2), SIMPLEREGION);    // device rows 5..7 go
     RECT box{};
     EXPECT_EQ(GetClipBox(m.dc, &box), SIMPLEREGION);
     EXPECT_EQ(box, (RECT{0, 2, 10, 10}));

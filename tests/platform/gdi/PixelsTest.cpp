@@ -1,5 +1,5 @@
-// GetPixel and SetPixel: the invalid colour outside the surface and the clip, origins, and the colour a surface
-// actually holds.
+// GetPixel and SetPixel: the invalid colour outside the surface and the clip, origins, and the colour a
+// surface actually holds.
 #include "BitmapSupport.h"
 
 #include "platform/gdi/Clipping.h"

@@ -22,7 +22,8 @@ std::string Decode(const std::vector<BYTE>& data, bool fourBit, int w, int h, bo
     });
     if (ended) *ended = done;
     std::string rows;
-    for (int y = 0; y < h; ++y) rows += grid.substr(static_cast<std::size_t>(y * w), static_cast<std::size_t>(w)) + "|";
+    for (int y = 0; y < h; ++y)
+        rows += grid.substr(static_cast<std::size_t>(y * w), static_cast<std::size_t>(w)) + "|";
     return rows;
 }
 
@@ -45,7 +46,8 @@ TEST(Rle, FourBitNibblesAlternate) {
 TEST(Rle, MalformedDataStaysInsideTheBitmap) {
     EXPECT_EQ(Decode({10, 9, 0, 1}, false, 4, 1), "9999|") << "a run past the row end is cut";
     EXPECT_EQ(Decode({0, 2, 200, 200, 1, 9}, false, 3, 2), "...|...|") << "a delta out of the bitmap ends it";
-    EXPECT_EQ(Decode({1, 1, 0, 0, 1, 2, 0, 0, 1, 3}, false, 2, 2), "2.|1.|") << "rows past the top are dropped";
+    EXPECT_EQ(Decode({1, 1, 0, 0, 1, 2, 0, 0, 1, 3}, false, 2, 2), "2.|1.|")
+        << "rows past the top are dropped";
     bool ended = true;
     EXPECT_EQ(Decode({0, 5, 1, 2}, false, 5, 1, &ended), "12...|") << "a literal cut short";
     EXPECT_FALSE(ended);

@@ -70,8 +70,8 @@ void UserTest::TearDown() {
 }
 
 HWND UserTest::MakeTop(int x, int y, int w, int h, DWORD style, DWORD exStyle) {
-    HWND hwnd = CreateWindowEx(exStyle, "Recorder", "Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE | style, x, y, w, h,
-                               nullptr, nullptr, nullptr, nullptr);
+    HWND hwnd = CreateWindowEx(exStyle, "Recorder", "Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE | style, x, y, w,
+                               h, nullptr, nullptr, nullptr, nullptr);
     headless::Pump();
     return hwnd;
 }

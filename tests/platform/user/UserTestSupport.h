@@ -39,7 +39,8 @@ protected:
     void TearDown() override;
 
     // A visible top-level window with a caption and sizing frame, outer size w x h at (x, y).
-    win::HWND MakeTop(int x = 100, int y = 80, int w = 300, int h = 200, win::DWORD style = 0, win::DWORD exStyle = 0);
+    win::HWND MakeTop(int x = 100, int y = 80, int w = 300, int h = 200, win::DWORD style = 0,
+                      win::DWORD exStyle = 0);
     win::HWND MakeChild(win::HWND parent, int x, int y, int w, int h, win::DWORD style = 0, int id = 0);
 };
 

@@ -14,8 +14,10 @@ TEST_F(WindowLifecycle, CreationSendsMessagesInPlatformOrder) {
     HWND top = CreateWindowEx(0, "Recorder", "标题", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr,
                               nullptr, nullptr);
     ASSERT_TRUE(IsWindow(top));
-    const auto order = MessagesOf(top, {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE});
-    const std::vector<unsigned> expected{WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE};
+    const auto order =
+        MessagesOf(top, {WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE});
+    const std::vector<unsigned> expected{WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE,
+                                         WM_CREATE,        WM_SIZE,     WM_MOVE};
     EXPECT_EQ(order, expected);
     EXPECT_EQ(GetWindowTextString(top), "标题");
     EXPECT_FALSE(IsWindowVisible(top)) << "WS_VISIBLE was not asked for";
@@ -27,7 +29,8 @@ TEST_F(WindowLifecycle, FailingCreateGivesNoWindow) {
         *r = -1;
         return true;
     };
-    HWND top = CreateWindowEx(0, "Recorder", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "Recorder", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                              nullptr, nullptr);
     EXPECT_EQ(top, nullptr);
     EXPECT_EQ(Sequence({WM_DESTROY}).size(), 1u);
     EXPECT_EQ(Sequence({WM_NCDESTROY}).size(), 1u);
@@ -41,7 +44,7 @@ TEST_F(WindowLifecycle, DestroySendsDestroyDownAndNcDestroyUp) {
     ASSERT_TRUE(DestroyWindow(top));
     const auto seq = Sequence({WM_DESTROY, WM_NCDESTROY});
     const std::vector<std::pair<HWND, unsigned>> expected{
-        {top, WM_DESTROY},          {child, WM_DESTROY}, {grandchild, WM_DESTROY},
+        {top, WM_DESTROY},          {child, WM_DESTROY},   {grandchild, WM_DESTROY},
         {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
     EXPECT_EQ(seq, expected);
     EXPECT_FALSE(IsWindow(top));
@@ -50,7 +53,8 @@ TEST_F(WindowLifecycle, DestroySendsDestroyDownAndNcDestroyUp) {
 }
 
 TEST_F(WindowLifecycle, CaptionedFrameArithmetic) {
-    HWND top = CreateWindowEx(0, "Recorder", "", WS_OVERLAPPEDWINDOW, 0, 0, 588, 410, nullptr, nullptr, nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "Recorder", "", WS_OVERLAPPEDWINDOW, 0, 0, 588, 410, nullptr, nullptr,
+                              nullptr, nullptr);
     RECT client;
     ASSERT_TRUE(GetClientRect(top, &client));
     EXPECT_EQ(client.right, 580);
@@ -67,8 +71,8 @@ TEST_F(WindowLifecycle, CaptionedFrameArithmetic) {
 TEST_F(WindowLifecycle, BordersEdgesAndScrollBarsShrinkTheClientArea) {
     HWND top = MakeTop(0, 0, 400, 300);
     HWND bordered = MakeChild(top, 0, 0, 100, 50, WS_BORDER);
-    HWND edged = CreateWindowEx(WS_EX_CLIENTEDGE, "Recorder", "", WS_CHILD | WS_VSCROLL | WS_HSCROLL, 0, 0, 100, 80,
-                                top, nullptr, nullptr, nullptr);
+    HWND edged = CreateWindowEx(WS_EX_CLIENTEDGE, "Recorder", "", WS_CHILD | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                                100, 80, top, nullptr, nullptr, nullptr);
     RECT r;
     GetClientRect(bordered, &r);
     EXPECT_EQ(r, (RECT{0, 0, 98, 48}));
@@ -114,7 +118,8 @@ LRESULT WrapProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 TEST_F(WindowLifecycle, SubclassingThroughTheProcedureSlot) {
     HWND top = MakeTop();
-    g_original = reinterpret_cast<WNDPROC>(SetWindowLongPtr(top, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WrapProc)));
+    g_original =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtr(top, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WrapProc)));
     EXPECT_EQ(g_original, &RecorderProc);
     EXPECT_EQ(SendMessage(top, WM_USER + 1, 0, 0), 99);
     g_wrapped = 0;
@@ -141,8 +146,10 @@ TEST_F(WindowLifecycle, StaleHandlesFailCleanly) {
     HWND foreign = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x12345678));
     EXPECT_FALSE(IsWindow(foreign));
     EXPECT_EQ(GetWindowLongPtr(foreign, GWL_STYLE), 0);
-    EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
-    EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_CHILD, 0, 0, 1, 1, child, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+              nullptr);
+    EXPECT_EQ(CreateWindowEx(0, "Recorder", "", WS_CHILD, 0, 0, 1, 1, child, nullptr, nullptr, nullptr),
+              nullptr);
 }
 
 TEST_F(WindowLifecycle, WindowDestroyedInsideItsOwnHandler) {
@@ -159,8 +166,8 @@ TEST_F(WindowLifecycle, WindowDestroyedInsideItsOwnHandler) {
 }
 
 TEST_F(WindowLifecycle, AbsurdSizesAreClamped) {
-    HWND top = CreateWindowEx(0, "Recorder", "", WS_POPUP | WS_VISIBLE, -100000, -5, 1000000, -50, nullptr, nullptr,
-                              nullptr, nullptr);
+    HWND top = CreateWindowEx(0, "Recorder", "", WS_POPUP | WS_VISIBLE, -100000, -5, 1000000, -50, nullptr,
+                              nullptr, nullptr, nullptr);
     ASSERT_TRUE(IsWindow(top));
     RECT r;
     GetWindowRect(top, &r);

@@ -18,7 +18,9 @@ DisplayWindowId HeadlessDisplay::CreateWindow(const DisplayWindowSpec& spec) {
     return id;
 }
 
-void HeadlessDisplay::DestroyWindow(DisplayWindowId id) { m_windows.erase(id); }
+void HeadlessDisplay::DestroyWindow(DisplayWindowId id) {
+    m_windows.erase(id);
+}
 
 void HeadlessDisplay::SetWindowTitle(DisplayWindowId id, const std::string& title) {
     auto it = m_windows.find(id);
@@ -58,7 +60,8 @@ void HeadlessDisplay::Present(DisplayWindowId id, const Surface& surface, POINT 
     const bool sameLayout = surface.BitCount() == 32 && !surface.BitFields();
     for (LONG y = top; y < bottom; ++y) {
         if (sameLayout) {
-            std::memcpy(w.pixels->Row(y) + left * 4, surface.Row(y + clientOrigin.y) + (left + clientOrigin.x) * 4,
+            std::memcpy(w.pixels->Row(y) + left * 4,
+                        surface.Row(y + clientOrigin.y) + (left + clientOrigin.x) * 4,
                         static_cast<std::size_t>(right - left) * 4);
             continue;
         }
@@ -89,7 +92,9 @@ bool HeadlessDisplay::SetClipboardText(const std::string& text) {
     return true;
 }
 
-std::optional<std::string> HeadlessDisplay::GetClipboardText() { return m_clipboard; }
+std::optional<std::string> HeadlessDisplay::GetClipboardText() {
+    return m_clipboard;
+}
 
 void HeadlessDisplay::QueueEvent(DisplayEvent event) {
     if (event.time == 0) event.time = m_now;

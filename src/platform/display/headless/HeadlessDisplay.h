@@ -50,7 +50,9 @@ public:
     std::size_t QueuedEvents() const { return m_events.size(); }
     void SetDpi(int dpi);
     void SetScreenSize(SIZE size);
-    void SetClock(std::uint64_t now) { if (now > m_now) m_now = now; }
+    void SetClock(std::uint64_t now) {
+        if (now > m_now) m_now = now;
+    }
     void AdvanceClock(std::uint64_t ms) { m_now += ms; }
     int BeepCount() const { return m_beeps; }
     void ResetBeepCount() { m_beeps = 0; }

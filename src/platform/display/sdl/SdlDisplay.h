@@ -1,5 +1,5 @@
-// The SDL display: real top-level windows on the desktop. This header is SDL-free; only the .cpp files of this
-// folder include SDL.
+// The SDL display: real top-level windows on the desktop. This header is SDL-free; only the .cpp files of
+// this folder include SDL.
 #pragma once
 
 #include "platform/display/Display.h"

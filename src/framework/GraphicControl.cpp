@@ -1,0 +1,38 @@
+// TGraphicControl: painting through its canvas on the context its parent hands it.
+#include "framework/GraphicControl.h"
+
+#include "framework/ControlCanvas.h"
+#include "framework/MessageDispatch.h"
+
+namespace gl {
+
+void RegisterGraphicControlMessages(MessageTable& table) { table.Add(win::WM_PAINT, &TGraphicControl::WMPaint); }
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), m_canvas(std::make_unique<TControlCanvas>()) {
+    m_canvas->SetControl(this);
+}
+
+TGraphicControl::~TGraphicControl() {
+    if (CaptureControl() == this) SetCaptureControl(nullptr);
+    m_canvas->SetControl(nullptr);
+}
+
+TCanvas* TGraphicControl::Canvas() const { return m_canvas.get(); }
+
+void TGraphicControl::WMPaint(TWMPaint& message) {
+    if (!message.DC() || ComponentState().Contains(csDestroying)) return;
+    // Locked, so that the context it is given is not taken away from it while it paints.
+    m_canvas->Lock();
+    struct Painting {
+        TControlCanvas& canvas;
+        ~Painting() {
+            canvas.SetHandle(nullptr);
+            canvas.Unlock();
+        }
+    } painting{*m_canvas};
+    m_canvas->SetHandle(message.DC());
+    Paint();
+}
+
+} // namespace gl
