@@ -6,6 +6,8 @@
 #include "framework/MessageDispatch.h"
 #include "framework/MessageTexts.h"
 #include "framework/WinControl.h"
+#include "platform/user/Input.h"
+#include "platform/user/Paint.h"
 
 #include <algorithm>
 #include <cstring>

@@ -15,6 +15,7 @@
 
 namespace gl {
 
+class MessageTable;
 class TFont;
 class TWinControl;
 

@@ -2,6 +2,7 @@
 #include "framework/WinControl.h"
 
 #include "framework/Exceptions.h"
+#include "framework/Format.h"
 #include "framework/MessageTexts.h"
 #include "platform/user/Input.h"
 
@@ -340,28 +341,32 @@ void TWinControl::AlignControl(TControl* control) {
 
 void TWinControl::AdjustClientRect(TRect&) const {}
 
-void TWinControl::AlignControls(TControl*, TRect& rect) {
+void TWinControl::AlignControls(TControl* control, TRect& rect) {
     AdjustClientRect(rect);
-    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) PlaceAligned(align, rect);
+    for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) PlaceAligned(align, rect, control);
 }
 
-// Places every visible child of one alignment, in the order of its position along that edge, and takes the
-// room it needs off `rect`.
-void TWinControl::PlaceAligned(TAlign align, TRect& rect) {
-    std::vector<TControl*> aligned;
-    for (int i = 0; i < ControlCount(); ++i) {
-        TControl* control = Controls(i);
-        if (control->Align() == align && control->Visible()) aligned.push_back(control);
-    }
-    const auto key = [align](const TControl* c) {
+// Places every visible child of one alignment in the order of its position along that edge, and takes the room
+// it needs off `rect`. The control that asked for the alignment goes first among equals, so that a control
+// moved onto another's place goes before it.
+void TWinControl::PlaceAligned(TAlign align, TRect& rect, TControl* requester) {
+    const auto before = [align](const TControl* a, const TControl* b) {
         switch (align) {
-        case alBottom: return -(c->Top() + c->Height());
-        case alLeft: return c->Left();
-        case alRight: return -(c->Left() + c->Width());
-        default: return c->Top();
+        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft: return a->Left() < b->Left();
+        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return a->Top() < b->Top();
         }
     };
-    std::stable_sort(aligned.begin(), aligned.end(), [&](const TControl* a, const TControl* b) { return key(a) < key(b); });
+    const auto takes = [align](const TControl* c) { return c && c->Align() == align && c->Visible(); };
+    std::vector<TControl*> aligned;
+    if (takes(requester) && requester->Parent() == this) aligned.push_back(requester);
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* control = Controls(i);
+        if (control == requester || !takes(control)) continue;
+        auto at = std::find_if(aligned.begin(), aligned.end(), [&](const TControl* c) { return before(control, c); });
+        aligned.insert(at, control);
+    }
     for (TControl* control : aligned) {
         const int width = std::max<int>(0, rect.right - rect.left);
         const int height = std::max<int>(0, rect.bottom - rect.top);

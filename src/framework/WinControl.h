@@ -259,7 +259,7 @@ private:
     void FixupTabList();
     void RegisterWindowClass(TCreateParams& params);
     win::HWND PrecedingWindow(const TWinControl* control) const;
-    void PlaceAligned(TAlign align, TRect& rect);
+    void PlaceAligned(TAlign align, TRect& rect, TControl* requester);
     bool RouteMouseToChildren(TMessage& message);
     void TrackMouse(TPoint point, TControl* under);
     void FreeBrush();

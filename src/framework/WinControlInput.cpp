@@ -5,6 +5,8 @@
 
 #include "platform/user/Input.h"
 
+#include <algorithm>
+
 namespace gl {
 
 namespace {

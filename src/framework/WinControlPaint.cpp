@@ -12,6 +12,8 @@
 #include "platform/gdi/RectFills.h"
 #include "platform/user/Paint.h"
 
+#include <algorithm>
+
 namespace gl {
 
 namespace {

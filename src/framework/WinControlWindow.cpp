@@ -27,6 +27,14 @@ TWinControl* g_creating = nullptr;
 
 TFreeDeviceContextsHook g_freeDeviceContexts = nullptr;
 
+// Child windows get ids of their own, so that a notification that names its sender by id only (WM_MEASUREITEM)
+// still finds it among its siblings.
+win::HMENU NextChildId() {
+    static unsigned next = 0;
+    next = next % 0xFFFF + 1;
+    return reinterpret_cast<win::HMENU>(static_cast<std::intptr_t>(next));
+}
+
 TWindowExceptionHandler& ExceptionHandler() {
     static TWindowExceptionHandler handler;
     return handler;
@@ -173,7 +181,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     g_creating = this;
     const win::HWND hwnd = win::CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
                                                params.Style, params.X, params.Y, params.Width, params.Height,
-                                               params.WndParent, nullptr, params.WindowClass.hInstance, params.Param);
+                                               params.WndParent, (params.Style & win::WS_CHILD) ? NextChildId() : nullptr,
+                                               params.WindowClass.hInstance, params.Param);
     g_creating = nullptr;
     if (!hwnd) {
         // The window may have been refused after its first message: drop what that message attached.

@@ -1,6 +1,7 @@
-// The "BUTTON" window class: push buttons (plain and default), check boxes, radio buttons (the automatic kinds
-// check themselves and clear the rest of their group), group boxes and owner-drawn buttons. A button clicks when
-// the mouse is let go over it after a press on it, on Space, and on BM_CLICK; it reports BN_CLICKED to its parent.
+// The "BUTTON" window class: push buttons (plain and default), check boxes, radio buttons (the automatic
+// kinds check themselves and clear the rest of their group), group boxes and owner-drawn buttons. A button
+// clicks when the mouse is let go over it after a press on it, on Space, and on BM_CLICK; it reports
+// BN_CLICKED to its parent.
 #include "platform/controls/Button.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/ControlDraw.h"
@@ -38,11 +39,17 @@ const std::unordered_map<UINT, ButtonControl::Handler>& ButtonControl::Handlers(
     return table;
 }
 
-DWORD ButtonControl::Style() const { return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE)); }
+DWORD ButtonControl::Style() const {
+    return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE));
+}
 
-void ButtonControl::Notify(WORD code) { controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code); }
+void ButtonControl::Notify(WORD code) {
+    controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code);
+}
 
-void ButtonControl::Repaint() { InvalidateRect(m_hwnd, nullptr, FALSE); }
+void ButtonControl::Repaint() {
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+}
 
 bool ButtonControl::Checkable() const {
     switch (Type()) {
@@ -51,8 +58,10 @@ bool ButtonControl::Checkable() const {
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
     case BS_3STATE:
-    case BS_AUTO3STATE: return true;
-    default: return false;
+    case BS_AUTO3STATE:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -74,7 +83,9 @@ LRESULT ButtonControl::OnSetFont(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT ButtonControl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_font); }
+LRESULT ButtonControl::OnGetFont(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_font);
+}
 
 LRESULT ButtonControl::OnEnable(WPARAM, LPARAM) {
     Repaint();
@@ -103,12 +114,17 @@ LRESULT ButtonControl::OnKillFocus(WPARAM, LPARAM) {
 
 LRESULT ButtonControl::OnGetDlgCode(WPARAM, LPARAM) {
     switch (Type()) {
-    case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-    case BS_PUSHBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON:
+        return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_PUSHBUTTON:
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
     case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
-    case BS_GROUPBOX: return DLGC_STATIC;
-    default: return DLGC_BUTTON;
+    case BS_AUTORADIOBUTTON:
+        return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX:
+        return DLGC_STATIC;
+    default:
+        return DLGC_BUTTON;
     }
 }
 
@@ -133,8 +149,8 @@ LRESULT ButtonControl::OnLButtonDown(WPARAM, LPARAM) {
 LRESULT ButtonControl::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
     // A double click is a second press; radio and owner-drawn buttons report it besides.
     OnLButtonDown(wParam, lParam);
-    if (IsWindow(m_hwnd) && (Type() == BS_RADIOBUTTON || Type() == BS_AUTORADIOBUTTON || Type() == BS_OWNERDRAW ||
-                             (Style() & BS_NOTIFY)))
+    if (IsWindow(m_hwnd) && (Type() == BS_RADIOBUTTON || Type() == BS_AUTORADIOBUTTON ||
+                             Type() == BS_OWNERDRAW || (Style() & BS_NOTIFY)))
         Notify(BN_DOUBLECLICKED);
     return 0;
 }
@@ -184,7 +200,9 @@ LRESULT ButtonControl::OnKeyUp(WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(m_hwnd, WM_KEYUP, wParam, lParam);
 }
 
-LRESULT ButtonControl::OnGetCheck(WPARAM, LPARAM) { return Checkable() ? static_cast<LRESULT>(m_check) : 0; }
+LRESULT ButtonControl::OnGetCheck(WPARAM, LPARAM) {
+    return Checkable() ? static_cast<LRESULT>(m_check) : 0;
+}
 
 LRESULT ButtonControl::OnSetCheck(WPARAM wParam, LPARAM) {
     if (!Checkable()) return 0;
@@ -239,7 +257,9 @@ void ButtonControl::UncheckGroupSiblings() {
 
 void ButtonControl::Click() {
     switch (Type()) {
-    case BS_AUTOCHECKBOX: OnSetCheck(m_check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0); break;
+    case BS_AUTOCHECKBOX:
+        OnSetCheck(m_check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+        break;
     case BS_AUTO3STATE:
         OnSetCheck(m_check == BST_UNCHECKED ? BST_CHECKED
                                             : (m_check == BST_CHECKED ? BST_INDETERMINATE : BST_UNCHECKED),
@@ -249,7 +269,8 @@ void ButtonControl::Click() {
         OnSetCheck(BST_CHECKED, 0);
         UncheckGroupSiblings();
         break;
-    default: break;
+    default:
+        break;
     }
     if (IsWindow(m_hwnd)) Notify(BN_CLICKED);
 }
@@ -265,8 +286,8 @@ ButtonControl* ButtonControl::From(HWND hwnd) {
 namespace win {
 
 bool RegisterButtonClass() {
-    return controls::RegisterControlClass<button::ButtonControl>(WC_BUTTON, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                                                 IDC_ARROW);
+    return controls::RegisterControlClass<button::ButtonControl>(
+        WC_BUTTON, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
 }
 
 } // namespace win

@@ -1,6 +1,7 @@
-// The classic look of buttons: raised push buttons (a black frame round the default one, sunken while pressed,
-// the caption moved by a pixel), check boxes and radio buttons with their caption beside the mark, etched group
-// boxes with their caption on the frame, and owner-drawn buttons (WM_DRAWITEM). Focus is a dotted rectangle.
+// The classic look of buttons: raised push buttons (a black frame round the default one, sunken while
+// pressed, the caption moved by a pixel), check boxes and radio buttons with their caption beside the mark,
+// etched group boxes with their caption on the frame, and owner-drawn buttons (WM_DRAWITEM). Focus is a
+// dotted rectangle.
 #include "platform/controls/Button.h"
 #include "platform/controls/ControlDraw.h"
 #include "platform/fonts/FontApi.h"
@@ -25,10 +26,17 @@ UINT ButtonControl::TextFormat(bool singleLine) const {
     const DWORD style = Style();
     UINT format = (style & BS_MULTILINE) && !singleLine ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
     switch (style & BS_CENTER) {
-    case BS_LEFT: format |= DT_LEFT; break;
-    case BS_RIGHT: format |= DT_RIGHT; break;
-    case BS_CENTER: format |= DT_CENTER; break;
-    default: break;
+    case BS_LEFT:
+        format |= DT_LEFT;
+        break;
+    case BS_RIGHT:
+        format |= DT_RIGHT;
+        break;
+    case BS_CENTER:
+        format |= DT_CENTER;
+        break;
+    default:
+        break;
     }
     return format;
 }
@@ -102,9 +110,12 @@ void ButtonControl::PaintCheck(HDC dc, const RECT& client, HBRUSH brush) {
     const int height = extent.bottom - extent.top;
     int left = textRect.left;
     const int width = extent.right - extent.left;
-    if (format & DT_RIGHT) left = textRect.right - width;
-    else if (format & DT_CENTER) left = textRect.left + (textRect.right - textRect.left - width) / 2;
-    const int top = (format & DT_VCENTER) ? textRect.top + (textRect.bottom - textRect.top - height) / 2 : textRect.top;
+    if (format & DT_RIGHT)
+        left = textRect.right - width;
+    else if (format & DT_CENTER)
+        left = textRect.left + (textRect.right - textRect.left - width) / 2;
+    const int top =
+        (format & DT_VCENTER) ? textRect.top + (textRect.bottom - textRect.top - height) / 2 : textRect.top;
     RECT focus{left - 1, top - 1, left + width + 1, top + height + 1};
     focus = controls::Intersection(focus, client);
     if (!controls::IsEmptyRect(focus)) DrawFocusRect(dc, &focus);
@@ -147,13 +158,17 @@ LRESULT ButtonControl::OnPaint(WPARAM, LPARAM) {
     switch (Type()) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON:
-    case BS_USERBUTTON: PaintPush(dc, client); break;
+    case BS_USERBUTTON:
+        PaintPush(dc, client);
+        break;
     case BS_GROUPBOX:
         PaintGroup(dc, client,
                    controls::ControlColors(GetParent(m_hwnd), m_hwnd, WM_CTLCOLORSTATIC, dc, COLOR_BTNFACE,
                                            COLOR_WINDOWTEXT));
         break;
-    case BS_OWNERDRAW: PaintOwnerDrawn(dc, client); break;
+    case BS_OWNERDRAW:
+        PaintOwnerDrawn(dc, client);
+        break;
     default:
         PaintCheck(dc, client,
                    controls::ControlColors(GetParent(m_hwnd), m_hwnd, WM_CTLCOLORSTATIC, dc, COLOR_BTNFACE,

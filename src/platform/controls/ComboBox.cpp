@@ -1,5 +1,6 @@
 // The "COMBOBOX" window class: the message table, creation of the list and edit parts, the heights (measured
-// from the owner for owner-drawn styles), the size that the control keeps for itself, focus, colours and text.
+// from the owner for owner-drawn styles), the size that the control keeps for itself, focus, colours and
+// text.
 #include "platform/controls/ComboBox.h"
 
 #include "platform/controls/ControlClasses.h"
@@ -19,7 +20,9 @@ namespace {
 constexpr int kListId = 1000;
 constexpr int kEditId = 1001;
 
-HMENU ChildId(int id) { return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)); }
+HMENU ChildId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id));
+}
 
 } // namespace
 
@@ -98,9 +101,15 @@ ComboBox* ComboBox::From(HWND hwnd) {
 }
 
 ComboBox::ComboBox(HWND hwnd, const CREATESTRUCT& cs)
-    : m_hwnd(hwnd), m_style(static_cast<DWORD>(cs.style)), m_droppedHeight(cs.cy) {}
+    : m_hwnd(hwnd), m_style(static_cast<DWORD>(cs.style)), m_droppedHeight(cs.cy) {
+    // Scroll-bar styles given to a combo box are meant for its list: the control itself has no bars.
+    if (m_style & (WS_VSCROLL | WS_HSCROLL))
+        SetWindowLong(hwnd, GWL_STYLE, static_cast<LONG>(m_style & ~(WS_VSCROLL | WS_HSCROLL)));
+}
 
-listbox::ListBox* ComboBox::List() const { return m_list ? listbox::ListBox::From(m_list) : nullptr; }
+listbox::ListBox* ComboBox::List() const {
+    return m_list ? listbox::ListBox::From(m_list) : nullptr;
+}
 
 int ComboBox::Count() const {
     const listbox::ListBox* list = List();
@@ -113,7 +122,9 @@ std::string ComboBox::ItemText(int index) const {
     return list->Items().At(index).text;
 }
 
-void ComboBox::Notify(WORD code) { controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code); }
+void ComboBox::Notify(WORD code) {
+    controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code);
+}
 
 RECT ComboBox::ButtonRect() const {
     if (IsSimple()) return {};
@@ -141,15 +152,16 @@ void ComboBox::CreateParts() {
                                 ChildId(kListId), nullptr, m_hwnd);
     } else {
         // The open list floats above everything, owned by the combo box's window and never activated.
-        m_list = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOX, "", listStyle | WS_POPUP, 0, 0, 0,
-                                0, m_hwnd, nullptr, nullptr, m_hwnd);
+        m_list = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOX, "", listStyle | WS_POPUP, 0,
+                                0, 0, 0, m_hwnd, nullptr, nullptr, m_hwnd);
     }
     if (!IsDropDownList()) {
         DWORD editStyle = WS_CHILD | WS_VISIBLE | ES_LEFT;
         if (m_style & CBS_AUTOHSCROLL) editStyle |= ES_AUTOHSCROLL;
         if (m_style & CBS_UPPERCASE) editStyle |= ES_UPPERCASE;
         if (m_style & CBS_LOWERCASE) editStyle |= ES_LOWERCASE;
-        m_edit = CreateWindowEx(0, WC_EDIT, "", editStyle, 0, 0, 0, 0, m_hwnd, ChildId(kEditId), nullptr, nullptr);
+        m_edit =
+            CreateWindowEx(0, WC_EDIT, "", editStyle, 0, 0, 0, 0, m_hwnd, ChildId(kEditId), nullptr, nullptr);
         if (m_edit) SubclassEdit(m_edit);
     }
 }
@@ -233,7 +245,9 @@ LRESULT ComboBox::OnSetFont(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT ComboBox::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_font); }
+LRESULT ComboBox::OnGetFont(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_font);
+}
 
 LRESULT ComboBox::OnWindowPosChanging(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefWindowProc(m_hwnd, WM_WINDOWPOSCHANGING, wParam, lParam);
@@ -287,7 +301,8 @@ LRESULT ComboBox::OnKillFocus(WPARAM wParam, LPARAM) {
 LRESULT ComboBox::OnGetDlgCode(WPARAM, LPARAM lParam) {
     LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
-    if (m_dropped && msg && msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
+    if (m_dropped && msg && msg->message == WM_KEYDOWN &&
+        (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE))
         code |= DLGC_WANTMESSAGE;
     return code;
 }
@@ -316,7 +331,8 @@ LRESULT ComboBox::OnCommand(WPARAM wParam, LPARAM lParam) {
         Notify(CBN_KILLFOCUS);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return 0;
 }
@@ -396,8 +412,8 @@ BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info) {
 }
 
 bool RegisterComboBoxClass() {
-    return controls::RegisterControlClass<combobox::ComboBox>(WC_COMBOBOX, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-                                                              IDC_ARROW);
+    return controls::RegisterControlClass<combobox::ComboBox>(
+        WC_COMBOBOX, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
 }
 
 } // namespace win

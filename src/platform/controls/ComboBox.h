@@ -1,15 +1,15 @@
-// The combo box behind the window class "COMBOBOX": a selection field (or an edit field) with a list, which is a
-// "ComboLBox" pop-up under the control for the drop-down styles and a child list for CBS_SIMPLE. The items live
-// in the list; the combo box keeps the current selection, the heights and the open state. Handlers live in files
-// by concern (ComboBox.cpp: creation, font, size, focus and text; ComboBoxItems.cpp: the CB_* messages;
-// ComboBoxDropDown.cpp: opening and closing the list; ComboBoxInput.cpp: keyboard, mouse and wheel;
+// The combo box behind the window class "COMBOBOX": a selection field (or an edit field) with a list, which
+// is a "ComboLBox" pop-up under the control for the drop-down styles and a child list for CBS_SIMPLE. The
+// items live in the list; the combo box keeps the current selection, the heights and the open state. Handlers
+// live in files by concern (ComboBox.cpp: creation, font, size, focus and text; ComboBoxItems.cpp: the CB_*
+// messages; ComboBoxDropDown.cpp: opening and closing the list; ComboBoxInput.cpp: keyboard, mouse and wheel;
 // ComboBoxPaint.cpp).
 //
 // The notifications of choosing an item with the mouse in the open list come in this order: CBN_SELENDOK,
-// CBN_CLOSEUP, then CBN_SELCHANGE; the selection has its new value when the first of them arrives. Enter in the
-// open list sends CBN_SELENDOK and CBN_CLOSEUP (and CBN_SELCHANGE last when the item under the pointer differed
-// from the selection); Escape, a press outside or losing the focus sends CBN_SELENDCANCEL and CBN_CLOSEUP.
-// Arrow keys, type-ahead and the wheel send CBN_SELCHANGE at once, open or closed.
+// CBN_CLOSEUP, then CBN_SELCHANGE; the selection has its new value when the first of them arrives. Enter in
+// the open list sends CBN_SELENDOK and CBN_CLOSEUP (and CBN_SELCHANGE last when the item under the pointer
+// differed from the selection); Escape, a press outside or losing the focus sends CBN_SELENDCANCEL and
+// CBN_CLOSEUP. Arrow keys, type-ahead and the wheel send CBN_SELCHANGE at once, open or closed.
 #pragma once
 
 #include "platform/controls/ListItems.h"
@@ -77,8 +77,7 @@ public:
     LRESULT OnGetMinVisible(WPARAM, LPARAM);
     // CB_GETCOUNT, CB_GETLBTEXT, CB_FINDSTRING... go to the list unchanged.
     LRESULT ForwardToList(UINT listMessage, WPARAM wParam, LPARAM lParam);
-    template <UINT ListMessage>
-    LRESULT Forward(WPARAM wParam, LPARAM lParam) {
+    template <UINT ListMessage> LRESULT Forward(WPARAM wParam, LPARAM lParam) {
         return ForwardToList(ListMessage, wParam, lParam);
     }
 
@@ -88,6 +87,8 @@ public:
     void ListChose(int index);
     void ListCancelled();
     void ListButtonReleased();
+    void ListSelectionChanged(int index);
+    void ListDoubleClicked();
 
     // Keyboard, mouse, wheel (ComboBoxInput.cpp).
     LRESULT OnKeyDown(WPARAM, LPARAM);
@@ -96,7 +97,8 @@ public:
     LRESULT OnLButtonDown(WPARAM, LPARAM);
     LRESULT OnLButtonUp(WPARAM, LPARAM);
     LRESULT OnMouseWheel(WPARAM, LPARAM);
-    // Keys typed into the edit field of the CBS_DROPDOWN and CBS_SIMPLE styles; true when the combo box used it.
+    // Keys typed into the edit field of the CBS_DROPDOWN and CBS_SIMPLE styles; true when the combo box used
+    // it.
     bool EditKey(UINT msg, int key);
 
     // Painting (ComboBoxPaint.cpp).

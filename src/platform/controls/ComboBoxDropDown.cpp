@@ -62,8 +62,10 @@ void ComboBox::CloseUp(Close how, int chosen, bool alwaysNotify) {
         changed = alwaysNotify || chosen != m_selected;
         if (chosen != m_selected) SetCurrent(chosen);
     }
-    if (how == Close::Choose) Notify(CBN_SELENDOK);
-    else if (how == Close::Cancel) Notify(CBN_SELENDCANCEL);
+    if (how == Close::Choose)
+        Notify(CBN_SELENDOK);
+    else if (how == Close::Cancel)
+        Notify(CBN_SELENDCANCEL);
     if (!Alive()) return;
     if (m_dropped) {
         HideList();
@@ -74,9 +76,13 @@ void ComboBox::CloseUp(Close how, int chosen, bool alwaysNotify) {
     if (changed) Notify(CBN_SELCHANGE);
 }
 
-void ComboBox::ListChose(int index) { CloseUp(Close::Choose, index, true); }
+void ComboBox::ListChose(int index) {
+    CloseUp(Close::Choose, index, true);
+}
 
-void ComboBox::ListCancelled() { CloseUp(Close::Cancel, -1, false); }
+void ComboBox::ListCancelled() {
+    CloseUp(Close::Cancel, -1, false);
+}
 
 void ComboBox::ListButtonReleased() {
     if (!m_buttonPressed) return;
@@ -85,13 +91,25 @@ void ComboBox::ListButtonReleased() {
     InvalidateRect(m_hwnd, &button, FALSE);
 }
 
+void ComboBox::ListSelectionChanged(int index) {
+    SelectByUser(index);
+}
+
+void ComboBox::ListDoubleClicked() {
+    Notify(CBN_DBLCLK);
+}
+
 LRESULT ComboBox::OnShowDropDown(WPARAM wParam, LPARAM) {
-    if (wParam) DropDown(false);
-    else CloseUp(Close::Quiet, -1, false);
+    if (wParam)
+        DropDown(false);
+    else
+        CloseUp(Close::Quiet, -1, false);
     return TRUE;
 }
 
-LRESULT ComboBox::OnGetDroppedState(WPARAM, LPARAM) { return m_dropped ? TRUE : FALSE; }
+LRESULT ComboBox::OnGetDroppedState(WPARAM, LPARAM) {
+    return m_dropped ? TRUE : FALSE;
+}
 
 void ListChose(HWND combo, int index) {
     if (ComboBox* c = ComboBox::From(combo)) c->ListChose(index);
@@ -103,6 +121,14 @@ void ListCancelled(HWND combo) {
 
 void ListButtonReleased(HWND combo) {
     if (ComboBox* c = ComboBox::From(combo)) c->ListButtonReleased();
+}
+
+void ListSelectionChanged(HWND combo, int index) {
+    if (ComboBox* c = ComboBox::From(combo)) c->ListSelectionChanged(index);
+}
+
+void ListDoubleClicked(HWND combo) {
+    if (ComboBox* c = ComboBox::From(combo)) c->ListDoubleClicked();
 }
 
 } // namespace win::combobox

@@ -39,8 +39,10 @@ bool ComboBox::EditKey(UINT msg, int key) {
     const bool toggle = (key == VK_F4 && !alt && !m_extendedUI) || (alt && (key == VK_DOWN || key == VK_UP));
     if (toggle) {
         if (IsSimple()) return false;
-        if (m_dropped) CloseUp(Close::Choose, list->Selection(), false);
-        else DropDown(false);
+        if (m_dropped)
+            CloseUp(Close::Choose, list->Selection(), false);
+        else
+            DropDown(false);
         return true;
     }
     if (alt) return false;

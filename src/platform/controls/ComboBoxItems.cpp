@@ -11,7 +11,9 @@ namespace win::combobox {
 
 namespace {
 
-int IndexArg(WPARAM wParam) { return static_cast<int>(static_cast<std::intptr_t>(wParam)); }
+int IndexArg(WPARAM wParam) {
+    return static_cast<int>(static_cast<std::intptr_t>(wParam));
+}
 
 } // namespace
 
@@ -89,7 +91,9 @@ LRESULT ComboBox::OnResetContent(WPARAM wParam, LPARAM lParam) {
     return CB_OKAY;
 }
 
-LRESULT ComboBox::OnGetCurSel(WPARAM, LPARAM) { return m_selected; }
+LRESULT ComboBox::OnGetCurSel(WPARAM, LPARAM) {
+    return m_selected;
+}
 
 LRESULT ComboBox::OnSetCurSel(WPARAM wParam, LPARAM) {
     // An index that names no item clears the selection.
@@ -169,7 +173,9 @@ LRESULT ComboBox::OnSetExtendedUI(WPARAM wParam, LPARAM) {
     return CB_OKAY;
 }
 
-LRESULT ComboBox::OnGetExtendedUI(WPARAM, LPARAM) { return m_extendedUI ? TRUE : FALSE; }
+LRESULT ComboBox::OnGetExtendedUI(WPARAM, LPARAM) {
+    return m_extendedUI ? TRUE : FALSE;
+}
 
 LRESULT ComboBox::OnSetMinVisible(WPARAM wParam, LPARAM) {
     const int count = IndexArg(wParam);
@@ -178,6 +184,8 @@ LRESULT ComboBox::OnSetMinVisible(WPARAM wParam, LPARAM) {
     return TRUE;
 }
 
-LRESULT ComboBox::OnGetMinVisible(WPARAM, LPARAM) { return m_minVisible; }
+LRESULT ComboBox::OnGetMinVisible(WPARAM, LPARAM) {
+    return m_minVisible;
+}
 
 } // namespace win::combobox

@@ -1,5 +1,5 @@
-// Painting of the combo box in the classic look: the sunken edge, the drop-down button with its arrow, and the
-// selection field, drawn by the owner (WM_DRAWITEM with ODS_COMBOBOXEDIT) or with the item's text.
+// Painting of the combo box in the classic look: the sunken edge, the drop-down button with its arrow, and
+// the selection field, drawn by the owner (WM_DRAWITEM with ODS_COMBOBOXEDIT) or with the item's text.
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/ControlDraw.h"
 #include "platform/controls/ListBox.h"
@@ -32,7 +32,8 @@ void ComboBox::PaintField(HDC dc) {
         dis.CtlID = static_cast<UINT>(GetDlgCtrlID(m_hwnd));
         dis.itemID = valid ? static_cast<UINT>(m_selected) : static_cast<UINT>(-1);
         dis.itemAction = ODA_DRAWENTIRE;
-        dis.itemState = ODS_COMBOBOXEDIT | (highlighted ? ODS_SELECTED | ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
+        dis.itemState =
+            ODS_COMBOBOXEDIT | (highlighted ? ODS_SELECTED | ODS_FOCUS : 0) | (enabled ? 0 : ODS_DISABLED);
         dis.hwndItem = m_hwnd;
         dis.hDC = dc;
         dis.rcItem = field;
@@ -50,8 +51,8 @@ void ComboBox::PaintField(HDC dc) {
     if (!enabled) color = GetSysColor(COLOR_GRAYTEXT);
     if (valid) {
         const RECT text{field.left + 2, field.top, field.right, field.bottom};
-        controls::DrawTextIn(dc, list->Items().At(m_selected).text, text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
-                             color);
+        controls::DrawTextIn(dc, list->Items().At(m_selected).text, text,
+                             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, color);
     }
     if (highlighted) DrawFocusRect(dc, &field);
 }

@@ -4,12 +4,12 @@
 
 namespace win {
 
-bool RegisterListBoxClasses();  // "LISTBOX" and "ComboLBox"
-bool RegisterComboBoxClass();   // "COMBOBOX"
-bool RegisterButtonClass();     // "BUTTON"
-bool RegisterStaticClass();     // "STATIC"
-bool RegisterScrollBarClass();  // "SCROLLBAR"
-bool RegisterHintClass();       // "GlyphloomHint" (see HintWindow.h)
+bool RegisterListBoxClasses(); // "LISTBOX" and "ComboLBox"
+bool RegisterComboBoxClass();  // "COMBOBOX"
+bool RegisterButtonClass();    // "BUTTON"
+bool RegisterStaticClass();    // "STATIC"
+bool RegisterScrollBarClass(); // "SCROLLBAR"
+bool RegisterHintClass();      // "GlyphloomHint" (see HintWindow.h)
 
 // Every standard control class, the edit control's included.
 bool RegisterStandardControls();

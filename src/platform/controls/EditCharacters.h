@@ -1,5 +1,4 @@
-// Character-level helpers of the edit control: UTF-8 steps and decoding, and the classes that word movement
-// uses.
+// Character-level helpers of the edit control: UTF-8 steps and decoding, and the classes of word movement.
 #pragma once
 
 #include <cstddef>

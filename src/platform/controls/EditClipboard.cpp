@@ -1,6 +1,5 @@
-// Cut, copy, paste and clear of the edit control, through the clipboard's UTF-8 text.
-// Pasted text is fitted to the control: line breaks become CR LF in a multi-line control, and a single-line
-// control takes only the first line.
+// Cut, copy, paste and clear of the edit control, through the clipboard's UTF-8 text. Pasted line breaks
+// become CR LF in a multi-line control; a single-line control takes only the first line.
 #include "platform/controls/EditControl.h"
 
 #include "platform/user/User.h"

@@ -1,7 +1,5 @@
-// The edit control behind the window class "EDIT": one object per window, holding the text model, the layout,
-// scrolling and selection state, with one handler per message. Handlers live in files by concern
-// (EditControl.cpp: creation, text, font and notifications; EditQueries.cpp: EM_* queries and settings;
-// EditScroll.cpp; EditKeyboard.cpp; EditMouse.cpp; EditClipboard.cpp; EditPaint.cpp).
+// The edit control behind the window class "EDIT": one object per window with the text model, layout,
+// scrolling and selection state, and one handler per message (in Edit*.cpp files by concern).
 #pragma once
 
 #include "platform/controls/EditBuffer.h"

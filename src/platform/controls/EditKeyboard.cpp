@@ -1,6 +1,5 @@
-// Keyboard input of the edit control: caret movement and selection with Shift, word steps with Ctrl,
-// deleting, the Insert-key shortcuts, typed characters (also those an input method commits) and the control
-// characters that Ctrl+A/C/V/X/Z produce.
+// Keyboard input of the edit control: caret moves and Shift selection, word steps, deleting, the Insert-key
+// shortcuts, typed and input-method characters, and the control characters of Ctrl+A/C/V/X/Z.
 #include "platform/controls/EditControl.h"
 
 #include "platform/controls/EditMessages.h"

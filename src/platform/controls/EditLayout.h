@@ -1,7 +1,5 @@
-// Horizontal geometry of the edit control's text: character widths of the current font, tab stops, the width
-// of each line and the x of each position within a line. Widths are measured when first needed and kept:
-// appending to a long text measures nothing until the text is shown, and a long line keeps checkpoints so
-// that finding a column never walks the whole line.
+// Horizontal geometry of the edit control's text: character widths of the font, tab stops, line widths and
+// the x of each position in a line.
 #pragma once
 
 #include "platform/controls/EditBuffer.h"
@@ -11,6 +9,9 @@
 #include <functional>
 #include <unordered_map>
 #include <vector>
+
+// Widths are measured when first needed and kept: appending to a long text measures nothing until the text is
+// shown, and a long line keeps checkpoints so that finding a column never walks the whole line.
 
 namespace win::edit {
 

@@ -1,6 +1,5 @@
-// Mouse input of the edit control: a click places the caret (Shift extends the selection), dragging selects
-// with the mouse captured and scrolls while the pointer is outside the text, a double click selects a word
-// and dragging after it extends by words.
+// Mouse input of the edit control: click places the caret (Shift extends), dragging selects with capture and
+// scrolls outside the text, a double click selects a word and dragging after it extends by words.
 #include "platform/controls/EditControl.h"
 
 #include "platform/user/User.h"

@@ -1,6 +1,5 @@
-// The edit control's EM_* messages for the selection, replacing it, lines, the limit, undo, the modified
-// flag, read-only state, the formatting rectangle, margins and position queries. Every position is a byte
-// offset into the UTF-8 text; -1 in a position argument has the platform's meanings.
+// The edit control's EM_* messages: selection, replacing it, lines, limit, undo, modified flag, read-only
+// state, formatting rectangle, margins and position queries (positions are UTF-8 byte offsets).
 #include "platform/controls/EditControl.h"
 
 #include "platform/controls/EditMessages.h"

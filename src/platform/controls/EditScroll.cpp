@@ -1,13 +1,14 @@
 // Where the edit control's text lies on the window (line rows, alignment, the caret) and how it scrolls: the
 // scroll bars, EM_LINESCROLL, EM_SCROLL, EM_SCROLLCARET and the wheel.
-// The scroll bars are brought up to date lazily (before painting and after user input), so that a program
-// appending line after line pays nothing for them until the control is shown.
 #include "platform/controls/EditControl.h"
 
 #include "platform/controls/EditMessages.h"
 #include "platform/user/User.h"
 
 #include <climits>
+
+// The scroll bars are brought up to date lazily (before painting and after user input), so that a program
+// appending line after line pays nothing for them until the control is shown.
 
 namespace win::edit {
 

@@ -1,7 +1,8 @@
 // Word movement of the edit control: Ctrl+Left and Ctrl+Right, and the word a double click selects.
+#include "platform/controls/EditBuffer.h"
+
 // A word is a run of characters of one class (letters and digits, punctuation, ideographs, blanks); line
 // breaks always stop a movement.
-#include "platform/controls/EditBuffer.h"
 
 namespace win {
 

@@ -22,8 +22,8 @@ namespace {
 constexpr UINT kTextFormat = DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS;
 
 HFONT MakeDefaultFont() {
-    return CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
+    return CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
 }
 
 } // namespace
@@ -90,8 +90,12 @@ private:
 const std::unordered_map<UINT, HintControl::Handler>& HintControl::Handlers() {
     using H = HintControl;
     static const std::unordered_map<UINT, Handler> table = {
-        {WM_SETTEXT, &H::OnSetText},           {WM_SETFONT, &H::OnSetFont},   {WM_GETFONT, &H::OnGetFont},
-        {WM_NCHITTEST, &H::OnNcHitTest},       {WM_ERASEBKGND, &H::OnEraseBkgnd}, {WM_PAINT, &H::OnPaint},
+        {WM_SETTEXT, &H::OnSetText},
+        {WM_SETFONT, &H::OnSetFont},
+        {WM_GETFONT, &H::OnGetFont},
+        {WM_NCHITTEST, &H::OnNcHitTest},
+        {WM_ERASEBKGND, &H::OnEraseBkgnd},
+        {WM_PAINT, &H::OnPaint},
         {WM_MOUSEACTIVATE, &H::OnMouseActivate},
     };
     return table;
@@ -102,6 +106,8 @@ const std::unordered_map<UINT, HintControl::Handler>& HintControl::Handlers() {
 namespace win {
 
 SIZE HintWindowSize(HFONT font, std::string_view text) {
+    HFONT own = font ? nullptr : hint::MakeDefaultFont();
+    if (own) font = own;
     HDC dc = CreateCompatibleDC(nullptr);
     RECT extent{0, 0, 0, 0};
     if (dc) {
@@ -115,14 +121,15 @@ SIZE HintWindowSize(HFONT font, std::string_view text) {
         SelectObject(dc, old);
         DeleteDC(dc);
     }
+    if (own) DeleteObject(own);
     return SIZE{extent.right - extent.left + 2 * (kHintBorder + kHintMarginX),
                 extent.bottom - extent.top + 2 * (kHintBorder + kHintMarginY)};
 }
 
 HWND CreateHintWindow(HWND owner) {
     if (!RegisterHintClass()) return nullptr;
-    return CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, HINT_CLASS, "", WS_POPUP, 0, 0, 0,
-                          0, owner, nullptr, nullptr, nullptr);
+    return CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, HINT_CLASS, "", WS_POPUP, 0, 0,
+                          0, 0, owner, nullptr, nullptr, nullptr);
 }
 
 BOOL ShowHintWindow(HWND hint, int screenX, int screenY, LPCSTR text) {

@@ -1,6 +1,7 @@
 // The hint (tool-tip) window class "GlyphloomHint": a pop-up that floats above everything without taking the
 // activation or the mouse, with a one-pixel black border on the info-background colour and its text in the
-// info-text colour, as large as its text (DrawText's measure) and a small margin. Setting its text resizes it.
+// info-text colour, as large as its text (DrawText's measure) and a small margin. Setting its text resizes
+// it.
 #pragma once
 
 #include "platform/win/types.h"
@@ -20,7 +21,8 @@ constexpr int kHintMarginY = 1;
 SIZE HintWindowSize(HFONT font, std::string_view text);
 // A hidden hint window owned by the top-level window of owner (which may be null).
 HWND CreateHintWindow(HWND owner);
-// Sets the text and shows the hint at a screen point (kept on the screen), at its size, without activating it.
+// Sets the text and shows the hint at a screen point (kept on the screen), at its size, without activating
+// it.
 BOOL ShowHintWindow(HWND hint, int screenX, int screenY, LPCSTR text);
 BOOL HideHintWindow(HWND hint);
 

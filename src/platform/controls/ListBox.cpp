@@ -2,6 +2,7 @@
 // and integral height, focus, redraw and the notifications to the parent.
 #include "platform/controls/ListBox.h"
 
+#include "platform/controls/ComboListLink.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/ControlDraw.h"
 #include "platform/controls/ControlSlot.h"
@@ -78,22 +79,36 @@ ListBox* ListBox::From(HWND hwnd) {
     return controls::ControlOf<ListBox>(hwnd);
 }
 
-ListBox::ListBox(HWND hwnd, const CREATESTRUCT& cs) : m_hwnd(hwnd), m_style(static_cast<DWORD>(cs.style)) {
+ListBox::ListBox(HWND hwnd, const CREATESTRUCT& cs)
+    : m_hwnd(hwnd), m_style(static_cast<DWORD>(cs.style)), m_scrollBar((m_style & WS_VSCROLL) != 0) {
     // A combo box makes its list with itself as the creation parameter.
     if ((m_style & LBS_COMBOBOX) && cs.lpCreateParams) m_combo = static_cast<HWND>(cs.lpCreateParams);
     m_items.SetSorted((m_style & LBS_SORT) != 0);
 }
 
-DWORD ListBox::Style() const { return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE)); }
+DWORD ListBox::Style() const {
+    return static_cast<DWORD>(GetWindowLong(m_hwnd, GWL_STYLE));
+}
 
-HWND ListBox::ReportTo() const { return m_combo ? m_combo : GetParent(m_hwnd); }
+HWND ListBox::ReportTo() const {
+    return m_combo ? m_combo : GetParent(m_hwnd);
+}
 
-bool ListBox::Redrawing() const { return m_redraw && IsWindowVisible(m_hwnd); }
+bool ListBox::Redrawing() const {
+    return m_redraw && IsWindowVisible(m_hwnd);
+}
 
 void ListBox::Notify(WORD code) {
-    // The list of a combo box tells its combo box directly; a plain list box only when asked to.
-    if (m_combo) return;
-    if (Notifies() || code == LBN_ERRSPACE) controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code);
+    // The list of a combo box tells its combo box directly; a plain list box tells its parent when asked to.
+    if (m_combo) {
+        if (code == LBN_SELCHANGE)
+            combobox::ListSelectionChanged(m_combo, m_selected);
+        else if (code == LBN_DBLCLK)
+            combobox::ListDoubleClicked(m_combo);
+        return;
+    }
+    if (Notifies() || code == LBN_ERRSPACE)
+        controls::SendCommandNotification(GetParent(m_hwnd), m_hwnd, code);
 }
 
 void ListBox::MeasureItems() {
@@ -131,7 +146,9 @@ LRESULT ListBox::OnSetFont(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT ListBox::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_font); }
+LRESULT ListBox::OnGetFont(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_font);
+}
 
 LRESULT ListBox::OnSize(WPARAM, LPARAM) {
     ClampTopIndex();
@@ -144,7 +161,8 @@ LRESULT ListBox::OnWindowPosChanging(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefWindowProc(m_hwnd, WM_WINDOWPOSCHANGING, wParam, lParam);
     auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
     if (!pos || (pos->flags & SWP_NOSIZE) || m_combo || (Style() & LBS_NOINTEGRALHEIGHT)) return result;
-    // An integral-height list shows only whole items: its client area shrinks to a multiple of the item height.
+    // An integral-height list shows only whole items: its client area shrinks to a multiple of the item
+    // height.
     RECT window{};
     GetWindowRect(m_hwnd, &window);
     const int frame = (window.bottom - window.top) - controls::ClientRectOf(m_hwnd).bottom;
@@ -173,7 +191,9 @@ LRESULT ListBox::OnKillFocus(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT ListBox::OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+LRESULT ListBox::OnGetDlgCode(WPARAM, LPARAM) {
+    return DLGC_WANTARROWS | DLGC_WANTCHARS;
+}
 
 LRESULT ListBox::OnSetRedraw(WPARAM wParam, LPARAM lParam) {
     DefWindowProc(m_hwnd, WM_SETREDRAW, wParam, lParam);
@@ -202,10 +222,10 @@ void ListBox::ClampTopIndex() {
 }
 
 void ListBox::UpdateScrollBar() {
-    if (!(Style() & WS_VSCROLL) || !m_redraw) return;
+    if (!m_scrollBar || !m_redraw) return;
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (Style() & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
+    if (m_style & LBS_DISABLENOSCROLL) si.fMask |= SIF_DISABLENOSCROLL;
     si.nMin = 0;
     si.nMax = std::max(0, m_items.Count() - 1);
     si.nPage = static_cast<UINT>(VisibleCount());
@@ -219,7 +239,8 @@ namespace win {
 
 bool RegisterListBoxClasses() {
     return controls::RegisterControlClass<listbox::ListBox>(WC_LISTBOX, CS_DBLCLKS, IDC_ARROW) &&
-           controls::RegisterControlClass<listbox::ListBox>(WC_COMBOLBOX, CS_DBLCLKS | CS_SAVEBITS, IDC_ARROW);
+           controls::RegisterControlClass<listbox::ListBox>(WC_COMBOLBOX, CS_DBLCLKS | CS_SAVEBITS,
+                                                            IDC_ARROW);
 }
 
 } // namespace win

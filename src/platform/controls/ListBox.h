@@ -147,6 +147,7 @@ private:
     HWND m_hwnd;
     HWND m_combo = nullptr; // the combo box whose list this is
     DWORD m_style;
+    bool m_scrollBar; // made with WS_VSCROLL: the bar comes and goes as the items need it
     ListItems m_items;
     HFONT m_font = nullptr;
     int m_itemHeight = 16;

@@ -1,5 +1,5 @@
-// The open list of a combo box: it holds the mouse while shown, follows the pointer with its selection, chooses
-// the item the button is let go on, scrolls by its own scroll bar, and closes on a press outside.
+// The open list of a combo box: it holds the mouse while shown, follows the pointer with its selection,
+// chooses the item the button is let go on, scrolls by its own scroll bar, and closes on a press outside.
 #include "platform/controls/ComboListLink.h"
 #include "platform/controls/ControlDraw.h"
 #include "platform/controls/ListBox.h"
@@ -62,15 +62,24 @@ bool ListBox::ScrollBarPress(POINT client) {
     const ScrollBarLayout layout = LayoutScrollBar(bar, true, state);
     const int page = std::max(1, VisibleCount() - 1);
     switch (HitTestScrollBar(layout, true, client)) {
-    case ScrollPart::ArrowLow: ScrollLines(-1); break;
-    case ScrollPart::ArrowHigh: ScrollLines(1); break;
-    case ScrollPart::PageLow: ScrollLines(-page); break;
-    case ScrollPart::PageHigh: ScrollLines(page); break;
+    case ScrollPart::ArrowLow:
+        ScrollLines(-1);
+        break;
+    case ScrollPart::ArrowHigh:
+        ScrollLines(1);
+        break;
+    case ScrollPart::PageLow:
+        ScrollLines(-page);
+        break;
+    case ScrollPart::PageHigh:
+        ScrollLines(page);
+        break;
     case ScrollPart::Thumb:
         m_thumbDrag = true;
         m_thumbGrab = client.y - layout.thumb.top;
         break;
-    case ScrollPart::None: break;
+    case ScrollPart::None:
+        break;
     }
     return true;
 }

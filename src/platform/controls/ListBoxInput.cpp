@@ -56,13 +56,17 @@ void ListBox::SetTopIndex(int index) {
     if (Redrawing()) InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-void ListBox::ScrollLines(int lines) { SetTopIndex(m_topIndex + lines); }
+void ListBox::ScrollLines(int lines) {
+    SetTopIndex(m_topIndex + lines);
+}
 
 void ListBox::EnsureVisible(int index) {
     if (!m_items.Valid(index)) return;
     const int visible = VisibleCount();
-    if (index < m_topIndex) SetTopIndex(index);
-    else if (index >= m_topIndex + visible) SetTopIndex(index - visible + 1);
+    if (index < m_topIndex)
+        SetTopIndex(index);
+    else if (index >= m_topIndex + visible)
+        SetTopIndex(index - visible + 1);
 }
 
 bool ListBox::SetSelection(int index, bool scroll) {
@@ -74,12 +78,16 @@ bool ListBox::SetSelection(int index, bool scroll) {
     if (scroll && index >= 0) EnsureVisible(index);
     if (oldSelected != m_selected) RedrawItem(oldSelected, ODA_SELECT);
     if (oldCaret != m_caret && oldCaret != oldSelected) RedrawItem(oldCaret, ODA_FOCUS);
-    if (oldSelected != m_selected) RedrawItem(m_selected, ODA_SELECT);
-    else if (oldCaret != m_caret) RedrawItem(m_caret, ODA_FOCUS);
+    if (oldSelected != m_selected)
+        RedrawItem(m_selected, ODA_SELECT);
+    else if (oldCaret != m_caret)
+        RedrawItem(m_caret, ODA_FOCUS);
     return oldSelected != m_selected;
 }
 
-void ListBox::Select(int index) { SetSelection(index, true); }
+void ListBox::Select(int index) {
+    SetSelection(index, true);
+}
 
 void ListBox::SelectByUser(int index) {
     if ((Style() & LBS_NOSEL) != 0) return;
@@ -150,8 +158,11 @@ LRESULT ListBox::OnLButtonDown(WPARAM, LPARAM lParam) {
         DroppedButtonDown(point);
         return 0;
     }
-    if (GetFocus() != m_hwnd) {
-        SetFocus(m_hwnd);
+    // The always-shown list of a simple combo box leaves the focus with its combo box's edit field.
+    const HWND focus = GetFocus();
+    const bool focusedHere = m_combo ? (focus == m_combo || IsChild(m_combo, focus)) : focus == m_hwnd;
+    if (!focusedHere) {
+        SetFocus(m_combo ? m_combo : m_hwnd);
         if (!IsWindow(m_hwnd)) return 0;
     }
     m_tracking = true;
@@ -171,14 +182,18 @@ LRESULT ListBox::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
 
 LRESULT ListBox::OnMouseMove(WPARAM, LPARAM lParam) {
     const POINT point = controls::PointOf(lParam);
-    if (m_dropped) DroppedMouseMove(point);
-    else if (m_tracking) TrackPoint(point, true);
+    if (m_dropped)
+        DroppedMouseMove(point);
+    else if (m_tracking)
+        TrackPoint(point, true);
     return 0;
 }
 
 LRESULT ListBox::OnLButtonUp(WPARAM, LPARAM lParam) {
-    if (m_dropped) DroppedButtonUp(controls::PointOf(lParam));
-    else if (m_tracking) StopTracking();
+    if (m_dropped)
+        DroppedButtonUp(controls::PointOf(lParam));
+    else if (m_tracking)
+        StopTracking();
     return 0;
 }
 
@@ -220,8 +235,10 @@ LRESULT ListBox::OnTimer(WPARAM wParam, LPARAM) {
         m_autoScroll = false;
         return 0;
     }
-    if (m_dropped) Select(target);
-    else SelectByUser(target);
+    if (m_dropped)
+        Select(target);
+    else
+        SelectByUser(target);
     return 0;
 }
 
@@ -240,12 +257,24 @@ LRESULT ListBox::OnMouseWheel(WPARAM wParam, LPARAM) {
 LRESULT ListBox::OnVScroll(WPARAM wParam, LPARAM) {
     const int page = std::max(1, VisibleCount() - 1);
     switch (LOWORD(wParam)) {
-    case SB_LINEUP: ScrollLines(-1); break;
-    case SB_LINEDOWN: ScrollLines(1); break;
-    case SB_PAGEUP: ScrollLines(-page); break;
-    case SB_PAGEDOWN: ScrollLines(page); break;
-    case SB_TOP: SetTopIndex(0); break;
-    case SB_BOTTOM: SetTopIndex(m_items.Count()); break;
+    case SB_LINEUP:
+        ScrollLines(-1);
+        break;
+    case SB_LINEDOWN:
+        ScrollLines(1);
+        break;
+    case SB_PAGEUP:
+        ScrollLines(-page);
+        break;
+    case SB_PAGEDOWN:
+        ScrollLines(page);
+        break;
+    case SB_TOP:
+        SetTopIndex(0);
+        break;
+    case SB_BOTTOM:
+        SetTopIndex(m_items.Count());
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         SCROLLINFO si;
@@ -254,7 +283,8 @@ LRESULT ListBox::OnVScroll(WPARAM wParam, LPARAM) {
         SetTopIndex(pos);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return 0;
 }

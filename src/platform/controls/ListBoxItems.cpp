@@ -10,7 +10,9 @@ namespace win::listbox {
 
 namespace {
 
-int IndexArg(WPARAM wParam) { return static_cast<int>(static_cast<std::intptr_t>(wParam)); }
+int IndexArg(WPARAM wParam) {
+    return static_cast<int>(static_cast<std::intptr_t>(wParam));
+}
 
 } // namespace
 
@@ -67,8 +69,10 @@ LRESULT ListBox::OnDeleteString(WPARAM wParam, LPARAM) {
     SendDeleteItem(index);
     if (!IsWindow(m_hwnd) || !m_items.Valid(index)) return LB_ERR;
     m_items.Erase(index);
-    if (m_selected == index) m_selected = -1;
-    else if (m_selected > index) --m_selected;
+    if (m_selected == index)
+        m_selected = -1;
+    else if (m_selected > index)
+        --m_selected;
     if (m_caret > index) --m_caret;
     m_caret = std::clamp(m_caret, 0, std::max(0, m_items.Count() - 1));
     ClampTopIndex();
@@ -89,9 +93,13 @@ LRESULT ListBox::OnResetContent(WPARAM, LPARAM) {
     return LB_OKAY;
 }
 
-LRESULT ListBox::OnGetCount(WPARAM, LPARAM) { return m_items.Count(); }
+LRESULT ListBox::OnGetCount(WPARAM, LPARAM) {
+    return m_items.Count();
+}
 
-LRESULT ListBox::OnGetCurSel(WPARAM, LPARAM) { return m_selected; }
+LRESULT ListBox::OnGetCurSel(WPARAM, LPARAM) {
+    return m_selected;
+}
 
 LRESULT ListBox::OnSetCurSel(WPARAM wParam, LPARAM) {
     const int index = IndexArg(wParam);
@@ -122,7 +130,9 @@ LRESULT ListBox::OnSetSel(WPARAM wParam, LPARAM lParam) {
     return LB_OKAY;
 }
 
-LRESULT ListBox::OnGetSelCount(WPARAM, LPARAM) { return m_selected >= 0 ? 1 : 0; }
+LRESULT ListBox::OnGetSelCount(WPARAM, LPARAM) {
+    return m_selected >= 0 ? 1 : 0;
+}
 
 LRESULT ListBox::CopyItemText(int index, LPARAM buffer) const {
     if (!m_items.Valid(index) || !buffer) return LB_ERR;
@@ -137,7 +147,9 @@ LRESULT ListBox::CopyItemText(int index, LPARAM buffer) const {
     return static_cast<LRESULT>(item.text.size());
 }
 
-LRESULT ListBox::OnGetText(WPARAM wParam, LPARAM lParam) { return CopyItemText(IndexArg(wParam), lParam); }
+LRESULT ListBox::OnGetText(WPARAM wParam, LPARAM lParam) {
+    return CopyItemText(IndexArg(wParam), lParam);
+}
 
 LRESULT ListBox::OnGetTextLen(WPARAM wParam, LPARAM) {
     const int index = IndexArg(wParam);
@@ -181,7 +193,9 @@ LRESULT ListBox::OnSelectString(WPARAM wParam, LPARAM lParam) {
     return found;
 }
 
-LRESULT ListBox::OnGetTopIndex(WPARAM, LPARAM) { return m_topIndex; }
+LRESULT ListBox::OnGetTopIndex(WPARAM, LPARAM) {
+    return m_topIndex;
+}
 
 LRESULT ListBox::OnSetTopIndex(WPARAM wParam, LPARAM) {
     const int index = IndexArg(wParam);
@@ -190,7 +204,9 @@ LRESULT ListBox::OnSetTopIndex(WPARAM wParam, LPARAM) {
     return LB_OKAY;
 }
 
-LRESULT ListBox::OnGetItemHeight(WPARAM, LPARAM) { return m_itemHeight; }
+LRESULT ListBox::OnGetItemHeight(WPARAM, LPARAM) {
+    return m_itemHeight;
+}
 
 LRESULT ListBox::OnSetItemHeight(WPARAM, LPARAM lParam) {
     const int height = LOWORD(static_cast<std::uintptr_t>(lParam));
@@ -217,7 +233,9 @@ LRESULT ListBox::OnItemFromPoint(WPARAM, LPARAM lParam) {
     return MAKELONG(static_cast<WORD>(index), outside ? 1 : 0);
 }
 
-LRESULT ListBox::OnGetCaretIndex(WPARAM, LPARAM) { return m_caret; }
+LRESULT ListBox::OnGetCaretIndex(WPARAM, LPARAM) {
+    return m_caret;
+}
 
 LRESULT ListBox::OnSetCaretIndex(WPARAM wParam, LPARAM) {
     const int index = IndexArg(wParam);
@@ -237,6 +255,8 @@ LRESULT ListBox::OnInitStorage(WPARAM wParam, LPARAM) {
     return static_cast<LRESULT>(m_items.Count() + static_cast<int>(wParam));
 }
 
-LRESULT ListBox::OnGetListBoxInfo(WPARAM, LPARAM) { return VisibleCount(); }
+LRESULT ListBox::OnGetListBoxInfo(WPARAM, LPARAM) {
+    return VisibleCount();
+}
 
 } // namespace win::listbox

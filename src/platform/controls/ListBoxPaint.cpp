@@ -68,7 +68,8 @@ void ListBox::RedrawItem(int index, UINT action) {
     HDC dc = GetDC(m_hwnd);
     if (!dc) return;
     HGDIOBJ oldFont = SelectObject(dc, controls::FontOrSystem(m_font));
-    HBRUSH brush = controls::ControlColors(ReportTo(), m_hwnd, WM_CTLCOLORLISTBOX, dc, COLOR_WINDOW, COLOR_WINDOWTEXT);
+    HBRUSH brush =
+        controls::ControlColors(ReportTo(), m_hwnd, WM_CTLCOLORLISTBOX, dc, COLOR_WINDOW, COLOR_WINDOWTEXT);
     if (m_items.Valid(index)) PaintItem(dc, index, action, brush, GetTextColor(dc));
     SelectObject(dc, oldFont);
     ReleaseDC(m_hwnd, dc);
@@ -79,7 +80,8 @@ LRESULT ListBox::OnPaint(WPARAM, LPARAM) {
     HDC dc = BeginPaint(m_hwnd, &ps);
     if (!dc) return 0;
     HGDIOBJ oldFont = SelectObject(dc, controls::FontOrSystem(m_font));
-    HBRUSH brush = controls::ControlColors(ReportTo(), m_hwnd, WM_CTLCOLORLISTBOX, dc, COLOR_WINDOW, COLOR_WINDOWTEXT);
+    HBRUSH brush =
+        controls::ControlColors(ReportTo(), m_hwnd, WM_CTLCOLORLISTBOX, dc, COLOR_WINDOW, COLOR_WINDOWTEXT);
     const COLORREF textColor = GetTextColor(dc);
     const RECT client = controls::ClientRectOf(m_hwnd);
     int bottom = 0;

@@ -1,5 +1,6 @@
-// The message-box icons, drawn with ellipses, polygons and rectangles: a red disc with a white cross (stop), a
-// white disc with a blue "i" (information) or "?" (question), and a yellow triangle with a black "!" (warning).
+// The message-box icons, drawn with ellipses, polygons and rectangles: a red disc with a white cross (stop),
+// a white disc with a blue "i" (information) or "?" (question), and a yellow triangle with a black "!"
+// (warning).
 #include "platform/controls/MessageIcons.h"
 
 #include "platform/controls/ControlDraw.h"
@@ -46,7 +47,9 @@ public:
         m_pen = pen;
         m_brush = brush;
     }
-    void Disc(int left, int top, int right, int bottom) { Ellipse(m_hdc, m_x + left, m_y + top, m_x + right, m_y + bottom); }
+    void Disc(int left, int top, int right, int bottom) {
+        Ellipse(m_hdc, m_x + left, m_y + top, m_x + right, m_y + bottom);
+    }
     void Shape(std::initializer_list<POINT> points) {
         POINT moved[8];
         int n = 0;
@@ -109,28 +112,43 @@ void DrawWarning(ShapePainter& p) {
 
 MessageIcon MessageIconOfType(UINT messageBoxType) {
     switch (messageBoxType & MB_ICONMASK) {
-    case MB_ICONHAND: return MessageIcon::Stop;
-    case MB_ICONQUESTION: return MessageIcon::Question;
-    case MB_ICONEXCLAMATION: return MessageIcon::Warning;
-    case MB_ICONASTERISK: return MessageIcon::Information;
-    default: return MessageIcon::None;
+    case MB_ICONHAND:
+        return MessageIcon::Stop;
+    case MB_ICONQUESTION:
+        return MessageIcon::Question;
+    case MB_ICONEXCLAMATION:
+        return MessageIcon::Warning;
+    case MB_ICONASTERISK:
+        return MessageIcon::Information;
+    default:
+        return MessageIcon::None;
     }
 }
 
 HICON MessageIconHandle(MessageIcon icon) {
     LPCSTR id = nullptr;
     switch (icon) {
-    case MessageIcon::Stop: id = IDI_HAND; break;
-    case MessageIcon::Question: id = IDI_QUESTION; break;
-    case MessageIcon::Warning: id = IDI_EXCLAMATION; break;
-    case MessageIcon::Information: id = IDI_ASTERISK; break;
-    case MessageIcon::None: return nullptr;
+    case MessageIcon::Stop:
+        id = IDI_HAND;
+        break;
+    case MessageIcon::Question:
+        id = IDI_QUESTION;
+        break;
+    case MessageIcon::Warning:
+        id = IDI_EXCLAMATION;
+        break;
+    case MessageIcon::Information:
+        id = IDI_ASTERISK;
+        break;
+    case MessageIcon::None:
+        return nullptr;
     }
     return reinterpret_cast<HICON>(const_cast<char*>(id));
 }
 
 MessageIcon MessageIconOfHandle(HICON icon) {
-    for (MessageIcon m : {MessageIcon::Stop, MessageIcon::Question, MessageIcon::Warning, MessageIcon::Information})
+    for (MessageIcon m :
+         {MessageIcon::Stop, MessageIcon::Question, MessageIcon::Warning, MessageIcon::Information})
         if (icon && icon == MessageIconHandle(m)) return m;
     return MessageIcon::None;
 }
@@ -139,11 +157,20 @@ void DrawMessageIcon(HDC hdc, int x, int y, MessageIcon icon) {
     if (icon == MessageIcon::None) return;
     ShapePainter painter(hdc, x, y);
     switch (icon) {
-    case MessageIcon::Stop: DrawStop(painter); break;
-    case MessageIcon::Question: DrawQuestion(painter); break;
-    case MessageIcon::Warning: DrawWarning(painter); break;
-    case MessageIcon::Information: DrawInformation(painter); break;
-    case MessageIcon::None: break;
+    case MessageIcon::Stop:
+        DrawStop(painter);
+        break;
+    case MessageIcon::Question:
+        DrawQuestion(painter);
+        break;
+    case MessageIcon::Warning:
+        DrawWarning(painter);
+        break;
+    case MessageIcon::Information:
+        DrawInformation(painter);
+        break;
+    case MessageIcon::None:
+        break;
     }
 }
 

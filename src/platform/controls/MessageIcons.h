@@ -1,5 +1,6 @@
-// The platform's system icons of message boxes (stop, question, warning, information), drawn with shapes in the
-// classic look at 32 x 32 pixels. Their handles are the icons' ids (IDI_*), for STM_SETICON and message boxes.
+// The platform's system icons of message boxes (stop, question, warning, information), drawn with shapes in
+// the classic look at 32 x 32 pixels. Their handles are the icons' ids (IDI_*), for STM_SETICON and message
+// boxes.
 #pragma once
 
 #include "platform/user/Input.h"

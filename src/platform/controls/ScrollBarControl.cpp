@@ -79,7 +79,9 @@ private:
     }
     void Clamp() { m_state.pos = std::clamp(m_state.pos, m_state.minPos, MaxPos()); }
     void Repaint() { InvalidateRect(m_hwnd, nullptr, FALSE); }
-    ScrollBarLayout Layout() const { return LayoutScrollBar(controls::ClientRectOf(m_hwnd), m_vertical, m_state); }
+    ScrollBarLayout Layout() const {
+        return LayoutScrollBar(controls::ClientRectOf(m_hwnd), m_vertical, m_state);
+    }
     int Along(POINT p) const { return m_vertical ? p.y : p.x; }
     void Send(WORD code, int pos = 0) {
         SendMessage(GetParent(m_hwnd), m_vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
@@ -87,11 +89,16 @@ private:
     }
     static WORD CodeOf(ScrollPart part) {
         switch (part) {
-        case ScrollPart::ArrowLow: return SB_LINEUP;
-        case ScrollPart::ArrowHigh: return SB_LINEDOWN;
-        case ScrollPart::PageLow: return SB_PAGEUP;
-        case ScrollPart::PageHigh: return SB_PAGEDOWN;
-        default: return SB_ENDSCROLL;
+        case ScrollPart::ArrowLow:
+            return SB_LINEUP;
+        case ScrollPart::ArrowHigh:
+            return SB_LINEDOWN;
+        case ScrollPart::PageLow:
+            return SB_PAGEUP;
+        case ScrollPart::PageHigh:
+            return SB_PAGEDOWN;
+        default:
+            return SB_ENDSCROLL;
         }
     }
     void EndTracking(bool notify);
@@ -199,7 +206,8 @@ LRESULT ScrollBarControl::OnLButtonDown(WPARAM, LPARAM lParam) {
     }
     Repaint();
     Send(CodeOf(part));
-    if (IsWindow(m_hwnd) && m_part != ScrollPart::None) SetTimer(m_hwnd, kRepeatTimer, kFirstRepeatMs, nullptr);
+    if (IsWindow(m_hwnd) && m_part != ScrollPart::None)
+        SetTimer(m_hwnd, kRepeatTimer, kFirstRepeatMs, nullptr);
     return 0;
 }
 
@@ -273,14 +281,27 @@ LRESULT ScrollBarControl::OnKeyDown(WPARAM wParam, LPARAM) {
     WORD code;
     switch (static_cast<int>(wParam)) {
     case VK_UP:
-    case VK_LEFT: code = SB_LINEUP; break;
+    case VK_LEFT:
+        code = SB_LINEUP;
+        break;
     case VK_DOWN:
-    case VK_RIGHT: code = SB_LINEDOWN; break;
-    case VK_PRIOR: code = SB_PAGEUP; break;
-    case VK_NEXT: code = SB_PAGEDOWN; break;
-    case VK_HOME: code = SB_TOP; break;
-    case VK_END: code = SB_BOTTOM; break;
-    default: return 0;
+    case VK_RIGHT:
+        code = SB_LINEDOWN;
+        break;
+    case VK_PRIOR:
+        code = SB_PAGEUP;
+        break;
+    case VK_NEXT:
+        code = SB_PAGEDOWN;
+        break;
+    case VK_HOME:
+        code = SB_TOP;
+        break;
+    case VK_END:
+        code = SB_BOTTOM;
+        break;
+    default:
+        return 0;
     }
     Send(code);
     if (IsWindow(m_hwnd)) Send(SB_ENDSCROLL);

@@ -1,6 +1,6 @@
-// The "STATIC" window class: text (left, centred, right, with or without wrapping and "&" prefixes), the system
-// icons of message boxes, rectangles, frames and etched lines, and owner-drawn statics. Colours come from the
-// parent through WM_CTLCOLORSTATIC.
+// The "STATIC" window class: text (left, centred, right, with or without wrapping and "&" prefixes), the
+// system icons of message boxes, rectangles, frames and etched lines, and owner-drawn statics. Colours come
+// from the parent through WM_CTLCOLORSTATIC.
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/ControlDraw.h"
 #include "platform/controls/ControlSlot.h"
@@ -67,7 +67,9 @@ public:
         if (wParam != IMAGE_ICON) return 0;
         return OnSetIcon(static_cast<WPARAM>(lParam), 0);
     }
-    LRESULT OnGetImage(WPARAM wParam, LPARAM) { return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(m_icon) : 0; }
+    LRESULT OnGetImage(WPARAM wParam, LPARAM) {
+        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(m_icon) : 0;
+    }
     LRESULT OnEraseBkgnd(WPARAM, LPARAM) { return 1; }
     LRESULT OnPaint(WPARAM, LPARAM);
 
@@ -106,19 +108,35 @@ UINT StaticControl::TextFormat() const {
     const DWORD style = Style();
     UINT format = DT_EXPANDTABS;
     switch (style & SS_TYPEMASK) {
-    case SS_CENTER: format |= DT_CENTER | DT_WORDBREAK; break;
-    case SS_RIGHT: format |= DT_RIGHT | DT_WORDBREAK; break;
-    case SS_SIMPLE: format |= DT_SINGLELINE; break;
-    case SS_LEFTNOWORDWRAP: break;
-    default: format |= DT_WORDBREAK; break;
+    case SS_CENTER:
+        format |= DT_CENTER | DT_WORDBREAK;
+        break;
+    case SS_RIGHT:
+        format |= DT_RIGHT | DT_WORDBREAK;
+        break;
+    case SS_SIMPLE:
+        format |= DT_SINGLELINE;
+        break;
+    case SS_LEFTNOWORDWRAP:
+        break;
+    default:
+        format |= DT_WORDBREAK;
+        break;
     }
     if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
     if (style & SS_CENTERIMAGE) format = (format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;
     switch (style & SS_ELLIPSISMASK) {
-    case SS_ENDELLIPSIS: format |= DT_END_ELLIPSIS; break;
-    case SS_PATHELLIPSIS: format |= DT_PATH_ELLIPSIS; break;
-    case SS_WORDELLIPSIS: format |= DT_WORD_ELLIPSIS; break;
-    default: break;
+    case SS_ENDELLIPSIS:
+        format |= DT_END_ELLIPSIS;
+        break;
+    case SS_PATHELLIPSIS:
+        format |= DT_PATH_ELLIPSIS;
+        break;
+    case SS_WORDELLIPSIS:
+        format |= DT_WORD_ELLIPSIS;
+        break;
+    default:
+        break;
     }
     return format;
 }
@@ -139,18 +157,39 @@ void StaticControl::PaintShape(HDC dc, const RECT& client, HBRUSH brush) {
         if (Style() & SS_CENTERIMAGE)
             DrawMessageIcon(dc, (client.right - kMessageIconSize) / 2, (client.bottom - kMessageIconSize) / 2,
                             MessageIconOfHandle(m_icon));
-        else DrawMessageIcon(dc, 0, 0, MessageIconOfHandle(m_icon));
+        else
+            DrawMessageIcon(dc, 0, 0, MessageIconOfHandle(m_icon));
         break;
-    case SS_BLACKRECT: controls::FillSysColor(dc, r, COLOR_WINDOWFRAME); break;
-    case SS_GRAYRECT: controls::FillSysColor(dc, r, COLOR_BTNSHADOW); break;
-    case SS_WHITERECT: controls::FillSysColor(dc, r, COLOR_WINDOW); break;
-    case SS_BLACKFRAME: FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME)); break;
-    case SS_GRAYFRAME: FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW)); break;
-    case SS_WHITEFRAME: FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOW)); break;
-    case SS_ETCHEDHORZ: DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP); break;
-    case SS_ETCHEDVERT: DrawEdge(dc, &r, EDGE_ETCHED, BF_LEFT); break;
-    case SS_ETCHEDFRAME: DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT); break;
-    default: FillRect(dc, &client, brush); break;
+    case SS_BLACKRECT:
+        controls::FillSysColor(dc, r, COLOR_WINDOWFRAME);
+        break;
+    case SS_GRAYRECT:
+        controls::FillSysColor(dc, r, COLOR_BTNSHADOW);
+        break;
+    case SS_WHITERECT:
+        controls::FillSysColor(dc, r, COLOR_WINDOW);
+        break;
+    case SS_BLACKFRAME:
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
+        break;
+    case SS_GRAYFRAME:
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_BTNSHADOW));
+        break;
+    case SS_WHITEFRAME:
+        FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+        break;
+    case SS_ETCHEDHORZ:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
+        break;
+    case SS_ETCHEDVERT:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_LEFT);
+        break;
+    case SS_ETCHEDFRAME:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+        break;
+    default:
+        FillRect(dc, &client, brush);
+        break;
     }
 }
 
@@ -171,12 +210,14 @@ LRESULT StaticControl::OnPaint(WPARAM, LPARAM) {
         dis.rcItem = client;
         SendMessage(GetParent(m_hwnd), WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
     } else {
-        HBRUSH brush =
-            controls::ControlColors(GetParent(m_hwnd), m_hwnd, WM_CTLCOLORSTATIC, dc, COLOR_BTNFACE, COLOR_WINDOWTEXT);
+        HBRUSH brush = controls::ControlColors(GetParent(m_hwnd), m_hwnd, WM_CTLCOLORSTATIC, dc,
+                                               COLOR_BTNFACE, COLOR_WINDOWTEXT);
         const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
                           type == SS_LEFTNOWORDWRAP;
-        if (text) PaintText(dc, client, brush);
-        else PaintShape(dc, client, brush);
+        if (text)
+            PaintText(dc, client, brush);
+        else
+            PaintShape(dc, client, brush);
     }
     if (Style() & SS_SUNKEN) {
         RECT r = client;

@@ -43,7 +43,9 @@ MessageBoxHook& Hook() {
     return hook;
 }
 
-BoxState* StateOf(HWND box) { return reinterpret_cast<BoxState*>(GetWindowLongPtr(box, 0)); }
+BoxState* StateOf(HWND box) {
+    return reinterpret_cast<BoxState*>(GetWindowLongPtr(box, 0));
+}
 
 void End(BoxState& state, int result) {
     if (state.done || result == 0) return;
@@ -64,8 +66,11 @@ LRESULT BoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         if (state) End(*state, state->escape);
         return 0;
-    case WM_NCDESTROY: SetWindowLongPtr(hwnd, 0, 0); break;
-    default: break;
+    case WM_NCDESTROY:
+        SetWindowLongPtr(hwnd, 0, 0);
+        break;
+    default:
+        break;
     }
     return DefWindowProc(hwnd, msg, wParam, lParam);
 }
@@ -83,7 +88,9 @@ bool RegisterBoxClass() {
     return RegisterClass(&wc) != 0;
 }
 
-HMENU Id(int id) { return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id)); }
+HMENU Id(int id) {
+    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(id));
+}
 
 POINT CentredOn(HWND owner, SIZE size) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -113,21 +120,23 @@ HWND CreateBox(BoxState& state, HFONT font) {
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     const SIZE size{outer.right - outer.left, outer.bottom - outer.top};
     const POINT at = CentredOn(state.info.owner, size);
-    HWND box = CreateWindowEx(exStyle, MESSAGEBOX_CLASS, state.info.caption.c_str(), style, at.x, at.y, size.cx,
-                              size.cy, state.info.owner, nullptr, nullptr, &state);
+    HWND box = CreateWindowEx(exStyle, MESSAGEBOX_CLASS, state.info.caption.c_str(), style, at.x, at.y,
+                              size.cx, size.cy, state.info.owner, nullptr, nullptr, &state);
     if (!box) return nullptr;
     SendMessage(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (layout.hasIcon) {
-        const RECT r{layout.icon.x, layout.icon.y, layout.icon.x + kMessageIconSize, layout.icon.y + kMessageIconSize};
+        const RECT r{layout.icon.x, layout.icon.y, layout.icon.x + kMessageIconSize,
+                     layout.icon.y + kMessageIconSize};
         HWND iconWindow = MakeChild(box, WC_STATIC, "", SS_ICON, r, kIconId, font);
         SendMessage(iconWindow, STM_SETICON, reinterpret_cast<WPARAM>(MessageIconHandle(icon)), 0);
     }
     MakeChild(box, WC_STATIC, state.info.text.c_str(), SS_LEFT | SS_NOPREFIX, layout.text, kTextId, font);
     for (std::size_t i = 0; i < state.specs.size(); ++i) {
         const bool isDefault = state.specs[i].id == state.info.defaultButton;
-        const DWORD buttonStyle = WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        state.buttons.push_back(
-            MakeChild(box, WC_BUTTON, state.specs[i].label, buttonStyle, layout.buttons[i], state.specs[i].id, font));
+        const DWORD buttonStyle =
+            WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        state.buttons.push_back(MakeChild(box, WC_BUTTON, state.specs[i].label, buttonStyle,
+                                          layout.buttons[i], state.specs[i].id, font));
     }
     return box;
 }
@@ -144,8 +153,8 @@ void FocusButton(BoxState& state, int index) {
     if (n == 0) return;
     index = ((index % n) + n) % n;
     for (int i = 0; i < n; ++i)
-        SendMessage(state.buttons[static_cast<std::size_t>(i)], BM_SETSTYLE, i == index ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
-                    TRUE);
+        SendMessage(state.buttons[static_cast<std::size_t>(i)], BM_SETSTYLE,
+                    i == index ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     SetFocus(state.buttons[static_cast<std::size_t>(index)]);
 }
 
@@ -156,15 +165,25 @@ bool DialogKey(BoxState& state, HWND box, const MSG& msg) {
     if (msg.message == WM_KEYDOWN) {
         switch (static_cast<int>(msg.wParam)) {
         case VK_RETURN:
-            End(state, focused >= 0 ? state.specs[static_cast<std::size_t>(focused)].id : state.info.defaultButton);
+            End(state,
+                focused >= 0 ? state.specs[static_cast<std::size_t>(focused)].id : state.info.defaultButton);
             return true;
-        case VK_ESCAPE: End(state, state.escape); return true;
-        case VK_TAB: FocusButton(state, focused + ((GetKeyState(VK_SHIFT) < 0) ? -1 : 1)); return true;
+        case VK_ESCAPE:
+            End(state, state.escape);
+            return true;
+        case VK_TAB:
+            FocusButton(state, focused + ((GetKeyState(VK_SHIFT) < 0) ? -1 : 1));
+            return true;
         case VK_LEFT:
-        case VK_UP: FocusButton(state, focused - 1); return true;
+        case VK_UP:
+            FocusButton(state, focused - 1);
+            return true;
         case VK_RIGHT:
-        case VK_DOWN: FocusButton(state, focused + 1); return true;
-        default: return false;
+        case VK_DOWN:
+            FocusButton(state, focused + 1);
+            return true;
+        default:
+            return false;
         }
     }
     if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
@@ -186,8 +205,8 @@ bool RunModal(BoxState& state, HWND box) {
     while (!state.done && IsWindow(box)) {
         const BOOL got = GetMessage(&msg, nullptr, 0, 0);
         if (got == 0) {
-            // A quit ends the box; on a screen it stays for the loop outside. The headless display ends a wait
-            // with nothing left to come this way, and nothing is owed to an outer loop then.
+            // A quit ends the box; on a screen it stays for the loop outside. The headless display ends a
+            // wait with nothing left to come this way, and nothing is owed to an outer loop then.
             if (!CurrentHeadlessDisplay()) PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
@@ -211,7 +230,8 @@ std::vector<HWND> DisableWindows(HWND owner, UINT type) {
     if (!(type & MB_TASKMODAL)) return disabled;
     EnumWindows(
         [](HWND w, LPARAM list) -> BOOL {
-            if (IsWindowVisible(w) && IsWindowEnabled(w)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
+            if (IsWindowVisible(w) && IsWindowEnabled(w))
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&disabled));
@@ -295,6 +315,8 @@ BOOL EndMessageBox(HWND box, int result) {
     return FALSE;
 }
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
 } // namespace win

@@ -25,7 +25,9 @@ constexpr int kButtonTextPadding = 16;
 constexpr int kTextToButtons = 14;
 constexpr UINT kTextFormat = DT_LEFT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX;
 
-int MaxTextWidth() { return std::max(200, GetSystemMetrics(SM_CXSCREEN) * 5 / 8); }
+int MaxTextWidth() {
+    return std::max(200, GetSystemMetrics(SM_CXSCREEN) * 5 / 8);
+}
 
 SIZE Measure(HDC dc, const std::string& text, UINT format, int width) {
     RECT r{0, 0, width, 0};
@@ -37,12 +39,18 @@ SIZE Measure(HDC dc, const std::string& text, UINT format, int width) {
 
 std::vector<ButtonSpec> ButtonsOf(UINT type) {
     switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {{IDOK, "OK", 0}, {IDCANCEL, "Cancel", 0}};
-    case MB_ABORTRETRYIGNORE: return {{IDABORT, "&Abort", 'A'}, {IDRETRY, "&Retry", 'R'}, {IDIGNORE, "&Ignore", 'I'}};
-    case MB_YESNOCANCEL: return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}, {IDCANCEL, "Cancel", 0}};
-    case MB_YESNO: return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}};
-    case MB_RETRYCANCEL: return {{IDRETRY, "&Retry", 'R'}, {IDCANCEL, "Cancel", 0}};
-    default: return {{IDOK, "OK", 0}};
+    case MB_OKCANCEL:
+        return {{IDOK, "OK", 0}, {IDCANCEL, "Cancel", 0}};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, "&Abort", 'A'}, {IDRETRY, "&Retry", 'R'}, {IDIGNORE, "&Ignore", 'I'}};
+    case MB_YESNOCANCEL:
+        return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}, {IDCANCEL, "Cancel", 0}};
+    case MB_YESNO:
+        return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, "&Retry", 'R'}, {IDCANCEL, "Cancel", 0}};
+    default:
+        return {{IDOK, "OK", 0}};
     }
 }
 
@@ -50,10 +58,13 @@ int EscapeResultOf(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
-    case MB_RETRYCANCEL: return IDCANCEL;
+    case MB_RETRYCANCEL:
+        return IDCANCEL;
     case MB_YESNO:
-    case MB_ABORTRETRYIGNORE: return 0;
-    default: return IDOK;
+    case MB_ABORTRETRYIGNORE:
+        return 0;
+    default:
+        return IDOK;
     }
 }
 
@@ -68,7 +79,8 @@ BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::v
         GetTextMetrics(dc, &tm);
         textSize = text.empty() ? SIZE{0, tm.tmHeight} : Measure(dc, text, kTextFormat, MaxTextWidth());
         for (const ButtonSpec& b : buttons)
-            buttonWidth = std::max<int>(buttonWidth, Measure(dc, b.label, DT_SINGLELINE, 1000).cx + kButtonTextPadding);
+            buttonWidth =
+                std::max<int>(buttonWidth, Measure(dc, b.label, DT_SINGLELINE, 1000).cx + kButtonTextPadding);
         SelectObject(dc, old);
         DeleteDC(dc);
     }

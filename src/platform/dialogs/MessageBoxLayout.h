@@ -27,8 +27,8 @@ struct BoxLayout {
     std::vector<RECT> buttons;
 };
 
-// The layout for a text (with CR LF line breaks, wrapped where it is wider than the screen allows), an icon or
-// none, and the buttons' labels, measured in font.
+// The layout for a text (with CR LF line breaks, wrapped where it is wider than the screen allows), an icon
+// or none, and the buttons' labels, measured in font.
 BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::vector<ButtonSpec>& buttons);
 
 } // namespace win::msgbox

@@ -8,7 +8,6 @@
 #include <map>
 #include <mutex>
 #include <tuple>
-#include <unordered_map>
 
 namespace win {
 
@@ -111,37 +110,47 @@ std::optional<CatalogFace> CatalogMatchLanguage(const char* language, double pix
     return face;
 }
 
+namespace {
+
+// Every scalable face with its character coverage, in fontconfig's order of preference for plain text.
+struct CoverageEntry {
+    CatalogFace face;
+    FcCharSet* chars;
+};
+
+const std::vector<CoverageEntry>& CoverageList() {
+    static const std::vector<CoverageEntry> list = [] {
+        std::vector<CoverageEntry> entries;
+        FcPattern* request = FcPatternCreate();
+        FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
+        FcPatternAddDouble(request, FC_PIXEL_SIZE, 12.0);
+        FcConfigSubstitute(Config(), request, FcMatchPattern);
+        FcDefaultSubstitute(request);
+        FcResult result = FcResultNoMatch;
+        FcFontSet* sorted = FcFontSort(Config(), request, FcFalse, nullptr, &result);
+        for (int i = 0; sorted && i < sorted->nfont; ++i) {
+            FcCharSet* chars = nullptr;
+            FcBool scalable = FcFalse;
+            if (FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &chars) != FcResultMatch ||
+                FcPatternGetBool(sorted->fonts[i], FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable)
+                continue;
+            if (auto face = FaceFromPattern(sorted->fonts[i]))
+                entries.push_back({*face, FcCharSetCopy(chars)});
+        }
+        if (sorted) FcFontSetDestroy(sorted);
+        FcPatternDestroy(request);
+        return entries;
+    }();
+    return list;
+}
+
+} // namespace
+
 std::optional<CatalogFace> CatalogMatchCharacter(char32_t cp) {
     std::lock_guard lock(CatalogMutex());
-    static std::unordered_map<char32_t, std::optional<CatalogFace>> cache;
-    if (auto it = cache.find(cp); it != cache.end()) return it->second;
-
-    FcPattern* request = FcPatternCreate();
-    FcCharSet* chars = FcCharSetCreate();
-    FcCharSetAddChar(chars, cp);
-    FcPatternAddCharSet(request, FC_CHARSET, chars);
-    FcPatternAddBool(request, FC_SCALABLE, FcTrue);
-    FcPatternAddDouble(request, FC_PIXEL_SIZE, 12.0);
-    FcConfigSubstitute(Config(), request, FcMatchPattern);
-    FcDefaultSubstitute(request);
-    FcResult result = FcResultNoMatch;
-    FcFontSet* sorted = FcFontSort(Config(), request, FcFalse, nullptr, &result);
-    std::optional<CatalogFace> found;
-    for (int i = 0; sorted && i < sorted->nfont && !found; ++i) {
-        FcCharSet* faceChars = nullptr;
-        FcBool scalable = FcFalse;
-        if (FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &faceChars) != FcResultMatch ||
-            !FcCharSetHasChar(faceChars, cp))
-            continue;
-        if (FcPatternGetBool(sorted->fonts[i], FC_SCALABLE, 0, &scalable) != FcResultMatch || !scalable)
-            continue;
-        found = FaceFromPattern(sorted->fonts[i]);
-    }
-    if (sorted) FcFontSetDestroy(sorted);
-    FcCharSetDestroy(chars);
-    FcPatternDestroy(request);
-    cache.emplace(cp, found);
-    return found;
+    for (const CoverageEntry& entry : CoverageList())
+        if (FcCharSetHasChar(entry.chars, cp)) return entry.face;
+    return std::nullopt;
 }
 
 const std::vector<CatalogFace>& CatalogFaces() {

@@ -148,7 +148,11 @@ BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths) {
     if (!dc) return FALSE;
     if (!widths || last < first || last > 0x10FFFF) return Fail(ERROR_INVALID_PARAMETER);
     FontInstance& font = FontOfDC(*dc).Instance();
-    for (UINT cp = first; cp <= last; ++cp) widths[cp - first] = font.GlyphFor(cp).advance;
+    for (UINT cp = first; cp <= last; ++cp) {
+        widths[cp - first] = font.GlyphFor(cp).advance;
+        // A wide range would otherwise fill the glyph cache with characters nobody draws.
+        if ((cp & 0xFFF) == 0xFFF) font.TrimCache();
+    }
     return TRUE;
 }
 

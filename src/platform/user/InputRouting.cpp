@@ -308,7 +308,8 @@ void RouteKey(const DisplayEvent& e) {
     const HWND target = KeyboardTarget(sys);
     if (!target) return;
     UINT message = down ? (sys ? WM_SYSKEYDOWN : WM_KEYDOWN) : (sys ? WM_SYSKEYUP : WM_KEYUP);
-    LPARAM lParam = 1 | (static_cast<LPARAM>(e.scanCode & 0xFF) << 16);
+    LPARAM lParam =
+        1 | (static_cast<LPARAM>(MapVirtualKey(static_cast<UINT>(vk), MAPVK_VK_TO_VSC) & 0xFF) << 16);
     if (e.extendedKey) lParam |= LPARAM(1) << 24;
     if (e.textFollows && down) lParam |= LPARAM(1) << 28;
     if (alt) lParam |= LPARAM(1) << 29;

@@ -162,7 +162,45 @@ BOOL GetKeyboardState(BYTE* keyState256) {
     return TRUE;
 }
 
+namespace {
+
+// Scan codes of a standard keyboard (set 1) for the keys that have one.
+struct ScanCode {
+    int vk;
+    UINT scan;
+};
+constexpr ScanCode kScanCodes[] = {
+    {VK_ESCAPE, 0x01},     {VK_BACK, 0x0E},   {VK_TAB, 0x0F},    {VK_RETURN, 0x1C},
+    {VK_CONTROL, 0x1D},    {VK_SHIFT, 0x2A},  {VK_MENU, 0x38},   {VK_SPACE, 0x39},
+    {VK_CAPITAL, 0x3A},    {VK_HOME, 0x47},   {VK_UP, 0x48},     {VK_PRIOR, 0x49},
+    {VK_LEFT, 0x4B},       {VK_RIGHT, 0x4D},  {VK_END, 0x4F},    {VK_DOWN, 0x50},
+    {VK_NEXT, 0x51},       {VK_INSERT, 0x52}, {VK_DELETE, 0x53}, {VK_F11, 0x57},
+    {VK_F12, 0x58},        {VK_LSHIFT, 0x2A}, {VK_RSHIFT, 0x36}, {VK_LCONTROL, 0x1D},
+    {VK_RCONTROL, 0x1D},   {VK_LMENU, 0x38},  {VK_RMENU, 0x38},  {VK_OEM_MINUS, 0x0C},
+    {VK_OEM_PLUS, 0x0D},   {VK_OEM_4, 0x1A},  {VK_OEM_6, 0x1B},  {VK_OEM_1, 0x27},
+    {VK_OEM_7, 0x28},      {VK_OEM_3, 0x29},  {VK_OEM_5, 0x2B},  {VK_OEM_COMMA, 0x33},
+    {VK_OEM_PERIOD, 0x34}, {VK_OEM_2, 0x35},
+};
+// The letter rows of the keyboard start at scan codes 0x10 (Q), 0x1E (A) and 0x2C (Z).
+constexpr const char* kLetterRows[3] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+constexpr UINT kRowStarts[3] = {0x10, 0x1E, 0x2C};
+
+UINT ScanCodeOf(int vk) {
+    if (vk >= '1' && vk <= '9') return static_cast<UINT>(0x02 + vk - '1');
+    if (vk == '0') return 0x0B;
+    if (vk >= VK_F1 && vk <= VK_F10) return static_cast<UINT>(0x3B + vk - VK_F1);
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; kLetterRows[row][col]; ++col)
+            if (kLetterRows[row][col] == vk) return kRowStarts[row] + static_cast<UINT>(col);
+    for (const ScanCode& s : kScanCodes)
+        if (s.vk == vk) return s.scan;
+    return 0;
+}
+
+} // namespace
+
 UINT MapVirtualKey(UINT code, UINT mapType) {
+    if (mapType == MAPVK_VK_TO_VSC) return code < 256 ? ScanCodeOf(static_cast<int>(code)) : 0;
     if (mapType == MAPVK_VK_TO_CHAR) {
         if (code >= 'A' && code <= 'Z') return code;
         if (code >= '0' && code <= '9') return code;

@@ -1,6 +1,5 @@
-// Tests of the "EDIT" window class on the headless display, driven by real input: typing (also Chinese and
-// the byte-counted limit), selecting by keys and mouse, the clipboard, notifications, scrolling and painted
-// pixels.
+// Tests of the "EDIT" window class on the headless display, driven by real input: typing (Chinese, the byte
+// limit), selecting by keys and mouse, the clipboard, notifications, scrolling and painted pixels.
 #include "platform/controls/EditMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"

@@ -163,6 +163,7 @@ TEST_F(Input, KeysTranslateIntoCharactersAndTextArrivesWhole) {
     ASSERT_FALSE(downs.empty());
     EXPECT_EQ(downs.front().wParam, static_cast<WPARAM>('A'));
     EXPECT_EQ((downs.front().lParam >> 30) & 1, 0) << "first press";
+    EXPECT_EQ((downs.front().lParam >> 16) & 0xFF, 0x1E) << "the scan code of A";
     EXPECT_EQ(GetKeyState(VK_SHIFT) < 0, false);
 }
 

@@ -1,5 +1,6 @@
-// The window tree and geometry: z-order walks, enumeration, finding windows by point, reparenting, moving with
-// WM_WINDOWPOSCHANGED / WM_MOVE / WM_SIZE, style changes, the non-client area's pixels and redraw switching.
+// The window tree and geometry: z-order walks, enumeration, finding windows by point, reparenting, moving
+// with WM_WINDOWPOSCHANGED / WM_MOVE / WM_SIZE, style changes, the non-client area's pixels and redraw
+// switching.
 #include "UserTestSupport.h"
 
 #include "platform/gdi/Pixels.h"
