@@ -26,7 +26,7 @@ constexpr int kTextId = 0xFFFF;
 
 struct BoxState {
     MessageBoxInfo info;
-    std::vector<msgbox::ButtonSpec> specs;
+    std::vector<msgbox::ButtonKind> kinds;
     std::vector<HWND> buttons;
     int escape = 0;
     int result = 0;
@@ -112,7 +112,7 @@ HWND MakeChild(HWND box, LPCSTR cls, LPCSTR text, DWORD style, const RECT& r, in
 HWND CreateBox(BoxState& state, HFONT font) {
     const MessageIcon icon = MessageIconOfType(state.info.type);
     const msgbox::BoxLayout layout =
-        msgbox::LayOut(font, state.info.text, icon != MessageIcon::None, state.specs);
+        msgbox::LayOut(font, state.info.text, icon != MessageIcon::None, state.kinds);
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = WS_EX_DLGMODALFRAME;
     if (state.info.type & (MB_TOPMOST | MB_SYSTEMMODAL)) exStyle |= WS_EX_TOPMOST;
@@ -131,12 +131,12 @@ HWND CreateBox(BoxState& state, HFONT font) {
         SendMessage(iconWindow, STM_SETICON, reinterpret_cast<WPARAM>(MessageIconHandle(icon)), 0);
     }
     MakeChild(box, WC_STATIC, state.info.text.c_str(), SS_LEFT | SS_NOPREFIX, layout.text, kTextId, font);
-    for (std::size_t i = 0; i < state.specs.size(); ++i) {
-        const bool isDefault = state.specs[i].id == state.info.defaultButton;
+    for (std::size_t i = 0; i < state.kinds.size(); ++i) {
+        const bool isDefault = state.kinds[i].id == state.info.defaultButton;
         const DWORD buttonStyle =
             WS_TABSTOP | (i == 0 ? WS_GROUP : 0) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        state.buttons.push_back(MakeChild(box, WC_BUTTON, state.specs[i].label, buttonStyle,
-                                          layout.buttons[i], state.specs[i].id, font));
+        state.buttons.push_back(MakeChild(box, WC_BUTTON, state.kinds[i].label, buttonStyle,
+                                          layout.buttons[i], state.kinds[i].id, font));
     }
     return box;
 }
@@ -166,7 +166,7 @@ bool DialogKey(BoxState& state, HWND box, const MSG& msg) {
         switch (static_cast<int>(msg.wParam)) {
         case VK_RETURN:
             End(state,
-                focused >= 0 ? state.specs[static_cast<std::size_t>(focused)].id : state.info.defaultButton);
+                focused >= 0 ? state.kinds[static_cast<std::size_t>(focused)].id : state.info.defaultButton);
             return true;
         case VK_ESCAPE:
             End(state, state.escape);
@@ -188,7 +188,7 @@ bool DialogKey(BoxState& state, HWND box, const MSG& msg) {
     }
     if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
         const int c = std::toupper(static_cast<int>(msg.wParam & 0x7F));
-        for (const msgbox::ButtonSpec& b : state.specs) {
+        for (const msgbox::ButtonKind& b : state.kinds) {
             if (b.mnemonic && b.mnemonic == c && msg.wParam < 0x80) {
                 End(state, b.id);
                 return true;
@@ -240,19 +240,19 @@ std::vector<HWND> DisableWindows(HWND owner, UINT type) {
 }
 
 MessageBoxInfo DescribeBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type,
-                           const std::vector<msgbox::ButtonSpec>& specs) {
+                           const std::vector<msgbox::ButtonKind>& kinds) {
     MessageBoxInfo info;
     info.owner = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
     info.text = text ? text : "";
     info.caption = caption ? caption : "Error";
     info.type = type;
     info.icon = type & MB_ICONMASK;
-    for (const msgbox::ButtonSpec& b : specs) {
+    for (const msgbox::ButtonKind& b : kinds) {
         info.buttons.push_back(b.id);
         info.labels.push_back(b.label);
     }
-    const std::size_t defaultIndex = std::min<std::size_t>((type & MB_DEFMASK) >> 8, specs.size() - 1);
-    info.defaultButton = specs[defaultIndex].id;
+    const std::size_t defaultIndex = std::min<std::size_t>((type & MB_DEFMASK) >> 8, kinds.size() - 1);
+    info.defaultButton = kinds[defaultIndex].id;
     return info;
 }
 
@@ -264,9 +264,9 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         return 0;
     }
     BoxState state;
-    state.specs = msgbox::ButtonsOf(type);
+    state.kinds = msgbox::ButtonsOf(type);
     state.escape = msgbox::EscapeResultOf(type);
-    state.info = DescribeBox(owner, text, caption, type, state.specs);
+    state.info = DescribeBox(owner, text, caption, type, state.kinds);
     if (Hook()) {
         const MessageBoxHook hook = Hook();
         if (const int answer = hook(state.info)) return answer;

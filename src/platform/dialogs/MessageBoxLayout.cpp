@@ -37,7 +37,7 @@ SIZE Measure(HDC dc, const std::string& text, UINT format, int width) {
 
 } // namespace
 
-std::vector<ButtonSpec> ButtonsOf(UINT type) {
+std::vector<ButtonKind> ButtonsOf(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         return {{IDOK, "OK", 0}, {IDCANCEL, "Cancel", 0}};
@@ -68,7 +68,7 @@ int EscapeResultOf(UINT type) {
     }
 }
 
-BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::vector<ButtonSpec>& buttons) {
+BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::vector<ButtonKind>& buttons) {
     BoxLayout layout;
     layout.hasIcon = hasIcon;
     SIZE textSize{0, 0};
@@ -78,7 +78,7 @@ BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::v
         TEXTMETRIC tm{};
         GetTextMetrics(dc, &tm);
         textSize = text.empty() ? SIZE{0, tm.tmHeight} : Measure(dc, text, kTextFormat, MaxTextWidth());
-        for (const ButtonSpec& b : buttons)
+        for (const ButtonKind& b : buttons)
             buttonWidth =
                 std::max<int>(buttonWidth, Measure(dc, b.label, DT_SINGLELINE, 1000).cx + kButtonTextPadding);
         SelectObject(dc, old);

@@ -8,14 +8,14 @@
 
 namespace win::msgbox {
 
-struct ButtonSpec {
+struct ButtonKind {
     int id;
     const char* label;
     char mnemonic; // the upper-case letter that chooses the button, 0 for none
 };
 
 // The buttons of a box type, left to right; an unknown type gives the single OK button.
-std::vector<ButtonSpec> ButtonsOf(UINT type);
+std::vector<ButtonKind> ButtonsOf(UINT type);
 // What Escape and the close box answer; 0 when the box cannot be cancelled (Yes/No, Abort/Retry/Ignore).
 int EscapeResultOf(UINT type);
 
@@ -29,6 +29,6 @@ struct BoxLayout {
 
 // The layout for a text (with CR LF line breaks, wrapped where it is wider than the screen allows), an icon
 // or none, and the buttons' labels, measured in font.
-BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::vector<ButtonSpec>& buttons);
+BoxLayout LayOut(HFONT font, const std::string& text, bool hasIcon, const std::vector<ButtonKind>& buttons);
 
 } // namespace win::msgbox
