@@ -19,17 +19,27 @@ namespace {
 // The anchors an alignment implies: the edges the control keeps its distance to.
 TAnchors AnchorsOf(TAlign align) {
     switch (align) {
-    case alTop: return {akLeft, akTop, akRight};
-    case alBottom: return {akLeft, akRight, akBottom};
-    case alLeft: return {akLeft, akTop, akBottom};
-    case alRight: return {akRight, akTop, akBottom};
-    case alClient: return {akLeft, akTop, akRight, akBottom};
-    default: return {akLeft, akTop};
+    case alTop:
+        return {akLeft, akTop, akRight};
+    case alBottom:
+        return {akLeft, akRight, akBottom};
+    case alLeft:
+        return {akLeft, akTop, akBottom};
+    case alRight:
+        return {akRight, akTop, akBottom};
+    case alClient:
+        return {akLeft, akTop, akRight, akBottom};
+    default:
+        return {akLeft, akTop};
     }
 }
 
-bool IsHorizontalAlign(TAlign align) { return align == alTop || align == alBottom; }
-bool IsVerticalAlign(TAlign align) { return align == alLeft || align == alRight; }
+bool IsHorizontalAlign(TAlign align) {
+    return align == alTop || align == alBottom;
+}
+bool IsVerticalAlign(TAlign align) {
+    return align == alLeft || align == alRight;
+}
 
 } // namespace
 
@@ -80,7 +90,9 @@ TControl::~TControl() {
 
 // ---- Messages ----
 
-MessageTable& TControl::Messages() { return MessageTable::Global(); }
+MessageTable& TControl::Messages() {
+    return MessageTable::Global();
+}
 
 win::LRESULT TControl::Perform(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     TMessage message{msg, wParam, lParam, 0};
@@ -92,7 +104,8 @@ void TControl::WndProc(TMessage& message) {
     // A control that does not take double clicks sees the second click as another press.
     if (message.Msg == win::WM_LBUTTONDBLCLK && !m_controlStyle.Contains(csDoubleClicks))
         message.Msg = win::WM_LBUTTONDOWN;
-    if (message.Msg == win::WM_LBUTTONDOWN || message.Msg == win::WM_LBUTTONDBLCLK) IncludeState(csLButtonDown);
+    if (message.Msg == win::WM_LBUTTONDOWN || message.Msg == win::WM_LBUTTONDBLCLK)
+        IncludeState(csLButtonDown);
     if (message.Msg == win::WM_LBUTTONUP) ExcludeState(csLButtonDown);
     Dispatch(message);
 }
@@ -103,7 +116,9 @@ void TControl::Dispatch(TMessage& message) {
 
 void TControl::DefaultHandler(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_GETTEXTLENGTH: message.Result = static_cast<win::LRESULT>(m_text.size()); break;
+    case win::WM_GETTEXTLENGTH:
+        message.Result = static_cast<win::LRESULT>(m_text.size());
+        break;
     case win::WM_GETTEXT: {
         char* buffer = reinterpret_cast<char*>(message.LParam);
         if (!buffer || message.WParam == 0) break;
@@ -119,7 +134,8 @@ void TControl::DefaultHandler(TMessage& message) {
         m_text = message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
         message.Result = 1;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -171,7 +187,8 @@ void TControl::SetAlign(TAlign align) {
     m_align = align;
     m_anchors = AnchorsOf(align);
     // Turning from a band across the parent to a column (or back) turns the control's shape with it.
-    if ((IsHorizontalAlign(old) && IsVerticalAlign(align)) || (IsVerticalAlign(old) && IsHorizontalAlign(align)))
+    if ((IsHorizontalAlign(old) && IsVerticalAlign(align)) ||
+        (IsVerticalAlign(old) && IsHorizontalAlign(align)))
         SetBounds(m_left, m_top, m_height, m_width);
     if (m_parent) m_parent->AlignControl(this);
 }
@@ -227,7 +244,9 @@ void TControl::SetParentColor(bool parentColor) {
     if (parentColor && m_parent) Perform(CM_PARENTCOLORCHANGED);
 }
 
-void TControl::SetFont(const TFont* font) { m_font->Assign(font); }
+void TControl::SetFont(const TFont* font) {
+    m_font->Assign(font);
+}
 
 void TControl::SetParentFont(bool parentFont) {
     if (m_parentFont == parentFont) return;
@@ -240,7 +259,9 @@ void TControl::FontObjectChanged() {
     FontChanged();
 }
 
-void TControl::FontChanged() { Perform(CM_FONTCHANGED); }
+void TControl::FontChanged() {
+    Perform(CM_FONTCHANGED);
+}
 
 std::string TControl::GetText() const {
     auto* self = const_cast<TControl*>(this);
@@ -253,7 +274,9 @@ std::string TControl::GetText() const {
     return buffer;
 }
 
-void TControl::SetTextBuffer(const char* text) { Perform(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(text)); }
+void TControl::SetTextBuffer(const char* text) {
+    Perform(win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(text));
+}
 
 void TControl::SetText(const std::string& text) {
     if (GetText() == text) return;
@@ -299,7 +322,9 @@ void TControl::InvalidateControl(bool isVisible, bool isOpaque) {
     win::InvalidateRect(m_parent->Handle(), &rect, isOpaque ? win::FALSE : win::TRUE);
 }
 
-void TControl::Invalidate() { InvalidateControl(m_visible, m_controlStyle.Contains(csOpaque)); }
+void TControl::Invalidate() {
+    InvalidateControl(m_visible, m_controlStyle.Contains(csOpaque));
+}
 
 void TControl::Update() {
     if (m_parent) m_parent->Update();
@@ -320,14 +345,18 @@ void TControl::Loaded() {
 
 // ---- Notifications ----
 
-void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMEnabledChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMVisibleChanged(TMessage&) {
     // The rectangle is repainted whichever way the control went: what was behind it shows again.
     InvalidateControl(true, m_visible && m_controlStyle.Contains(csOpaque));
 }
 
-void TControl::CMColorChanged(TMessage&) { Invalidate(); }
+void TControl::CMColorChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMParentColorChanged(TMessage& message) {
     if (!m_parentColor) return;
@@ -338,7 +367,9 @@ void TControl::CMParentColorChanged(TMessage& message) {
     m_parentColor = true;
 }
 
-void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+void TControl::CMFontChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMParentFontChanged(TMessage& message) {
     if (!m_parentFont) return;
@@ -378,7 +409,9 @@ void TControl::CMMouseLeave(TMessage&) {
     if (!ComponentState().Contains(csDesigning)) MouseLeave();
 }
 
-void TControl::CMHitTest(TCMHitTest& message) { message.SetResult(win::HTCLIENT); }
+void TControl::CMHitTest(TCMHitTest& message) {
+    message.SetResult(win::HTCLIENT);
+}
 
 void TControl::CMFocusChanged(TCMFocusChanged&) {}
 

@@ -1,7 +1,7 @@
 // TControl, the base of every control: a component with a place in a parent (bounds, alignment, visibility),
-// the properties all controls share (enabled, colour, font, text, hint, cursor), mouse events, and the message
-// handling that every control goes through: Perform → WndProc → Dispatch (the message table) → the typed handler
-// or DefaultHandler.
+// the properties all controls share (enabled, colour, font, text, hint, cursor), mouse events, and the
+// message handling that every control goes through: Perform → WndProc → Dispatch (the message table) → the
+// typed handler or DefaultHandler.
 #pragma once
 
 #include "framework/Colors.h"
@@ -32,7 +32,8 @@ public:
     // Every message of the control passes here first; overrides look at a message before (or instead of)
     // dispatching it, and pass the rest on.
     virtual void WndProc(TMessage& message);
-    // Calls the typed handler of the message table, or DefaultHandler when the table has none for this control.
+    // Calls the typed handler of the message table, or DefaultHandler when the table has none for this
+    // control.
     void Dispatch(TMessage& message);
     // Messages nobody handled: a control without a window answers WM_GETTEXT, WM_GETTEXTLENGTH and WM_SETTEXT
     // from its own text; a windowed control passes them to its window's original procedure.
@@ -58,7 +59,9 @@ public:
     // its parent's alignment.
     virtual void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return TRect{m_left, m_top, m_left + m_width, m_top + m_height}; }
-    void SetBoundsRect(const TRect& rect) { SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top); }
+    void SetBoundsRect(const TRect& rect) {
+        SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    }
 
     // The client area in the control's own coordinates: (0, 0, ClientWidth, ClientHeight).
     virtual TRect ClientRect() const { return TRect{0, 0, m_width, m_height}; }
@@ -139,7 +142,8 @@ public:
     virtual void Repaint();
     void Refresh() { Repaint(); }
 
-    // The end-of-loading step: takes the parent's colour, font and hint setting where the control follows them.
+    // The end-of-loading step: takes the parent's colour, font and hint setting where the control follows
+    // them.
     void Loaded() override;
 
     // ---- Events ----
@@ -198,8 +202,8 @@ protected:
     virtual void MouseEnter();
     virtual void MouseLeave();
     virtual void Resize();
-    // A wheel turn: OnMouseWheel may take it whole; otherwise every full 120 of the summed deltas is one step up
-    // (positive) or down (negative). True when the turn was handled.
+    // A wheel turn: OnMouseWheel may take it whole; otherwise every full 120 of the summed deltas is one step
+    // up (positive) or down (negative). True when the turn was handled.
     virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);

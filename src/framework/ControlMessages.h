@@ -1,6 +1,6 @@
 // The framework's own message numbers: CM_ notifications between controls (a property changed, the mouse
-// entered, the focus moved...) and CN_ messages, the platform's notifications reflected back to the child control
-// they are about (CN_COMMAND is WM_COMMAND + CN_BASE, and so on).
+// entered, the focus moved...) and CN_ messages, the platform's notifications reflected back to the child
+// control they are about (CN_COMMAND is WM_COMMAND + CN_BASE, and so on).
 #pragma once
 
 #include "platform/user/Messages.h"
@@ -15,12 +15,12 @@ constexpr UINT CM_DEACTIVATE = CM_BASE + 1;
 constexpr UINT CM_GOTFOCUS = CM_BASE + 2;
 constexpr UINT CM_LOSTFOCUS = CM_BASE + 3;
 constexpr UINT CM_CANCELMODE = CM_BASE + 4;
-constexpr UINT CM_DIALOGKEY = CM_BASE + 5;           // wParam key, lParam key data; nonzero result: used
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;          // wParam character (accelerators); nonzero result: used
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;        // lParam: the TWinControl that now has the focus
-constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;   // wParam nonzero: lParam is the TFont to take
-constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;  // wParam nonzero: lParam is the TColor to take
-constexpr UINT CM_HITTEST = CM_BASE + 10;            // lParam: the point; nonzero result: the point is on the control
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;          // wParam key, lParam key data; nonzero result: used
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;         // wParam character (accelerators); nonzero result: used
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;       // lParam: the TWinControl that now has the focus
+constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 8;  // wParam nonzero: lParam is the TFont to take
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 9; // wParam nonzero: lParam is the TColor to take
+constexpr UINT CM_HITTEST = CM_BASE + 10; // lParam: the point; nonzero result: the point is on the control
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 11;
 constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 12;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 13;
@@ -40,7 +40,7 @@ constexpr UINT CM_ENTER = CM_BASE + 26;
 constexpr UINT CM_EXIT = CM_BASE + 27;
 constexpr UINT CM_DESIGNHITTEST = CM_BASE + 28;
 constexpr UINT CM_ICONCHANGED = CM_BASE + 29;
-constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30;     // wParam key; nonzero result: the control takes the key
+constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 30; // wParam key; nonzero result: the control takes the key
 constexpr UINT CM_INVOKEHELP = CM_BASE + 31;
 constexpr UINT CM_WINDOWHOOK = CM_BASE + 32;
 constexpr UINT CM_RELEASE = CM_BASE + 33;
@@ -54,9 +54,9 @@ constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 40;
 constexpr UINT CM_UIACTIVATE = CM_BASE + 41;
 constexpr UINT CM_UIDEACTIVATE = CM_BASE + 42;
 constexpr UINT CM_DOCWINDOWACTIVATE = CM_BASE + 43;
-constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;  // wParam the control, lParam 1 inserted / 0 removed
+constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44; // wParam the control, lParam 1 inserted / 0 removed
 constexpr UINT CM_GETDATALINK = CM_BASE + 45;
-constexpr UINT CM_CHILDKEY = CM_BASE + 46;           // wParam key, lParam the control; nonzero result: used
+constexpr UINT CM_CHILDKEY = CM_BASE + 46; // wParam key, lParam the control; nonzero result: used
 constexpr UINT CM_DRAG = CM_BASE + 47;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
 constexpr UINT CM_DIALOGHANDLE = CM_BASE + 49;
@@ -64,7 +64,7 @@ constexpr UINT CM_ISTOOLCONTROL = CM_BASE + 50;
 constexpr UINT CM_RECREATEWND = CM_BASE + 51;
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
-constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;      // wParam the control, lParam 1 inserted / 0 removed
+constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54; // wParam the control, lParam 1 inserted / 0 removed
 constexpr UINT CM_CHANGED = CM_BASE + 55;
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;
 constexpr UINT CM_ACTIONUPDATE = CM_BASE + 63;

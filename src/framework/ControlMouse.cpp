@@ -45,25 +45,53 @@ win::HCURSOR CursorHandle(TCursor cursor) {
     LPCSTR id = IDC_ARROW;
     switch (cursor) {
     case crDefault:
-    case crNone: return nullptr;
-    case crCross: id = IDC_CROSS; break;
-    case crIBeam: id = IDC_IBEAM; break;
-    case crSizeNESW: id = IDC_SIZENESW; break;
+    case crNone:
+        return nullptr;
+    case crCross:
+        id = IDC_CROSS;
+        break;
+    case crIBeam:
+        id = IDC_IBEAM;
+        break;
+    case crSizeNESW:
+        id = IDC_SIZENESW;
+        break;
     case crSizeNS:
-    case crVSplit: id = IDC_SIZENS; break;
-    case crSizeNWSE: id = IDC_SIZENWSE; break;
+    case crVSplit:
+        id = IDC_SIZENS;
+        break;
+    case crSizeNWSE:
+        id = IDC_SIZENWSE;
+        break;
     case crSizeWE:
-    case crHSplit: id = IDC_SIZEWE; break;
-    case crUpArrow: id = IDC_UPARROW; break;
+    case crHSplit:
+        id = IDC_SIZEWE;
+        break;
+    case crUpArrow:
+        id = IDC_UPARROW;
+        break;
     case crHourGlass:
-    case crSQLWait: id = IDC_WAIT; break;
+    case crSQLWait:
+        id = IDC_WAIT;
+        break;
     case crNo:
-    case crNoDrop: id = IDC_NO; break;
-    case crAppStart: id = IDC_APPSTARTING; break;
-    case crHelp: id = IDC_HELP; break;
-    case crHandPoint: id = IDC_HAND; break;
-    case crSizeAll: id = IDC_SIZEALL; break;
-    default: break;
+    case crNoDrop:
+        id = IDC_NO;
+        break;
+    case crAppStart:
+        id = IDC_APPSTARTING;
+        break;
+    case crHelp:
+        id = IDC_HELP;
+        break;
+    case crHandPoint:
+        id = IDC_HAND;
+        break;
+    case crSizeAll:
+        id = IDC_SIZEALL;
+        break;
+    default:
+        break;
     }
     return LoadCursor(nullptr, id);
 }
@@ -90,15 +118,21 @@ void SetCaptureControl(TControl* control) {
     g_captureControl = control;
 }
 
-bool TControl::MouseCapture() const { return CaptureControl() == this; }
+bool TControl::MouseCapture() const {
+    return CaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool capture) {
     if (MouseCapture() != capture) SetCaptureControl(capture ? this : nullptr);
 }
 
-TControl* MouseControl() { return g_mouseControl; }
+TControl* MouseControl() {
+    return g_mouseControl;
+}
 
-void SetMouseControlHook(TMouseControlHook hook) { MouseHook() = std::move(hook); }
+void SetMouseControlHook(TMouseControlHook hook) {
+    MouseHook() = std::move(hook);
+}
 
 // The pointer is now over `control` (null: over none of ours). Each real change leaves the old control and
 // enters the new one, once.
@@ -146,12 +180,24 @@ void TControl::DoButtonDown(TWMMouse& message, TMouseButton button, bool doubleC
     DoMouseDown(message, button, doubleClick ? TShiftState{ssDouble} : TShiftState{});
 }
 
-void TControl::WMLButtonDown(TWMMouse& message) { DoButtonDown(message, mbLeft, false); }
-void TControl::WMLButtonDblClk(TWMMouse& message) { DoButtonDown(message, mbLeft, true); }
-void TControl::WMRButtonDown(TWMMouse& message) { DoButtonDown(message, mbRight, false); }
-void TControl::WMRButtonDblClk(TWMMouse& message) { DoButtonDown(message, mbRight, true); }
-void TControl::WMMButtonDown(TWMMouse& message) { DoButtonDown(message, mbMiddle, false); }
-void TControl::WMMButtonDblClk(TWMMouse& message) { DoButtonDown(message, mbMiddle, true); }
+void TControl::WMLButtonDown(TWMMouse& message) {
+    DoButtonDown(message, mbLeft, false);
+}
+void TControl::WMLButtonDblClk(TWMMouse& message) {
+    DoButtonDown(message, mbLeft, true);
+}
+void TControl::WMRButtonDown(TWMMouse& message) {
+    DoButtonDown(message, mbRight, false);
+}
+void TControl::WMRButtonDblClk(TWMMouse& message) {
+    DoButtonDown(message, mbRight, true);
+}
+void TControl::WMMButtonDown(TWMMouse& message) {
+    DoButtonDown(message, mbMiddle, false);
+}
+void TControl::WMMButtonDblClk(TWMMouse& message) {
+    DoButtonDown(message, mbMiddle, true);
+}
 
 void TControl::WMLButtonUp(TWMMouse& message) {
     DefaultHandler(message.Message());

@@ -12,8 +12,8 @@
 
 namespace gl {
 
-// Where a control sits in its parent: alTop, alBottom, alLeft and alRight take the whole width or height at that
-// edge of what is left of the parent's client area, alClient takes the rest.
+// Where a control sits in its parent: alTop, alBottom, alLeft and alRight take the whole width or height at
+// that edge of what is left of the parent's client area, alClient takes the rest.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -21,6 +21,10 @@ using TAnchors = TSet<TAnchorKind>;
 
 // Horizontal placement of a caption.
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// The border of a window: a form may take any of these; a control (TBorderStyle) only none or single.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -53,8 +57,8 @@ constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 constexpr TCursor crSize = -22;
 
-// The platform cursor for a cursor value (the arrow for values without a cursor of their own); null for crNone
-// and crDefault.
+// The platform cursor for a cursor value (the arrow for values without a cursor of their own); null for
+// crNone and crDefault.
 win::HCURSOR CursorHandle(TCursor cursor);
 
 // What a control is doing at the moment.
@@ -76,19 +80,19 @@ using TControlState = TSet<TControlStateItem>;
 
 // What a control class is: fixed per class, set by its constructor.
 enum TControlStyleItem {
-    csAcceptsControls,  // may hold child controls (its window clips them)
-    csCaptureMouse,     // captures the mouse while a button is down on it
+    csAcceptsControls, // may hold child controls (its window clips them)
+    csCaptureMouse,    // captures the mouse while a button is down on it
     csDesignInteractive,
-    csClickEvents,      // a press and release inside it is a click
+    csClickEvents, // a press and release inside it is a click
     csFramed,
-    csSetCaption,       // copies its name into its text while the text still equals the name
-    csOpaque,           // paints every pixel of its rectangle: nothing behind it needs erasing
-    csDoubleClicks,     // takes double clicks as such (otherwise they arrive as a second press)
+    csSetCaption,   // copies its name into its text while the text still equals the name
+    csOpaque,       // paints every pixel of its rectangle: nothing behind it needs erasing
+    csDoubleClicks, // takes double clicks as such (otherwise they arrive as a second press)
     csFixedWidth,
     csFixedHeight,
     csNoDesignVisible,
     csReplicatable,
-    csNoStdEvents,      // raises no mouse and key events of its own
+    csNoStdEvents, // raises no mouse and key events of its own
     csDisplayDragImage,
     csReflector,
     csActionClient,
@@ -99,11 +103,13 @@ enum TControlStyleItem {
 using TControlStyle = TSet<TControlStyleItem>;
 
 // Events of controls.
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TMouseWheelEvent =
     std::function<void(TObject* sender, TShiftState shift, int wheelDelta, TPoint mousePos, bool& handled)>;
-using TMouseWheelUpDownEvent = std::function<void(TObject* sender, TShiftState shift, TPoint mousePos, bool& handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* sender, TShiftState shift, TPoint mousePos, bool& handled)>;
 // The key is a virtual-key code; a handler that sets it to 0 swallows the key.
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
 // The key is a character (a Unicode code point); a handler that sets it to 0 swallows it.

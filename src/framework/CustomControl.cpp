@@ -5,14 +5,19 @@
 
 namespace gl {
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), m_canvas(std::make_unique<TControlCanvas>()) {
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), m_canvas(std::make_unique<TControlCanvas>()) {
     m_canvas->SetControl(this);
     IncludeState(csCustomPaint);
 }
 
-TCustomControl::~TCustomControl() { m_canvas->SetControl(nullptr); }
+TCustomControl::~TCustomControl() {
+    m_canvas->SetControl(nullptr);
+}
 
-TCanvas* TCustomControl::Canvas() const { return m_canvas.get(); }
+TCanvas* TCustomControl::Canvas() const {
+    return m_canvas.get();
+}
 
 void TCustomControl::PaintWindow(win::HDC dc) {
     m_canvas->Lock();

@@ -6,7 +6,9 @@
 
 namespace gl {
 
-void RegisterGraphicControlMessages(MessageTable& table) { table.Add(win::WM_PAINT, &TGraphicControl::WMPaint); }
+void RegisterGraphicControlMessages(MessageTable& table) {
+    table.Add(win::WM_PAINT, &TGraphicControl::WMPaint);
+}
 
 TGraphicControl::TGraphicControl(TComponent* owner)
     : TControl(owner), m_canvas(std::make_unique<TControlCanvas>()) {
@@ -18,7 +20,9 @@ TGraphicControl::~TGraphicControl() {
     m_canvas->SetControl(nullptr);
 }
 
-TCanvas* TGraphicControl::Canvas() const { return m_canvas.get(); }
+TCanvas* TGraphicControl::Canvas() const {
+    return m_canvas.get();
+}
 
 void TGraphicControl::WMPaint(TWMPaint& message) {
     if (!message.DC() || ComponentState().Contains(csDestroying)) return;

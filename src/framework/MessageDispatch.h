@@ -6,7 +6,8 @@
 // override the virtual handler. Register from a function-local static or a namespace-scope initialiser in the
 // class's own .cpp:
 //
-//   static const bool blinkMessages = (MessageTable::Global().Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery), true);
+//   static const bool blinkMessages = (MessageTable::Global().Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery),
+//   true);
 //
 // An entry applies to controls of the class it was registered for; when several entries of one number apply,
 // the one registered last is called.
@@ -30,8 +31,9 @@ public:
     static MessageTable& Global();
 
     template <class C, class View>
-        requires std::derived_from<C, TControl> && (std::same_as<View, TMessage> || std::derived_from<View, TMessageView>)
-    void Add(win::UINT msg, void (C::*handler)(View&)) {
+    requires std::derived_from<C, TControl> &&
+        (std::same_as<View, TMessage> ||
+         std::derived_from<View, TMessageView>)void Add(win::UINT msg, void (C::*handler)(View&)) {
         m_entries[msg].push_back([handler](TControl& control, TMessage& message) {
             C* target = nullptr;
             if constexpr (std::is_same_v<C, TControl>) {

@@ -190,7 +190,9 @@ class TWMSetCursor : public TMessageView {
 public:
     using TMessageView::TMessageView;
     win::HWND CursorWnd() const { return WParamAsHandle<win::HWND>(); }
-    int HitTest() const { return static_cast<win::SHORT>(win::LOWORD(static_cast<std::uintptr_t>(LParam()))); }
+    int HitTest() const {
+        return static_cast<win::SHORT>(win::LOWORD(static_cast<std::uintptr_t>(LParam())));
+    }
     win::UINT MouseMsg() const { return win::HIWORD(static_cast<std::uintptr_t>(LParam())); }
 };
 

@@ -15,9 +15,10 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
     Destroying();
-    TWinControl* parent = Parent();
-    if (parent) parent->ForgetFocusIn(this);
-    // The children go first, each taking its own window with it; whoever owns them, they cannot outlive the
+    // Out of the parent first, so that nothing the window's end sets off (the focus moving on) reaches a
+    // control that is half gone.
+    if (TWinControl* parent = Parent()) parent->RemoveControl(this);
+    // The children go next, each taking its own window with it; whoever owns them, they cannot outlive the
     // control that shows them.
     while (ControlCount() > 0) {
         TControl* child = Controls(ControlCount() - 1);
@@ -26,7 +27,6 @@ TWinControl::~TWinControl() {
     }
     DestroyWindowHandle();
     FreeBrush();
-    if (parent) parent->RemoveControl(this);
 }
 
 // ---- Children ----
@@ -100,7 +100,8 @@ void TWinControl::RemoveControl(TControl* control) {
         m_winControls.erase(windowed);
         m_tabList.erase(std::remove(m_tabList.begin(), m_tabList.end(), child), m_tabList.end());
         // A window cannot stay without the parent window it lives in.
-        if (!child->ComponentState().Contains(csDestroying) && child->HandleAllocated()) child->DestroyHandle();
+        if (!child->ComponentState().Contains(csDestroying) && child->HandleAllocated())
+            child->DestroyHandle();
     } else {
         if (!destroying) control->InvalidateControl(control->Visible(), false);
         m_graphicControls.erase(std::remove(m_graphicControls.begin(), m_graphicControls.end(), control),
@@ -140,14 +141,14 @@ void TWinControl::SetZOrder(bool topMost) {
                           win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOACTIVATE);
 }
 
-// The window a child's window goes below so that the windows stack as the list does: the next windowed sibling
-// in front of it that has a window, or the bottom.
+// The window a child's window goes below so that the windows stack as the list does: the next windowed
+// sibling in front of it that has a window, or the top when none in front has one.
 win::HWND TWinControl::PrecedingWindow(const TWinControl* control) const {
     auto it = std::find(m_winControls.begin(), m_winControls.end(), control);
-    if (it == m_winControls.end()) return win::HWND_BOTTOM;
+    if (it == m_winControls.end()) return win::HWND_TOP;
     for (++it; it != m_winControls.end(); ++it)
         if ((*it)->HandleAllocated()) return (*it)->m_handle;
-    return win::HWND_BOTTOM;
+    return win::HWND_TOP;
 }
 
 void TWinControl::Broadcast(TMessage& message) {
@@ -242,12 +243,15 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, 
 }
 
 void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
-    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) next->SetFocus();
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
+        next->SetFocus();
 }
 
 // ---- Focus ----
 
-bool TWinControl::Focused() const { return m_handle && win::GetFocus() == m_handle; }
+bool TWinControl::Focused() const {
+    return m_handle && win::GetFocus() == m_handle;
+}
 
 bool TWinControl::CanFocus() const {
     for (const TWinControl* control = this; control->Parent(); control = control->Parent())
@@ -300,8 +304,12 @@ void TWinControl::ForgetFocusIn(const TControl* control) {
     }
 }
 
-void TWinControl::CMEnter(TMessage&) { DoEnter(); }
-void TWinControl::CMExit(TMessage&) { DoExit(); }
+void TWinControl::CMEnter(TMessage&) {
+    DoEnter();
+}
+void TWinControl::CMExit(TMessage&) {
+    DoExit();
+}
 
 void TWinControl::DoEnter() {
     if (OnEnter) OnEnter(this);
@@ -311,9 +319,15 @@ void TWinControl::DoExit() {
     if (OnExit) OnExit(this);
 }
 
-void TWinControl::CMFocusChanged(TCMFocusChanged& message) { Broadcast(message.Message()); }
-void TWinControl::CMDialogKey(TCMDialogKey& message) { Broadcast(message.Message()); }
-void TWinControl::CMDialogChar(TCMDialogChar& message) { Broadcast(message.Message()); }
+void TWinControl::CMFocusChanged(TCMFocusChanged& message) {
+    Broadcast(message.Message());
+}
+void TWinControl::CMDialogKey(TCMDialogKey& message) {
+    Broadcast(message.Message());
+}
+void TWinControl::CMDialogChar(TCMDialogChar& message) {
+    Broadcast(message.Message());
+}
 
 // ---- Alignment ----
 
@@ -346,16 +360,20 @@ void TWinControl::AlignControls(TControl* control, TRect& rect) {
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) PlaceAligned(align, rect, control);
 }
 
-// Places every visible child of one alignment in the order of its position along that edge, and takes the room
-// it needs off `rect`. The control that asked for the alignment goes first among equals, so that a control
-// moved onto another's place goes before it.
+// Places every visible child of one alignment in the order of its position along that edge, and takes the
+// room it needs off `rect`. The control that asked for the alignment goes first among equals, so that a
+// control moved onto another's place goes before it.
 void TWinControl::PlaceAligned(TAlign align, TRect& rect, TControl* requester) {
     const auto before = [align](const TControl* a, const TControl* b) {
         switch (align) {
-        case alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
-        case alLeft: return a->Left() < b->Left();
-        case alRight: return a->Left() + a->Width() > b->Left() + b->Width();
-        default: return a->Top() < b->Top();
+        case alBottom:
+            return a->Top() + a->Height() > b->Top() + b->Height();
+        case alLeft:
+            return a->Left() < b->Left();
+        case alRight:
+            return a->Left() + a->Width() > b->Left() + b->Width();
+        default:
+            return a->Top() < b->Top();
         }
     };
     const auto takes = [align](const TControl* c) { return c && c->Align() == align && c->Visible(); };
@@ -364,7 +382,8 @@ void TWinControl::PlaceAligned(TAlign align, TRect& rect, TControl* requester) {
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* control = Controls(i);
         if (control == requester || !takes(control)) continue;
-        auto at = std::find_if(aligned.begin(), aligned.end(), [&](const TControl* c) { return before(control, c); });
+        auto at = std::find_if(aligned.begin(), aligned.end(),
+                               [&](const TControl* c) { return before(control, c); });
         aligned.insert(at, control);
     }
     for (TControl* control : aligned) {
@@ -387,7 +406,9 @@ void TWinControl::PlaceAligned(TAlign align, TRect& rect, TControl* requester) {
             control->SetBounds(rect.right - control->Width(), rect.top, control->Width(), height);
             rect.right -= control->Width();
             break;
-        default: control->SetBounds(rect.left, rect.top, width, height); break;
+        default:
+            control->SetBounds(rect.left, rect.top, width, height);
+            break;
         }
     }
 }

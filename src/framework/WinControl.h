@@ -1,7 +1,7 @@
 // TWinControl: a control with a platform window of its own, made on demand from CreateParams and made again
 // (RecreateWnd) keeping its text, children, tab order and focus. It holds child controls, aligns them, paints
-// the ones without a window inside its own paint, routes the mouse to them, takes the keyboard focus, and sends
-// the platform's notifications about a child back to that child as CN_ messages.
+// the ones without a window inside its own paint, routes the mouse to them, takes the keyboard focus, and
+// sends the platform's notifications about a child back to that child as CN_ messages.
 #pragma once
 
 #include "framework/Control.h"
@@ -86,8 +86,10 @@ public:
     // The windowed descendants in tab order, depth first.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     // The next (or previous) control after `current` among this control's descendants in tab order, wrapping
-    // round; only tab stops when asked, only this control's own children when asked. Null when none can focus.
-    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+    // round; only tab stops when asked, only this control's own children when asked. Null when none can
+    // focus.
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                 bool checkParent) const;
     // Moves the focus to FindNextControl's control.
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
 
@@ -197,8 +199,8 @@ public:
 protected:
     // ---- Window making ----
     // Fills in what the window is made from: the control's text, WS_CHILD | WS_CLIPSIBLINGS (WS_CLIPCHILDREN
-    // when it holds controls), WS_DISABLED and WS_TABSTOP as its properties say, its bounds, the parent's window,
-    // and a class named after the control's class with the platform's default procedure.
+    // when it holds controls), WS_DISABLED and WS_TABSTOP as its properties say, its bounds, the parent's
+    // window, and a class named after the control's class with the platform's default procedure.
     virtual void CreateParams(TCreateParams& params);
     // Makes the window of a platform class (EDIT, COMBOBOX...): the class's procedure becomes DefWndProc.
     void CreateSubClass(TCreateParams& params, const char* platformClassName);
@@ -216,7 +218,8 @@ protected:
     // ---- Painting ----
     // Paints the window's own content into the context; the base lets the default procedure paint.
     virtual void PaintWindow(win::HDC dc);
-    // BeginPaint, PaintWindow with the window-less children's rectangles clipped out, PaintControls, EndPaint.
+    // BeginPaint, PaintWindow with the window-less children's rectangles clipped out, PaintControls,
+    // EndPaint.
     void PaintHandler(TWMPaint& message);
 
     // ---- Alignment ----
@@ -281,8 +284,8 @@ private:
 // The windowed control a window belongs to, or null.
 TWinControl* FindControl(win::HWND hwnd);
 
-// Where an exception that escapes a control's handling of a platform message goes (the application's error box,
-// once the application sets it). Without one the message is written to standard error.
+// Where an exception that escapes a control's handling of a platform message goes (the application's error
+// box, once the application sets it). Without one the message is written to standard error.
 using TWindowExceptionHandler = std::function<void(std::exception_ptr error)>;
 void SetWindowExceptionHandler(TWindowExceptionHandler handler);
 

@@ -1,6 +1,7 @@
-// Input of a windowed control: the focus, the keyboard (events with a key that a handler may change or swallow,
-// dialog keys), the mouse for the children without a window (the one under the pointer, or the one holding the
-// capture, gets the message in its own coordinates), the control under the pointer, and the cursor.
+// Input of a windowed control: the focus, the keyboard (events with a key that a handler may change or
+// swallow, dialog keys), the mouse for the children without a window (the one under the pointer, or the one
+// holding the capture, gets the message in its own coordinates), the control under the pointer, and the
+// cursor.
 #include "framework/WinControl.h"
 
 #include "platform/user/Input.h"
@@ -8,6 +9,8 @@
 #include <algorithm>
 
 namespace gl {
+
+bool RecreatingWindows();
 
 namespace {
 
@@ -20,7 +23,7 @@ bool IsRoutedMouseMessage(win::UINT msg) {
 void TWinControl::WndProc(TMessage& message) {
     if (message.Msg == win::WM_SETFOCUS) {
         // The top control learns first where the focus went; it may refuse.
-        if (!TopControl()->SetFocusedControl(this)) return;
+        if (!RecreatingWindows() && !TopControl()->SetFocusedControl(this)) return;
     } else if (message.Msg == win::WM_DESTROY && !ControlState().Contains(csDestroyingHandle) && m_handle) {
         // Destroyed from outside (its top window closed): the text stays with the control.
         m_text = TControl::GetText();
@@ -38,7 +41,8 @@ bool TWinControl::RouteMouseToChildren(TMessage& message) {
     if (message.Msg == win::WM_MOUSEMOVE) TrackMouse(point, under);
     TControl* target = under;
     if (m_handle && win::GetCapture() == m_handle) {
-        // While the window holds the capture, a child that took it gets everything; otherwise the window does.
+        // While the window holds the capture, a child that took it gets everything; otherwise the window
+        // does.
         TControl* capture = CaptureControl();
         target = capture && capture != this && capture->Parent() == this ? capture : nullptr;
     }
@@ -65,8 +69,8 @@ void TWinControl::TrackMouse(TPoint point, TControl* under) {
 void TWinControl::WMMouseLeave(TMessage& message) {
     TControl* current = MouseControl();
     const bool ours = current == this || (current && current->Parent() == this &&
-                                          std::find(m_graphicControls.begin(), m_graphicControls.end(), current) !=
-                                              m_graphicControls.end());
+                                          std::find(m_graphicControls.begin(), m_graphicControls.end(),
+                                                    current) != m_graphicControls.end());
     if (ours) SetMouseControl(nullptr);
     DefaultHandler(message);
 }
@@ -87,12 +91,18 @@ void TWinControl::WMSetCursor(TWMSetCursor& message) {
     DefaultHandler(message.Message());
 }
 
-void TWinControl::WMContextMenu(TWMContextMenu& message) { DefaultHandler(message.Message()); }
+void TWinControl::WMContextMenu(TWMContextMenu& message) {
+    DefaultHandler(message.Message());
+}
 
 // ---- Focus ----
 
-void TWinControl::WMSetFocus(TWMSetFocus& message) { DefaultHandler(message.Message()); }
-void TWinControl::WMKillFocus(TWMKillFocus& message) { DefaultHandler(message.Message()); }
+void TWinControl::WMSetFocus(TWMSetFocus& message) {
+    DefaultHandler(message.Message());
+}
+void TWinControl::WMKillFocus(TWMKillFocus& message) {
+    DefaultHandler(message.Message());
+}
 
 // ---- Keys ----
 
@@ -164,16 +174,23 @@ void TWinControl::CNKeyDown(TWMKey& message) {
     message.SetResult(1);
     win::LRESULT mask = 0;
     switch (message.CharCode()) {
-    case win::VK_TAB: mask = win::DLGC_WANTTAB; break;
+    case win::VK_TAB:
+        mask = win::DLGC_WANTTAB;
+        break;
     case win::VK_LEFT:
     case win::VK_RIGHT:
     case win::VK_UP:
-    case win::VK_DOWN: mask = win::DLGC_WANTARROWS; break;
+    case win::VK_DOWN:
+        mask = win::DLGC_WANTARROWS;
+        break;
     case win::VK_RETURN:
     case win::VK_EXECUTE:
     case win::VK_ESCAPE:
-    case win::VK_CANCEL: mask = win::DLGC_WANTALLKEYS; break;
-    default: break;
+    case win::VK_CANCEL:
+        mask = win::DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
     }
     if (mask != 0 && Perform(CM_WANTSPECIALKEY, message.CharCode(), message.KeyData()) == 0 &&
         (Perform(win::WM_GETDLGCODE) & mask) == 0 &&

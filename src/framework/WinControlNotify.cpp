@@ -1,5 +1,6 @@
-// The message table entries of windowed controls, the reflection of the platform's notifications about a child
-// window back to that child (WM_COMMAND → CN_COMMAND...), and the windowed side of the CM_ notifications.
+// The message table entries of windowed controls, the reflection of the platform's notifications about a
+// child window back to that child (WM_COMMAND → CN_COMMAND...), and the windowed side of the CM_
+// notifications.
 #include "framework/MessageDispatch.h"
 #include "framework/WinControl.h"
 
@@ -140,10 +141,18 @@ void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& message) {
     UpdateBounds();
 }
 
-void TWinControl::WMNCPaint(TWMNCPaint& message) { DefaultHandler(message.Message()); }
-void TWinControl::WMNCCalcSize(TWMNCCalcSize& message) { DefaultHandler(message.Message()); }
-void TWinControl::WMNCHitTest(TWMNCHitTest& message) { DefaultHandler(message.Message()); }
-void TWinControl::WMTimer(TWMTimer& message) { DefaultHandler(message.Message()); }
+void TWinControl::WMNCPaint(TWMNCPaint& message) {
+    DefaultHandler(message.Message());
+}
+void TWinControl::WMNCCalcSize(TWMNCCalcSize& message) {
+    DefaultHandler(message.Message());
+}
+void TWinControl::WMNCHitTest(TWMNCHitTest& message) {
+    DefaultHandler(message.Message());
+}
+void TWinControl::WMTimer(TWMTimer& message) {
+    DefaultHandler(message.Message());
+}
 
 // ---- CM_ notifications ----
 
@@ -152,8 +161,12 @@ void TWinControl::CMEnabledChanged(TMessage& message) {
     TControl::CMEnabledChanged(message);
 }
 
-void TWinControl::CMVisibleChanged(TMessage&) { UpdateShowing(); }
+void TWinControl::CMVisibleChanged(TMessage&) {
+    UpdateShowing();
+}
 
-void TWinControl::CMShowHintChanged(TMessage&) { NotifyControls(CM_PARENTSHOWHINTCHANGED); }
+void TWinControl::CMShowHintChanged(TMessage&) {
+    NotifyControls(CM_PARENTSHOWHINTCHANGED);
+}
 
 } // namespace gl

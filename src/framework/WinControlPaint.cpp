@@ -1,6 +1,6 @@
 // Painting of a windowed control: its own content, then its children without a window in z-order, each in a
-// saved context moved to its corner and clipped to its rectangle; the background brush and the colours a child
-// window asks its parent for.
+// saved context moved to its corner and clipped to its rectangle; the background brush and the colours a
+// child window asks its parent for.
 #include "framework/WinControl.h"
 
 #include "framework/Font.h"
@@ -120,11 +120,21 @@ void TWinControl::AnswerCtlColor(TWMCtlColor& message) {
     message.SetResult(reinterpret_cast<win::LRESULT>(BrushHandle()));
 }
 
-void TWinControl::CNCtlColorEdit(TWMCtlColor& message) { AnswerCtlColor(message); }
-void TWinControl::CNCtlColorStatic(TWMCtlColor& message) { AnswerCtlColor(message); }
-void TWinControl::CNCtlColorListBox(TWMCtlColor& message) { AnswerCtlColor(message); }
-void TWinControl::CNCtlColorBtn(TWMCtlColor& message) { AnswerCtlColor(message); }
-void TWinControl::CNCtlColorScrollBar(TWMCtlColor& message) { AnswerCtlColor(message); }
+void TWinControl::CNCtlColorEdit(TWMCtlColor& message) {
+    AnswerCtlColor(message);
+}
+void TWinControl::CNCtlColorStatic(TWMCtlColor& message) {
+    AnswerCtlColor(message);
+}
+void TWinControl::CNCtlColorListBox(TWMCtlColor& message) {
+    AnswerCtlColor(message);
+}
+void TWinControl::CNCtlColorBtn(TWMCtlColor& message) {
+    AnswerCtlColor(message);
+}
+void TWinControl::CNCtlColorScrollBar(TWMCtlColor& message) {
+    AnswerCtlColor(message);
+}
 
 void TWinControl::Invalidate() {
     if (m_handle)

@@ -25,10 +25,14 @@ std::unordered_map<win::HWND, TWinControl*>& ControlsByWindow() {
 // The control whose window is being made: it takes the first message of the new window.
 TWinControl* g_creating = nullptr;
 
+// While a window is made again, the focus passes through other windows on its way back: those visits are not
+// moves of the focus that the controls should hear of.
+int g_recreating = 0;
+
 TFreeDeviceContextsHook g_freeDeviceContexts = nullptr;
 
-// Child windows get ids of their own, so that a notification that names its sender by id only (WM_MEASUREITEM)
-// still finds it among its siblings.
+// Child windows get ids of their own, so that a notification that names its sender by id only
+// (WM_MEASUREITEM) still finds it among its siblings.
 win::HMENU NextChildId() {
     static unsigned next = 0;
     next = next % 0xFFFF + 1;
@@ -57,15 +61,23 @@ void ReportException(std::exception_ptr error) {
 
 } // namespace
 
+bool RecreatingWindows() {
+    return g_recreating > 0;
+}
+
 TWinControl* FindControl(win::HWND hwnd) {
     if (!hwnd) return nullptr;
     const auto it = ControlsByWindow().find(hwnd);
     return it == ControlsByWindow().end() ? nullptr : it->second;
 }
 
-void SetWindowExceptionHandler(TWindowExceptionHandler handler) { ExceptionHandler() = std::move(handler); }
+void SetWindowExceptionHandler(TWindowExceptionHandler handler) {
+    ExceptionHandler() = std::move(handler);
+}
 
-void SetFreeDeviceContextsHook(TFreeDeviceContextsHook hook) { g_freeDeviceContexts = hook; }
+void SetFreeDeviceContextsHook(TFreeDeviceContextsHook hook) {
+    g_freeDeviceContexts = hook;
+}
 
 win::LRESULT TWinControl::StdWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     TWinControl* control = FindControl(hwnd);
@@ -95,8 +107,8 @@ void TWinControl::DefaultHandler(TMessage& message) {
         TControl::DefaultHandler(message);
         return;
     }
-    message.Result = win::CallWindowProc(m_defWndProc ? m_defWndProc : win::DefWindowProc, m_handle, message.Msg,
-                                         message.WParam, message.LParam);
+    message.Result = win::CallWindowProc(m_defWndProc ? m_defWndProc : win::DefWindowProc, m_handle,
+                                         message.Msg, message.WParam, message.LParam);
 }
 
 // ---- Making the window ----
@@ -131,7 +143,8 @@ void TWinControl::CreateSubClass(TCreateParams& params, const char* platformClas
     win::WNDCLASS platformClass;
     if (!platformClassName || !win::GetClassInfo(nullptr, platformClassName, &platformClass)) return;
     // The platform class's behaviour, but never a context shared with other windows.
-    constexpr win::UINT kSharedContexts = win::CS_OWNDC | win::CS_CLASSDC | win::CS_PARENTDC | win::CS_GLOBALCLASS;
+    constexpr win::UINT kSharedContexts =
+        win::CS_OWNDC | win::CS_CLASSDC | win::CS_PARENTDC | win::CS_GLOBALCLASS;
     params.WindowClass = platformClass;
     params.WindowClass.style &= ~kSharedContexts;
     params.WindowClass.hInstance = win::GetModuleHandle(nullptr);
@@ -179,10 +192,10 @@ void TWinControl::CreateWnd() {
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
     g_creating = this;
-    const win::HWND hwnd = win::CreateWindowEx(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                                               params.Style, params.X, params.Y, params.Width, params.Height,
-                                               params.WndParent, (params.Style & win::WS_CHILD) ? NextChildId() : nullptr,
-                                               params.WindowClass.hInstance, params.Param);
+    const win::HWND hwnd = win::CreateWindowEx(
+        params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X, params.Y,
+        params.Width, params.Height, params.WndParent,
+        (params.Style & win::WS_CHILD) ? NextChildId() : nullptr, params.WindowClass.hInstance, params.Param);
     g_creating = nullptr;
     if (!hwnd) {
         // The window may have been refused after its first message: drop what that message attached.
@@ -219,7 +232,9 @@ void TWinControl::SetParentWindow(win::HWND parentWindow) {
     if (parentWindow && Visible()) UpdateShowing();
 }
 
-bool TWinControl::Showing() const { return Visible() && (!Parent() || Parent()->Showing()); }
+bool TWinControl::Showing() const {
+    return Visible() && (!Parent() || Parent()->Showing());
+}
 
 void TWinControl::UpdateShowing() {
     if (!m_handle) {
@@ -276,9 +291,13 @@ void TWinControl::RecreateWnd() {
     for (win::HWND w = win::GetFocus(); w && !focused; w = win::GetParent(w)) focused = FindControl(w);
     const bool keepFocus = focused && ContainsControl(focused);
     IncludeState(csRecreating);
+    ++g_recreating;
     struct Recreating {
         TWinControl& control;
-        ~Recreating() { control.ExcludeState(csRecreating); }
+        ~Recreating() {
+            --g_recreating;
+            control.ExcludeState(csRecreating);
+        }
     } recreating{*this};
     DestroyHandle();
     UpdateShowing();
@@ -315,7 +334,8 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (left == Left() && top == Top() && width == Width() && height == Height()) return;
     if (m_handle && !win::IsIconic(m_handle)) {
         // The window's answer (WM_WINDOWPOSCHANGED, WM_SIZE) brings the new bounds back and realigns.
-        win::SetWindowPos(m_handle, nullptr, left, top, width, height, win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+        win::SetWindowPos(m_handle, nullptr, left, top, width, height,
+                          win::SWP_NOZORDER | win::SWP_NOACTIVATE);
         return;
     }
     const bool resized = width != Width() || height != Height();

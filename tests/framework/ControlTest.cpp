@@ -2,8 +2,11 @@
 // properties send once per real change.
 #include "ControlTestSupport.h"
 
+#include "framework/ControlLayout.h"
 #include "framework/Exceptions.h"
 #include "framework/Font.h"
+#include "framework/LayoutClass.h"
+#include "framework/LayoutReader.h"
 #include "framework/MessageDispatch.h"
 
 namespace gl::controltest {
@@ -15,7 +18,8 @@ constexpr win::UINT kProbeMessage = win::WM_APP + 7;
 class TDispatchProbe : public TPanelProbe {
 public:
     explicit TDispatchProbe(TComponent* owner) : TPanelProbe(owner) {
-        static const bool registered = (MessageTable::Global().Add(kProbeMessage, &TDispatchProbe::ProbeMessage), true);
+        static const bool registered =
+            (MessageTable::Global().Add(kProbeMessage, &TDispatchProbe::ProbeMessage), true);
         (void)registered;
     }
     void ProbeMessage(TMessage& message) { message.Result = 40 + static_cast<win::LRESULT>(message.WParam); }
@@ -210,6 +214,50 @@ TEST_F(ControlTest, ParentsFollowTheirRules) {
     const int before = m_owner.ComponentCount();
     delete outer;
     EXPECT_EQ(m_owner.ComponentCount(), before - 3);
+}
+
+TEST_F(ControlTest, LayoutsBuildControlTreesThatAlignAndOrderOnceLoaded) {
+    RegisterControlLayout();
+    LayoutClass<TFormProbe>("TFormProbe", "TWinControl");
+    LayoutClass<TPanelProbe>("TPanelProbe", "TWinControl").Creatable();
+    LayoutClass<TEditProbe>("TEditProbe", "TWinControl").Creatable();
+    auto* form = new TFormProbe(&m_owner);
+    ReadLayout(*form, "object Form1: TFormProbe\n"
+                      "  Width = 588\n"
+                      "  Height = 410\n"
+                      "  Color = clBtnFace\n"
+                      "  Font.Height = -12\n"
+                      "  object Band: TPanelProbe\n"
+                      "    Height = 129\n"
+                      "    Align = alTop\n"
+                      "    object Second: TEditProbe\n"
+                      "      TabOrder = 1\n"
+                      "    end\n"
+                      "    object First: TEditProbe\n"
+                      "      TabOrder = 0\n"
+                      "      Cursor = crIBeam\n"
+                      "    end\n"
+                      "  end\n"
+                      "  object Rest: TPanelProbe\n"
+                      "    Align = alClient\n"
+                      "    Color = clWhite\n"
+                      "  end\n"
+                      "end\n");
+    auto* band = dynamic_cast<TPanelProbe*>(form->FindComponent("Band"));
+    auto* rest = dynamic_cast<TPanelProbe*>(form->FindComponent("Rest"));
+    auto* first = dynamic_cast<TEditProbe*>(form->FindComponent("First"));
+    ASSERT_TRUE(band && rest && first);
+    EXPECT_EQ(band->BoundsRect(), Rect(0, 0, 580, 129));
+    EXPECT_EQ(rest->BoundsRect(), Rect(0, 129, 580, 383));
+    EXPECT_EQ(first->Parent(), band);
+    EXPECT_EQ(first->TabOrder(), 0) << "stored tab orders are put right once all siblings exist";
+    EXPECT_EQ(first->Cursor(), crIBeam);
+    EXPECT_EQ(band->Color(), clBtnFace);
+    EXPECT_EQ(first->Font()->Height(), -12);
+    EXPECT_TRUE(first->ParentFont());
+    EXPECT_EQ(rest->Color(), clWhite);
+    EXPECT_FALSE(rest->ParentColor());
+    EXPECT_FALSE(first->ComponentState().Contains(csLoading));
 }
 
 } // namespace

@@ -13,6 +13,11 @@ void TBoxProbe::Paint() {
     Canvas()->FillRect(overpaint ? Rect(-100, -100, 1000, 1000) : ClientRect());
 }
 
+void TCanvasProbe::Paint() {
+    Canvas()->Brush().SetColor(fill);
+    Canvas()->FillRect(ClientRect());
+}
+
 void TEditProbe::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     CreateSubClass(params, "EDIT");

@@ -3,6 +3,7 @@
 // platform's EDIT class.
 #pragma once
 
+#include "framework/CustomControl.h"
 #include "framework/GraphicControl.h"
 #include "framework/WinControl.h"
 
@@ -70,6 +71,17 @@ public:
     // A box may paint far beyond itself: the clip keeps it inside its rectangle.
     bool overpaint = false;
     MessageCounter counts;
+
+protected:
+    void Paint() override;
+};
+
+// A windowed control that paints itself in one colour through its canvas.
+class TCanvasProbe : public TCustomControl {
+public:
+    TCanvasProbe(TComponent* owner, TColor fill) : TCustomControl(owner), fill(fill) {}
+    std::string ClassName() const override { return "TCanvasProbe"; }
+    TColor fill;
 
 protected:
     void Paint() override;

@@ -38,6 +38,8 @@ TEST_F(ControlTest, RecreatingKeepsTextChildrenTabOrderAndFocus) {
     second->SetTabOrder(0);
     EXPECT_EQ(first->TabOrder(), 1);
     second->SetFocus();
+    int focusEvents = 0;
+    second->OnExit = second->OnEnter = [&focusEvents](TObject*) { ++focusEvents; };
     win::SetWindowText(first->Handle(), "typed");
     const win::HWND oldForm = m_form->Handle();
     const win::HWND oldSecond = second->Handle();
@@ -52,11 +54,45 @@ TEST_F(ControlTest, RecreatingKeepsTextChildrenTabOrderAndFocus) {
     EXPECT_EQ(inner->Text(), "inner");
     EXPECT_EQ(win::GetParent(inner->Handle()), panel->Handle());
     EXPECT_EQ(second->TabOrder(), 0);
-    EXPECT_NE(win::GetWindowLong(first->Handle(), win::GWL_STYLE) & static_cast<win::LONG>(win::WS_TABSTOP), 0);
+    EXPECT_NE(win::GetWindowLong(first->Handle(), win::GWL_STYLE) & static_cast<win::LONG>(win::WS_TABSTOP),
+              0);
     EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(focusEvents, 0) << "the focus only passes elsewhere while the windows are made again";
     EXPECT_EQ(first->BoundsRect(), Rect(10, 10, 110, 30));
     // The windows stack as the list does: the first child made is at the bottom.
     EXPECT_EQ(win::GetWindow(m_form->Handle(), win::GW_CHILD), panel->Handle());
+}
+
+TEST_F(ControlTest, PropertiesReachTheWindow) {
+    MakeForm();
+    TEditProbe* edit = MakeEdit(&m_owner, m_form, 10, "");
+    const win::HWND hwnd = edit->Handle();
+    edit->Hide();
+    EXPECT_FALSE(win::IsWindowVisible(hwnd));
+    edit->Show();
+    EXPECT_TRUE(win::IsWindowVisible(hwnd));
+    edit->SetEnabled(false);
+    EXPECT_FALSE(win::IsWindowEnabled(hwnd));
+    edit->Font()->SetHeight(-20);
+    EXPECT_EQ(win::SendMessage(hwnd, win::WM_GETFONT, 0, 0), reinterpret_cast<win::LRESULT>(edit->Font()->Handle()));
+    edit->SetBounds(20, 30, 80, 24);
+    win::RECT rect{};
+    win::GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.right - rect.left, 80);
+    EXPECT_EQ(edit->ClientOrigin(), m_form->ClientToScreen(Point(20, 30)));
+    // A text set before the window exists is the window's first caption.
+    auto* later = new TEditProbe(&m_owner);
+    later->SetText("early");
+    later->SetParent(m_form);
+    EXPECT_EQ(win::GetWindowTextString(later->Handle()), "early");
+
+    // The cursor of a window-less child shows while the pointer is over it.
+    auto* box = new TBoxProbe(&m_owner, clRed);
+    box->SetParent(m_form);
+    box->SetBounds(150, 10, 20, 20);
+    box->SetCursor(crHandPoint);
+    win::headless::MouseMove(m_form->Handle(), 155, 15);
+    EXPECT_EQ(win::GetCursor(), win::LoadCursor(nullptr, win::IDC_HAND));
 }
 
 TEST_F(ControlTest, FocusEntersAndLeavesControlsAndTellsTheTree) {
@@ -69,7 +105,9 @@ TEST_F(ControlTest, FocusEntersAndLeavesControlsAndTellsTheTree) {
     auto* box = new TBoxProbe(&m_owner, clRed);
     box->SetParent(panel);
     std::vector<std::string> log;
-    const auto record = [&log](const std::string& what) { return [&log, what](TObject*) { log.push_back(what); }; };
+    const auto record = [&log](const std::string& what) {
+        return [&log, what](TObject*) { log.push_back(what); };
+    };
     outside->OnEnter = record("enter outside");
     outside->OnExit = record("exit outside");
     panel->OnEnter = record("enter panel");
@@ -80,7 +118,7 @@ TEST_F(ControlTest, FocusEntersAndLeavesControlsAndTellsTheTree) {
     outside->SetFocus();
     inside->SetFocus();
     outside->SetFocus();
-    const std::vector<std::string> expected{"enter outside", "exit outside", "enter panel", "enter inside",
+    const std::vector<std::string> expected{"enter outside", "exit outside", "enter panel",  "enter inside",
                                             "exit inside",   "exit panel",   "enter outside"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(box->counts[CM_FOCUSCHANGED], 3) << "every control of the tree hears of each move";
@@ -94,8 +132,10 @@ TEST_F(ControlTest, FocusEntersAndLeavesControlsAndTellsTheTree) {
     } catch (const EInvalidOperation& e) {
         EXPECT_EQ(e.Message(), "Cannot focus a disabled or invisible window");
     }
+    // A control that goes away with the focus leaves it to its parent.
     delete outside;
-    EXPECT_EQ(m_form->FocusedControl(), nullptr);
+    EXPECT_EQ(m_form->FocusedControl(), m_form);
+    EXPECT_EQ(box->counts[CM_FOCUSCHANGED], 4);
 }
 
 TEST_F(ControlTest, NotificationsAboutAChildGoBackToIt) {
@@ -111,7 +151,8 @@ TEST_F(ControlTest, NotificationsAboutAChildGoBackToIt) {
     win::SendMessage(m_form->Handle(), win::WM_COMMAND, code, reinterpret_cast<win::LPARAM>(edit->Handle()));
     EXPECT_EQ(edit->commands, std::vector<int>{0x1234});
     // A window that is not a control's is left to the default handling.
-    win::SendMessage(m_form->Handle(), win::WM_COMMAND, code, reinterpret_cast<win::LPARAM>(m_form->Handle()));
+    win::SendMessage(m_form->Handle(), win::WM_COMMAND, code,
+                     reinterpret_cast<win::LPARAM>(m_form->Handle()));
     EXPECT_EQ(edit->commands.size(), 1u);
 
     // The child is asked for its own colours.
@@ -119,8 +160,9 @@ TEST_F(ControlTest, NotificationsAboutAChildGoBackToIt) {
     edit->Font()->SetColor(clRed);
     const win::HWND hwnd = edit->Handle();
     win::HDC dc = win::GetDC(hwnd);
-    const win::LRESULT brush = win::SendMessage(m_form->Handle(), win::WM_CTLCOLOREDIT,
-                                                reinterpret_cast<win::WPARAM>(dc), reinterpret_cast<win::LPARAM>(hwnd));
+    const win::LRESULT brush =
+        win::SendMessage(m_form->Handle(), win::WM_CTLCOLOREDIT, reinterpret_cast<win::WPARAM>(dc),
+                         reinterpret_cast<win::LPARAM>(hwnd));
     EXPECT_EQ(brush, reinterpret_cast<win::LRESULT>(edit->BrushHandle()));
     EXPECT_EQ(win::GetTextColor(dc), win::RGB(255, 0, 0));
     EXPECT_EQ(win::GetBkColor(dc), win::RGB(255, 255, 0));
@@ -159,6 +201,25 @@ TEST_F(ControlTest, WindowlessChildrenPaintInZOrderInsideTheirRectangles) {
     EXPECT_EQ(CachedDeviceContextCount(), 1);
     win::SendMessage(m_form->Handle(), win::WM_NULL, 0, 0);
     EXPECT_EQ(CachedDeviceContextCount(), 0);
+}
+
+TEST_F(ControlTest, CustomControlsPaintThemselvesUnderTheirWindowlessChildren) {
+    MakeForm();
+    auto* custom = new TCanvasProbe(&m_owner, clLime);
+    custom->SetParent(m_form);
+    custom->SetBounds(100, 100, 50, 40);
+    auto* box = new TBoxProbe(&m_owner, clRed);
+    box->SetParent(custom);
+    box->SetBounds(10, 10, 10, 10);
+    Pump();
+    const win::HWND hwnd = custom->Handle();
+    EXPECT_EQ(win::headless::Pixel(hwnd, 5, 5), win::RGB(0, 255, 0));
+    EXPECT_EQ(win::headless::Pixel(hwnd, 15, 15), win::RGB(255, 0, 0));
+    EXPECT_EQ(win::headless::Pixel(hwnd, 49, 39), win::RGB(0, 255, 0));
+    custom->fill = clBlue;
+    custom->Repaint();
+    EXPECT_EQ(win::headless::Pixel(hwnd, 5, 5), win::RGB(0, 0, 255));
+    EXPECT_EQ(win::headless::Pixel(hwnd, 15, 15), win::RGB(255, 0, 0));
 }
 
 TEST_F(ControlTest, WheelTurnsStepEveryFull120AndKeepTheRest) {
@@ -251,13 +312,16 @@ TEST_F(ControlTest, KeyEventsMayChangeOrSwallowKeys) {
         if (key == U'c') key = U'x';
     };
     edit->OnKeyDown = [](TObject*, std::uint16_t& key, TShiftState) {
-        if (key == win::VK_BACK) key = 0;
+        if (key == win::VK_DELETE) key = 0;
     };
     edit->OnKeyUp = [&ups](TObject*, std::uint16_t&, TShiftState) { ++ups; };
     edit->SetFocus();
-    for (int key : {'A', 'B', 'C', win::VK_BACK}) win::headless::KeyPress(key);
+    for (int key : {int{'A'}, int{'B'}, int{'C'}, win::VK_HOME, win::VK_DELETE}) win::headless::KeyPress(key);
     EXPECT_EQ(edit->Text(), "bx");
-    EXPECT_EQ(ups, 4);
+    EXPECT_EQ(ups, 5);
+    edit->OnKeyDown = nullptr;
+    win::headless::KeyPress(win::VK_DELETE);
+    EXPECT_EQ(edit->Text(), "x");
 }
 
 TEST_F(ControlTest, ExceptionsInHandlersGoToTheHandlerAndTheLoopGoesOn) {
@@ -275,6 +339,7 @@ TEST_F(ControlTest, ExceptionsInHandlersGoToTheHandlerAndTheLoopGoesOn) {
         }
     });
     win::headless::Click(m_form->Handle(), 10, 10);
+    win::headless::AdvanceClock(1000); // not a double click
     win::headless::Click(m_form->Handle(), 10, 10);
     SetWindowExceptionHandler(nullptr);
     EXPECT_EQ(caught, (std::vector<std::string>{"broken", "broken"}));

@@ -276,9 +276,7 @@ void ButtonControl::Click() {
 }
 
 ButtonControl* ButtonControl::From(HWND hwnd) {
-    std::string name = GetClassNameString(hwnd);
-    for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    return name == WC_BUTTON ? controls::ControlOf<ButtonControl>(hwnd) : nullptr;
+    return controls::ControlOf<ButtonControl>(hwnd);
 }
 
 } // namespace win::button

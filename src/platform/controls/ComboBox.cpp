@@ -10,7 +10,6 @@
 #include "platform/controls/ListBox.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace win::combobox {
@@ -93,10 +92,6 @@ const std::unordered_map<UINT, ComboBox::Handler>& ComboBox::Handlers() {
 }
 
 ComboBox* ComboBox::From(HWND hwnd) {
-    std::string name = GetClassNameString(hwnd);
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (name != "combobox") return nullptr;
     return controls::ControlOf<ComboBox>(hwnd);
 }
 
@@ -412,6 +407,8 @@ BOOL GetComboBoxInfo(HWND combo, COMBOBOXINFO* info) {
 }
 
 bool RegisterComboBoxClass() {
+    // A combo box is made of a list and, for the editable styles, an edit field.
+    if (!RegisterListBoxClasses() || !RegisterEditClass()) return false;
     return controls::RegisterControlClass<combobox::ComboBox>(
         WC_COMBOBOX, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
 }

@@ -1,6 +1,8 @@
-// The link between a control's window and its C++ object: the object is made on WM_NCCREATE, kept in the
-// first extra bytes of the window, and deleted when the outermost message to it returns after WM_NCDESTROY,
-// so that a handler whose notification made the parent destroy the window never sees its object go.
+// The link between a control's window and its C++ object: the object is made on WM_NCCREATE, found by its
+// window in a table of its kind, and deleted when the outermost message to it returns after WM_NCDESTROY, so
+// that a handler whose notification made the parent destroy the window never sees its object go. The table
+// (rather than the window's extra bytes) finds the object whatever class a program derives from the control's
+// class, and safely answers "none" for any other window.
 #pragma once
 
 #include "platform/user/User.h"
@@ -16,17 +18,23 @@ template <class T> struct ControlSlot {
     bool dead = false;
 };
 
-// The window extra bytes a control class needs for its slot.
+// The window extra bytes a control class asks for, as the platform's classes do.
 constexpr int kSlotBytes = static_cast<int>(sizeof(void*));
 
-template <class T> ControlSlot<T>* SlotOf(HWND hwnd) {
-    return reinterpret_cast<ControlSlot<T>*>(GetWindowLongPtr(hwnd, 0));
+template <class T> std::unordered_map<HWND, ControlSlot<T>*>& SlotTable() {
+    static std::unordered_map<HWND, ControlSlot<T>*> table;
+    return table;
 }
 
-// The object of a live control window of class T, or null. The window procedure of the class must be the one
-// that made the slot (checked by the caller through the class name).
+template <class T> ControlSlot<T>* SlotOf(HWND hwnd) {
+    const auto& table = SlotTable<T>();
+    const auto found = table.find(hwnd);
+    return found == table.end() ? nullptr : found->second;
+}
+
+// The object of a live control window of kind T, or null for any other window.
 template <class T> T* ControlOf(HWND hwnd) {
-    ControlSlot<T>* slot = IsWindow(hwnd) ? SlotOf<T>(hwnd) : nullptr;
+    ControlSlot<T>* slot = hwnd ? SlotOf<T>(hwnd) : nullptr;
     return slot && !slot->dead ? slot->control : nullptr;
 }
 
@@ -36,19 +44,25 @@ template <class T> LRESULT DispatchControlMessage(HWND hwnd, UINT msg, WPARAM wP
     ControlSlot<T>* slot = SlotOf<T>(hwnd);
     if (msg == WM_NCCREATE) {
         const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        if (!cs || slot) return FALSE;
+        if (!cs) return FALSE;
+        if (slot && slot->depth == 0) {
+            // Left by an earlier window of the same handle that went without WM_NCDESTROY.
+            delete slot->control;
+            delete slot;
+        }
         slot = new (std::nothrow) ControlSlot<T>;
         if (!slot) return FALSE;
         try {
+            SlotTable<T>()[hwnd] = slot;
             slot->control = new T(hwnd, *cs);
         } catch (const std::bad_alloc&) {
+            SlotTable<T>().erase(hwnd);
             delete slot;
             return FALSE;
         }
-        SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(slot));
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }
-    if (!slot || slot->dead) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (!slot || slot->dead || !slot->control) return DefWindowProc(hwnd, msg, wParam, lParam);
     const auto& handlers = T::Handlers();
     const auto found = handlers.find(msg);
     LRESULT result = 0;
@@ -63,7 +77,7 @@ template <class T> LRESULT DispatchControlMessage(HWND hwnd, UINT msg, WPARAM wP
         }
     }
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtr(hwnd, 0, 0);
+        SlotTable<T>().erase(hwnd);
         slot->dead = true;
     }
     if (--slot->depth == 0 && slot->dead) {

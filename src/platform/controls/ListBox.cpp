@@ -8,7 +8,6 @@
 #include "platform/controls/ControlSlot.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace win::listbox {
 
@@ -72,10 +71,6 @@ const std::unordered_map<UINT, ListBox::Handler>& ListBox::Handlers() {
 }
 
 ListBox* ListBox::From(HWND hwnd) {
-    std::string name = GetClassNameString(hwnd);
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (name != "listbox" && name != "combolbox") return nullptr;
     return controls::ControlOf<ListBox>(hwnd);
 }
 

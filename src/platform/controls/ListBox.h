@@ -21,7 +21,8 @@ public:
 
     using Handler = LRESULT (ListBox::*)(WPARAM, LPARAM);
     static const std::unordered_map<UINT, Handler>& Handlers();
-    // The object of a "LISTBOX" or "ComboLBox" window; null for any other window.
+    // The object of a list box window (of "LISTBOX", "ComboLBox" or a class made from them); null for any
+    // other.
     static ListBox* From(HWND hwnd);
 
     // Creation, font, geometry, focus (ListBox.cpp).

@@ -1,5 +1,5 @@
-// Modal dialogs (their own message loop with the dialog keys, the owner disabled meanwhile), EndDialog, and the
-// helpers that address a dialog's controls by identifier.
+// Modal dialogs (their own message loop with the dialog keys, the owner disabled meanwhile), EndDialog, and
+// the helpers that address a dialog's controls by identifier.
 #include "platform/controls/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/display/headless/HeadlessDisplay.h"
@@ -24,8 +24,8 @@ bool RunModalLoop(HWND dialog) {
         if (!info || info->ended) return true;
         const BOOL got = GetMessage(&msg, nullptr, 0, 0);
         if (got == 0) {
-            // On a screen the quit belongs to the loop outside too; the headless display ends a wait that nothing
-            // could ever end this way, and then nobody is owed a quit.
+            // On a screen the quit belongs to the loop outside too; the headless display ends a wait that
+            // nothing could ever end this way, and then nobody is owed a quit.
             if (!CurrentHeadlessDisplay()) PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
@@ -106,8 +106,10 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     if (info->ended) return TRUE;
     info->ended = true;
     info->result = result;
-    if (info->modal) PostMessage(dialog, WM_NULL, 0, 0); // wakes the dialog's loop
-    else ShowWindow(dialog, SW_HIDE);
+    if (info->modal)
+        PostMessage(dialog, WM_NULL, 0, 0); // wakes the dialog's loop
+    else
+        ShowWindow(dialog, SW_HIDE);
     return TRUE;
 }
 
@@ -147,7 +149,8 @@ UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
     errno = 0;
     const long long v = std::strtoll(text.c_str(), &end, 10);
     if (*end != '\0' || errno == ERANGE) return 0;
-    if (isSigned ? (v < INT32_MIN || v > INT32_MAX) : (v < 0 || v > static_cast<long long>(UINT32_MAX))) return 0;
+    if (isSigned ? (v < INT32_MIN || v > INT32_MAX) : (v < 0 || v > static_cast<long long>(UINT32_MAX)))
+        return 0;
     if (translated) *translated = TRUE;
     return static_cast<UINT>(v);
 }

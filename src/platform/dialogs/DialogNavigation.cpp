@@ -1,8 +1,9 @@
-// The dialog keys: the tab order and groups of a dialog's controls (child dialogs with WS_EX_CONTROLPARENT take
-// part with their own controls), focus moves, the default push button, Enter and Escape.
+// The dialog keys: the tab order and groups of a dialog's controls (child dialogs with WS_EX_CONTROLPARENT
+// take part with their own controls), focus moves, the default push button, Enter and Escape.
 #include "platform/controls/EditMessages.h"
 #include "platform/controls/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
+#include "platform/system/LastError.h"
 #include "platform/user/User.h"
 
 #include <vector>
@@ -12,7 +13,9 @@ namespace win {
 namespace dlg {
 namespace {
 
-DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE)); }
+DWORD StyleOf(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+}
 
 // The dialog's controls in the order they were made; the controls of a visible, enabled control parent stand
 // in its place.
@@ -20,8 +23,10 @@ void Flatten(HWND container, std::vector<HWND>& out) {
     for (HWND c = GetWindow(container, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         const DWORD exStyle = static_cast<DWORD>(GetWindowLong(c, GWL_EXSTYLE));
         const DWORD style = StyleOf(c);
-        if ((exStyle & WS_EX_CONTROLPARENT) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) Flatten(c, out);
-        else out.push_back(c);
+        if ((exStyle & WS_EX_CONTROLPARENT) && (style & WS_VISIBLE) && !(style & WS_DISABLED))
+            Flatten(c, out);
+        else
+            out.push_back(c);
     }
 }
 
@@ -42,9 +47,19 @@ int IndexOf(const std::vector<HWND>& list, HWND dialog, HWND control) {
     return -1;
 }
 
-bool CanFocus(HWND hwnd) { return IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+// Visible and enabled by its own style and its parents' up to the dialog, so that a dialog still hidden while
+// it initialises knows its tab order.
+bool CanFocus(HWND hwnd) {
+    for (HWND w = hwnd; w; w = GetParent(w)) {
+        const DWORD style = StyleOf(w);
+        if (!(style & WS_VISIBLE) || (style & WS_DISABLED)) return false;
+        if (!(style & WS_CHILD) || (GetWindowLong(GetParent(w), GWL_STYLE) & WS_CHILD) == 0) break;
+    }
+    return true;
+}
 
-// The first control from start (exclusive) in the direction given, wrapping within [first, last), that passes.
+// The first control from start (exclusive) in the direction given, wrapping within [first, last), that
+// passes.
 template <class Test>
 HWND Step(const std::vector<HWND>& list, int first, int last, int start, bool previous, Test test) {
     const int n = last - first;
@@ -70,8 +85,8 @@ WORD DefaultId(HWND dialog) {
                                                                  : static_cast<WORD>(IDOK);
 }
 
-// Sends the click of a button id where a click of that button goes: its parent, or the dialog when there is no
-// such button.
+// Sends the click of a button id where a click of that button goes: its parent, or the dialog when there is
+// no such button.
 void Press(HWND dialog, HWND button, int id) {
     if (button && !IsWindowEnabled(button)) {
         MessageBeep(0);
@@ -117,23 +132,29 @@ bool EnterKey(HWND dialog) {
 bool HandleKeyDown(HWND dialog, const MSG& msg, LRESULT code) {
     if (code & DLGC_WANTMESSAGE) return false;
     switch (static_cast<int>(msg.wParam)) {
-    case VK_TAB: return (code & DLGC_WANTTAB) ? false : TabKey(dialog);
+    case VK_TAB:
+        return (code & DLGC_WANTTAB) ? false : TabKey(dialog);
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
     case VK_DOWN:
         if (code & DLGC_WANTARROWS) return false;
         return ArrowKey(dialog, msg.wParam == VK_LEFT || msg.wParam == VK_UP);
-    case VK_RETURN: return EnterKey(dialog);
-    case VK_ESCAPE: Press(dialog, FindItem(dialog, IDCANCEL), IDCANCEL); return true;
-    default: return false;
+    case VK_RETURN:
+        return EnterKey(dialog);
+    case VK_ESCAPE:
+        Press(dialog, FindItem(dialog, IDCANCEL), IDCANCEL);
+        return true;
+    default:
+        return false;
     }
 }
 
 } // namespace
 
 bool IsPushButton(HWND hwnd) {
-    return hwnd && (SendMessage(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+    return hwnd &&
+           (SendMessage(hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
 void UpdateDefaultButton(HWND dialog, HWND focus) {
@@ -150,7 +171,8 @@ void UpdateDefaultButton(HWND dialog, HWND focus) {
         if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) continue;
         const bool isDefault = (code & DLGC_DEFPUSHBUTTON) != 0;
         if (isDefault == (c == chosen)) continue;
-        const DWORD low = (StyleOf(c) & 0xFFFF & ~BS_TYPEMASK) | (c == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        const DWORD low =
+            (StyleOf(c) & 0xFFFF & ~BS_TYPEMASK) | (c == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         SendMessage(c, BM_SETSTYLE, low, TRUE);
     }
 }
@@ -200,7 +222,8 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
     if (!msg || !IsWindow(dialog)) return FALSE;
     if (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)) return FALSE;
     if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) {
-        const LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+        const LRESULT code =
+            SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         if (msg->message == WM_KEYDOWN && HandleKeyDown(dialog, *msg, code)) return TRUE;
         // The characters of the dialog keys are not typed into controls that do not ask for them.
         if (msg->message == WM_CHAR && !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) &&

@@ -82,13 +82,20 @@ private:
 
 std::string PredefinedClass(WORD atom) {
     switch (atom) {
-    case 0x80: return "BUTTON";
-    case 0x81: return "EDIT";
-    case 0x82: return "STATIC";
-    case 0x83: return "LISTBOX";
-    case 0x84: return "SCROLLBAR";
-    case 0x85: return "COMBOBOX";
-    default: return {};
+    case 0x80:
+        return "BUTTON";
+    case 0x81:
+        return "EDIT";
+    case 0x82:
+        return "STATIC";
+    case 0x83:
+        return "LISTBOX";
+    case 0x84:
+        return "SCROLLBAR";
+    case 0x85:
+        return "COMBOBOX";
+    default:
+        return {};
     }
 }
 
@@ -138,8 +145,12 @@ std::map<std::string, DialogTemplate>& NamedTemplates() {
 
 } // namespace
 
-int DialogUnitsToPixelsX(int du) { return ScaleRounded(du, kDialogBaseUnitX, 4); }
-int DialogUnitsToPixelsY(int du) { return ScaleRounded(du, kDialogBaseUnitY, 8); }
+int DialogUnitsToPixelsX(int du) {
+    return ScaleRounded(du, kDialogBaseUnitX, 4);
+}
+int DialogUnitsToPixelsY(int du) {
+    return ScaleRounded(du, kDialogBaseUnitY, 8);
+}
 
 bool DialogTemplateFromBytes(const void* data, std::size_t size, DialogTemplate* out) {
     if (!data || !out) return false;
@@ -148,7 +159,8 @@ bool DialogTemplateFromBytes(const void* data, std::size_t size, DialogTemplate*
     WORD count = 0;
     if (size >= 4) {
         const auto* bytes = static_cast<const BYTE*>(data);
-        if (bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0xFF && bytes[3] == 0xFF) return false; // extended form
+        if (bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0xFF && bytes[3] == 0xFF)
+            return false; // extended form
     }
     if (!ReadHeader(in, t, count)) return false;
     t.items.resize(count);

@@ -1,5 +1,6 @@
 // Dialog templates held in memory: the dialog record and its items, the dialog styles, the reader of the
-// platform's binary template layout, and named templates that stand in for templates among a module's resources.
+// platform's binary template layout, and named templates that stand in for templates among a module's
+// resources.
 //
 // Bounds are in dialog units, as on the platform. Every dialog here uses the one dialog font ("宋体", 12
 // pixels), whose base units are 6 x 12 pixels, so a dialog unit is 6/4 pixel across and 12/8 pixel down
@@ -46,7 +47,8 @@ struct DialogItemTemplate {
     int cx = 0;
     int cy = 0;
     WORD id = 0;
-    std::string className; // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX" or a registered class
+    std::string
+        className; // "BUTTON", "EDIT", "STATIC", "LISTBOX", "SCROLLBAR", "COMBOBOX" or a registered class
     std::string text;
 };
 
@@ -66,8 +68,8 @@ struct DialogTemplate {
 using LPCDLGTEMPLATE = const DialogTemplate*;
 
 // Reads a template in the platform's binary layout (the standard form, not the extended one): header, menu,
-// class and title, the font when DS_SETFONT is set, then the items, each aligned to 4 bytes; strings are UTF-16
-// and predefined classes are the atoms 0x80..0x85. False when the data is short or malformed.
+// class and title, the font when DS_SETFONT is set, then the items, each aligned to 4 bytes; strings are
+// UTF-16 and predefined classes are the atoms 0x80..0x85. False when the data is short or malformed.
 bool DialogTemplateFromBytes(const void* data, std::size_t size, DialogTemplate* out);
 
 constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
@@ -76,8 +78,8 @@ constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 // again replaces the template. A null instance means the program's module.
 BOOL RegisterDialogTemplate(HINSTANCE instance, LPCSTR name, const DialogTemplate& dialogTemplate);
 BOOL UnregisterDialogTemplate(HINSTANCE instance, LPCSTR name);
-// The template registered under the name (an integer resource id given through MAKEINTRESOURCE works too); null
-// when there is none.
+// The template registered under the name (an integer resource id given through MAKEINTRESOURCE works too);
+// null when there is none.
 const DialogTemplate* FindDialogTemplate(HINSTANCE instance, LPCSTR name);
 
 } // namespace win

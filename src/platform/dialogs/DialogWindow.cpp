@@ -36,12 +36,16 @@ std::unordered_map<HWND, InfoEntry>& Infos() {
 void ForgetDeadDialogs() {
     auto& infos = Infos();
     for (auto it = infos.begin(); it != infos.end();) {
-        if (!IsWindow(it->first) && it->second.depth == 0) it = infos.erase(it);
-        else ++it;
+        if (!IsWindow(it->first) && it->second.depth == 0)
+            it = infos.erase(it);
+        else
+            ++it;
     }
 }
 
-HMENU MenuId(int id) { return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(static_cast<WORD>(id))); }
+HMENU MenuId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(static_cast<WORD>(id)));
+}
 
 // Where a popup dialog's client area goes: the template's position from the owner's client area (the screen
 // with DS_ABSALIGN or without an owner), or the screen's centre with DS_CENTER; kept on the screen.
@@ -68,9 +72,9 @@ bool MakeControls(HWND dialog, const DialogTemplate& t, DialogInfo& info) {
         const RECT r{DialogUnitsToPixelsX(item.x), DialogUnitsToPixelsY(item.y),
                      DialogUnitsToPixelsX(item.x + item.cx), DialogUnitsToPixelsY(item.y + item.cy)};
         const DWORD style = (item.style | WS_CHILD) & ~WS_POPUP;
-        HWND control = CreateWindowEx(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(), item.text.c_str(),
-                                      style, r.left, r.top, r.right - r.left, r.bottom - r.top, dialog,
-                                      MenuId(item.id), nullptr, nullptr);
+        HWND control = CreateWindowEx(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(),
+                                      item.text.c_str(), style, r.left, r.top, r.right - r.left,
+                                      r.bottom - r.top, dialog, MenuId(item.id), nullptr, nullptr);
         if (!control) {
             if (t.style & DS_NOFAILCREATE) continue;
             return false;
@@ -89,10 +93,12 @@ bool MakeControls(HWND dialog, const DialogTemplate& t, DialogInfo& info) {
 LRESULT DefaultProcessing(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool hasProc) {
     DialogInfo* info = InfoOf(hwnd);
     switch (msg) {
-    case WM_INITDIALOG: return hasProc ? 0 : TRUE;
+    case WM_INITDIALOG:
+        return hasProc ? 0 : TRUE;
     case WM_ERASEBKGND: {
         HDC hdc = reinterpret_cast<HDC>(wParam);
-        auto brush = reinterpret_cast<HBRUSH>(SendMessage(hwnd, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(hwnd)));
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessage(hwnd, WM_CTLCOLORDLG, wParam, reinterpret_cast<LPARAM>(hwnd)));
         if (!brush) brush = GetSysColorBrush(COLOR_BTNFACE);
         RECT r;
         GetClientRect(hwnd, &r);
@@ -110,7 +116,8 @@ LRESULT DefaultProcessing(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, boo
         return 0;
     }
     case WM_SETFOCUS: {
-        if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT && (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD))
+        if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT &&
+            (GetWindowLong(hwnd, GWL_STYLE) & WS_CHILD))
             return 0;
         HWND target = info ? info->lastFocus : nullptr;
         if (!target || !IsChild(hwnd, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
@@ -124,11 +131,13 @@ LRESULT DefaultProcessing(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, boo
             if (focus && IsChild(hwnd, focus)) info->lastFocus = focus;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(info ? info->font : nullptr);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(info ? info->font : nullptr);
     case WM_SETFONT:
         if (info) info->font = reinterpret_cast<HFONT>(wParam);
         return 0;
-    case DM_GETDEFID: return info ? MAKELONG(info->defId, DC_HASDEFID) : 0;
+    case DM_GETDEFID:
+        return info ? MAKELONG(info->defId, DC_HASDEFID) : 0;
     case DM_SETDEFID:
         if (!info) return FALSE;
         info->defId = static_cast<WORD>(wParam);
@@ -142,7 +151,8 @@ LRESULT DefaultProcessing(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, boo
     }
     case WM_GETDLGCODE:
     case WM_COMMAND:
-    case DM_REPOSITION: return 0;
+    case DM_REPOSITION:
+        return 0;
     case WM_NCDESTROY: {
         const LRESULT r = DefWindowProc(hwnd, msg, wParam, lParam);
         auto& infos = Infos();
@@ -150,7 +160,8 @@ LRESULT DefaultProcessing(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, boo
         if (it != infos.end() && it->second.depth == 0) infos.erase(it);
         return r;
     }
-    default: return DefWindowProc(hwnd, msg, wParam, lParam);
+    default:
+        return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -172,8 +183,8 @@ DialogInfo* InfoOf(HWND dialog) {
 HFONT DialogFont() {
     static HFONT font = nullptr;
     if (!font || GetObjectType(font) != OBJ_FONT)
-        font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
+        font = CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "宋体");
     return font;
 }
 
@@ -220,8 +231,7 @@ HWND CreateFromTemplate(const DialogTemplate& t, HWND parent, DLGPROC proc, LPAR
         return nullptr;
     }
     HWND first = GetNextDlgTabItem(hwnd, nullptr, FALSE);
-    const LRESULT focusFirst =
-        SendMessage(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam);
+    const LRESULT focusFirst = SendMessage(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initParam);
     if (!IsWindow(hwnd)) return nullptr;
     if (focusFirst && first && IsChild(hwnd, first) && !child) kept.lastFocus = first;
     if ((t.style & WS_VISIBLE) && !modal) {
@@ -308,6 +318,8 @@ BOOL MapDialogRect(HWND dialog, RECT* rect) {
     return TRUE;
 }
 
-LONG GetDialogBaseUnits() { return MAKELONG(kDialogBaseUnitX, kDialogBaseUnitY); }
+LONG GetDialogBaseUnits() {
+    return MAKELONG(kDialogBaseUnitX, kDialogBaseUnitY);
+}
 
 } // namespace win

@@ -1,6 +1,6 @@
-// Dialog boxes: windows made from a dialog template, with a dialog procedure behind the dialog class "#32770",
-// modal and modeless runs, the dialog keys (Tab and Shift+Tab among WS_TABSTOP controls, arrows within a
-// WS_GROUP group, Enter for the default button, Escape for IDCANCEL) and the item helpers.
+// Dialog boxes: windows made from a dialog template, with a dialog procedure behind the dialog class
+// "#32770", modal and modeless runs, the dialog keys (Tab and Shift+Tab among WS_TABSTOP controls, arrows
+// within a WS_GROUP group, Enter for the default button, Escape for IDCANCEL) and the item helpers.
 //
 // A dialog procedure returns TRUE when it handled a message and puts the message's result in DWLP_MSGRESULT;
 // the result starts at 0 for every message. For WM_INITDIALOG, WM_CTLCOLOR*, WM_COMPAREITEM, WM_VKEYTOITEM,
@@ -33,7 +33,8 @@ constexpr DWORD ERROR_CONTROL_ID_NOT_FOUND = 1421;
 // (WS_EX_CONTROLPARENT, no caption or frame), so that the keys of the parent dialog reach its controls.
 HWND CreateDialogIndirectParam(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND parent, DLGPROC proc,
                                LPARAM initParam);
-inline HWND CreateDialogIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND parent, DLGPROC proc) {
+inline HWND CreateDialogIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND parent,
+                                 DLGPROC proc) {
     return CreateDialogIndirectParam(instance, dialogTemplate, parent, proc, 0);
 }
 // Runs a dialog modally: its owner (the top-level window of owner) is disabled meanwhile, the dialog keys
@@ -41,7 +42,8 @@ inline HWND CreateDialogIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTempla
 // met while it runs ends it with 0 (and is posted again on a screen, for the loop outside).
 INT_PTR DialogBoxIndirectParam(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
                                LPARAM initParam);
-inline INT_PTR DialogBoxIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc) {
+inline INT_PTR DialogBoxIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner,
+                                 DLGPROC proc) {
     return DialogBoxIndirectParam(instance, dialogTemplate, owner, proc, 0);
 }
 // The same with a template registered under a name (see RegisterDialogTemplate).
@@ -54,11 +56,12 @@ BOOL EndDialog(HWND dialog, INT_PTR result);
 
 // The window procedure of the dialog class; a dialog of a class of its own calls it for what it leaves.
 LRESULT DefDlgProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
-// The name of the dialog class: extra window bytes DLGWINDOWEXTRA, procedure DefDlgProc. Registered on first use.
+// The name of the dialog class: extra window bytes DLGWINDOWEXTRA, procedure DefDlgProc. Registered on first
+// use.
 bool RegisterDialogClass();
 
-// Handles the dialog keys of a message meant for the dialog or one of its controls, and dispatches the rest of
-// such messages itself; FALSE when the message is not for this dialog (the caller dispatches it then).
+// Handles the dialog keys of a message meant for the dialog or one of its controls, and dispatches the rest
+// of such messages itself; FALSE when the message is not for this dialog (the caller dispatches it then).
 BOOL IsDialogMessage(HWND dialog, MSG* msg);
 
 // Dialog units to pixels of this dialog (the dialog font's base units, see DialogTemplate.h).
@@ -66,9 +69,9 @@ BOOL MapDialogRect(HWND dialog, RECT* rect);
 // MAKELONG(6, 12): the base units of the dialog font.
 LONG GetDialogBaseUnits();
 
-// The next (or previous) control that Tab reaches from control: visible, enabled, WS_TABSTOP, in the order the
-// controls were made, going into child dialogs with WS_EX_CONTROLPARENT; it wraps. control null: the first
-// (or last). Null when the dialog has none.
+// The next (or previous) control that Tab reaches from control: visible, enabled, WS_TABSTOP, in the order
+// the controls were made, going into child dialogs with WS_EX_CONTROLPARENT; it wraps. control null: the
+// first (or last). Null when the dialog has none.
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 // The next (or previous) visible, enabled control of control's group (a group starts at a WS_GROUP control);
 // it wraps within the group.

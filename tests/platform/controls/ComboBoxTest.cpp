@@ -362,6 +362,33 @@ TEST_F(ComboBoxTest, EditableStylesKeepTheirTextInAnEditFieldThatFollowsTheSelec
     EXPECT_EQ(codes.back(), CBN_SELCHANGE);
 }
 
+WNDPROC g_comboProc = nullptr;
+LRESULT DerivedComboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProc(g_comboProc, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(ComboBoxTest, AClassMadeFromTheComboBoxClassWorksAsTheComboBox) {
+    // As a framework does: its own class name and procedure, which hands every message on to the platform's.
+    WNDCLASS wc;
+    ASSERT_TRUE(GetClassInfo(nullptr, WC_COMBOBOX, &wc));
+    g_comboProc = wc.lpfnWndProc;
+    wc.lpfnWndProc = DerivedComboProc;
+    wc.cbWndExtra = 0;
+    wc.lpszClassName = "DerivedCombo";
+    WNDCLASS existing;
+    if (!GetClassInfo(nullptr, "DerivedCombo", &existing)) {
+        ASSERT_TRUE(RegisterClass(&wc));
+    }
+    MakeHost();
+    HWND combo = MakeControl("DerivedCombo", "", kDropList, 10, 10, 150, 200);
+    AddNumbered(combo, 5);
+    Open(combo);
+    EXPECT_EQ(Info(combo).hwndItem, combo);
+    headless::Click(Info(combo).hwndList, 20, ItemHeight(combo) * 3 + 2);
+    EXPECT_EQ(Sel(combo), 3);
+    EXPECT_FALSE(Dropped(combo));
+}
+
 TEST_F(ComboBoxTest, TheListGoesWithItsComboBox) {
     HWND combo = MakeCombo();
     AddNumbered(combo, 3);

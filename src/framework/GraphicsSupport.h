@@ -1,0 +1,48 @@
+// Small pieces the graphics code shares: contexts of the screen and memory contexts that give themselves back,
+// and the invalid-graphic errors.
+#pragma once
+
+#include "platform/win/gdi_types.h"
+
+namespace gl {
+
+// EInvalidGraphic with a message of the table ("Bitmap image is not valid", ...).
+[[noreturn]] void InvalidGraphic(const char* message);
+[[noreturn]] void InvalidBitmap();
+
+// The screen's context, released at the end of the scope; EOutOfResources when there is none.
+class ScreenDC {
+public:
+    ScreenDC();
+    ~ScreenDC();
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    operator win::HDC() const { return m_dc; }
+
+private:
+    win::HDC m_dc;
+};
+
+// A memory context compatible with `reference` (the screen when null), deleted at the end of the scope with
+// whatever bitmap and palette it was given put back first.
+class MemoryDC {
+public:
+    explicit MemoryDC(win::HDC reference = nullptr);
+    ~MemoryDC();
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    operator win::HDC() const { return m_dc; }
+
+    // Selects a bitmap (EOutOfResources when the platform refuses it).
+    void SelectBitmap(win::HBITMAP bitmap);
+    // Selects and realises a palette (null selects nothing).
+    void SelectPalette(win::HPALETTE palette, bool background);
+
+private:
+    win::HDC m_dc;
+    win::HGDIOBJ m_oldBitmap = nullptr;
+    win::HPALETTE m_oldPalette = nullptr;
+    bool m_paletteSelected = false;
+};
+
+} // namespace gl
