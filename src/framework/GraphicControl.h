@@ -24,11 +24,17 @@ public:
     // The parent's paint message: the canvas is locked and given the parent's context for the paint step.
     virtual void WMPaint(TWMPaint& message);
 
+    // A context the canvas keeps is moved to the old place (or belongs to the old parent): it is given back.
+    void SetBounds(int left, int top, int width, int height) override;
+    void SetParent(TWinControl* parent) override;
+
 protected:
     // Draws the control on Canvas(), in its own coordinates. The base draws nothing.
     virtual void Paint() {}
 
 private:
+    void FreeCanvasContext();
+
     std::unique_ptr<TControlCanvas> m_canvas;
 };
 

@@ -50,7 +50,7 @@ public:
     int SelLength();
     void SetSelLength(int length);
     std::string SelText();
-    // Replaces the selection (never cut by MaxLength).
+    // Replaces the selection, as typing would (so MaxLength applies).
     void SetSelText(const std::string& text);
     void SelectAll();
     void ClearSelection();

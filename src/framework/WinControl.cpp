@@ -115,8 +115,9 @@ void TWinControl::RemoveControl(TControl* control) {
 
 void TWinControl::SetParent(TWinControl* parent) {
     if (parent == Parent()) return;
-    // The window lives inside its parent's window: it is made again inside the new one when shown there.
-    if (HandleAllocated() && Parent()) DestroyHandle();
+    // The window lives inside its parent's window (or is a top-level one without a parent): it is made again
+    // for the new place when shown there.
+    if (HandleAllocated()) DestroyHandle();
     TControl::SetParent(parent);
 }
 

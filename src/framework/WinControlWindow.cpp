@@ -238,8 +238,9 @@ bool TWinControl::Showing() const {
 
 void TWinControl::UpdateShowing() {
     if (!m_handle) {
+        // A child gets its window once its parent has one; a top-level control only when asked (HandleNeeded).
         if (!Visible()) return;
-        if (Parent() && !Parent()->HandleAllocated()) return;
+        if (Parent() ? !Parent()->HandleAllocated() : !m_parentWindow) return;
         CreateHandle();
         return;
     }
@@ -300,7 +301,7 @@ void TWinControl::RecreateWnd() {
         }
     } recreating{*this};
     DestroyHandle();
-    UpdateShowing();
+    if (!Parent() || Parent()->HandleAllocated()) CreateHandle();
     if (keepFocus && focused->HandleAllocated() && focused->CanFocus()) win::SetFocus(focused->m_handle);
 }
 

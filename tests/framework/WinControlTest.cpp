@@ -198,6 +198,10 @@ TEST_F(ControlTest, WindowlessChildrenPaintInZOrderInsideTheirRectangles) {
     // A read through the box's own canvas keeps a context until a windowed control has handled a message.
     EXPECT_EQ(static_cast<win::COLORREF>(red->Canvas()->Pixels(5, 5)), win::RGB(255, 0, 0));
     EXPECT_EQ(static_cast<win::COLORREF>(red->Canvas()->Pixels(40, 0)), win::CLR_INVALID);
+    red->SetBounds(200, 10, 40, 40);
+    m_form->Update();
+    EXPECT_EQ(FormPixel(20, 20), win::RGB(255, 255, 255));
+    EXPECT_EQ(static_cast<win::COLORREF>(red->Canvas()->Pixels(5, 5)), win::RGB(255, 0, 0)) << "read at its new place";
     EXPECT_EQ(CachedDeviceContextCount(), 1);
     win::SendMessage(m_form->Handle(), win::WM_NULL, 0, 0);
     EXPECT_EQ(CachedDeviceContextCount(), 0);

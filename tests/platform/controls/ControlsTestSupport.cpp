@@ -73,6 +73,7 @@ void ControlsTest::SetUp() {
 }
 
 void ControlsTest::TearDown() {
+    Log().onCommand = nullptr;
     headless::SetIdleHook({});
     headless::Use();
     if (m_font) DeleteObject(m_font);

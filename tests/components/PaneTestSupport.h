@@ -1,0 +1,59 @@
+// Shared pieces of the caption pane tests: a fresh headless display per test and a top-level window in the
+// banner's font ("宋体" at -12) that the panes are put on.
+#pragma once
+
+#include "components/RzStatus.h"
+#include "framework/WinControl.h"
+#include "platform/user/HeadlessInput.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace gl::panetest {
+
+inline constexpr const char* kBanner = "Tarnwick<QQ群号3164825>";
+
+constexpr TColor Rgb(int r, int g, int b) { return TColor(win::RGB(r, g, b)); }
+
+// A top-level window holding controls, white, in the banner's font.
+class TFormStandIn : public TWinControl {
+public:
+    explicit TFormStandIn(TComponent* owner);
+    std::string ClassName() const override { return "TFormStandIn"; }
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+};
+
+// A pane that lets the tests see its protected steps.
+class TPaneProbe : public TRzStatusPane {
+public:
+    using TRzStatusPane::TRzStatusPane;
+    using TRzStatusPane::CaptionRect;
+    int paints = 0;
+
+protected:
+    void Paint() override {
+        ++paints;
+        TRzStatusPane::Paint();
+    }
+};
+
+class PaneTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A pane on the form at (left, top), its caption set, everything painted.
+    TPaneProbe* MakePane(const std::string& caption = {}, int left = 10, int top = 10);
+    // Paints what is waiting.
+    void Flush();
+    // The pane's pixel, read through its canvas.
+    TColor At(TControl& pane, int x, int y);
+
+    TComponent m_owner{nullptr};
+    TFormStandIn* m_form = nullptr;
+};
+
+} // namespace gl::panetest
