@@ -8,7 +8,9 @@ namespace gl {
 
 namespace {
 
-RgbColor Resolve(TColor color) { return static_cast<RgbColor>(ColorToRGB(color)); }
+RgbColor Resolve(TColor color) {
+    return static_cast<RgbColor>(ColorToRGB(color));
+}
 
 struct Outline {
     TColor upperLeft = clNone;
@@ -22,24 +24,41 @@ struct BorderPlan {
     Outline outlines[2];
 };
 
-constexpr BorderPlan Plan(Outline outer) { return BorderPlan{false, 1, {outer, {}}}; }
-constexpr BorderPlan Plan(Outline outer, Outline inner) { return BorderPlan{false, 2, {outer, inner}}; }
-constexpr BorderPlan Etched(Outline pair) { return BorderPlan{true, 1, {pair, {}}}; }
+constexpr BorderPlan Plan(Outline outer) {
+    return BorderPlan{false, 1, {outer, {}}};
+}
+constexpr BorderPlan Plan(Outline outer, Outline inner) {
+    return BorderPlan{false, 2, {outer, inner}};
+}
+constexpr BorderPlan Etched(Outline pair) {
+    return BorderPlan{true, 1, {pair, {}}};
+}
 
 BorderPlan SystemPlan(TFrameStyleEx style) {
     switch (style) {
     case fsFlat:
-    case fsFlatRounded: return Plan({cl3DDkShadow, cl3DDkShadow});
-    case fsGroove: return Etched({clBtnShadow, clBtnHighlight});
-    case fsBump: return Etched({clBtnHighlight, clBtnShadow});
-    case fsLowered: return Plan({clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight});
-    case fsButtonDown: return Plan({clBtnText, clBtnText}, {clBtnShadow, clBtnShadow});
-    case fsRaised: return Plan({cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow});
-    case fsButtonUp: return Plan({clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow});
-    case fsStatus: return Plan({clBtnShadow, clBtnHighlight});
-    case fsPopup: return Plan({clBtnHighlight, clBtnShadow});
-    case fsFlatBold: return Plan({clBtnShadow, clBtnShadow}, {clBtnShadow, clBtnShadow});
-    case fsNone: break;
+    case fsFlatRounded:
+        return Plan({cl3DDkShadow, cl3DDkShadow});
+    case fsGroove:
+        return Etched({clBtnShadow, clBtnHighlight});
+    case fsBump:
+        return Etched({clBtnHighlight, clBtnShadow});
+    case fsLowered:
+        return Plan({clBtnShadow, clBtnHighlight}, {cl3DDkShadow, cl3DLight});
+    case fsButtonDown:
+        return Plan({clBtnText, clBtnText}, {clBtnShadow, clBtnShadow});
+    case fsRaised:
+        return Plan({cl3DLight, cl3DDkShadow}, {clBtnHighlight, clBtnShadow});
+    case fsButtonUp:
+        return Plan({clBtnHighlight, cl3DDkShadow}, {cl3DLight, clBtnShadow});
+    case fsStatus:
+        return Plan({clBtnShadow, clBtnHighlight});
+    case fsPopup:
+        return Plan({clBtnHighlight, clBtnShadow});
+    case fsFlatBold:
+        return Plan({clBtnShadow, clBtnShadow}, {clBtnShadow, clBtnShadow});
+    case fsNone:
+        break;
     }
     return BorderPlan{};
 }
@@ -50,16 +69,26 @@ BorderPlan ColorPlan(TFrameStyleEx style, TColor base) {
     const TColor d50 = DarkerColor(base, 50), d100 = DarkerColor(base, 100);
     const TColor l100 = LighterColor(base, 100);
     switch (style) {
-    case fsGroove: return Etched({d50, l100});
-    case fsBump: return Etched({l100, d50});
-    case fsLowered: return Plan({d50, l100}, {d100, LighterColor(base, 50)});
-    case fsButtonDown: return Plan({d100, d100}, {d50, d50});
-    case fsRaised: return Plan({LighterColor(base, 50), d100}, {l100, d50});
-    case fsButtonUp: return Plan({l100, d100}, {LighterColor(base, 40), d50});
-    case fsStatus: return Plan({d50, l100});
-    case fsPopup: return Plan({l100, d50});
-    case fsFlatBold: return Plan({d50, d50}, {d50, d50});
-    default: return Plan({d50, d50}); // fsFlat, fsFlatRounded
+    case fsGroove:
+        return Etched({d50, l100});
+    case fsBump:
+        return Etched({l100, d50});
+    case fsLowered:
+        return Plan({d50, l100}, {d100, LighterColor(base, 50)});
+    case fsButtonDown:
+        return Plan({d100, d100}, {d50, d50});
+    case fsRaised:
+        return Plan({LighterColor(base, 50), d100}, {l100, d50});
+    case fsButtonUp:
+        return Plan({l100, d100}, {LighterColor(base, 40), d50});
+    case fsStatus:
+        return Plan({d50, l100});
+    case fsPopup:
+        return Plan({l100, d50});
+    case fsFlatBold:
+        return Plan({d50, d50}, {d50, d50});
+    default:
+        return Plan({d50, d50}); // fsFlat, fsFlatRounded
     }
 }
 
@@ -171,8 +200,12 @@ void DrawFrame(TCanvas& canvas, int width, int height, TSides sides, TColor fram
     DrawBevel(canvas, rect, background, background, 2, sdAllSides);
     switch (style) {
     case fsFlat:
-    case fsFlatRounded: DrawSides(canvas, rect, frameColor, frameColor, sides); break;
-    case fsFlatBold: DrawBevel(canvas, rect, frameColor, frameColor, 2, sides); break;
+    case fsFlatRounded:
+        DrawSides(canvas, rect, frameColor, frameColor, sides);
+        break;
+    case fsFlatBold:
+        DrawBevel(canvas, rect, frameColor, frameColor, 2, sides);
+        break;
     default:
         // The value itself decides, not its RGB: a field set to pure white is shaded from white.
         if (background == clWindow)

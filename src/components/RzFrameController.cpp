@@ -9,7 +9,9 @@ namespace gl {
 
 TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
 
-TRzFrameController::~TRzFrameController() { m_controls.clear(); }
+TRzFrameController::~TRzFrameController() {
+    m_controls.clear();
+}
 
 template <class T> void TRzFrameController::Change(T& field, T value) {
     if (field == value) return;
@@ -17,10 +19,18 @@ template <class T> void TRzFrameController::Change(T& field, T value) {
     UpdateControls();
 }
 
-void TRzFrameController::SetFrameVisible(bool visible) { Change(m_frameVisible, visible); }
-void TRzFrameController::SetFrameStyle(TFrameStyle style) { Change(m_frameStyle, style); }
-void TRzFrameController::SetFrameColor(TColor color) { Change(m_frameColor, color); }
-void TRzFrameController::SetParentColor(bool parentColor) { Change(m_parentColor, parentColor); }
+void TRzFrameController::SetFrameVisible(bool visible) {
+    Change(m_frameVisible, visible);
+}
+void TRzFrameController::SetFrameStyle(TFrameStyle style) {
+    Change(m_frameStyle, style);
+}
+void TRzFrameController::SetFrameColor(TColor color) {
+    Change(m_frameColor, color);
+}
+void TRzFrameController::SetParentColor(bool parentColor) {
+    Change(m_parentColor, parentColor);
+}
 
 void TRzFrameController::SetColor(TColor color) {
     if (m_color == color) return;

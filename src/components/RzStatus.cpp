@@ -184,7 +184,9 @@ void TRzCustomStatusPane::SetBlinking(bool blinking) {
     Repaint();
 }
 
-void TRzCustomStatusPane::RMBlinkQuery(TMessage& message) { message.Result = m_blinking ? 1 : 0; }
+void TRzCustomStatusPane::RMBlinkQuery(TMessage& message) {
+    message.Result = m_blinking ? 1 : 0;
+}
 
 void TRzCustomStatusPane::RMBlinkPhase(TMessage& message) {
     if (m_blinking) ShowBlinkPhase(message.WParam != 0);

@@ -18,13 +18,17 @@ void BlinkTimerProc(win::HWND, win::UINT, win::UINT_PTR, win::DWORD) {
 
 } // namespace
 
-TRzBlinkingControlsList::TRzBlinkingControlsList() { StartTimer(m_intervalOff); }
+TRzBlinkingControlsList::TRzBlinkingControlsList() {
+    StartTimer(m_intervalOff);
+}
 
 TRzBlinkingControlsList::~TRzBlinkingControlsList() {
     if (m_timer) win::KillTimer(nullptr, m_timer);
 }
 
-TRzBlinkingControlsList* TRzBlinkingControlsList::Instance() { return g_list; }
+TRzBlinkingControlsList* TRzBlinkingControlsList::Instance() {
+    return g_list;
+}
 
 void TRzBlinkingControlsList::Register(TControl* control) {
     if (!control) return;
@@ -61,7 +65,8 @@ void TRzBlinkingControlsList::Tick() {
     for (TControl* control : controls) {
         if (g_list != this) return;
         if (std::find(m_controls.begin(), m_controls.end(), control) == m_controls.end()) continue;
-        if (control->Perform(RM_BLINKQUERY) == 1) control->Perform(RM_BLINKPHASE, static_cast<win::WPARAM>(phase));
+        if (control->Perform(RM_BLINKQUERY) == 1)
+            control->Perform(RM_BLINKPHASE, static_cast<win::WPARAM>(phase));
     }
 }
 

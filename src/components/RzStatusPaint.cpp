@@ -13,25 +13,33 @@ namespace gl {
 
 namespace {
 
-TRect Inflated(TRect rect, int by) { return Rect(rect.left - by, rect.top - by, rect.right + by, rect.bottom + by); }
+TRect Inflated(TRect rect, int by) {
+    return Rect(rect.left - by, rect.top - by, rect.right + by, rect.bottom + by);
+}
 
 // How far inside the border ring the caption starts, by frame style.
 int StyleInset(TFrameStyle style) {
     switch (style) {
-    case fsNone: return 0;
+    case fsNone:
+        return 0;
     case fsFlat:
     case fsFlatRounded:
     case fsStatus:
-    case fsPopup: return 1;
-    default: return 2;
+    case fsPopup:
+        return 1;
+    default:
+        return 2;
     }
 }
 
 win::UINT TextAlignFlags(TAlignment alignment) {
     switch (alignment) {
-    case taRightJustify: return win::TA_RIGHT | win::TA_TOP;
-    case taCenter: return win::TA_CENTER | win::TA_TOP;
-    default: return win::TA_LEFT | win::TA_TOP;
+    case taRightJustify:
+        return win::TA_RIGHT | win::TA_TOP;
+    case taCenter:
+        return win::TA_CENTER | win::TA_TOP;
+    default:
+        return win::TA_LEFT | win::TA_TOP;
     }
 }
 

@@ -71,8 +71,9 @@ void TTimer::Timer() {
     if (OnTimer) OnTimer(this);
 }
 
-void RegisterTimerLayout() {
-    LayoutClass<TTimer>("TTimer", "TComponent")
+void RegisterTimerLayout(PropertyRegistry& registry) {
+    RegisterComponentLayout(registry);
+    LayoutClass<TTimer>("TTimer", "TComponent", registry)
         .Creatable()
         .Property("Enabled", &TTimer::SetEnabled)
         .Property("Interval", &TTimer::SetInterval)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Component.h"
+#include "framework/PropertyRegistry.h"
 
 #include "platform/win/types.h"
 
@@ -44,6 +45,6 @@ private:
 };
 
 // Registers TTimer's stored properties (Enabled, Interval, OnTimer); safe to call more than once.
-void RegisterTimerLayout();
+void RegisterTimerLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

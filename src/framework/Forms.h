@@ -209,8 +209,8 @@ template <class T> T* CreateForm(TComponent* owner) {
 // Makes the stored layout of a form class known (a resource named after the class).
 void RegisterFormLayoutText(std::string_view className, std::string_view layoutText);
 
-// Registers the stored properties and events of forms (TCustomForm, TForm) and their enumerations; safe to
-// call more than once.
-void RegisterFormsLayout();
+// Registers the stored properties and events of forms (TCustomForm, TForm) and their enumerations, with the
+// controls' they build on; safe to call more than once.
+void RegisterFormsLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

@@ -12,7 +12,7 @@ namespace gl {
 
 namespace {
 
-bool KeyDown(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
+bool KeyHeld(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
 
 } // namespace
 
@@ -117,11 +117,11 @@ void TCustomForm::WMSetFocus(TWMSetFocus& message) {
 // ---- Dialog keys ----
 
 void TCustomForm::CMDialogKey(TCMDialogKey& message) {
-    if (!KeyDown(win::VK_MENU)) {
+    if (!KeyHeld(win::VK_MENU)) {
         switch (message.CharCode()) {
         case win::VK_TAB:
-            if (KeyDown(win::VK_CONTROL)) break;
-            SelectNext(m_activeControl, !KeyDown(win::VK_SHIFT), true);
+            if (KeyHeld(win::VK_CONTROL)) break;
+            SelectNext(m_activeControl, !KeyHeld(win::VK_SHIFT), true);
             message.SetResult(1);
             return;
         case win::VK_LEFT:

@@ -3,6 +3,7 @@
 #include "framework/Forms.h"
 
 #include "framework/Application.h"
+#include "framework/ControlLayout.h"
 #include "framework/Font.h"
 #include "framework/LayoutClass.h"
 #include "framework/LayoutScaling.h"
@@ -97,14 +98,15 @@ void RegisterFormLayoutText(std::string_view className, std::string_view layoutT
     RegisterResource(TResourceType::Layout, className, layoutText);
 }
 
-void RegisterFormsLayout() {
+void RegisterFormsLayout(PropertyRegistry& registry) {
+    RegisterControlLayout(registry);
     PropertyRegistry::RegisterEnum<TPosition>({"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
                                                "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
                                                "poOwnerFormCenter"});
     PropertyRegistry::RegisterEnum<TWindowState>({"wsNormal", "wsMinimized", "wsMaximized"});
     PropertyRegistry::RegisterEnum<TFormBorderStyle>(
         {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
-    LayoutClass<TCustomForm>("TCustomForm", "TWinControl")
+    LayoutClass<TCustomForm>("TCustomForm", "TWinControl", registry)
         .Property("BorderStyle", &TCustomForm::SetBorderStyle)
         .Property("Position", &TCustomForm::SetPosition)
         .Property("WindowState", &TCustomForm::SetWindowState)
@@ -126,7 +128,7 @@ void RegisterFormsLayout() {
         .Event("OnActivate", &TCustomForm::OnActivate)
         .Event("OnDeactivate", &TCustomForm::OnDeactivate)
         .Event("OnPaint", &TCustomForm::OnPaint);
-    LayoutClass<TForm>("TForm", "TCustomForm");
+    LayoutClass<TForm>("TForm", "TCustomForm", registry);
 }
 
 } // namespace gl

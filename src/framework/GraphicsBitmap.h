@@ -137,6 +137,7 @@ private:
     void HandleNeeded();
     void PaletteNeeded();
     void MaskHandleNeeded();
+    void DrawTransparent(TCanvas& canvas, const TRect& rect);
     void UpdateDIBColorTable();
     void SetSize(bool width, int value);
 

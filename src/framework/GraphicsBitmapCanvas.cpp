@@ -44,7 +44,7 @@ void TBitmapCanvas::CreateHandle() {
         ~Unlocker() { canvas.Unlock(); }
     } unlocker{*this};
     m_bitmap->HandleNeeded();
-    const win::HBITMAP handle = m_bitmap->m_image->m_handle;
+    const win::HBITMAP handle = m_bitmap->m_image->Handle();
     DeselectBitmap(handle);
     m_bitmap->PaletteNeeded();
     const win::HDC dc = GDICheck(win::CreateCompatibleDC(nullptr));
@@ -60,8 +60,8 @@ void TBitmapCanvas::CreateHandle() {
         // read gives the invalid colour and drawing changes nothing.
         win::IntersectClipRect(dc, 0, 0, 0, 0);
     }
-    if (const win::HPALETTE palette = m_bitmap->m_image->m_palette) {
-        m_oldPalette = win::SelectPalette(dc, palette, TRUE);
+    if (const win::HPALETTE palette = m_bitmap->m_image->Palette()) {
+        m_oldPalette = win::SelectPalette(dc, palette, win::TRUE);
         win::RealizePalette(dc);
     }
     SetHandle(dc);
@@ -74,7 +74,7 @@ void TBitmapCanvas::FreeContext() {
     if (!dc) return;
     Lock();
     if (m_oldBitmap) win::SelectObject(dc, m_oldBitmap);
-    if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, TRUE);
+    if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, win::TRUE);
     m_oldBitmap = nullptr;
     m_oldPalette = nullptr;
     m_selected = nullptr;

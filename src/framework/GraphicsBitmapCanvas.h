@@ -16,6 +16,8 @@ public:
 
     std::string ClassName() const override { return "TBitmapCanvas"; }
     TBitmap* Bitmap() const { return m_bitmap; }
+    // The context as it stands, without announcing a change (for drawing from the bitmap).
+    win::HDC Context() const { return HandleValue(); }
 
     // Puts back what the context held before, deletes it and leaves the list of bitmap canvases.
     void FreeContext();

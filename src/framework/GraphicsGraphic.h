@@ -89,6 +89,8 @@ public:
 
 protected:
     virtual void Changed(TObject* sender);
+    // Takes another graphic's transparency without counting it as a change.
+    void SetTransparentFlag(bool value) { m_transparent = value; }
     void Progress(TObject* sender, TProgressStage stage, std::uint8_t percentDone, bool redrawNow,
                   const TRect& rect, const std::string& message);
 

@@ -28,7 +28,7 @@ ScreenDC::~ScreenDC() {
 MemoryDC::MemoryDC(win::HDC reference) : m_dc(GDICheck(win::CreateCompatibleDC(reference))) {}
 
 MemoryDC::~MemoryDC() {
-    if (m_paletteSelected) win::SelectPalette(m_dc, m_oldPalette, TRUE);
+    if (m_paletteSelected) win::SelectPalette(m_dc, m_oldPalette, win::TRUE);
     if (m_oldBitmap) win::SelectObject(m_dc, m_oldBitmap);
     win::DeleteDC(m_dc);
 }
@@ -40,7 +40,7 @@ void MemoryDC::SelectBitmap(win::HBITMAP bitmap) {
 
 void MemoryDC::SelectPalette(win::HPALETTE palette, bool background) {
     if (!palette) return;
-    const win::HPALETTE old = win::SelectPalette(m_dc, palette, background ? TRUE : FALSE);
+    const win::HPALETTE old = win::SelectPalette(m_dc, palette, background ? win::TRUE : win::FALSE);
     if (!m_paletteSelected) {
         m_oldPalette = old;
         m_paletteSelected = true;

@@ -17,6 +17,7 @@ inline constexpr const char* SInvalidCast = "Invalid class typecast";
 inline constexpr const char* SOperationAborted = "Operation aborted";
 inline constexpr const char* SOutOfMemory = "Out of memory";
 inline constexpr const char* SInvalidPointer = "Invalid pointer operation";
+inline constexpr const char* SUnknownException = "Unknown exception";
 
 // The operating system.
 inline constexpr const char* SOSError = "System Error.  Code: %d.\r\n%s";

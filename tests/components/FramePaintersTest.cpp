@@ -1,7 +1,7 @@
 // The frame painters drawn on a small memory surface and read back pixel by pixel, and the colour shades by
 // TColor (system colours resolved at the time of the call).
-#include "components/ColorShading.h"
 #include "components/FramePainters.h"
+#include "components/ColorShading.h"
 #include "framework/Canvas.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"
@@ -18,11 +18,15 @@
 namespace gl {
 namespace {
 
-constexpr win::COLORREF Rgb(int r, int g, int b) { return win::RGB(r, g, b); }
+constexpr win::COLORREF Rgb(int r, int g, int b) {
+    return win::RGB(r, g, b);
+}
 constexpr win::COLORREF kUntouched = Rgb(1, 2, 3);
 constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000;
 
-win::COLORREF Sys(TColor color) { return ColorToRGB(color); }
+win::COLORREF Sys(TColor color) {
+    return ColorToRGB(color);
+}
 
 // A 32-bit surface with a canvas on it, cleared to kUntouched.
 class Surface {
@@ -87,8 +91,9 @@ void ExpectStyles(const std::vector<StyleCase>& cases, bool derived, TColor base
     Surface surface(6, 6);
     for (const StyleCase& item : cases) {
         surface.Clear();
-        const TRect inner = derived ? DrawColorBorder(surface.canvas, Rect(0, 0, 6, 6), item.style, sdAllSides, base)
-                                    : DrawBorder(surface.canvas, Rect(0, 0, 6, 6), item.style, sdAllSides);
+        const TRect inner =
+            derived ? DrawColorBorder(surface.canvas, Rect(0, 0, 6, 6), item.style, sdAllSides, base)
+                    : DrawBorder(surface.canvas, Rect(0, 0, 6, 6), item.style, sdAllSides);
         const std::string what = "style " + std::to_string(item.style);
         surface.Expect(*item.picture, {{'A', item.a}, {'B', item.b}, {'C', item.c}, {'D', item.d}}, what);
         const int inset = item.picture == &kOneOutline ? 1 : 2;
@@ -207,13 +212,17 @@ TEST(FramePainters, WindowColourValueChoosesTheSystemPainterPureWhiteTheShades) 
     Surface surface(6, 6);
     DrawFrame(surface.canvas, 6, 6, sdAllSides, kRed, clWindow, fsLowered);
     surface.Expect(kTwoOutlines,
-                   {{'A', Sys(clBtnShadow)}, {'B', Sys(clBtnHighlight)}, {'C', Sys(cl3DDkShadow)}, {'D', Sys(cl3DLight)}},
+                   {{'A', Sys(clBtnShadow)},
+                    {'B', Sys(clBtnHighlight)},
+                    {'C', Sys(cl3DDkShadow)},
+                    {'D', Sys(cl3DLight)}},
                    "clWindow");
     // Same RGB, other value: shades of white (D50 of white is RGB 202, 202, 202; lighter stays white).
     surface.Clear();
     DrawFrame(surface.canvas, 6, 6, sdAllSides, kRed, clWhite, fsLowered);
     const auto white = Rgb(255, 255, 255);
-    surface.Expect(kTwoOutlines, {{'A', Rgb(202, 202, 202)}, {'B', white}, {'C', Rgb(149, 149, 149)}, {'D', white}},
+    surface.Expect(kTwoOutlines,
+                   {{'A', Rgb(202, 202, 202)}, {'B', white}, {'C', Rgb(149, 149, 149)}, {'D', white}},
                    "clWhite");
 }
 

@@ -14,7 +14,9 @@ namespace gl::panetest {
 
 inline constexpr const char* kBanner = "Tarnwick<QQ群号3164825>";
 
-constexpr TColor Rgb(int r, int g, int b) { return TColor(win::RGB(r, g, b)); }
+constexpr TColor Rgb(int r, int g, int b) {
+    return TColor(win::RGB(r, g, b));
+}
 
 // A top-level window holding controls, white, in the banner's font.
 class TFormStandIn : public TWinControl {
@@ -29,8 +31,8 @@ protected:
 // A pane that lets the tests see its protected steps.
 class TPaneProbe : public TRzStatusPane {
 public:
-    using TRzStatusPane::TRzStatusPane;
     using TRzStatusPane::CaptionRect;
+    using TRzStatusPane::TRzStatusPane;
     int paints = 0;
 
 protected:

@@ -1,0 +1,185 @@
+// TRzBitBtn: its properties, the image list link, and where the image and the caption go; a disabled button
+// draws its image embossed.
+#include "components/RzButton.h"
+
+#include "framework/Canvas.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Pixels.h"
+
+#include <vector>
+
+namespace gl {
+
+namespace {
+
+TRect Inset(TRect r, int by) { return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by); }
+
+} // namespace
+
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
+
+TRzBitBtn::~TRzBitBtn() {
+    if (m_images) m_images->RemoveFreeNotification(this);
+}
+
+void TRzBitBtn::SetKind(TBitBtnKind value) {
+    if (m_kind == value) return;
+    m_kind = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetLayout(TButtonLayout value) {
+    if (m_layout == value) return;
+    m_layout = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetSpacing(int value) {
+    if (m_spacing == value) return;
+    m_spacing = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetMargin(int value) {
+    if (value < -1 || m_margin == value) return;
+    m_margin = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetNumGlyphs(int value) {
+    value = value < 1 ? 1 : (value > 4 ? 4 : value);
+    if (m_numGlyphs == value) return;
+    m_numGlyphs = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetImages(TComponent* images) {
+    if (m_images == images) return;
+    if (m_images) m_images->RemoveFreeNotification(this);
+    m_images = images;
+    if (m_images) m_images->FreeNotification(this);
+    Invalidate();
+}
+
+void TRzBitBtn::SetImageIndex(int value) {
+    if (m_imageIndex == value) return;
+    m_imageIndex = value;
+    Invalidate();
+}
+
+void TRzBitBtn::SetDisabledIndex(int value) {
+    if (m_disabledIndex == value) return;
+    m_disabledIndex = value;
+    Invalidate();
+}
+
+void TRzBitBtn::Notification(TComponent* component, TOperation operation) {
+    TRzButton::Notification(component, operation);
+    if (operation == opRemove && component == m_images) {
+        m_images = nullptr;
+        Invalidate();
+    }
+}
+
+bool TRzBitBtn::HasImage(TSize& size) const {
+    const TRzImagesAccess& access = RzImagesAccess();
+    if (!m_images || m_imageIndex == -1 || m_kind != bkCustom || !access.imageSize || !access.draw) return false;
+    return access.imageSize(m_images, size);
+}
+
+TRect TRzBitBtn::TextArea() const {
+    TRect area = Inset(ClientRect(), 5);
+    if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
+    TSize size{};
+    if (!HasImage(size)) return area;
+    const int margin = m_margin < 0 ? 0 : m_margin;
+    switch (m_layout) {
+    case blGlyphLeft: area.left += margin + size.cx + m_spacing; break;
+    case blGlyphRight: area.right -= margin + size.cx + m_spacing; break;
+    case blGlyphTop: area.top += margin + size.cy + m_spacing; break;
+    case blGlyphBottom: area.bottom -= margin + size.cy + m_spacing; break;
+    }
+    return area;
+}
+
+TRect TRzBitBtn::GlyphRect() const {
+    TSize size{};
+    if (!HasImage(size)) return Rect(0, 0, 0, 0);
+    // A pressed hot-tracking face keeps the image still; only the classic look moves it.
+    TRect area = Inset(ClientRect(), 5);
+    if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
+    const int margin = m_margin < 0 ? 0 : m_margin;
+    const int centredX = area.left + (area.right - area.left - size.cx + 1) / 2;
+    const int centredY = area.top + (area.bottom - area.top - size.cy + 1) / 2;
+    int x = centredX;
+    int y = centredY;
+    switch (m_layout) {
+    case blGlyphLeft: x = area.left + margin; break;
+    case blGlyphRight: x = area.right - margin - size.cx; break;
+    case blGlyphTop: y = area.top + margin; break;
+    case blGlyphBottom: y = area.bottom - margin - size.cy; break;
+    }
+    return Rect(x, y, x + size.cx, y + size.cy);
+}
+
+void TRzBitBtn::DrawCaptionAndGlyph(TCanvas& canvas) {
+    const TRect glyph = GlyphRect();
+    if (glyph.right > glyph.left) DrawImage(canvas, glyph);
+    win::UINT format = win::DT_WORDBREAK | win::DT_EXPANDTABS;
+    if (Alignment() == taCenter) format |= win::DT_CENTER;
+    if (Alignment() == taRightJustify) format |= win::DT_RIGHT;
+    DrawCaptionText(canvas, TextArea(), format);
+}
+
+void TRzBitBtn::DrawImage(TCanvas& canvas, const TRect& glyph) {
+    const TRzImagesAccess& access = RzImagesAccess();
+    if (Enabled()) {
+        access.draw(m_images, canvas, glyph.left, glyph.top, m_imageIndex, true);
+    } else if (m_disabledIndex != -1) {
+        access.draw(m_images, canvas, glyph.left, glyph.top, m_disabledIndex, true);
+    } else {
+        DrawEmbossedImage(canvas, glyph);
+    }
+}
+
+// The image is drawn on white off screen; every pixel that is not white is ink, painted in the highlight
+// colour one pixel down and right, then in the shadow colour in place.
+void TRzBitBtn::DrawEmbossedImage(TCanvas& canvas, const TRect& glyph) {
+    const int width = glyph.right - glyph.left;
+    const int height = glyph.bottom - glyph.top;
+    win::HDC dc = win::CreateCompatibleDC(nullptr);
+    if (!dc) return;
+    win::HBITMAP bitmap = win::CreateCompatibleBitmap(canvas.Handle(), width, height);
+    if (!bitmap) {
+        win::DeleteDC(dc);
+        return;
+    }
+    win::HGDIOBJ old = win::SelectObject(dc, bitmap);
+    std::vector<bool> ink(static_cast<std::size_t>(width * height), false);
+    {
+        TCanvas scratch;
+        scratch.SetHandle(dc);
+        scratch.Brush().SetColor(clWhite);
+        scratch.FillRect(Rect(0, 0, width, height));
+        RzImagesAccess().draw(m_images, scratch, 0, 0, m_imageIndex, true);
+        scratch.SetHandle(nullptr);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ink[static_cast<std::size_t>(y * width + x)] = (win::GetPixel(dc, x, y) & 0xFFFFFF) != 0xFFFFFF;
+    }
+    win::SelectObject(dc, old);
+    win::DeleteObject(bitmap);
+    win::DeleteDC(dc);
+    const TColor colors[2] = {ColorToRGB(clBtnHighlight), ColorToRGB(clBtnShadow)};
+    for (int pass = 0; pass < 2; ++pass) {
+        const int offset = pass == 0 ? 1 : 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (ink[static_cast<std::size_t>(y * width + x)])
+                    canvas.SetPixels(glyph.left + x + offset, glyph.top + y + offset, colors[pass]);
+    }
+}
+
+} // namespace gl

@@ -1,0 +1,272 @@
+// The caption pane on the headless display: its width from a stored layout and from its triggers, and the
+// pixels it paints as read back through its own canvas.
+#include "PaneTestSupport.h"
+
+#include "framework/Canvas.h"
+#include "framework/Exceptions.h"
+#include "framework/Font.h"
+#include "framework/LayoutClass.h"
+#include "platform/user/Paint.h"
+
+#include <functional>
+#include <set>
+
+namespace gl::panetest {
+namespace {
+
+const TColor kFace = Rgb(240, 240, 240);
+const TColor kInvalid = static_cast<TColor>(win::CLR_INVALID);
+
+// The columns that hold pixels other than the background, over the whole pane.
+struct Ink {
+    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1, count = 0;
+    std::set<TColor> colors;
+};
+
+Ink FindInk(const std::function<TColor(int, int)>& at, int width, int height, TColor background) {
+    Ink ink;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const TColor c = at(x, y);
+            if (c == background) continue;
+            ink.colors.insert(c);
+            ++ink.count;
+            ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x + 1);
+            ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y + 1);
+        }
+    return ink;
+}
+
+class RzStatus : public PaneTest {
+protected:
+    Ink InkOf(TRzCustomStatusPane& pane, TColor background) {
+        return FindInk([&](int x, int y) { return At(pane, x, y); }, pane.Width(), pane.Height(), background);
+    }
+};
+
+TEST_F(RzStatus, BannerFromTheStoredLayoutSizesToItsCaption) {
+    RegisterStatusPaneLayout();
+    LayoutClass<TFormStandIn>("TFormStandIn", "TWinControl");
+    ReadLayout(*m_form, "object Form1: TFormStandIn\n"
+                        "  object RzStatusPane1: TRzStatusPane\n"
+                        "    Left = 64\n    Top = 62\n    Width = 160\n    FrameStyle = fsNone\n"
+                        "    Color = clBtnFace\n    ParentColor = False\n    FlatColor = 11571823\n"
+                        "    AutoSize = True\n    BlinkIntervalOn = 100\n"
+                        "    Caption = 'Tarnwick<QQ群号3164825>'\n"
+                        "  end\nend\n");
+    auto* pane = dynamic_cast<TRzStatusPane*>(m_form->FindComponent("RzStatusPane1"));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->Caption(), kBanner);
+    // 11 Latin characters and 8 digits or signs of 6 pixels, two Chinese ones of 12, plus 10.
+    EXPECT_EQ(pane->Width(), 148);
+    EXPECT_EQ(pane->Height(), 20);
+    EXPECT_EQ(pane->Left(), 64);
+    EXPECT_EQ(pane->FillColor(), clBtnFace);
+    EXPECT_EQ(pane->FlatColor(), 11571823);
+    EXPECT_EQ(pane->BlinkIntervalOn(), 100);
+    EXPECT_EQ(pane->TextColor(), clWindowText);
+
+    Flush();
+    // Every pixel is the face colour but the glyphs, which are pure black and start at (4, 4).
+    const Ink ink = InkOf(*pane, kFace);
+    EXPECT_EQ(ink.colors, std::set<TColor>{0});
+    EXPECT_GT(ink.count, 100);
+    EXPECT_GE(ink.left, 4);
+    EXPECT_LE(ink.left, 5);
+    EXPECT_LE(ink.right, 4 + 138);
+    EXPECT_GE(ink.top, 4);
+    EXPECT_LE(ink.bottom, 16);
+    // Outside the pane nothing is read, not even the parent's pixels.
+    EXPECT_EQ(At(*pane, 148, 5), kInvalid);
+    EXPECT_EQ(At(*pane, 5, 20), kInvalid);
+    EXPECT_EQ(At(*pane, -1, 5), kInvalid);
+    EXPECT_EQ(At(*pane, 147, 19), kFace);
+}
+
+TEST_F(RzStatus, AutoWidthFollowsCaptionDefaultWidthAndOffset) {
+    TPaneProbe* pane = MakePane();
+    EXPECT_EQ(pane->Width(), 100);
+    pane->SetAutoSize(true);
+    EXPECT_EQ(pane->Width(), 40);
+    pane->SetDefaultWidth(55);
+    EXPECT_EQ(pane->Width(), 55);
+    pane->SetCaption("ab");
+    EXPECT_EQ(pane->Width(), 12 + 10);
+    pane->SetCaptionOffset(5);
+    EXPECT_EQ(pane->Width(), 12 + 13);
+    pane->Font()->SetHeight(-16);
+    EXPECT_GT(pane->Width(), 12 + 13);
+    EXPECT_EQ(pane->Height(), 20);
+    pane->SetCaption("");
+    EXPECT_EQ(pane->Width(), 55);
+    // Without AutoSize nothing moves the width.
+    pane->SetAutoSize(false);
+    pane->SetCaption("a long caption");
+    EXPECT_EQ(pane->Width(), 55);
+}
+
+TEST_F(RzStatus, WritingTheSameCaptionNeitherInvalidatesNorResizes) {
+    TPaneProbe* pane = MakePane("abc");
+    pane->SetAutoSize(true);
+    EXPECT_EQ(pane->Width(), 28);
+    pane->SetWidth(300);
+    Flush();
+    const int paints = pane->paints;
+    pane->SetCaption("abc");
+    EXPECT_EQ(pane->Width(), 300);
+    win::RECT update{};
+    EXPECT_FALSE(win::GetUpdateRect(m_form->Handle(), &update, win::FALSE));
+    Flush();
+    EXPECT_EQ(pane->paints, paints);
+    pane->SetCaption("abC");
+    EXPECT_EQ(pane->Width(), 28);
+}
+
+TEST_F(RzStatus, BorderWidthWaitsForTheNextTrigger) {
+    TPaneProbe* pane = MakePane("abc");
+    pane->SetAutoSize(true);
+    ASSERT_EQ(pane->Width(), 28);
+    pane->SetBorderWidth(3);
+    pane->SetFrameStyle(fsGroove);
+    pane->SetAlignment(taCenter);
+    EXPECT_EQ(pane->Width(), 28);
+    pane->SetCaption("abcd");
+    EXPECT_EQ(pane->Width(), 24 + 2 * 3 + 2 + 6);
+}
+
+TEST_F(RzStatus, FlatFrameLeavesItsCornersInTheColour) {
+    TPaneProbe* pane = MakePane();
+    pane->SetColor(clBtnFace);
+    Flush();
+    const TColor line = Rgb(192, 192, 192); // clBtnShadow lightened by 30
+    EXPECT_EQ(pane->Width(), 100);
+    for (int y = 0; y < 20; ++y) {
+        EXPECT_EQ(At(*pane, 0, y), kFace) << y;
+        EXPECT_EQ(At(*pane, 99, y), kFace) << y;
+        const TColor side = y >= 2 && y <= 17 ? line : kFace;
+        EXPECT_EQ(At(*pane, 1, y), side) << y;
+        EXPECT_EQ(At(*pane, 98, y), side) << y;
+    }
+    for (int x = 0; x < 100; ++x) {
+        const TColor edge = x >= 2 && x <= 97 ? line : kFace;
+        EXPECT_EQ(At(*pane, x, 1), edge) << x;
+        EXPECT_EQ(At(*pane, x, 18), edge) << x;
+        EXPECT_EQ(At(*pane, x, 0), kFace) << x;
+        EXPECT_EQ(At(*pane, x, 10), x == 1 || x == 98 ? line : kFace) << x;
+    }
+}
+
+TEST_F(RzStatus, CaptionRectByStyleAndBorder) {
+    TPaneProbe* pane = MakePane();
+    auto expectRect = [&](int inset) {
+        const TRect r = pane->CaptionRect();
+        EXPECT_EQ(r.left, inset);
+        EXPECT_EQ(r.top, inset);
+        EXPECT_EQ(r.right, 100 - inset);
+        EXPECT_EQ(r.bottom, 20 - inset);
+    };
+    expectRect(2);
+    pane->SetFrameStyle(fsNone);
+    expectRect(1);
+    pane->SetFrameStyle(fsStatus);
+    expectRect(2);
+    pane->SetFrameStyle(fsFlatBold);
+    expectRect(3);
+    pane->SetBorderWidth(0);
+    pane->SetFrameStyle(fsNone);
+    expectRect(0);
+}
+
+TEST_F(RzStatus, AlignmentPlacesTheCaption) {
+    TPaneProbe* pane = MakePane("HHH");
+    pane->SetFrameStyle(fsNone);
+    pane->SetColor(clWhite);
+    const TColor white = Rgb(255, 255, 255);
+    Flush();
+    Ink ink = InkOf(*pane, white);
+    EXPECT_GE(ink.left, 4);
+    EXPECT_LE(ink.right, 4 + 18);
+    // Right: the text ends at 99 - 2 - 1.
+    pane->SetAlignment(taRightJustify);
+    Flush();
+    ink = InkOf(*pane, white);
+    EXPECT_GE(ink.left, 96 - 18);
+    EXPECT_LE(ink.right, 96);
+    EXPECT_GE(ink.right, 96 - 2);
+    // Centre: around 1 + 98 / 2.
+    pane->SetAlignment(taCenter);
+    Flush();
+    ink = InkOf(*pane, white);
+    EXPECT_GE(ink.left, 50 - 9);
+    EXPECT_LE(ink.right, 50 + 9);
+    EXPECT_LE(ink.left, 50 - 6);
+}
+
+TEST_F(RzStatus, DisabledPaneDrawsHighlightCopyThenShadowText) {
+    TPaneProbe* pane = MakePane("Hi 群");
+    pane->SetFrameStyle(fsNone);
+    pane->SetColor(clBtnFace);
+    Flush();
+    std::set<std::pair<int, int>> glyphs;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (At(*pane, x, y) == 0) glyphs.insert({x, y});
+    ASSERT_FALSE(glyphs.empty());
+
+    pane->SetEnabled(false);
+    Flush();
+    const TColor highlight = Rgb(255, 255, 255), shadow = Rgb(160, 160, 160);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x) {
+            TColor expected = kFace;
+            if (glyphs.count({x, y}))
+                expected = shadow;
+            else if (glyphs.count({x - 1, y - 1}))
+                expected = highlight;
+            EXPECT_EQ(At(*pane, x, y), expected) << x << ", " << y;
+        }
+}
+
+TEST_F(RzStatus, FillColorFollowsColorUntilSetItself) {
+    TPaneProbe* pane = MakePane("x");
+    EXPECT_TRUE(pane->ParentColor());
+    EXPECT_EQ(pane->Color(), clWhite);
+    EXPECT_EQ(pane->FillColor(), clWhite);
+    m_form->SetColor(clBtnFace);
+    EXPECT_EQ(pane->Color(), clBtnFace);
+    EXPECT_EQ(pane->FillColor(), clBtnFace);
+
+    pane->SetFillColor(clRed);
+    EXPECT_FALSE(pane->ParentFillColor());
+    pane->SetColor(clYellow);
+    EXPECT_EQ(pane->FillColor(), clRed);
+    Flush();
+    EXPECT_EQ(At(*pane, 0, 0), clYellow);
+    EXPECT_EQ(At(*pane, 50, 3), clRed);
+    pane->SetParentFillColor(true);
+    EXPECT_EQ(pane->FillColor(), clYellow);
+}
+
+TEST_F(RzStatus, TextTakesTheFontColour) {
+    TPaneProbe* pane = MakePane("HH");
+    pane->SetFrameStyle(fsNone);
+    EXPECT_EQ(pane->TextColor(), clWindowText);
+    pane->Font()->SetColor(clBlue);
+    EXPECT_EQ(pane->TextColor(), clBlue);
+    Flush();
+    EXPECT_EQ(InkOf(*pane, Rgb(255, 255, 255)).colors, std::set<TColor>{clBlue});
+}
+
+TEST_F(RzStatus, CanvasWithoutParentRaises) {
+    TRzStatusPane pane(nullptr);
+    pane.SetName("Lonely");
+    try {
+        pane.Canvas()->Pixels(0, 0);
+        FAIL() << "no error";
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message(), "Control 'Lonely' has no parent window");
+    }
+}
+
+} // namespace
+} // namespace gl::panetest
