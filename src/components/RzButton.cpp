@@ -16,7 +16,7 @@ TRzImagesAccess& ImagesAccessSlot() {
 }
 
 // Stores a property value and repaints, unless the value is already there.
-template <class T> void Update(TControl& control, T& member, const T& value) {
+template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
     if (member == value) return;
     member = value;
     control.Invalidate();
@@ -57,18 +57,18 @@ TRzCustomButton::TRzCustomButton(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) { Update(*this, m_alignmentVertical, value); }
-void TRzCustomButton::SetHighlightColor(TColor value) { Update(*this, m_highlightColor, value); }
-void TRzCustomButton::SetHotTrack(bool value) { Update(*this, m_hotTrack, value); }
-void TRzCustomButton::SetHotTrackColor(TColor value) { Update(*this, m_hotTrackColor, value); }
-void TRzCustomButton::SetHotTrackColorType(TRzHotTrackColorType value) { Update(*this, m_hotTrackColorType, value); }
-void TRzCustomButton::SetLightTextStyle(bool value) { Update(*this, m_lightTextStyle, value); }
-void TRzCustomButton::SetTextHighlightColor(TColor value) { Update(*this, m_textHighlightColor, value); }
-void TRzCustomButton::SetTextShadowColor(TColor value) { Update(*this, m_textShadowColor, value); }
-void TRzCustomButton::SetTextShadowDepth(int value) { Update(*this, m_textShadowDepth, value); }
-void TRzCustomButton::SetTextStyle(TTextStyle value) { Update(*this, m_textStyle, value); }
-void TRzCustomButton::SetThemeAware(bool value) { Update(*this, m_themeAware, value); }
-void TRzCustomButton::SetTransparent(bool value) { Update(*this, m_transparent, value); }
+void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) { StoreAndRepaint(*this, m_alignmentVertical, value); }
+void TRzCustomButton::SetHighlightColor(TColor value) { StoreAndRepaint(*this, m_highlightColor, value); }
+void TRzCustomButton::SetHotTrack(bool value) { StoreAndRepaint(*this, m_hotTrack, value); }
+void TRzCustomButton::SetHotTrackColor(TColor value) { StoreAndRepaint(*this, m_hotTrackColor, value); }
+void TRzCustomButton::SetHotTrackColorType(TRzHotTrackColorType value) { StoreAndRepaint(*this, m_hotTrackColorType, value); }
+void TRzCustomButton::SetLightTextStyle(bool value) { StoreAndRepaint(*this, m_lightTextStyle, value); }
+void TRzCustomButton::SetTextHighlightColor(TColor value) { StoreAndRepaint(*this, m_textHighlightColor, value); }
+void TRzCustomButton::SetTextShadowColor(TColor value) { StoreAndRepaint(*this, m_textShadowColor, value); }
+void TRzCustomButton::SetTextShadowDepth(int value) { StoreAndRepaint(*this, m_textShadowDepth, value); }
+void TRzCustomButton::SetTextStyle(TTextStyle value) { StoreAndRepaint(*this, m_textStyle, value); }
+void TRzCustomButton::SetThemeAware(bool value) { StoreAndRepaint(*this, m_themeAware, value); }
+void TRzCustomButton::SetTransparent(bool value) { StoreAndRepaint(*this, m_transparent, value); }
 
 TColor TRzCustomButton::BackgroundColor() const {
     return Parent() ? Parent()->Color() : Color();
@@ -179,9 +179,9 @@ TRzButton::TRzButton(TComponent* owner) : TRzCustomButton(owner) {
     SetColor(clBtnFace);
 }
 
-void TRzButton::SetAlignment(TAlignment value) { Update(*this, m_alignment, value); }
-void TRzButton::SetShowFocusRect(bool value) { Update(*this, m_showFocusRect, value); }
-void TRzButton::SetShowDownPattern(bool value) { Update(*this, m_showDownPattern, value); }
+void TRzButton::SetAlignment(TAlignment value) { StoreAndRepaint(*this, m_alignment, value); }
+void TRzButton::SetShowFocusRect(bool value) { StoreAndRepaint(*this, m_showFocusRect, value); }
+void TRzButton::SetShowDownPattern(bool value) { StoreAndRepaint(*this, m_showDownPattern, value); }
 
 void TRzButton::SetDefault(bool value) {
     if (m_default == value) return;

@@ -172,7 +172,7 @@ void TRzBitBtn::DrawEmbossedImage(TCanvas& canvas, const TRect& glyph) {
     win::SelectObject(dc, old);
     win::DeleteObject(bitmap);
     win::DeleteDC(dc);
-    const TColor colors[2] = {ColorToRGB(clBtnHighlight), ColorToRGB(clBtnShadow)};
+    const TColor colors[2] = {static_cast<TColor>(ColorToRGB(clBtnHighlight)), static_cast<TColor>(ColorToRGB(clBtnShadow))};
     for (int pass = 0; pass < 2; ++pass) {
         const int offset = pass == 0 ? 1 : 0;
         for (int y = 0; y < height; ++y)

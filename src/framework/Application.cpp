@@ -101,11 +101,13 @@ TApplication::TApplication(TComponent* owner)
 
 TApplication::~TApplication() {
     Destroying();
-    SetMouseControlHook(nullptr);
-    SetWindowExceptionHandler(nullptr);
     // The forms go first, while the application they may ask for still exists.
     DestroyComponents();
-    if (Application == this) Application = nullptr;
+    // A newer application object may have taken over already: its hooks stay.
+    if (Application != this) return;
+    SetMouseControlHook(nullptr);
+    SetWindowExceptionHandler(nullptr);
+    Application = nullptr;
 }
 
 void TApplication::Initialize() {}

@@ -24,6 +24,23 @@ TCanvas* TGraphicControl::Canvas() const {
     return m_canvas.get();
 }
 
+void TGraphicControl::FreeCanvasContext() {
+    // Not while someone holds the canvas (it is painting with a context it was handed).
+    if (!m_canvas->TryLock()) return;
+    m_canvas->FreeHandle();
+    m_canvas->Unlock();
+}
+
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+    if (left != Left() || top != Top() || width != Width() || height != Height()) FreeCanvasContext();
+    TControl::SetBounds(left, top, width, height);
+}
+
+void TGraphicControl::SetParent(TWinControl* parent) {
+    if (parent != Parent()) FreeCanvasContext();
+    TControl::SetParent(parent);
+}
+
 void TGraphicControl::WMPaint(TWMPaint& message) {
     if (!message.DC() || ComponentState().Contains(csDestroying)) return;
     // Locked, so that the context it is given is not taken away from it while it paints.

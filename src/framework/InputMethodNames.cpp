@@ -26,19 +26,24 @@ std::string RegisteredName(win::HKL layout) {
     std::snprintf(subKey, sizeof subKey, "System\\CurrentControlSet\\Control\\Keyboard Layouts\\%.8lx",
                   static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(layout) & 0xFFFFFFFFu));
     win::HKEY key = nullptr;
-    if (win::RegOpenKeyEx(win::HKEY_LOCAL_MACHINE, subKey, 0, win::KEY_READ, &key) != win::ERROR_SUCCESS) return {};
+    if (win::RegOpenKeyEx(win::HKEY_LOCAL_MACHINE, subKey, 0, win::KEY_READ, &key) != win::ERROR_SUCCESS)
+        return {};
     std::array<win::BYTE, 256> data{};
     win::DWORD size = data.size() - 1;
     std::string name;
-    if (win::RegQueryValueEx(key, "layout text", nullptr, nullptr, data.data(), &size) == win::ERROR_SUCCESS) {
+    if (win::RegQueryValueEx(key, "layout text", nullptr, nullptr, data.data(), &size) ==
+        win::ERROR_SUCCESS) {
         const auto* text = reinterpret_cast<const char*>(data.data());
-        name = win::AnsiToUtf8(std::string_view(text, strnlen(text, std::min<std::size_t>(size, data.size()))));
+        name =
+            win::AnsiToUtf8(std::string_view(text, strnlen(text, std::min<std::size_t>(size, data.size()))));
     }
     win::RegCloseKey(key);
     return name;
 }
 
-bool FarEast() { return win::GetSystemMetrics(win::SM_DBCSENABLED) != 0; }
+bool FarEast() {
+    return win::GetSystemMetrics(win::SM_DBCSENABLED) != 0;
+}
 
 void ActivateLayout(win::HKL layout) {
     if (layout) win::ActivateKeyboardLayout(layout, win::KLF_ACTIVATE);
@@ -68,10 +73,9 @@ TInputMethods::TInputMethods() {
         std::string name = RegisteredName(layout);
         if (name.empty()) continue;
         if (layout == m_defaultLayout) m_defaultIme = name;
-        const auto at = std::lower_bound(m_methods.begin(), m_methods.end(), name,
-                                         [](const TInputMethod& m, const std::string& n) {
-                                             return CompareText(m.name, n) < 0;
-                                         });
+        const auto at = std::lower_bound(
+            m_methods.begin(), m_methods.end(), name,
+            [](const TInputMethod& m, const std::string& n) { return CompareText(m.name, n) < 0; });
         if (at != m_methods.end() && SameText(at->name, name)) continue;
         m_methods.insert(at, TInputMethod{std::move(name), layout});
     }
@@ -96,10 +100,15 @@ void SetIme(win::HWND window, const TImeName& imeName, TImeMode imeMode) {
         ActivateLayout(wanted ? wanted : methods.DefaultKbLayout());
     }
     switch (imeMode) {
-    case imDontCare: break;
+    case imDontCare:
+        break;
     case imDisable:
-    case imClose: SetImeOpen(window, false); break;
-    default: SetImeOpen(window, true); break;
+    case imClose:
+        SetImeOpen(window, false);
+        break;
+    default:
+        SetImeOpen(window, true);
+        break;
     }
 }
 

@@ -17,11 +17,16 @@ namespace {
 
 win::DWORD StyleBits(TComboBoxStyle style) {
     switch (style) {
-    case csSimple: return win::CBS_SIMPLE;
-    case csDropDownList: return win::CBS_DROPDOWNLIST;
-    case csOwnerDrawFixed: return win::CBS_DROPDOWNLIST | win::CBS_OWNERDRAWFIXED;
-    case csOwnerDrawVariable: return win::CBS_DROPDOWNLIST | win::CBS_OWNERDRAWVARIABLE;
-    default: return win::CBS_DROPDOWN;
+    case csSimple:
+        return win::CBS_SIMPLE;
+    case csDropDownList:
+        return win::CBS_DROPDOWNLIST;
+    case csOwnerDrawFixed:
+        return win::CBS_DROPDOWNLIST | win::CBS_OWNERDRAWFIXED;
+    case csOwnerDrawVariable:
+        return win::CBS_DROPDOWNLIST | win::CBS_OWNERDRAWVARIABLE;
+    default:
+        return win::CBS_DROPDOWN;
     }
 }
 
@@ -49,7 +54,8 @@ private:
 } // namespace
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
-    : TWinControl(owner), m_items(std::make_unique<TComboBoxStrings>(*this)), m_canvas(std::make_unique<TCanvas>()) {
+    : TWinControl(owner), m_items(std::make_unique<TComboBoxStrings>(*this)),
+      m_canvas(std::make_unique<TCanvas>()) {
     // The platform's combo box takes the mouse itself (its open list holds the capture); clicks come from
     // choosing an entry.
     SetControlStyle(TControlStyle{csSetCaption, csDoubleClicks, csFixedHeight, csReflector});
@@ -100,7 +106,8 @@ void TCustomComboBox::SetItemIndex(int index) {
         m_itemIndex = index >= 0 && (loading || index < m_items->Count()) ? index : -1;
         return;
     }
-    if (ItemIndex() != index) win::SendMessage(Handle(), win::CB_SETCURSEL, static_cast<win::WPARAM>(index), 0);
+    if (ItemIndex() != index)
+        win::SendMessage(Handle(), win::CB_SETCURSEL, static_cast<win::WPARAM>(index), 0);
 }
 
 void TCustomComboBox::SetStyle(TComboBoxStyle style) {
@@ -116,8 +123,12 @@ void TCustomComboBox::SetSorted(bool sorted) {
         RecreateWnd();
         return;
     }
-    // The kept entries take the order the window would give them, the selection staying on its entry.
-    if (sorted) m_itemIndex = m_items->Reload(m_itemIndex);
+    if (!sorted) return;
+    // The kept entries take the order the window would give them. The selection stays on its entry, except
+    // while loading: a stored index counts in the stored box's own (sorted) order.
+    const bool loading = ComponentState().Contains(csLoading);
+    const int selected = m_items->Reload(loading ? -1 : m_itemIndex);
+    if (!loading) m_itemIndex = selected;
 }
 
 int TCustomComboBox::ItemHeight() const {
@@ -159,8 +170,12 @@ void TCustomComboBox::SetParentCtl3D(bool parentCtl3D) {
 
 void TCustomComboBox::CNCommand(TWMCommand& message) {
     switch (message.NotifyCode()) {
-    case win::CBN_DBLCLK: DblClick(); break;
-    case win::CBN_EDITCHANGE: Change(); break;
+    case win::CBN_DBLCLK:
+        DblClick();
+        break;
+    case win::CBN_EDITCHANGE:
+        Change();
+        break;
     case win::CBN_DROPDOWN:
         DropDown();
         AdjustDropDown();
@@ -173,8 +188,11 @@ void TCustomComboBox::CNCommand(TWMCommand& message) {
         Select();
         break;
     }
-    case win::CBN_CLOSEUP: CloseUp(); break;
-    default: break;
+    case win::CBN_CLOSEUP:
+        CloseUp();
+        break;
+    default:
+        break;
     }
 }
 

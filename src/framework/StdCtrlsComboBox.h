@@ -1,7 +1,7 @@
 // TCustomComboBox and TComboBox: the framework's combo box on the platform's COMBOBOX control: items with an
 // object word each, the selected index, sorting, the owner-drawn styles with DrawItem, the height of the open
-// list, and the events of choosing (OnClick, then OnSelect or OnChange), opening and closing. TComboBoxStrings
-// is its item list.
+// list, and the events of choosing (OnClick, then OnSelect or OnChange), opening and closing.
+// TComboBoxStrings is its item list.
 #pragma once
 
 #include "framework/Set.h"

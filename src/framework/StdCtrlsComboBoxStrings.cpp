@@ -22,7 +22,8 @@ void TComboBoxStrings::CheckIndex(int index) const {
 }
 
 int TComboBoxStrings::Count() const {
-    if (const win::HWND hwnd = Window()) return static_cast<int>(std::max<win::LRESULT>(0, win::SendMessage(hwnd, win::CB_GETCOUNT, 0, 0)));
+    if (const win::HWND hwnd = Window())
+        return static_cast<int>(std::max<win::LRESULT>(0, win::SendMessage(hwnd, win::CB_GETCOUNT, 0, 0)));
     return m_kept.Count();
 }
 
@@ -32,7 +33,8 @@ std::string TComboBoxStrings::Get(int index) const {
         CheckIndex(index);
         return m_kept.Strings(index);
     }
-    const win::LRESULT length = win::SendMessage(hwnd, win::CB_GETLBTEXTLEN, static_cast<win::WPARAM>(index), 0);
+    const win::LRESULT length =
+        win::SendMessage(hwnd, win::CB_GETLBTEXTLEN, static_cast<win::WPARAM>(index), 0);
     if (length < 0) Error(msg::SListIndexError, index);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     const win::LRESULT copied = win::SendMessage(hwnd, win::CB_GETLBTEXT, static_cast<win::WPARAM>(index),
@@ -45,14 +47,16 @@ std::string TComboBoxStrings::Get(int index) const {
 TObjectWord TComboBoxStrings::GetObject(int index) const {
     CheckIndex(index);
     if (const win::HWND hwnd = Window())
-        return static_cast<TObjectWord>(win::SendMessage(hwnd, win::CB_GETITEMDATA, static_cast<win::WPARAM>(index), 0));
+        return static_cast<TObjectWord>(
+            win::SendMessage(hwnd, win::CB_GETITEMDATA, static_cast<win::WPARAM>(index), 0));
     return m_kept.Objects(index);
 }
 
 void TComboBoxStrings::PutObject(int index, TObjectWord object) {
     CheckIndex(index);
     if (const win::HWND hwnd = Window())
-        win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(index), static_cast<win::LPARAM>(object));
+        win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(index),
+                         static_cast<win::LPARAM>(object));
     else
         m_kept.SetObjects(index, object);
 }
@@ -77,9 +81,11 @@ int TComboBoxStrings::AddObject(const std::string& text, TObjectWord object) {
         m_kept.InsertObject(index, text, object);
         return index;
     }
-    const win::LRESULT index = win::SendMessage(hwnd, win::CB_ADDSTRING, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
+    const win::LRESULT index =
+        win::SendMessage(hwnd, win::CB_ADDSTRING, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
     if (index < 0) throw EOutOfResources(msg::SInsertLineError);
-    win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(index), static_cast<win::LPARAM>(object));
+    win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(index),
+                     static_cast<win::LPARAM>(object));
     return static_cast<int>(index);
 }
 
@@ -93,7 +99,8 @@ void TComboBoxStrings::InsertObject(int index, const std::string& text, TObjectW
     const win::LRESULT at = win::SendMessage(hwnd, win::CB_INSERTSTRING, static_cast<win::WPARAM>(index),
                                              reinterpret_cast<win::LPARAM>(text.c_str()));
     if (at < 0) throw EOutOfResources(msg::SInsertLineError);
-    win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(at), static_cast<win::LPARAM>(object));
+    win::SendMessage(hwnd, win::CB_SETITEMDATA, static_cast<win::WPARAM>(at),
+                     static_cast<win::LPARAM>(object));
 }
 
 void TComboBoxStrings::Delete(int index) {
@@ -114,12 +121,14 @@ void TComboBoxStrings::Clear() {
     const win::HWND hwnd = Window();
     if (!hwnd) {
         m_kept.Clear();
-        m_comboBox.m_itemIndex = -1;
+        // A stored index may come before the stored entries.
+        if (!m_comboBox.ComponentState().Contains(csLoading)) m_comboBox.m_itemIndex = -1;
         return;
     }
     const std::string text = m_comboBox.HasEditField() ? m_comboBox.Text() : std::string();
     win::SendMessage(hwnd, win::CB_RESETCONTENT, 0, 0);
-    if (!text.empty()) win::SendMessage(hwnd, win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
+    if (!text.empty())
+        win::SendMessage(hwnd, win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
 }
 
 int TComboBoxStrings::IndexOf(const std::string& text) const {
@@ -151,7 +160,8 @@ int TComboBoxStrings::Reload(int selected) {
         const int index = AddObject(entries[i].text, entries[i].object);
         if (static_cast<int>(i) == selected) placed = index;
         // A sorted window may put an entry before the selected one.
-        else if (placed >= 0 && index <= placed) ++placed;
+        else if (placed >= 0 && index <= placed)
+            ++placed;
     }
     return placed;
 }

@@ -179,7 +179,8 @@ void TCustomEdit::AdjustHeight() {
 int TCustomEdit::SelStart() {
     win::DWORD start = 0;
     win::DWORD end = 0;
-    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start), reinterpret_cast<win::LPARAM>(&end));
+    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                    reinterpret_cast<win::LPARAM>(&end));
     return static_cast<int>(start);
 }
 
@@ -190,14 +191,16 @@ void TCustomEdit::SetSelStart(int start) {
 int TCustomEdit::SelLength() {
     win::DWORD start = 0;
     win::DWORD end = 0;
-    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start), reinterpret_cast<win::LPARAM>(&end));
+    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                    reinterpret_cast<win::LPARAM>(&end));
     return static_cast<int>(end - start);
 }
 
 void TCustomEdit::SetSelLength(int length) {
     win::DWORD start = 0;
     win::DWORD end = 0;
-    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start), reinterpret_cast<win::LPARAM>(&end));
+    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                    reinterpret_cast<win::LPARAM>(&end));
     const int newEnd = std::max(0, static_cast<int>(start) + length);
     SendEditMessage(win::EM_SETSEL, start, static_cast<win::LPARAM>(newEnd));
     SendEditMessage(win::EM_SCROLLCARET);
@@ -206,7 +209,8 @@ void TCustomEdit::SetSelLength(int length) {
 std::string TCustomEdit::SelText() {
     win::DWORD start = 0;
     win::DWORD end = 0;
-    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start), reinterpret_cast<win::LPARAM>(&end));
+    SendEditMessage(win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                    reinterpret_cast<win::LPARAM>(&end));
     const std::string text = Text();
     if (start >= end || start >= text.size()) return {};
     return text.substr(start, end - start);
@@ -216,14 +220,30 @@ void TCustomEdit::SetSelText(const std::string& text) {
     SendEditMessage(win::EM_REPLACESEL, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
 }
 
-void TCustomEdit::SelectAll() { SendEditMessage(win::EM_SETSEL, 0, -1); }
-void TCustomEdit::ClearSelection() { SendEditMessage(win::WM_CLEAR); }
-void TCustomEdit::CopyToClipboard() { SendEditMessage(win::WM_COPY); }
-void TCustomEdit::CutToClipboard() { SendEditMessage(win::WM_CUT); }
-void TCustomEdit::PasteFromClipboard() { SendEditMessage(win::WM_PASTE); }
-bool TCustomEdit::CanUndo() { return SendEditMessage(win::EM_CANUNDO) != 0; }
-void TCustomEdit::Undo() { SendEditMessage(win::WM_UNDO); }
-void TCustomEdit::ClearUndo() { SendEditMessage(win::EM_EMPTYUNDOBUFFER); }
+void TCustomEdit::SelectAll() {
+    SendEditMessage(win::EM_SETSEL, 0, -1);
+}
+void TCustomEdit::ClearSelection() {
+    SendEditMessage(win::WM_CLEAR);
+}
+void TCustomEdit::CopyToClipboard() {
+    SendEditMessage(win::WM_COPY);
+}
+void TCustomEdit::CutToClipboard() {
+    SendEditMessage(win::WM_CUT);
+}
+void TCustomEdit::PasteFromClipboard() {
+    SendEditMessage(win::WM_PASTE);
+}
+bool TCustomEdit::CanUndo() {
+    return SendEditMessage(win::EM_CANUNDO) != 0;
+}
+void TCustomEdit::Undo() {
+    SendEditMessage(win::WM_UNDO);
+}
+void TCustomEdit::ClearUndo() {
+    SendEditMessage(win::EM_EMPTYUNDOBUFFER);
+}
 
 // ---- Change ----
 

@@ -13,9 +13,9 @@ namespace {
 void RegisterEnums() {
     PropertyRegistry::RegisterEnum<TFormBorderStyle>(
         {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
-    PropertyRegistry::RegisterEnum<TImeMode>({"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha", "imAlpha",
-                                              "imHira", "imSKata", "imKata", "imChinese", "imSHanguel",
-                                              "imHanguel"});
+    PropertyRegistry::RegisterEnum<TImeMode>({"imDisable", "imClose", "imOpen", "imDontCare", "imSAlpha",
+                                              "imAlpha", "imHira", "imSKata", "imKata", "imChinese",
+                                              "imSHanguel", "imHanguel"});
     PropertyRegistry::RegisterEnum<TAlignment>({"taLeftJustify", "taRightJustify", "taCenter"});
     PropertyRegistry::RegisterEnum<TScrollStyle>({"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
     PropertyRegistry::RegisterEnum<TComboBoxStyle>(

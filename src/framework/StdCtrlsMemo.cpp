@@ -14,24 +14,32 @@ const bool g_memoMessages =
 
 win::DWORD AlignmentStyle(TAlignment alignment) {
     switch (alignment) {
-    case taRightJustify: return win::ES_RIGHT;
-    case taCenter: return win::ES_CENTER;
-    default: return win::ES_LEFT;
+    case taRightJustify:
+        return win::ES_RIGHT;
+    case taCenter:
+        return win::ES_CENTER;
+    default:
+        return win::ES_LEFT;
     }
 }
 
 win::DWORD ScrollBarStyle(TScrollStyle scrollBars) {
     switch (scrollBars) {
-    case ssHorizontal: return win::WS_HSCROLL;
-    case ssVertical: return win::WS_VSCROLL;
-    case ssBoth: return win::WS_HSCROLL | win::WS_VSCROLL;
-    default: return 0;
+    case ssHorizontal:
+        return win::WS_HSCROLL;
+    case ssVertical:
+        return win::WS_VSCROLL;
+    case ssBoth:
+        return win::WS_HSCROLL | win::WS_VSCROLL;
+    default:
+        return 0;
     }
 }
 
 } // namespace
 
-TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), m_lines(std::make_unique<TMemoStrings>(*this)) {
+TCustomMemo::TCustomMemo(TComponent* owner)
+    : TCustomEdit(owner), m_lines(std::make_unique<TMemoStrings>(*this)) {
     (void)g_memoMessages;
     SetBounds(Left(), Top(), 185, 89);
     SetAutoSize(false);
@@ -68,9 +76,11 @@ TPoint TCustomMemo::CaretPos() {
     const win::HWND hwnd = Handle();
     win::DWORD start = 0;
     win::DWORD end = 0;
-    win::SendMessage(hwnd, win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start), reinterpret_cast<win::LPARAM>(&end));
+    win::SendMessage(hwnd, win::EM_GETSEL, reinterpret_cast<win::WPARAM>(&start),
+                     reinterpret_cast<win::LPARAM>(&end));
     const auto line = static_cast<int>(win::SendMessage(hwnd, win::EM_LINEFROMCHAR, end, 0));
-    const auto lineStart = static_cast<int>(win::SendMessage(hwnd, win::EM_LINEINDEX, static_cast<win::WPARAM>(line), 0));
+    const auto lineStart =
+        static_cast<int>(win::SendMessage(hwnd, win::EM_LINEINDEX, static_cast<win::WPARAM>(line), 0));
     return TPoint{static_cast<int>(end) - lineStart, line};
 }
 

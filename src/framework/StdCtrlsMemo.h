@@ -1,5 +1,5 @@
-// TCustomMemo and TMemo: the multi-line edit, and TMemoStrings, its lines as a string list that works directly
-// on the platform control's text (on the control's own text while it has no window).
+// TCustomMemo and TMemo: the multi-line edit, and TMemoStrings, its lines as a string list that works
+// directly on the platform control's text (on the control's own text while it has no window).
 #pragma once
 
 #include "framework/StdCtrlsEdit.h"

@@ -76,15 +76,18 @@ public:
         if (start < 0) return {};
         const int length = LineLength(start);
         if (length <= 0) return {};
-        if (!m_window) return m_text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+        if (!m_window)
+            return m_text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
         // The platform copies at most a 16-bit count; longer lines come from the whole text.
-        if (length > 0xFFFF) return m_memo.Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+        if (length > 0xFFFF)
+            return m_memo.Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
         std::vector<char> buffer(static_cast<std::size_t>(length) + sizeof(win::WORD));
         const auto size = static_cast<win::WORD>(buffer.size());
         std::memcpy(buffer.data(), &size, sizeof size);
         const auto copied = Send(win::EM_GETLINE, static_cast<win::WPARAM>(index),
                                  reinterpret_cast<win::LPARAM>(buffer.data()));
-        return std::string(buffer.data(), static_cast<std::size_t>(std::clamp<win::LRESULT>(copied, 0, length)));
+        return std::string(buffer.data(),
+                           static_cast<std::size_t>(std::clamp<win::LRESULT>(copied, 0, length)));
     }
 
     // Replaces [start, end) with text, leaves the caret after it and brings it into view. On the window this
@@ -121,7 +124,9 @@ int TMemoStrings::Count() const {
     return count;
 }
 
-std::string TMemoStrings::Get(int index) const { return MemoLines(m_memo).Line(index); }
+std::string TMemoStrings::Get(int index) const {
+    return MemoLines(m_memo).Line(index);
+}
 
 void TMemoStrings::Put(int index, const std::string& text) {
     MemoLines lines(m_memo);
@@ -155,9 +160,13 @@ void TMemoStrings::Delete(int index) {
     lines.Replace(start, end, std::string());
 }
 
-void TMemoStrings::Clear() { m_memo.Clear(); }
+void TMemoStrings::Clear() {
+    m_memo.Clear();
+}
 
-std::string TMemoStrings::Text() const { return m_memo.Text(); }
+std::string TMemoStrings::Text() const {
+    return m_memo.Text();
+}
 
 void TMemoStrings::SetText(const std::string& text) {
     const std::string adjusted = AdjustLineBreaks(text);
@@ -166,7 +175,8 @@ void TMemoStrings::SetText(const std::string& text) {
         m_memo.SetText(adjusted);
         return;
     }
-    if (win::SendMessage(m_memo.Handle(), win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(adjusted.c_str())) == 0)
+    if (win::SendMessage(m_memo.Handle(), win::WM_SETTEXT, 0,
+                         reinterpret_cast<win::LPARAM>(adjusted.c_str())) == 0)
         throw EInvalidOperation(msg::SMemoTooLarge);
     // The platform says nothing when the whole text of a multi-line window is replaced.
     m_memo.Perform(CM_TEXTCHANGED);

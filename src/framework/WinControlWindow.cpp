@@ -238,7 +238,8 @@ bool TWinControl::Showing() const {
 
 void TWinControl::UpdateShowing() {
     if (!m_handle) {
-        // A child gets its window once its parent has one; a top-level control only when asked (HandleNeeded).
+        // A child gets its window once its parent has one; a top-level control only when asked
+        // (HandleNeeded).
         if (!Visible()) return;
         if (Parent() ? !Parent()->HandleAllocated() : !m_parentWindow) return;
         CreateHandle();

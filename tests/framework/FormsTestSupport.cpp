@@ -6,8 +6,11 @@
 #include "framework/ImageList.h"
 #include "framework/LayoutClass.h"
 #include "platform/controls/ControlClasses.h"
+#include "platform/controls/EditMessages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/user/User.h"
+
+#include <cctype>
 
 namespace gl::formstest {
 
@@ -18,7 +21,10 @@ void TEditBox::CreateParams(TCreateParams& params) {
 }
 
 void TButtonBox::CMDialogKey(TCMDialogKey& message) {
-    const bool enter = message.CharCode() == win::VK_RETURN && (Default || Focused());
+    // The button that Enter clicks: the focused one, or the default one while the focus is on no button.
+    auto* focusedButton = dynamic_cast<TButtonBox*>(FindControl(win::GetFocus()));
+    const bool active = focusedButton ? focusedButton == this : Default;
+    const bool enter = message.CharCode() == win::VK_RETURN && active;
     const bool escape = message.CharCode() == win::VK_ESCAPE && Cancel;
     if ((enter || escape) && CanFocus()) {
         Click();
@@ -88,7 +94,5 @@ void FormsTest::ThroughLoop(const std::function<void()>& input) {
     app->ProcessMessages();
     win::headless::SetIdleHook({});
 }
-
-win::HWND WindowOf(TWinControl* control) { return control->Handle(); }
 
 } // namespace gl::formstest

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -76,8 +77,5 @@ protected:
     std::vector<ShownBox> boxes;
     std::unique_ptr<TApplication> app;
 };
-
-// A control's window's position on the screen and a point inside it, for the mouse.
-win::HWND WindowOf(TWinControl* control);
 
 } // namespace gl::formstest

@@ -85,7 +85,8 @@ TEST_F(ControlTest, KeysTheControlDoesNotTakeBecomeDialogKeys) {
     EXPECT_EQ(panel->Perform(CN_KEYDOWN, 'A'), 0);
     EXPECT_EQ(form->keys, (std::vector<int>{win::VK_TAB, win::VK_RETURN}));
 
-    EXPECT_EQ(panel->Perform(CN_CHAR, U'x'), 1) << "a character a plain window does not take may be an accelerator";
+    EXPECT_EQ(panel->Perform(CN_CHAR, U'x'), 1)
+        << "a character a plain window does not take may be an accelerator";
     EXPECT_EQ(edit->Perform(CN_CHAR, U'x'), 0) << "an edit takes its characters";
     EXPECT_EQ(form->chars, std::vector<char32_t>{U'x'});
 }

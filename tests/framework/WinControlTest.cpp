@@ -74,7 +74,8 @@ TEST_F(ControlTest, PropertiesReachTheWindow) {
     edit->SetEnabled(false);
     EXPECT_FALSE(win::IsWindowEnabled(hwnd));
     edit->Font()->SetHeight(-20);
-    EXPECT_EQ(win::SendMessage(hwnd, win::WM_GETFONT, 0, 0), reinterpret_cast<win::LRESULT>(edit->Font()->Handle()));
+    EXPECT_EQ(win::SendMessage(hwnd, win::WM_GETFONT, 0, 0),
+              reinterpret_cast<win::LRESULT>(edit->Font()->Handle()));
     edit->SetBounds(20, 30, 80, 24);
     win::RECT rect{};
     win::GetWindowRect(hwnd, &rect);
@@ -201,7 +202,8 @@ TEST_F(ControlTest, WindowlessChildrenPaintInZOrderInsideTheirRectangles) {
     red->SetBounds(200, 10, 40, 40);
     m_form->Update();
     EXPECT_EQ(FormPixel(20, 20), win::RGB(255, 255, 255));
-    EXPECT_EQ(static_cast<win::COLORREF>(red->Canvas()->Pixels(5, 5)), win::RGB(255, 0, 0)) << "read at its new place";
+    EXPECT_EQ(static_cast<win::COLORREF>(red->Canvas()->Pixels(5, 5)), win::RGB(255, 0, 0))
+        << "read at its new place";
     EXPECT_EQ(CachedDeviceContextCount(), 1);
     win::SendMessage(m_form->Handle(), win::WM_NULL, 0, 0);
     EXPECT_EQ(CachedDeviceContextCount(), 0);
