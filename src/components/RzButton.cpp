@@ -10,11 +10,6 @@ namespace gl {
 
 namespace {
 
-TRzImagesAccess& ImagesAccessSlot() {
-    static TRzImagesAccess access;
-    return access;
-}
-
 // Stores a property value and repaints, unless the value is already there.
 template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
     if (member == value) return;
@@ -23,9 +18,6 @@ template <class T> void StoreAndRepaint(TControl& control, T& member, const T& v
 }
 
 } // namespace
-
-void SetRzImagesAccess(TRzImagesAccess access) { ImagesAccessSlot() = std::move(access); }
-const TRzImagesAccess& RzImagesAccess() { return ImagesAccessSlot(); }
 
 TRzRingColors HotTrackRing(TColor hotTrackColor, TRzHotTrackColorType type) {
     if (type == htctActual)
@@ -251,6 +243,17 @@ void TRzButton::CMFocusChanged(TCMFocusChanged& message) {
         Invalidate();
     }
     TRzCustomButton::CMFocusChanged(message);
+}
+
+// Enter that reaches the focused button as a plain key (no dialog-key step took it on the way) clicks it
+// just the same.
+void TRzButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (key == win::VK_RETURN && m_active && shift.Empty()) {
+        key = 0;
+        Click();
+        return;
+    }
+    TRzCustomButton::KeyDown(key, shift);
 }
 
 void TRzButton::CMDialogKey(TCMDialogKey& message) {

@@ -4,6 +4,7 @@
 
 #include "components/FramePainters.h"
 #include "framework/CustomControl.h"
+#include "framework/ImageList.h"
 #include "framework/PropertyRegistry.h"
 
 #include <cstdint>
@@ -30,16 +31,6 @@ struct TRzRingColors {
 TRzRingColors HotTrackRing(TColor hotTrackColor, TRzHotTrackColorType type);
 // The focus ring: the highlight colour's hue at saturation 220 and lightness 220.
 TRzRingColors FocusRing(TColor highlightColor);
-
-// How a button reaches the images of the image list it names. The image list class lives above this
-// library's view, so whoever knows it installs the access once; without it, buttons draw no image.
-struct TRzImagesAccess {
-    // The size of one image; false when the component is not an image list.
-    std::function<bool(TComponent* images, TSize& size)> imageSize;
-    std::function<void(TComponent* images, TCanvas& canvas, int x, int y, int index, bool enabled)> draw;
-};
-void SetRzImagesAccess(TRzImagesAccess access);
-const TRzImagesAccess& RzImagesAccess();
 
 class TRzCustomButton : public TCustomControl {
 public:
@@ -161,6 +152,7 @@ public:
 
 protected:
     void Click() override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void Paint() override;
     // The caption (and, in derived buttons, the image) over the face.
     virtual void DrawCaptionAndGlyph(TCanvas& canvas);
@@ -205,9 +197,10 @@ public:
     void SetMargin(int value);
     int NumGlyphs() const { return m_numGlyphs; }
     void SetNumGlyphs(int value);
-    // The image list the glyph comes from; detached when the list goes away.
-    TComponent* Images() const { return m_images; }
-    void SetImages(TComponent* images);
+    // The image list the glyph comes from; its changes repaint the button, and it is detached when the list
+    // goes away.
+    TCustomImageList* Images() const { return m_images; }
+    void SetImages(TCustomImageList* images);
     int ImageIndex() const { return m_imageIndex; }
     void SetImageIndex(int value);
     int DisabledIndex() const { return m_disabledIndex; }
@@ -224,14 +217,14 @@ protected:
 private:
     bool HasImage(TSize& size) const;
     void DrawImage(TCanvas& canvas, const TRect& glyph);
-    void DrawEmbossedImage(TCanvas& canvas, const TRect& glyph);
 
     TBitBtnKind m_kind = bkCustom;
     TButtonLayout m_layout = blGlyphLeft;
     int m_spacing = 4;
     int m_margin = 2;
     int m_numGlyphs = 1;
-    TComponent* m_images = nullptr;
+    TCustomImageList* m_images = nullptr;
+    TChangeLink m_imagesLink;
     int m_imageIndex = -1;
     int m_disabledIndex = -1;
 };

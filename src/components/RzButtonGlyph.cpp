@@ -1,14 +1,8 @@
 // TRzBitBtn: its properties, the image list link, and where the image and the caption go; a disabled button
-// draws its image embossed.
+// draws its image embossed (the image list's own disabled drawing).
 #include "components/RzButton.h"
 
 #include "framework/Canvas.h"
-#include "platform/gdi/Bitmaps.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/Objects.h"
-#include "platform/gdi/Pixels.h"
-
-#include <vector>
 
 namespace gl {
 
@@ -18,10 +12,15 @@ TRect Inset(TRect r, int by) { return Rect(r.left + by, r.top + by, r.right - by
 
 } // namespace
 
-TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {}
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {
+    m_imagesLink.OnChange = [this](TObject*) { Invalidate(); };
+}
 
 TRzBitBtn::~TRzBitBtn() {
-    if (m_images) m_images->RemoveFreeNotification(this);
+    if (m_images) {
+        m_images->UnRegisterChanges(&m_imagesLink);
+        m_images->RemoveFreeNotification(this);
+    }
 }
 
 void TRzBitBtn::SetKind(TBitBtnKind value) {
@@ -55,11 +54,17 @@ void TRzBitBtn::SetNumGlyphs(int value) {
     Invalidate();
 }
 
-void TRzBitBtn::SetImages(TComponent* images) {
+void TRzBitBtn::SetImages(TCustomImageList* images) {
     if (m_images == images) return;
-    if (m_images) m_images->RemoveFreeNotification(this);
+    if (m_images) {
+        m_images->UnRegisterChanges(&m_imagesLink);
+        m_images->RemoveFreeNotification(this);
+    }
     m_images = images;
-    if (m_images) m_images->FreeNotification(this);
+    if (m_images) {
+        m_images->RegisterChanges(&m_imagesLink);
+        m_images->FreeNotification(this);
+    }
     Invalidate();
 }
 
@@ -84,9 +89,9 @@ void TRzBitBtn::Notification(TComponent* component, TOperation operation) {
 }
 
 bool TRzBitBtn::HasImage(TSize& size) const {
-    const TRzImagesAccess& access = RzImagesAccess();
-    if (!m_images || m_imageIndex == -1 || m_kind != bkCustom || !access.imageSize || !access.draw) return false;
-    return access.imageSize(m_images, size);
+    if (!m_images || m_imageIndex == -1 || m_kind != bkCustom) return false;
+    size = TSize{m_images->Width(), m_images->Height()};
+    return true;
 }
 
 TRect TRzBitBtn::TextArea() const {
@@ -134,52 +139,12 @@ void TRzBitBtn::DrawCaptionAndGlyph(TCanvas& canvas) {
 }
 
 void TRzBitBtn::DrawImage(TCanvas& canvas, const TRect& glyph) {
-    const TRzImagesAccess& access = RzImagesAccess();
-    if (Enabled()) {
-        access.draw(m_images, canvas, glyph.left, glyph.top, m_imageIndex, true);
-    } else if (m_disabledIndex != -1) {
-        access.draw(m_images, canvas, glyph.left, glyph.top, m_disabledIndex, true);
-    } else {
-        DrawEmbossedImage(canvas, glyph);
-    }
-}
-
-// The image is drawn on white off screen; every pixel that is not white is ink, painted in the highlight
-// colour one pixel down and right, then in the shadow colour in place.
-void TRzBitBtn::DrawEmbossedImage(TCanvas& canvas, const TRect& glyph) {
-    const int width = glyph.right - glyph.left;
-    const int height = glyph.bottom - glyph.top;
-    win::HDC dc = win::CreateCompatibleDC(nullptr);
-    if (!dc) return;
-    win::HBITMAP bitmap = win::CreateCompatibleBitmap(canvas.Handle(), width, height);
-    if (!bitmap) {
-        win::DeleteDC(dc);
-        return;
-    }
-    win::HGDIOBJ old = win::SelectObject(dc, bitmap);
-    std::vector<bool> ink(static_cast<std::size_t>(width * height), false);
-    {
-        TCanvas scratch;
-        scratch.SetHandle(dc);
-        scratch.Brush().SetColor(clWhite);
-        scratch.FillRect(Rect(0, 0, width, height));
-        RzImagesAccess().draw(m_images, scratch, 0, 0, m_imageIndex, true);
-        scratch.SetHandle(nullptr);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                ink[static_cast<std::size_t>(y * width + x)] = (win::GetPixel(dc, x, y) & 0xFFFFFF) != 0xFFFFFF;
-    }
-    win::SelectObject(dc, old);
-    win::DeleteObject(bitmap);
-    win::DeleteDC(dc);
-    const TColor colors[2] = {static_cast<TColor>(ColorToRGB(clBtnHighlight)), static_cast<TColor>(ColorToRGB(clBtnShadow))};
-    for (int pass = 0; pass < 2; ++pass) {
-        const int offset = pass == 0 ? 1 : 0;
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                if (ink[static_cast<std::size_t>(y * width + x)])
-                    canvas.SetPixels(glyph.left + x + offset, glyph.top + y + offset, colors[pass]);
-    }
+    if (Enabled())
+        m_images->Draw(canvas, glyph.left, glyph.top, m_imageIndex, true);
+    else if (m_disabledIndex != -1)
+        m_images->Draw(canvas, glyph.left, glyph.top, m_disabledIndex, true);
+    else
+        m_images->Draw(canvas, glyph.left, glyph.top, m_imageIndex, false);
 }
 
 } // namespace gl

@@ -31,6 +31,7 @@ void RegisterButtonNames() {
 
 void RegisterButtonLayout(PropertyRegistry& registry) {
     RegisterControlLayout(registry);
+    RegisterImageListLayout(registry);
     RegisterColorConstants();
     RegisterButtonNames();
     using Base = TRzCustomButton;

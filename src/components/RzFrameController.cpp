@@ -9,10 +9,6 @@ namespace gl {
 
 TRzFrameController::TRzFrameController(TComponent* owner) : TComponent(owner) {}
 
-TRzFrameController::~TRzFrameController() {
-    m_controls.clear();
-}
-
 template <class T> void TRzFrameController::Change(T& field, T value) {
     if (field == value) return;
     field = value;

@@ -20,7 +20,6 @@ public:
 class TRzFrameController : public TComponent {
 public:
     explicit TRzFrameController(TComponent* owner);
-    ~TRzFrameController() override;
     std::string ClassName() const override { return "TRzFrameController"; }
 
     bool FrameVisible() const { return m_frameVisible; }

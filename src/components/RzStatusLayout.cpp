@@ -7,14 +7,13 @@
 namespace gl {
 
 void RegisterStatusPaneLayout(PropertyRegistry& registry) {
-    // Bounds, Color, ParentColor, Font, Enabled and the rest come with the control classes.
+    // Bounds, AutoSize, Color, ParentColor, Font, Enabled and the rest come with the control classes.
     RegisterControlLayout(registry);
     RegisterFrameControllerLayout(registry);
     using Pane = TRzCustomStatusPane;
     LayoutClass<Pane>("TRzCustomStatusPane", "TGraphicControl", registry)
         .Property("Alignment", &Pane::SetAlignment)
         .Property("AutoHint", &Pane::SetAutoHint)
-        .Property("AutoSize", &Pane::SetAutoSize)
         .Property("Blinking", &Pane::SetBlinking)
         .Property("BlinkColor", &Pane::SetBlinkColor, "TColor")
         .Property("BlinkIntervalOff", &Pane::SetBlinkIntervalOff)

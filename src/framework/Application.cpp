@@ -61,7 +61,9 @@ std::string ApplicationTitleFromPath(std::string_view exePath) {
     const auto dot = title.find('.');
     if (dot != std::string::npos) title.erase(dot);
     if (title.empty()) return title;
-    // Every character after the first: ASCII letters change case, other characters have none to change.
+    // A capital first, the rest small: "glyphloom" and "GLYPHLOOM" both read "Glyphloom". Only ASCII letters
+    // change case; other characters (Chinese ones) have none to change.
+    if (title[0] >= 'a' && title[0] <= 'z') title[0] = static_cast<char>(title[0] - 'a' + 'A');
     for (std::size_t i = CharLength(static_cast<unsigned char>(title[0])); i < title.size(); ++i)
         if (title[i] >= 'A' && title[i] <= 'Z') title[i] = static_cast<char>(title[i] - 'A' + 'a');
     return title;

@@ -54,8 +54,8 @@ public:
     void SetShowMainForm(bool show) { m_showMainForm = show; }
 
     // ---- Title ----
-    // The executable's file name without folder, cut at its first ".", every character after the first one
-    // lower-cased ("glyphloom" → "Glyphloom").
+    // The executable's file name without folder, cut at its first ".", its first letter a capital and every
+    // character after it lower-cased ("glyphloom" → "Glyphloom").
     const std::string& Title() const { return m_title; }
     void SetTitle(const std::string& title) { m_title = title; }
     std::string ExeName() const;
@@ -110,8 +110,8 @@ private:
 // The application object while one exists, else null.
 extern TApplication* Application;
 
-// The title for an executable's path: the file name without folder, cut at its first ".", every character
-// after the first lower-cased ("/opt/GLYPH.loom" → "Glyph").
+// The title for an executable's path: the file name without folder, cut at its first ".", its first letter a
+// capital and every character after it lower-cased ("/opt/GLYPH.loom" → "Glyph", "glyphloom" → "Glyphloom").
 std::string ApplicationTitleFromPath(std::string_view exePath);
 // The error box's text for a message: the message with "." appended when its last character, compared by its
 // first byte, sorts after "." (so after a letter or a Chinese character, not after ".", ")" or "!").

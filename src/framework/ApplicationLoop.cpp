@@ -47,6 +47,8 @@ void TApplication::ProcessMessages() {
     win::MSG msg;
     while (ProcessMessage(msg)) {
     }
+    // What the messages painted shows now, not only when the loop next waits.
+    win::GdiFlush();
 }
 
 void TApplication::HandleMessage() {

@@ -4,7 +4,9 @@
 
 #include "framework/Application.h"
 #include "framework/Forms.h"
+#include "platform/system/Files.h"
 #include "platform/user/Input.h"
+#include "platform/user/MessageLoop.h"
 #include "platform/user/Windows.h"
 
 #include <array>
@@ -47,11 +49,11 @@ public:
     explicit TaskModal(win::HWND owner) : m_active(win::GetActiveWindow()), m_focus(win::GetFocus()) {
         m_owner = owner;
         win::EnumWindows(&TaskModal::Collect, reinterpret_cast<win::LPARAM>(this));
-        for (win::HWND hwnd : m_disabled) win::EnableWindow(hwnd, FALSE);
+        for (win::HWND hwnd : m_disabled) win::EnableWindow(hwnd, win::FALSE);
     }
     ~TaskModal() {
         for (win::HWND hwnd : m_disabled)
-            if (win::IsWindow(hwnd)) win::EnableWindow(hwnd, TRUE);
+            if (win::IsWindow(hwnd)) win::EnableWindow(hwnd, win::TRUE);
         if (m_active && win::IsWindow(m_active)) win::SetActiveWindow(m_active);
         if (m_focus && win::IsWindow(m_focus)) win::SetFocus(m_focus);
     }
@@ -63,7 +65,7 @@ private:
         auto* self = reinterpret_cast<TaskModal*>(lParam);
         if (hwnd != self->m_owner && win::IsWindowVisible(hwnd) && win::IsWindowEnabled(hwnd))
             self->m_disabled.push_back(hwnd);
-        return TRUE;
+        return win::TRUE;
     }
 
     win::HWND m_active;
@@ -147,7 +149,7 @@ std::string TOpenDialog::PlatformFilter(const std::string& filter) {
 
 std::string TOpenDialog::FileName() const {
     if (!m_handle) return m_fileName;
-    std::array<char, win::MAX_PATH + 1> path{};
+    std::array<char, std::size_t{win::MAX_PATH} + 1> path{};
     const auto size = win::SendMessage(win::GetParent(m_handle), win::CDM_GETFILEPATH, path.size(),
                                        reinterpret_cast<win::LPARAM>(path.data()));
     return size > 0 ? std::string(path.data()) : std::string();
@@ -214,7 +216,7 @@ bool TOpenDialog::DoExecute(win::BOOL (*call)(win::OPENFILENAME*)) {
     }
     request.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
 
-    win::BOOL chosen = FALSE;
+    win::BOOL chosen = win::FALSE;
     {
         TaskModal modal(request.hwndOwner);
         g_starting = this;

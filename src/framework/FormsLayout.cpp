@@ -14,6 +14,9 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Screen.h"
 
+#include <memory>
+#include <string>
+
 namespace gl {
 
 namespace {
@@ -38,9 +41,15 @@ void TCustomForm::DeclareHandlers(LayoutMethods&) {}
 
 void TCustomForm::FinishCreate() {
     if (auto layout = FindResource(TResourceType::Layout, ClassName())) {
+        std::unique_ptr<LayoutObject> tree = ParseLayout(*layout);
+        // A second form of the same class beside the first takes the next free name: "F_main_1".
+        if (Owner() && !tree->name.empty()) {
+            const std::string stored = tree->name;
+            for (int n = 1; Owner()->FindComponent(tree->name); ++n) tree->name = stored + "_" + std::to_string(n);
+        }
         LayoutMethods methods;
         DeclareHandlers(methods);
-        ReadLayout(*this, *layout, methods);
+        ReadLayout(*this, *tree, methods);
         ScaleToScreen();
     }
     BindComponents();

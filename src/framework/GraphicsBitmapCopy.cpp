@@ -48,10 +48,12 @@ void FillColorTable(DibInfo& info, win::HBITMAP handle, const win::DIBSECTION& s
             MemoryDC dc(screen);
             dc.SelectBitmap(handle);
             h.biClrUsed = win::GetDIBColorTable(dc, 0, 256, info.colors.data());
-        } else {
+        }
+        // A source without a table of its own (a device-dependent bitmap, or a section deeper than 8 bits)
+        // gets the table the platform gives that depth, rather than a table of nothing but black.
+        if (h.biClrUsed == 0)
             win::GetDIBits(screen, handle, 0, static_cast<win::UINT>(std::abs(h.biHeight)), nullptr, info.Info(),
                            win::DIB_RGB_COLORS);
-        }
     }
 }
 

@@ -80,7 +80,7 @@ void TCustomComboBox::CreateWnd() {
     const int selected = m_items->Reload(m_itemIndex);
     if (selected >= 0)
         win::SendMessage(Handle(), win::CB_SETCURSEL, static_cast<win::WPARAM>(selected), 0);
-    else if (HasEditField() && !m_text.empty())
+    else if (!m_text.empty()) // an edit field takes it; a list selects the entry of that name
         win::SendMessage(Handle(), win::WM_SETTEXT, 0, reinterpret_cast<win::LPARAM>(m_text.c_str()));
     m_itemIndex = -1;
 }

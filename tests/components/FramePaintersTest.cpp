@@ -1,12 +1,9 @@
 // The frame painters drawn on a small memory surface and read back pixel by pixel, and the colour shades by
 // TColor (system colours resolved at the time of the call).
-#include "components/FramePainters.h"
+#include "MemorySurface.h"
+
 #include "components/ColorShading.h"
-#include "framework/Canvas.h"
-#include "platform/gdi/Bitmaps.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/Objects.h"
-#include "platform/gdi/Pixels.h"
+#include "components/FramePainters.h"
 #include "platform/gdi/SysColors.h"
 
 #include <gtest/gtest.h>
@@ -21,59 +18,12 @@ namespace {
 constexpr win::COLORREF Rgb(int r, int g, int b) {
     return win::RGB(r, g, b);
 }
-constexpr win::COLORREF kUntouched = Rgb(1, 2, 3);
+using test::Surface;
 constexpr TColor kRed = 0x0000FF, kBlue = 0xFF0000;
 
 win::COLORREF Sys(TColor color) {
     return ColorToRGB(color);
 }
-
-// A 32-bit surface with a canvas on it, cleared to kUntouched.
-class Surface {
-public:
-    Surface(int width, int height) : m_width(width), m_height(height) {
-        win::BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(win::BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = win::CreateCompatibleDC(nullptr);
-        m_bitmap = win::CreateDIBSection(m_dc, &info, win::DIB_RGB_COLORS, nullptr, nullptr, 0);
-        m_old = win::SelectObject(m_dc, m_bitmap);
-        canvas.SetHandle(m_dc);
-        Clear();
-    }
-    ~Surface() {
-        canvas.SetHandle(nullptr);
-        win::SelectObject(m_dc, m_old);
-        win::DeleteObject(m_bitmap);
-        win::DeleteDC(m_dc);
-    }
-    void Clear() {
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x) win::SetPixelV(m_dc, x, y, kUntouched);
-    }
-    win::COLORREF At(int x, int y) const { return win::GetPixel(m_dc, x, y); }
-
-    // Compares every pixel with a picture of letters; '.' is a pixel nothing drew on.
-    void Expect(const std::vector<std::string>& picture, std::map<char, win::COLORREF> legend,
-                const std::string& what) const {
-        legend['.'] = kUntouched;
-        ASSERT_EQ(static_cast<int>(picture.size()), m_height) << what;
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x)
-                EXPECT_EQ(At(x, y), legend.at(picture[y][x])) << what << " at (" << x << ", " << y << ")";
-    }
-
-    TCanvas canvas;
-
-private:
-    int m_width, m_height;
-    win::HDC m_dc = nullptr;
-    win::HBITMAP m_bitmap = nullptr;
-    win::HGDIOBJ m_old = nullptr;
-};
 
 // Pictures of a 6 × 6 border: A/B the outer upper-left/lower-right colours, C/D the inner ones.
 const std::vector<std::string> kOneOutline{"AAAAAB", "A....B", "A....B", "A....B", "A....B", "BBBBBB"};
@@ -227,7 +177,6 @@ TEST(FramePainters, WindowColourValueChoosesTheSystemPainterPureWhiteTheShades) 
 }
 
 TEST(FramePainters, ShadesResolveSystemColoursWhenCalled) {
-    EXPECT_EQ(DarkerColor(clBtnFace, 150), TColor(DarkerRgb(Rgb(240, 240, 240), 150)));
     // The buttons' face colour set as the scheme's button face gives the worked border colour.
     const int element = win::COLOR_BTNFACE;
     const win::COLORREF face = Rgb(244, 244, 240);
@@ -252,7 +201,6 @@ TEST(FramePainters, ShadesOfTheExtremesAndAdjustments) {
     EXPECT_EQ(LighterColor(clHighlight, 200), clWhite);
     EXPECT_EQ(LighterColor(TColor(Rgb(28, 81, 128)), 255), clWhite);
 
-    EXPECT_EQ(AdjustColor(clBtnShadow, 30), LighterColor(clBtnShadow, 30));
     EXPECT_EQ(AdjustColor(clBtnShadow, 30), TColor(Rgb(192, 192, 192)));
     EXPECT_EQ(AdjustColor(clBtnShadow, -30), DarkerColor(clBtnShadow, 30));
     EXPECT_EQ(AdjustColor(clBtnShadow, 0), clBtnShadow);

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 
 namespace gl::panetest {
 
@@ -42,6 +44,11 @@ protected:
     }
 };
 
+using GlyphMask = std::set<std::pair<int, int>>;
+
+// The pixels the platform sets for the text drawn at (0, 0) in the font, as the caption pane would draw it.
+GlyphMask GlyphsOf(const TFont& font, const std::string& text);
+
 class PaneTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -53,6 +60,8 @@ protected:
     void Flush();
     // The pane's pixel, read through its canvas.
     TColor At(TControl& pane, int x, int y);
+    // Every pixel of the pane: the glyphs moved to (x, y) in `ink`, all else `background`.
+    void ExpectCaption(TControl& pane, const GlyphMask& glyphs, int x, int y, TColor ink, TColor background);
 
     TComponent m_owner{nullptr};
     TFormStandIn* m_form = nullptr;

@@ -8,7 +8,6 @@
 #include "framework/LayoutClass.h"
 #include "platform/user/Paint.h"
 
-#include <functional>
 #include <set>
 
 namespace gl::panetest {
@@ -17,32 +16,7 @@ namespace {
 const TColor kFace = Rgb(240, 240, 240);
 const TColor kInvalid = static_cast<TColor>(win::CLR_INVALID);
 
-// The columns that hold pixels other than the background, over the whole pane.
-struct Ink {
-    int left = 1 << 30, right = -1, top = 1 << 30, bottom = -1, count = 0;
-    std::set<TColor> colors;
-};
-
-Ink FindInk(const std::function<TColor(int, int)>& at, int width, int height, TColor background) {
-    Ink ink;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const TColor c = at(x, y);
-            if (c == background) continue;
-            ink.colors.insert(c);
-            ++ink.count;
-            ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x + 1);
-            ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y + 1);
-        }
-    return ink;
-}
-
-class RzStatus : public PaneTest {
-protected:
-    Ink InkOf(TRzCustomStatusPane& pane, TColor background) {
-        return FindInk([&](int x, int y) { return At(pane, x, y); }, pane.Width(), pane.Height(), background);
-    }
-};
+class RzStatus : public PaneTest {};
 
 TEST_F(RzStatus, BannerFromTheStoredLayoutSizesToItsCaption) {
     RegisterStatusPaneLayout();
@@ -67,15 +41,10 @@ TEST_F(RzStatus, BannerFromTheStoredLayoutSizesToItsCaption) {
     EXPECT_EQ(pane->TextColor(), clWindowText);
 
     Flush();
-    // Every pixel is the face colour but the glyphs, which are pure black and start at (4, 4).
-    const Ink ink = InkOf(*pane, kFace);
-    EXPECT_EQ(ink.colors, std::set<TColor>{0});
-    EXPECT_GT(ink.count, 100);
-    EXPECT_GE(ink.left, 4);
-    EXPECT_LE(ink.left, 5);
-    EXPECT_LE(ink.right, 4 + 138);
-    EXPECT_GE(ink.top, 4);
-    EXPECT_LE(ink.bottom, 16);
+    // Every pixel is the face colour but the glyphs, pure black, drawn from (1 + 2 + 1, 1 + (18 - 12) / 2).
+    const GlyphMask glyphs = GlyphsOf(*pane->Font(), kBanner);
+    EXPECT_LT(glyphs.rbegin()->first, 138);
+    ExpectCaption(*pane, glyphs, 4, 4, 0, kFace);
     // Outside the pane nothing is read, not even the parent's pixels.
     EXPECT_EQ(At(*pane, 148, 5), kInvalid);
     EXPECT_EQ(At(*pane, 5, 20), kInvalid);
@@ -182,24 +151,17 @@ TEST_F(RzStatus, AlignmentPlacesTheCaption) {
     pane->SetFrameStyle(fsNone);
     pane->SetColor(clWhite);
     const TColor white = Rgb(255, 255, 255);
+    const GlyphMask glyphs = GlyphsOf(*pane->Font(), "HHH");
     Flush();
-    Ink ink = InkOf(*pane, white);
-    EXPECT_GE(ink.left, 4);
-    EXPECT_LE(ink.right, 4 + 18);
-    // Right: the text ends at 99 - 2 - 1.
+    ExpectCaption(*pane, glyphs, 4, 4, 0, white);
+    // Right: the 18-pixel text ends at 99 - 2 - 1.
     pane->SetAlignment(taRightJustify);
     Flush();
-    ink = InkOf(*pane, white);
-    EXPECT_GE(ink.left, 96 - 18);
-    EXPECT_LE(ink.right, 96);
-    EXPECT_GE(ink.right, 96 - 2);
+    ExpectCaption(*pane, glyphs, 96 - 18, 4, 0, white);
     // Centre: around 1 + 98 / 2.
     pane->SetAlignment(taCenter);
     Flush();
-    ink = InkOf(*pane, white);
-    EXPECT_GE(ink.left, 50 - 9);
-    EXPECT_LE(ink.right, 50 + 9);
-    EXPECT_LE(ink.left, 50 - 6);
+    ExpectCaption(*pane, glyphs, 50 - 9, 4, 0, white);
 }
 
 TEST_F(RzStatus, DisabledPaneDrawsHighlightCopyThenShadowText) {
@@ -254,7 +216,7 @@ TEST_F(RzStatus, TextTakesTheFontColour) {
     pane->Font()->SetColor(clBlue);
     EXPECT_EQ(pane->TextColor(), clBlue);
     Flush();
-    EXPECT_EQ(InkOf(*pane, Rgb(255, 255, 255)).colors, std::set<TColor>{clBlue});
+    ExpectCaption(*pane, GlyphsOf(*pane->Font(), "HH"), 4, 4, clBlue, Rgb(255, 255, 255));
 }
 
 TEST_F(RzStatus, CanvasWithoutParentRaises) {

@@ -12,11 +12,11 @@ namespace {
 
 using win::headless::AdvanceClock;
 
-TEST(ApplicationTitle, IsTheExecutableNameCutAtItsFirstDotWithTheRestLowerCased) {
+TEST(ApplicationTitle, IsTheExecutableNameCutAtItsFirstDotCapitalisedLikeAName) {
     EXPECT_EQ(ApplicationTitleFromPath("/usr/bin/glyphloom"), "Glyphloom");
     EXPECT_EQ(ApplicationTitleFromPath("/opt/x.y/GLYPH.loom"), "Glyph") << "the folder's dot does not count";
     EXPECT_EQ(ApplicationTitleFromPath("GLYPHLOOM.tar.gz"), "Glyphloom");
-    EXPECT_EQ(ApplicationTitleFromPath("gLYPH"), "glyph") << "the first character is kept as it is";
+    EXPECT_EQ(ApplicationTitleFromPath("gLYPH"), "Glyph");
     EXPECT_EQ(ApplicationTitleFromPath("字符ART"), "字符art") << "the first character may be several bytes";
     EXPECT_EQ(ApplicationTitleFromPath("/bin/.hidden"), "");
 }

@@ -46,6 +46,37 @@ void Reduce(TBitmap& source, TBitmap& target);
 std::string Rgb24File(int width, int height, const std::function<std::uint32_t(int x, int y)>& color,
                       bool topDown = false);
 
+// One image of an icon file: a square of `size` pixels at `bitCount` bits; value(x, y) gives the stored
+// value (a table index, or 0x00RRGGBB), transparent(x, y) the mask bit.
+struct IconImageSpec {
+    int size = 16;
+    int bitCount = 24;
+    std::vector<Rgb> colors;
+    std::function<std::uint32_t(int x, int y)> value;
+    std::function<bool(int x, int y)> transparent;
+};
+std::string IconFile(const std::vector<IconImageSpec>& images, std::uint16_t type = 1);
+
+// An enhanced metafile of a frame in hundredths of a millimetre (header and end record only).
+std::string EnhancedMetafile(int frameWidth, int frameHeight);
+// A placeable old-style metafile with its bounding box in units of `inch` per inch.
+std::string PlaceableMetafile(int boxWidth, int boxHeight, int inch);
+
+// A folder of its own under the system's temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // Writes the bytes to a file of that name in the folder and returns its full path.
+    std::string Write(const std::string& name, const std::string& bytes) const;
+    std::string Path(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
 // Runs `action` and checks that it raises an exception of class E with exactly this message.
 template <class E, class F> void ExpectError(F&& action, const std::string& message) {
     try {

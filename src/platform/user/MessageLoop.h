@@ -57,6 +57,10 @@ LPARAM GetMessageExtraInfo();
 // Registered messages: the same name gives the same number (0xC000..0xFFFF) for the life of the process.
 UINT RegisterWindowMessage(LPCSTR name);
 
+// Shows on the screen what was painted so far, at once: a loop that only peeks at messages never waits, and
+// waiting is when painted windows are shown otherwise. Always TRUE.
+BOOL GdiFlush();
+
 // Runs every message that is waiting (posted, input, paint, due timers) without waiting, as a loop would.
 // Returns false when WM_QUIT was met (it is posted again so that the caller's loop sees it too).
 bool PumpWaitingMessages();

@@ -315,6 +315,11 @@ UINT RegisterWindowMessage(LPCSTR name) {
     return next++;
 }
 
+BOOL GdiFlush() {
+    wm::PresentAll();
+    return TRUE;
+}
+
 bool PumpWaitingMessages() {
     MSG msg;
     // A bound keeps a window that never validates its update region from holding the caller forever.

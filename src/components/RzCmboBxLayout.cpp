@@ -1,0 +1,80 @@
+// The framed combo boxes' stored properties: what a window's layout may write for TRzComboBox and
+// TRzFontComboBox, including the names older layouts used.
+#include "components/RzCmboBx.h"
+
+#include "framework/ControlLayout.h"
+#include "framework/LayoutClass.h"
+#include "framework/StdCtrlsLayout.h"
+
+namespace gl {
+
+namespace {
+
+void RegisterComboBoxNames() {
+    PropertyRegistry::RegisterEnum<TFrameStyleEx>({"fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered",
+                                                   "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
+                                                   "fsPopup", "fsFlatBold", "fsFlatRounded"});
+    PropertyRegistry::RegisterEnum<TSide>({"sdLeft", "sdTop", "sdRight", "sdBottom"});
+    PropertyRegistry::RegisterEnum<TFramingPreference>({"fpCustomFraming", "fpXPThemes"});
+    PropertyRegistry::RegisterEnum<TRzFontDevice>({"fdScreen", "fdPrinter"});
+    PropertyRegistry::RegisterEnum<TRzFontType>({"ftAll", "ftTrueType", "ftFixedPitch", "ftPrinter"});
+    PropertyRegistry::RegisterEnum<TRzShowStyle>(
+        {"ssFontName", "ssFontSample", "ssFontNameAndSample", "ssFontPreview"});
+}
+
+// A frame style of an older layout: a name of the styles fsNone .. fsFlatBold.
+TFrameStyle FrameStyleValue(const LayoutValue& value, LayoutReadContext& context) {
+    const TFrameStyle style = LayoutConvert<TFrameStyle>(value, context);
+    if (style > fsFlatBold) context.InvalidValue(value);
+    return style;
+}
+
+} // namespace
+
+void RegisterComboBoxLayout(PropertyRegistry& registry) {
+    RegisterControlLayout(registry);
+    RegisterStdCtrlsLayout(registry);
+    RegisterComboBoxNames();
+    using Base = TRzCustomComboBox;
+    LayoutClass<Base>("TRzCustomComboBox", "TCustomComboBox", registry)
+        .Property("BeepOnInvalidKey", &Base::SetBeepOnInvalidKey)
+        .Property("DisabledColor", &Base::SetDisabledColor, "TColor")
+        .Property("DropDownWidth", &Base::SetDropDownWidth)
+        .Property("FlatButtonColor", &Base::SetFlatButtonColor, "TColor")
+        .Property("FlatButtons", &Base::SetFlatButtons)
+        .Property("FocusColor", &Base::SetFocusColor, "TColor")
+        .Property("FrameColor", &Base::SetFrameColor, "TColor")
+        .Property("FrameHotColor", &Base::SetFrameHotColor, "TColor")
+        .Property("FrameHotStyle", &Base::SetFrameHotStyle)
+        .Property("FrameHotTrack", &Base::SetFrameHotTrack)
+        .Property("FrameSides", &Base::SetFrameSides)
+        .Property("FrameStyle", &Base::SetFrameStyle)
+        .Property("FrameVisible", &Base::SetFrameVisible)
+        .Property("FramingPreference", &Base::SetFramingPreference)
+        .Property("ReadOnly", &Base::SetReadOnly)
+        .Property("TabOnEnter", &Base::SetTabOnEnter)
+        // Retired names of older layouts.
+        .Property("FrameFlat", &Base::SetFrameFlat)
+        .Custom("FrameFocusStyle",
+                [](Base& box, const LayoutValue& value, LayoutReadContext& context) {
+                    box.SetFrameHotStyle(FrameStyleValue(value, context));
+                })
+        .Ignored("FrameFlatStyle");
+    LayoutClass<TRzComboBox>("TRzComboBox", "TRzCustomComboBox", registry).Creatable();
+    LayoutClass<TRzFontComboBox>("TRzFontComboBox", "TRzCustomComboBox", registry)
+        .Creatable()
+        .Property("FontDevice", &TRzFontComboBox::SetFontDevice)
+        .Property("FontName", &TRzFontComboBox::SetFontName)
+        .Property("FontSize", &TRzFontComboBox::SetFontSize)
+        .Property("FontStyle", &TRzFontComboBox::SetFontStyle)
+        .Property("FontType", &TRzFontComboBox::SetFontType)
+        .Property("MaintainMRUFonts", &TRzFontComboBox::SetMaintainMRUFonts)
+        .Property("PreviewFontSize", &TRzFontComboBox::SetPreviewFontSize)
+        .Property("PreviewHeight", &TRzFontComboBox::SetPreviewHeight)
+        .Property("PreviewText", &TRzFontComboBox::SetPreviewText)
+        .Property("PreviewWidth", &TRzFontComboBox::SetPreviewWidth)
+        .Property("ShowSymbolFonts", &TRzFontComboBox::SetShowSymbolFonts)
+        .Property("ShowStyle", &TRzFontComboBox::SetShowStyle);
+}
+
+} // namespace gl

@@ -1,0 +1,276 @@
+// TRzCustomPanel and TRzCustomGroupBox: properties, borders, face, caption, the area left for aligned
+// children, and their stored properties.
+#include "components/RzPanel.h"
+
+#include "framework/Canvas.h"
+#include "framework/ControlLayout.h"
+#include "framework/Font.h"
+#include "framework/LayoutClass.h"
+#include "platform/fonts/FontApi.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Screen.h"
+
+namespace gl {
+
+namespace {
+
+template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
+    if (member == value) return;
+    member = value;
+    control.Invalidate();
+}
+
+void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
+    canvas.Pen().SetColor(color);
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
+}
+
+} // namespace
+
+int ScreenTextHeight(TFont& font, const std::string& text) {
+    win::HDC dc = win::GetDC(nullptr);
+    if (!dc) return 0;
+    win::HGDIOBJ old = win::SelectObject(dc, font.Handle());
+    win::SIZE size{};
+    win::GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    win::SelectObject(dc, old);
+    win::ReleaseDC(nullptr, dc);
+    return size.cy;
+}
+
+// ---- TRzCustomPanel ----
+
+TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TCustomControl(owner) {
+    IncludeStyle(csAcceptsControls);
+    // A panel shows only the caption it is given, never its name.
+    ExcludeStyle(csSetCaption);
+    SetBounds(Left(), Top(), 185, 41);
+}
+
+void TRzCustomPanel::SetBorderOuter(TFrameStyle value) {
+    StoreAndRepaint(*this, m_borderOuter, value);
+    Realign();
+}
+void TRzCustomPanel::SetBorderInner(TFrameStyle value) {
+    StoreAndRepaint(*this, m_borderInner, value);
+    Realign();
+}
+void TRzCustomPanel::SetBorderWidth(int value) {
+    StoreAndRepaint(*this, m_borderWidth, value < 0 ? 0 : value);
+    Realign();
+}
+void TRzCustomPanel::SetBorderSides(TSides value) {
+    StoreAndRepaint(*this, m_borderSides, value);
+    Realign();
+}
+void TRzCustomPanel::SetBorderColor(TColor value) { StoreAndRepaint(*this, m_borderColor, value); }
+void TRzCustomPanel::SetBorderHighlight(TColor value) { StoreAndRepaint(*this, m_borderHighlight, value); }
+void TRzCustomPanel::SetBorderShadow(TColor value) { StoreAndRepaint(*this, m_borderShadow, value); }
+void TRzCustomPanel::SetFlatColor(TColor value) { StoreAndRepaint(*this, m_flatColor, value); }
+void TRzCustomPanel::SetFlatColorAdjustment(int value) { StoreAndRepaint(*this, m_flatColorAdjustment, value); }
+void TRzCustomPanel::SetBevelWidth(int value) { StoreAndRepaint(*this, m_bevelWidth, value < 1 ? 1 : value); }
+void TRzCustomPanel::SetAlignment(TAlignment value) { StoreAndRepaint(*this, m_alignment, value); }
+void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) { StoreAndRepaint(*this, m_alignmentVertical, value); }
+void TRzCustomPanel::SetThemeAware(bool value) { StoreAndRepaint(*this, m_themeAware, value); }
+void TRzCustomPanel::SetTransparent(bool value) { StoreAndRepaint(*this, m_transparent, value); }
+void TRzCustomPanel::SetUseGradients(bool value) { StoreAndRepaint(*this, m_useGradients, value); }
+void TRzCustomPanel::SetShowGrid(bool value) { StoreAndRepaint(*this, m_showGrid, value); }
+
+void TRzCustomPanel::CMTextChanged(TMessage& message) {
+    TCustomControl::CMTextChanged(message);
+    Invalidate();
+}
+
+void TRzCustomPanel::CMFontChanged(TMessage& message) {
+    TCustomControl::CMFontChanged(message);
+    Invalidate();
+    Realign();
+}
+
+TColor TRzCustomPanel::AdjustedFlatColor() const { return AdjustColor(m_flatColor, m_flatColorAdjustment); }
+
+int TRzCustomPanel::StyleWidth(TFrameStyle style) const {
+    switch (style) {
+    case fsNone: return 0;
+    case fsFlat:
+    case fsFlatRounded: return 1;
+    case fsStatus:
+    case fsPopup: return m_bevelWidth;
+    default: return 2;
+    }
+}
+
+void TRzCustomPanel::AdjustClientRect(TRect& rect) const {
+    const int by = StyleWidth(m_borderOuter) + m_borderWidth + StyleWidth(m_borderInner);
+    if (m_borderSides.Contains(sdLeft)) rect.left += by;
+    if (m_borderSides.Contains(sdTop)) rect.top += by;
+    if (m_borderSides.Contains(sdRight)) rect.right -= by;
+    if (m_borderSides.Contains(sdBottom)) rect.bottom -= by;
+}
+
+TRect TRzCustomPanel::PaintBorder(TCanvas& canvas, TRect rect, TFrameStyle style) {
+    switch (style) {
+    case fsNone: return rect;
+    case fsFlat: return DrawSides(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), m_borderSides);
+    case fsFlatBold: return DrawBevel(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), 2, m_borderSides);
+    case fsStatus: return DrawBevel(canvas, rect, m_borderShadow, m_borderHighlight, m_bevelWidth, m_borderSides);
+    case fsPopup: return DrawBevel(canvas, rect, m_borderHighlight, m_borderShadow, m_bevelWidth, m_borderSides);
+    default: return DrawBorder(canvas, rect, style, m_borderSides);
+    }
+}
+
+TRect TRzCustomPanel::PaintBorders(TCanvas& canvas, TRect rect) {
+    rect = PaintBorder(canvas, rect, m_borderOuter);
+    if (m_borderWidth > 0) rect = DrawBevel(canvas, rect, m_borderColor, m_borderColor, m_borderWidth, m_borderSides);
+    return PaintBorder(canvas, rect, m_borderInner);
+}
+
+void TRzCustomPanel::Paint() {
+    TCanvas& canvas = *Canvas();
+    canvas.Pen().SetWidth(1);
+    const TRect inside = PaintBorders(canvas, ClientRect());
+    canvas.Brush().SetColor(m_transparent && Parent() ? Parent()->Color() : Color());
+    canvas.FillRect(inside);
+    PaintCaption(canvas, inside);
+}
+
+void TRzCustomPanel::PaintCaption(TCanvas& canvas, TRect rect) {
+    const std::string text = Caption();
+    if (text.empty()) return;
+    canvas.SetFont(*Font());
+    canvas.Brush().SetStyle(bsClear);
+    win::UINT format = win::DT_SINGLELINE | win::DT_EXPANDTABS;
+    format |= m_alignment == taCenter ? win::DT_CENTER : (m_alignment == taRightJustify ? win::DT_RIGHT : 0);
+    format |= m_alignmentVertical == avCenter ? win::DT_VCENTER
+                                              : (m_alignmentVertical == avBottom ? win::DT_BOTTOM : 0);
+    if (!Enabled()) {
+        TRect shifted = Rect(rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1);
+        canvas.Font().SetColor(clBtnHighlight);
+        win::DrawText(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &shifted, format);
+        canvas.Font().SetColor(clBtnShadow);
+    }
+    win::DrawText(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &rect, format);
+}
+
+// ---- TRzCustomGroupBox ----
+
+TRzCustomGroupBox::TRzCustomGroupBox(TComponent* owner) : TRzCustomPanel(owner) {
+    SetBorderOuter(fsNone);
+    SetBorderInner(fsNone);
+    SetAlignment(taLeftJustify);
+    SetAlignmentVertical(avTop);
+    SetHeight(105);
+}
+
+void TRzCustomGroupBox::SetGroupStyle(TRzGroupBoxStyle value) {
+    if (m_groupStyle == value) return;
+    m_groupStyle = value;
+    if (value != gsStandard && value != gsFlat) SetThemeAware(false);
+    Invalidate();
+    Realign();
+}
+
+void TRzCustomGroupBox::AdjustClientRect(TRect& rect) const {
+    if (m_groupStyle == gsCustom) return TRzCustomPanel::AdjustClientRect(rect);
+    TRzCustomPanel::AdjustClientRect(rect);
+    if (BorderWidth() != 0) return;
+    rect.top += ScreenTextHeight(*Font(), "Yy");
+    const int inset = m_groupStyle == gsStandard ? 2 : 1;
+    rect = Rect(rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset);
+}
+
+void TRzCustomGroupBox::Paint() {
+    if (m_groupStyle == gsCustom) return TRzCustomPanel::Paint();
+    TCanvas& canvas = *Canvas();
+    canvas.Pen().SetWidth(1);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(ClientRect());
+    canvas.SetFont(*Font());
+    PaintFrame(canvas, canvas.TextHeight("Pp"));
+    PaintGroupCaption(canvas);
+}
+
+void TRzCustomGroupBox::PaintFrame(TCanvas& canvas, int captionHeight) {
+    const TRect r = Rect(0, captionHeight / 2 - 1, Width(), Height());
+    if (m_groupStyle == gsTopLine) {
+        DrawBorder(canvas, r, fsGroove, TSides{sdTop});
+        return;
+    }
+    if (m_groupStyle == gsStandard) {
+        if (BorderOuter() == fsFlat || BorderOuter() == fsFlatBold)
+            DrawBevel(canvas, r, AdjustedFlatColor(), AdjustedFlatColor(), BorderOuter() == fsFlat ? 1 : 2,
+                      sdAllSides);
+        else
+            DrawBorder(canvas, r, BorderOuter() == fsNone ? fsGroove : BorderOuter(), sdAllSides);
+        return;
+    }
+    // The flat style: an outline with its corners cut, a pixel set inside each corner.
+    const TColor color = AdjustedFlatColor();
+    const int l = r.left, t = r.top, rt = r.right, b = r.bottom;
+    Line(canvas, color, l, t + 2, l, b - 2);
+    Line(canvas, color, l + 2, t, rt - 2, t);
+    Line(canvas, color, rt - 1, t + 2, rt - 1, b - 2);
+    Line(canvas, color, l + 2, b - 1, rt - 2, b - 1);
+    canvas.SetPixels(l + 1, t + 1, color);
+    canvas.SetPixels(rt - 2, t + 1, color);
+    canvas.SetPixels(rt - 2, b - 2, color);
+    canvas.SetPixels(l + 1, b - 2, color);
+}
+
+// The caption interrupts the top line: its box is filled with the face colour first.
+void TRzCustomGroupBox::PaintGroupCaption(TCanvas& canvas) {
+    const std::string text = Caption();
+    if (text.empty()) return;
+    const int count = static_cast<int>(text.size());
+    TRect box = Rect(0, 0, 0, 0);
+    win::DrawText(canvas.Handle(), text.c_str(), count, &box, win::DT_SINGLELINE | win::DT_CALCRECT);
+    const int x = m_groupStyle == gsTopLine ? 0 : 8;
+    box = Rect(x, 0, x + box.right, box.bottom);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(box);
+    canvas.Brush().SetStyle(bsClear);
+    if (!Enabled()) {
+        TRect shifted = Rect(box.left + 1, box.top + 1, box.right + 1, box.bottom + 1);
+        canvas.Font().SetColor(clBtnHighlight);
+        win::DrawText(canvas.Handle(), text.c_str(), count, &shifted, win::DT_SINGLELINE);
+        canvas.Font().SetColor(clBtnShadow);
+    }
+    win::DrawText(canvas.Handle(), text.c_str(), count, &box, win::DT_SINGLELINE);
+}
+
+// ---- Stored properties ----
+
+void RegisterPanelLayout(PropertyRegistry& registry) {
+    RegisterButtonLayout(registry);
+    PropertyRegistry::RegisterEnum<TFrameStyleEx>({"fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered",
+                                                   "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
+                                                   "fsPopup", "fsFlatBold", "fsFlatRounded"});
+    PropertyRegistry::RegisterEnum<TSide>({"sdLeft", "sdTop", "sdRight", "sdBottom"});
+    PropertyRegistry::RegisterEnum<TRzGroupBoxStyle>({"gsStandard", "gsCustom", "gsTopLine", "gsFlat"});
+    using P = TRzCustomPanel;
+    LayoutClass<P>("TRzCustomPanel", "TCustomControl", registry)
+        .Property("BorderOuter", &P::SetBorderOuter)
+        .Property("BorderInner", &P::SetBorderInner)
+        .Property("BorderWidth", &P::SetBorderWidth)
+        .Property("BorderSides", &P::SetBorderSides)
+        .Property("BorderColor", &P::SetBorderColor, "TColor")
+        .Property("BorderHighlight", &P::SetBorderHighlight, "TColor")
+        .Property("BorderShadow", &P::SetBorderShadow, "TColor")
+        .Property("FlatColor", &P::SetFlatColor, "TColor")
+        .Property("FlatColorAdjustment", &P::SetFlatColorAdjustment)
+        .Property("BevelWidth", &P::SetBevelWidth)
+        .Property("Alignment", &P::SetAlignment)
+        .Property("AlignmentVertical", &P::SetAlignmentVertical)
+        .Property("ThemeAware", &P::SetThemeAware)
+        .Property("Transparent", &P::SetTransparent)
+        .Property("UseGradients", &P::SetUseGradients)
+        .Property("ShowGrid", &P::SetShowGrid);
+    LayoutClass<TRzPanel>("TRzPanel", "TRzCustomPanel", registry).Creatable();
+    LayoutClass<TRzCustomGroupBox>("TRzCustomGroupBox", "TRzCustomPanel", registry)
+        .Property("GroupStyle", &TRzCustomGroupBox::SetGroupStyle);
+    LayoutClass<TRzGroupBox>("TRzGroupBox", "TRzCustomGroupBox", registry).Creatable();
+}
+
+} // namespace gl

@@ -1,0 +1,233 @@
+// The spin edit's step buttons: TRzControlButton (pressed look, arrow, repeat clicks while held) and
+// TRzSpinButtons, the pair that places them and passes their clicks on.
+#include "components/RzSpnEdt.h"
+
+#include "framework/Canvas.h"
+#include "framework/ExtCtrlsTimer.h"
+#include "platform/display/VirtualKeys.h"
+
+#include <array>
+
+namespace gl {
+
+// ---- TRzControlButton ----
+
+TRzControlButton::TRzControlButton(TComponent* owner)
+    : TGraphicControl(owner), m_timer(std::make_unique<TTimer>(nullptr)) {
+    // Clicks come from the release and the repeat timer, not from the control's own click rule.
+    ExcludeStyle(csClickEvents);
+    ExcludeStyle(csDoubleClicks);
+    SetBounds(0, 0, 17, 8);
+    m_timer->SetEnabled(false);
+    m_timer->OnTimer = [this](TObject*) { TimerExpired(); };
+}
+
+TRzControlButton::~TRzControlButton() = default;
+
+void TRzControlButton::SetStyle(TRzControlButtonStyle style) {
+    if (m_style == style) return;
+    m_style = style;
+    Invalidate();
+}
+
+void TRzControlButton::SetFlat(bool flat) {
+    if (m_flat == flat) return;
+    m_flat = flat;
+    Invalidate();
+}
+
+void TRzControlButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TGraphicControl::MouseDown(button, shift, x, y);
+    if (button != mbLeft || !Enabled()) return;
+    if (OnPressing && !OnPressing(this)) return;
+    m_pressed = true;
+    Repaint();
+    if (m_repeatClicks) {
+        m_timer->SetInterval(m_initialDelay);
+        m_timer->SetEnabled(true);
+    }
+}
+
+void TRzControlButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TGraphicControl::MouseUp(button, shift, x, y);
+    if (button != mbLeft || !m_pressed) return;
+    m_timer->SetEnabled(false);
+    m_pressed = false;
+    Repaint();
+    if (x >= 0 && y >= 0 && x < Width() && y < Height()) Click();
+}
+
+void TRzControlButton::TimerExpired() {
+    m_timer->SetInterval(m_delay);
+    // The press holds on even with the pointer moved off the button, as long as the capture stays ours.
+    if (m_pressed && MouseCapture())
+        Click();
+    else if (!m_pressed)
+        m_timer->SetEnabled(false);
+}
+
+void TRzControlButton::CMMouseEnter(TMessage& message) {
+    TGraphicControl::CMMouseEnter(message);
+    m_mouseOver = true;
+    if (m_flat) Invalidate();
+}
+
+void TRzControlButton::CMMouseLeave(TMessage& message) {
+    TGraphicControl::CMMouseLeave(message);
+    m_mouseOver = false;
+    if (m_flat) Invalidate();
+}
+
+void TRzControlButton::Paint() {
+    TCanvas& canvas = *Canvas();
+    TRect rect{0, 0, Width(), Height()};
+    TColor fill = clBtnFace;
+    if (m_flat) {
+        fill = Color();
+        if (m_pressed)
+            rect = DrawSides(canvas, rect, clBtnShadow, clBtnHighlight, sdAllSides);
+        else if (m_mouseOver && Enabled())
+            rect = DrawSides(canvas, rect, clBtnHighlight, clBtnShadow, sdAllSides);
+    } else if (m_pressed) {
+        rect = DrawSides(canvas, rect, clBtnShadow, clBtnShadow, sdAllSides);
+    } else {
+        rect = DrawBorder(canvas, rect, fsButtonUp, sdAllSides);
+    }
+    canvas.Brush().SetColor(fill);
+    canvas.FillRect(rect);
+    DrawArrow(canvas, rect, Enabled());
+}
+
+void TRzControlButton::DrawArrow(TCanvas& canvas, TRect inside, bool enabledLook) {
+    if (m_style == cbsNone || m_style == cbsDropDown) return;
+    const int w = inside.right - inside.left;
+    const int h = inside.bottom - inside.top;
+    int x = inside.left + w / 2;
+    int y = inside.top + (h - 1) / 2;
+    if (m_style == cbsUp || m_style == cbsDown) y += 2;
+    if (m_style == cbsLeft || m_style == cbsRight) x -= 2;
+    if (enabledLook && m_pressed) {
+        ++x;
+        ++y;
+    }
+    std::array<TPoint, 3> points{};
+    switch (m_style) {
+    case cbsUp: points = {TPoint{x, y - 5}, TPoint{x + 4, y}, TPoint{x - 4, y}}; break;
+    case cbsDown: points = {TPoint{x, y + 1}, TPoint{x - 3, y - 3}, TPoint{x + 4, y - 3}}; break;
+    case cbsLeft: points = {TPoint{x, y}, TPoint{x + 4, y - 4}, TPoint{x + 4, y + 4}}; break;
+    default: points = {TPoint{x + 4, y}, TPoint{x, y + 4}, TPoint{x, y - 4}}; break;
+    }
+    const TColor savedBrush = canvas.Brush().Color();
+    canvas.Pen().SetStyle(psClear);
+    canvas.Brush().SetColor(enabledLook ? TColor(0) : clBtnShadow);
+    canvas.Polygon(points);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Brush().SetColor(savedBrush);
+}
+
+// ---- TRzSpinButtons ----
+
+TRzSpinButtons::TRzSpinButtons(TComponent* owner) : TCustomControl(owner) {
+    SetBounds(0, 0, 16, 25);
+    SetColor(clBtnFace);
+    SetTabStop(false);
+    m_upRight = new TRzControlButton(this);
+    m_downLeft = new TRzControlButton(this);
+    for (TRzControlButton* button : {m_upRight, m_downLeft}) {
+        button->SetParent(this);
+        button->OnClick = [this](TObject* sender) { ButtonClicked(static_cast<TRzControlButton*>(sender)); };
+        button->OnPressing = [this](TRzControlButton* pressed) { return ButtonMouseDown(pressed); };
+    }
+    UpdateStyles();
+    ArrangeButtons(Width(), Height());
+}
+
+void TRzSpinButtons::UpdateStyles() {
+    m_upRight->SetStyle(m_direction == sdUpDown ? cbsUp : cbsRight);
+    m_downLeft->SetStyle(m_direction == sdUpDown ? cbsDown : cbsLeft);
+}
+
+void TRzSpinButtons::SetDirection(TSpinDirection direction) {
+    if (m_direction == direction) return;
+    m_direction = direction;
+    UpdateStyles();
+    Invalidate();
+}
+
+void TRzSpinButtons::SetOrientation(TOrientation orientation) {
+    if (m_orientation == orientation) return;
+    m_orientation = orientation;
+    if (ComponentState().Contains(csLoading)) return;
+    SetWidth(orientation == orVertical ? Width() / 2 : Width() * 2);
+    Invalidate();
+}
+
+void TRzSpinButtons::SetFlat(bool flat) {
+    if (m_flat == flat) return;
+    m_flat = flat;
+    m_upRight->SetFlat(flat);
+    m_downLeft->SetFlat(flat);
+}
+
+void TRzSpinButtons::SetButtonColor(TColor color) {
+    SetColor(color);
+    m_upRight->SetColor(color);
+    m_downLeft->SetColor(color);
+}
+
+void TRzSpinButtons::SetEnabled(bool enabled) {
+    TCustomControl::SetEnabled(enabled);
+    m_upRight->SetEnabled(enabled);
+    m_downLeft->SetEnabled(enabled);
+}
+
+void TRzSpinButtons::SetBounds(int left, int top, int width, int height) {
+    ArrangeButtons(width, height);
+    TCustomControl::SetBounds(left, top, width, height);
+}
+
+void TRzSpinButtons::Loaded() {
+    TCustomControl::Loaded();
+    ArrangeButtons(Width(), Height());
+}
+
+void TRzSpinButtons::ArrangeButtons(int width, int height) {
+    if (ComponentState().Contains(csLoading) || !m_upRight || !m_downLeft) return;
+    if (m_orientation == orVertical) {
+        // The bottom row stays free.
+        m_upRight->SetBounds(0, 0, width, height / 2);
+        m_downLeft->SetBounds(0, height / 2, width, height - height / 2 - 1);
+    } else {
+        m_downLeft->SetBounds(0, 0, width / 2, height - 1);
+        m_upRight->SetBounds(width / 2, 0, width - width / 2, height - 1);
+    }
+}
+
+void TRzSpinButtons::ButtonClicked(TRzControlButton* button) {
+    if (button == m_upRight) {
+        if (OnUpRightClick) OnUpRightClick(this);
+    } else if (OnDownLeftClick) {
+        OnDownLeftClick(this);
+    }
+}
+
+bool TRzSpinButtons::ButtonMouseDown(TRzControlButton*) {
+    const auto takeFocus = [](TWinControl* control) {
+        if (!control->TabStop() || !control->CanFocus() || control->Focused()) return true;
+        control->SetFocus();
+        return control->Focused();
+    };
+    if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus()) return takeFocus(m_focusControl);
+    if (m_focusControl && m_focusControl->Focused()) return true;
+    return takeFocus(this);
+}
+
+void TRzSpinButtons::KeyDown(std::uint16_t& key, TShiftState shift) {
+    TCustomControl::KeyDown(key, shift);
+    if (key == win::VK_UP)
+        ButtonClicked(m_upRight);
+    else if (key == win::VK_DOWN)
+        ButtonClicked(m_downLeft);
+}
+
+} // namespace gl
