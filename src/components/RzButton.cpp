@@ -1,5 +1,6 @@
-// TRzCustomButton and TRzButton: properties, the mouse, Space, Enter and Escape, the active button and clicks.
-// The faces are painted in RzButtonPaint.cpp, the bit button's image and caption in RzButtonGlyph.cpp.
+// TRzCustomButton and TRzButton: properties, the mouse, Space, Enter and Escape, the active button and
+// clicks. The faces are painted in RzButtonPaint.cpp, the bit button's image and caption in
+// RzButtonGlyph.cpp.
 #include "components/RzButton.h"
 
 #include "components/ColorShading.h"
@@ -20,8 +21,7 @@ template <class T> void StoreAndRepaint(TControl& control, T& member, const T& v
 } // namespace
 
 TRzRingColors HotTrackRing(TColor hotTrackColor, TRzHotTrackColorType type) {
-    if (type == htctActual)
-        return {LighterColor(hotTrackColor, 30), DarkerColor(hotTrackColor, 30)};
+    if (type == htctActual) return {LighterColor(hotTrackColor, 30), DarkerColor(hotTrackColor, 30)};
     HslColor hsl = RgbToHsl(ColorToRGB(hotTrackColor));
     hsl.hue = hsl.hue < 120 ? hsl.hue + 120 : hsl.hue - 120;
     hsl.saturation = 240;
@@ -49,18 +49,42 @@ TRzCustomButton::TRzCustomButton(TComponent* owner) : TCustomControl(owner) {
     SetTabStop(true);
 }
 
-void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) { StoreAndRepaint(*this, m_alignmentVertical, value); }
-void TRzCustomButton::SetHighlightColor(TColor value) { StoreAndRepaint(*this, m_highlightColor, value); }
-void TRzCustomButton::SetHotTrack(bool value) { StoreAndRepaint(*this, m_hotTrack, value); }
-void TRzCustomButton::SetHotTrackColor(TColor value) { StoreAndRepaint(*this, m_hotTrackColor, value); }
-void TRzCustomButton::SetHotTrackColorType(TRzHotTrackColorType value) { StoreAndRepaint(*this, m_hotTrackColorType, value); }
-void TRzCustomButton::SetLightTextStyle(bool value) { StoreAndRepaint(*this, m_lightTextStyle, value); }
-void TRzCustomButton::SetTextHighlightColor(TColor value) { StoreAndRepaint(*this, m_textHighlightColor, value); }
-void TRzCustomButton::SetTextShadowColor(TColor value) { StoreAndRepaint(*this, m_textShadowColor, value); }
-void TRzCustomButton::SetTextShadowDepth(int value) { StoreAndRepaint(*this, m_textShadowDepth, value); }
-void TRzCustomButton::SetTextStyle(TTextStyle value) { StoreAndRepaint(*this, m_textStyle, value); }
-void TRzCustomButton::SetThemeAware(bool value) { StoreAndRepaint(*this, m_themeAware, value); }
-void TRzCustomButton::SetTransparent(bool value) { StoreAndRepaint(*this, m_transparent, value); }
+void TRzCustomButton::SetAlignmentVertical(TAlignmentVertical value) {
+    StoreAndRepaint(*this, m_alignmentVertical, value);
+}
+void TRzCustomButton::SetHighlightColor(TColor value) {
+    StoreAndRepaint(*this, m_highlightColor, value);
+}
+void TRzCustomButton::SetHotTrack(bool value) {
+    StoreAndRepaint(*this, m_hotTrack, value);
+}
+void TRzCustomButton::SetHotTrackColor(TColor value) {
+    StoreAndRepaint(*this, m_hotTrackColor, value);
+}
+void TRzCustomButton::SetHotTrackColorType(TRzHotTrackColorType value) {
+    StoreAndRepaint(*this, m_hotTrackColorType, value);
+}
+void TRzCustomButton::SetLightTextStyle(bool value) {
+    StoreAndRepaint(*this, m_lightTextStyle, value);
+}
+void TRzCustomButton::SetTextHighlightColor(TColor value) {
+    StoreAndRepaint(*this, m_textHighlightColor, value);
+}
+void TRzCustomButton::SetTextShadowColor(TColor value) {
+    StoreAndRepaint(*this, m_textShadowColor, value);
+}
+void TRzCustomButton::SetTextShadowDepth(int value) {
+    StoreAndRepaint(*this, m_textShadowDepth, value);
+}
+void TRzCustomButton::SetTextStyle(TTextStyle value) {
+    StoreAndRepaint(*this, m_textStyle, value);
+}
+void TRzCustomButton::SetThemeAware(bool value) {
+    StoreAndRepaint(*this, m_themeAware, value);
+}
+void TRzCustomButton::SetTransparent(bool value) {
+    StoreAndRepaint(*this, m_transparent, value);
+}
 
 TColor TRzCustomButton::BackgroundColor() const {
     return Parent() ? Parent()->Color() : Color();
@@ -171,9 +195,15 @@ TRzButton::TRzButton(TComponent* owner) : TRzCustomButton(owner) {
     SetColor(clBtnFace);
 }
 
-void TRzButton::SetAlignment(TAlignment value) { StoreAndRepaint(*this, m_alignment, value); }
-void TRzButton::SetShowFocusRect(bool value) { StoreAndRepaint(*this, m_showFocusRect, value); }
-void TRzButton::SetShowDownPattern(bool value) { StoreAndRepaint(*this, m_showDownPattern, value); }
+void TRzButton::SetAlignment(TAlignment value) {
+    StoreAndRepaint(*this, m_alignment, value);
+}
+void TRzButton::SetShowFocusRect(bool value) {
+    StoreAndRepaint(*this, m_showFocusRect, value);
+}
+void TRzButton::SetShowDownPattern(bool value) {
+    StoreAndRepaint(*this, m_showDownPattern, value);
+}
 
 void TRzButton::SetDefault(bool value) {
     if (m_default == value) return;

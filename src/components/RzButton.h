@@ -1,5 +1,6 @@
 // The custom-drawn push buttons: TRzCustomButton (shared with the radio buttons: hot tracking, text styles,
-// mouse, Space and focus handling), TRzButton (face looks, Enter and Escape) and TRzBitBtn (image and caption).
+// mouse, Space and focus handling), TRzButton (face looks, Enter and Escape) and TRzBitBtn (image and
+// caption).
 #pragma once
 
 #include "components/FramePainters.h"
@@ -19,7 +20,19 @@ enum TRzHotTrackColorType { htctComplement, htctActual };
 enum TTextStyle { tsNormal, tsRaised, tsRecessed, tsShadow };
 enum TAlignmentVertical { avTop, avCenter, avBottom };
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
-enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+enum TBitBtnKind {
+    bkCustom,
+    bkOK,
+    bkCancel,
+    bkHelp,
+    bkYes,
+    bkNo,
+    bkClose,
+    bkAbort,
+    bkRetry,
+    bkIgnore,
+    bkAll
+};
 using TModalResult = int;
 
 // The two colours of a hot or focus ring: U on top and left, W on right and bottom.

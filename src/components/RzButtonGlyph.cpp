@@ -8,7 +8,9 @@ namespace gl {
 
 namespace {
 
-TRect Inset(TRect r, int by) { return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by); }
+TRect Inset(TRect r, int by) {
+    return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by);
+}
 
 } // namespace
 
@@ -101,10 +103,18 @@ TRect TRzBitBtn::TextArea() const {
     if (!HasImage(size)) return area;
     const int margin = m_margin < 0 ? 0 : m_margin;
     switch (m_layout) {
-    case blGlyphLeft: area.left += margin + size.cx + m_spacing; break;
-    case blGlyphRight: area.right -= margin + size.cx + m_spacing; break;
-    case blGlyphTop: area.top += margin + size.cy + m_spacing; break;
-    case blGlyphBottom: area.bottom -= margin + size.cy + m_spacing; break;
+    case blGlyphLeft:
+        area.left += margin + size.cx + m_spacing;
+        break;
+    case blGlyphRight:
+        area.right -= margin + size.cx + m_spacing;
+        break;
+    case blGlyphTop:
+        area.top += margin + size.cy + m_spacing;
+        break;
+    case blGlyphBottom:
+        area.bottom -= margin + size.cy + m_spacing;
+        break;
     }
     return area;
 }
@@ -121,10 +131,18 @@ TRect TRzBitBtn::GlyphRect() const {
     int x = centredX;
     int y = centredY;
     switch (m_layout) {
-    case blGlyphLeft: x = area.left + margin; break;
-    case blGlyphRight: x = area.right - margin - size.cx; break;
-    case blGlyphTop: y = area.top + margin; break;
-    case blGlyphBottom: y = area.bottom - margin - size.cy; break;
+    case blGlyphLeft:
+        x = area.left + margin;
+        break;
+    case blGlyphRight:
+        x = area.right - margin - size.cx;
+        break;
+    case blGlyphTop:
+        y = area.top + margin;
+        break;
+    case blGlyphBottom:
+        y = area.bottom - margin - size.cy;
+        break;
     }
     return Rect(x, y, x + size.cx, y + size.cy);
 }

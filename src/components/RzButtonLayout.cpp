@@ -13,7 +13,8 @@ void RegisterButtonNames() {
     PropertyRegistry::RegisterEnum<TRzHotTrackColorType>({"htctComplement", "htctActual"});
     PropertyRegistry::RegisterEnum<TTextStyle>({"tsNormal", "tsRaised", "tsRecessed", "tsShadow"});
     PropertyRegistry::RegisterEnum<TAlignmentVertical>({"avTop", "avCenter", "avBottom"});
-    PropertyRegistry::RegisterEnum<TButtonLayout>({"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"});
+    PropertyRegistry::RegisterEnum<TButtonLayout>(
+        {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"});
     PropertyRegistry::RegisterEnum<TBitBtnKind>({"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo",
                                                  "bkClose", "bkAbort", "bkRetry", "bkIgnore", "bkAll"});
     PropertyRegistry::RegisterConstants("TModalResult", {{"mrNone", 0},

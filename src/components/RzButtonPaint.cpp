@@ -28,7 +28,9 @@ void Fill(TCanvas& canvas, TRect r, TColor color) {
     canvas.FillRect(r);
 }
 
-TRect Inset(TRect r, int by) { return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by); }
+TRect Inset(TRect r, int by) {
+    return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by);
+}
 
 // Two nested outlines (upper-left and lower-right colours), the inner one shaded towards the middle, and the
 // rest filled with the face colour.
@@ -152,7 +154,8 @@ void TRzButton::PaintFocusDots(TCanvas& canvas) {
 
 // ---- Caption text of every button kind ----
 
-void TRzCustomButton::DrawTextCopy(TCanvas& canvas, TRect area, win::UINT format, int dx, int dy, TColor color) {
+void TRzCustomButton::DrawTextCopy(TCanvas& canvas, TRect area, win::UINT format, int dx, int dy,
+                                   TColor color) {
     const std::string text = Caption();
     canvas.Font().SetColor(color);
     TRect r = Rect(area.left + dx, area.top + dy, area.right + dx, area.bottom + dy);
@@ -165,7 +168,8 @@ void TRzCustomButton::DrawCaptionText(TCanvas& canvas, TRect area, win::UINT for
     canvas.SetFont(*Font());
     canvas.Brush().SetStyle(bsClear);
     TRect measure = area;
-    win::DrawText(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &measure, format | win::DT_CALCRECT);
+    win::DrawText(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &measure,
+                  format | win::DT_CALCRECT);
     const int height = measure.bottom - measure.top;
     if (m_alignmentVertical == avCenter) area.top = (area.top + area.bottom - height) / 2;
     if (m_alignmentVertical == avBottom) area.top = area.bottom - height - 1;
@@ -192,7 +196,8 @@ void TRzCustomButton::DrawCaptionText(TCanvas& canvas, TRect area, win::UINT for
             DrawTextCopy(canvas, area, format, m_textShadowDepth, m_textShadowDepth, m_textShadowColor);
         }
         break;
-    case tsNormal: break;
+    case tsNormal:
+        break;
     }
     DrawTextCopy(canvas, area, format, 0, 0, fontColor);
 }

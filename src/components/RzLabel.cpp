@@ -39,14 +39,28 @@ TRzLabel::TRzLabel(TComponent* owner) : TGraphicControl(owner) {
     TRzBlinkingControlsList::Register(this);
 }
 
-TRzLabel::~TRzLabel() { TRzBlinkingControlsList::Unregister(this); }
+TRzLabel::~TRzLabel() {
+    TRzBlinkingControlsList::Unregister(this);
+}
 
-void TRzLabel::SetAlignment(TAlignment value) { StoreAndRepaint(*this, m_alignment, value); }
-void TRzLabel::SetTextStyle(TTextStyle value) { StoreAndRepaint(*this, m_textStyle, value); }
-void TRzLabel::SetHighlightColor(TColor value) { StoreAndRepaint(*this, m_highlightColor, value); }
-void TRzLabel::SetShadowColor(TColor value) { StoreAndRepaint(*this, m_shadowColor, value); }
-void TRzLabel::SetShadowDepth(int value) { StoreAndRepaint(*this, m_shadowDepth, value); }
-void TRzLabel::SetBlinkColor(TColor value) { StoreAndRepaint(*this, m_blinkColor, value); }
+void TRzLabel::SetAlignment(TAlignment value) {
+    StoreAndRepaint(*this, m_alignment, value);
+}
+void TRzLabel::SetTextStyle(TTextStyle value) {
+    StoreAndRepaint(*this, m_textStyle, value);
+}
+void TRzLabel::SetHighlightColor(TColor value) {
+    StoreAndRepaint(*this, m_highlightColor, value);
+}
+void TRzLabel::SetShadowColor(TColor value) {
+    StoreAndRepaint(*this, m_shadowColor, value);
+}
+void TRzLabel::SetShadowDepth(int value) {
+    StoreAndRepaint(*this, m_shadowDepth, value);
+}
+void TRzLabel::SetBlinkColor(TColor value) {
+    StoreAndRepaint(*this, m_blinkColor, value);
+}
 
 void TRzLabel::SetWordWrap(bool value) {
     StoreAndRepaint(*this, m_wordWrap, value);
@@ -93,9 +107,13 @@ void TRzLabel::SetBlinkIntervalOff(std::uint16_t ms) {
     if (auto* list = TRzBlinkingControlsList::Instance()) list->SetIntervalOff(ms);
 }
 
-TColor TRzLabel::TextColor() const { return m_blinkOn ? m_blinkColor : Font()->Color(); }
+TColor TRzLabel::TextColor() const {
+    return m_blinkOn ? m_blinkColor : Font()->Color();
+}
 
-void TRzLabel::RMBlinkQuery(TMessage& message) { message.Result = m_blinking ? 1 : 0; }
+void TRzLabel::RMBlinkQuery(TMessage& message) {
+    message.Result = m_blinking ? 1 : 0;
+}
 
 void TRzLabel::RMBlinkPhase(TMessage& message) {
     const bool on = m_blinking && message.WParam != 0;
@@ -145,7 +163,8 @@ void TRzLabel::AdjustSize() {
     TRect r = Rect(0, 0, m_wordWrap ? Width() : 0, 0);
     // An empty caption still takes the height of one line.
     const std::string measured = text.empty() ? std::string(" ") : text;
-    win::DrawText(dc, measured.c_str(), static_cast<int>(measured.size()), &r, TextFormat() | win::DT_CALCRECT);
+    win::DrawText(dc, measured.c_str(), static_cast<int>(measured.size()), &r,
+                  TextFormat() | win::DT_CALCRECT);
     win::SelectObject(dc, old);
     win::ReleaseDC(nullptr, dc);
     const int width = text.empty() ? 0 : r.right;

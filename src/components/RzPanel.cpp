@@ -65,18 +65,42 @@ void TRzCustomPanel::SetBorderSides(TSides value) {
     StoreAndRepaint(*this, m_borderSides, value);
     Realign();
 }
-void TRzCustomPanel::SetBorderColor(TColor value) { StoreAndRepaint(*this, m_borderColor, value); }
-void TRzCustomPanel::SetBorderHighlight(TColor value) { StoreAndRepaint(*this, m_borderHighlight, value); }
-void TRzCustomPanel::SetBorderShadow(TColor value) { StoreAndRepaint(*this, m_borderShadow, value); }
-void TRzCustomPanel::SetFlatColor(TColor value) { StoreAndRepaint(*this, m_flatColor, value); }
-void TRzCustomPanel::SetFlatColorAdjustment(int value) { StoreAndRepaint(*this, m_flatColorAdjustment, value); }
-void TRzCustomPanel::SetBevelWidth(int value) { StoreAndRepaint(*this, m_bevelWidth, value < 1 ? 1 : value); }
-void TRzCustomPanel::SetAlignment(TAlignment value) { StoreAndRepaint(*this, m_alignment, value); }
-void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) { StoreAndRepaint(*this, m_alignmentVertical, value); }
-void TRzCustomPanel::SetThemeAware(bool value) { StoreAndRepaint(*this, m_themeAware, value); }
-void TRzCustomPanel::SetTransparent(bool value) { StoreAndRepaint(*this, m_transparent, value); }
-void TRzCustomPanel::SetUseGradients(bool value) { StoreAndRepaint(*this, m_useGradients, value); }
-void TRzCustomPanel::SetShowGrid(bool value) { StoreAndRepaint(*this, m_showGrid, value); }
+void TRzCustomPanel::SetBorderColor(TColor value) {
+    StoreAndRepaint(*this, m_borderColor, value);
+}
+void TRzCustomPanel::SetBorderHighlight(TColor value) {
+    StoreAndRepaint(*this, m_borderHighlight, value);
+}
+void TRzCustomPanel::SetBorderShadow(TColor value) {
+    StoreAndRepaint(*this, m_borderShadow, value);
+}
+void TRzCustomPanel::SetFlatColor(TColor value) {
+    StoreAndRepaint(*this, m_flatColor, value);
+}
+void TRzCustomPanel::SetFlatColorAdjustment(int value) {
+    StoreAndRepaint(*this, m_flatColorAdjustment, value);
+}
+void TRzCustomPanel::SetBevelWidth(int value) {
+    StoreAndRepaint(*this, m_bevelWidth, value < 1 ? 1 : value);
+}
+void TRzCustomPanel::SetAlignment(TAlignment value) {
+    StoreAndRepaint(*this, m_alignment, value);
+}
+void TRzCustomPanel::SetAlignmentVertical(TAlignmentVertical value) {
+    StoreAndRepaint(*this, m_alignmentVertical, value);
+}
+void TRzCustomPanel::SetThemeAware(bool value) {
+    StoreAndRepaint(*this, m_themeAware, value);
+}
+void TRzCustomPanel::SetTransparent(bool value) {
+    StoreAndRepaint(*this, m_transparent, value);
+}
+void TRzCustomPanel::SetUseGradients(bool value) {
+    StoreAndRepaint(*this, m_useGradients, value);
+}
+void TRzCustomPanel::SetShowGrid(bool value) {
+    StoreAndRepaint(*this, m_showGrid, value);
+}
 
 void TRzCustomPanel::CMTextChanged(TMessage& message) {
     TCustomControl::CMTextChanged(message);
@@ -89,16 +113,22 @@ void TRzCustomPanel::CMFontChanged(TMessage& message) {
     Realign();
 }
 
-TColor TRzCustomPanel::AdjustedFlatColor() const { return AdjustColor(m_flatColor, m_flatColorAdjustment); }
+TColor TRzCustomPanel::AdjustedFlatColor() const {
+    return AdjustColor(m_flatColor, m_flatColorAdjustment);
+}
 
 int TRzCustomPanel::StyleWidth(TFrameStyle style) const {
     switch (style) {
-    case fsNone: return 0;
+    case fsNone:
+        return 0;
     case fsFlat:
-    case fsFlatRounded: return 1;
+    case fsFlatRounded:
+        return 1;
     case fsStatus:
-    case fsPopup: return m_bevelWidth;
-    default: return 2;
+    case fsPopup:
+        return m_bevelWidth;
+    default:
+        return 2;
     }
 }
 
@@ -112,18 +142,25 @@ void TRzCustomPanel::AdjustClientRect(TRect& rect) const {
 
 TRect TRzCustomPanel::PaintBorder(TCanvas& canvas, TRect rect, TFrameStyle style) {
     switch (style) {
-    case fsNone: return rect;
-    case fsFlat: return DrawSides(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), m_borderSides);
-    case fsFlatBold: return DrawBevel(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), 2, m_borderSides);
-    case fsStatus: return DrawBevel(canvas, rect, m_borderShadow, m_borderHighlight, m_bevelWidth, m_borderSides);
-    case fsPopup: return DrawBevel(canvas, rect, m_borderHighlight, m_borderShadow, m_bevelWidth, m_borderSides);
-    default: return DrawBorder(canvas, rect, style, m_borderSides);
+    case fsNone:
+        return rect;
+    case fsFlat:
+        return DrawSides(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), m_borderSides);
+    case fsFlatBold:
+        return DrawBevel(canvas, rect, AdjustedFlatColor(), AdjustedFlatColor(), 2, m_borderSides);
+    case fsStatus:
+        return DrawBevel(canvas, rect, m_borderShadow, m_borderHighlight, m_bevelWidth, m_borderSides);
+    case fsPopup:
+        return DrawBevel(canvas, rect, m_borderHighlight, m_borderShadow, m_bevelWidth, m_borderSides);
+    default:
+        return DrawBorder(canvas, rect, style, m_borderSides);
     }
 }
 
 TRect TRzCustomPanel::PaintBorders(TCanvas& canvas, TRect rect) {
     rect = PaintBorder(canvas, rect, m_borderOuter);
-    if (m_borderWidth > 0) rect = DrawBevel(canvas, rect, m_borderColor, m_borderColor, m_borderWidth, m_borderSides);
+    if (m_borderWidth > 0)
+        rect = DrawBevel(canvas, rect, m_borderColor, m_borderColor, m_borderWidth, m_borderSides);
     return PaintBorder(canvas, rect, m_borderInner);
 }
 

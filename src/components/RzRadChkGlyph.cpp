@@ -28,20 +28,34 @@ TColor Nudged(TColor color) {
 
 TColor RoleColor(const TRzRadioGlyphColors& c, char role) {
     switch (role) {
-    case 'W': return c.W;
-    case 'F': return c.F;
-    case 'L': return c.L;
-    case 'a': return c.a;
-    case 'b': return c.b;
-    case 'c': return c.c;
-    case 'd': return c.d;
-    case 'e': return c.e;
-    case 'f': return c.f;
-    case 'g': return c.g;
-    case 'H': return c.H;
-    case 'h': return c.h;
-    case 'G': return c.G;
-    default: return c.t;
+    case 'W':
+        return c.W;
+    case 'F':
+        return c.F;
+    case 'L':
+        return c.L;
+    case 'a':
+        return c.a;
+    case 'b':
+        return c.b;
+    case 'c':
+        return c.c;
+    case 'd':
+        return c.d;
+    case 'e':
+        return c.e;
+    case 'f':
+        return c.f;
+    case 'g':
+        return c.g;
+    case 'H':
+        return c.H;
+    case 'h':
+        return c.h;
+    case 'G':
+        return c.G;
+    default:
+        return c.t;
     }
 }
 

@@ -31,7 +31,9 @@ TImageList* MakeImages(TComponent* owner, const std::vector<win::COLORREF>& colo
     return images;
 }
 
-void RzControlsTest::SetUp() { win::headless::Use(); }
+void RzControlsTest::SetUp() {
+    win::headless::Use();
+}
 
 void RzControlsTest::TearDown() {
     m_owner.DestroyComponents();

@@ -102,28 +102,29 @@ TEST_F(RzPanelTest, StoredLayoutOfTheWindowsControlClasses) {
     int clicks = 0;
     LayoutMethods methods;
     methods.Add("RzBitBtn4Click", TNotifyEvent([&](TObject*) { ++clicks; }));
-    ReadLayout(*m_form,
-               "object F_main: TRzTestForm\n"
-               "  object RzPanel2: TRzPanel\n"
-               "    Left = 0\n    Top = 0\n    Width = 580\n    Height = 129\n    Align = alTop\n"
-               "    TabOrder = 1\n"
-               "    object RzLabel5: TRzLabel\n      Left = 14\n      Top = 97\n      Width = 24\n"
-               "      Height = 12\n      Caption = '图片'\n      BlinkIntervalOn = 100\n    end\n"
-               "    object RzBitBtn4: TRzBitBtn\n      Left = 232\n      Top = 90\n      Width = 75\n"
-               "      Height = 25\n      Hint = '点击输出文字'\n      Caption = '成图'\n      Color = 15791348\n"
-               "      HighlightColor = 16026986\n      HotTrack = True\n      HotTrackColor = 3983359\n"
-               "      HotTrackColorType = htctActual\n      ParentShowHint = False\n      ShowHint = True\n"
-               "      TabOrder = 0\n      OnClick = RzBitBtn4Click\n      ImageIndex = 2\n"
-               "      Images = ImageList1\n    end\n"
-               "    object RzGroupBox1: TRzGroupBox\n      Left = 8\n      Top = 4\n      Width = 377\n"
-               "      Height = 85\n      Caption = '输入设置'\n      TabOrder = 1\n"
-               "      object RzRadioButton2: TRzRadioButton\n        Tag = 1\n        Left = 11\n"
-               "        Top = 42\n        Width = 46\n        Height = 17\n        Caption = '字符'\n"
-               "        FrameColor = 8409372\n        TabOrder = 0\n      end\n"
-               "    end\n"
-               "  end\n"
-               "end\n",
-               methods);
+    ReadLayout(
+        *m_form,
+        "object F_main: TRzTestForm\n"
+        "  object RzPanel2: TRzPanel\n"
+        "    Left = 0\n    Top = 0\n    Width = 580\n    Height = 129\n    Align = alTop\n"
+        "    TabOrder = 1\n"
+        "    object RzLabel5: TRzLabel\n      Left = 14\n      Top = 97\n      Width = 24\n"
+        "      Height = 12\n      Caption = '图片'\n      BlinkIntervalOn = 100\n    end\n"
+        "    object RzBitBtn4: TRzBitBtn\n      Left = 232\n      Top = 90\n      Width = 75\n"
+        "      Height = 25\n      Hint = '点击输出文字'\n      Caption = '成图'\n      Color = 15791348\n"
+        "      HighlightColor = 16026986\n      HotTrack = True\n      HotTrackColor = 3983359\n"
+        "      HotTrackColorType = htctActual\n      ParentShowHint = False\n      ShowHint = True\n"
+        "      TabOrder = 0\n      OnClick = RzBitBtn4Click\n      ImageIndex = 2\n"
+        "      Images = ImageList1\n    end\n"
+        "    object RzGroupBox1: TRzGroupBox\n      Left = 8\n      Top = 4\n      Width = 377\n"
+        "      Height = 85\n      Caption = '输入设置'\n      TabOrder = 1\n"
+        "      object RzRadioButton2: TRzRadioButton\n        Tag = 1\n        Left = 11\n"
+        "        Top = 42\n        Width = 46\n        Height = 17\n        Caption = '字符'\n"
+        "        FrameColor = 8409372\n        TabOrder = 0\n      end\n"
+        "    end\n"
+        "  end\n"
+        "end\n",
+        methods);
     auto* button = dynamic_cast<TRzBitBtn*>(m_form->FindComponent("RzBitBtn4"));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Hint(), "点击输出文字");

@@ -1,5 +1,5 @@
-// The mode radio buttons: checking by click, code and arrow keys, siblings unchecked, OnClick only on becoming
-// checked, the checked one as the tab stop, and the glyph's role colours.
+// The mode radio buttons: checking by click, code and arrow keys, siblings unchecked, OnClick only on
+// becoming checked, the checked one as the tab stop, and the glyph's role colours.
 #include "RzControlsTestSupport.h"
 
 #include "components/RzButton.h"

@@ -7,6 +7,7 @@
 #include "framework/LayoutReader.h"
 #include "platform/controls/EditMessages.h"
 #include "platform/display/VirtualKeys.h"
+#include "platform/user/MessageLoop.h"
 
 #include <vector>
 
