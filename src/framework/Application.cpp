@@ -114,7 +114,9 @@ TApplication::~TApplication() {
 
 void TApplication::Initialize() {}
 
-std::string TApplication::ExeName() const { return GetModuleName(); }
+std::string TApplication::ExeName() const {
+    return GetModuleName();
+}
 
 void TApplication::FormCreated(TCustomForm* form) {
     if (m_mainForm) return;
@@ -160,25 +162,33 @@ void TApplication::ShowException(const std::exception& error) {
 
 // ---- Hints ----
 
-bool TApplication::ShowHint() const { return m_hints && m_hints->Enabled(); }
+bool TApplication::ShowHint() const {
+    return m_hints && m_hints->Enabled();
+}
 
 void TApplication::SetShowHint(bool showHint) {
     if (m_hints) m_hints->SetEnabled(showHint);
 }
 
-int TApplication::HintPause() const { return m_hints ? m_hints->Pause() : 0; }
+int TApplication::HintPause() const {
+    return m_hints ? m_hints->Pause() : 0;
+}
 
 void TApplication::SetHintPause(int ms) {
     if (m_hints) m_hints->SetPause(ms);
 }
 
-int TApplication::HintHidePause() const { return m_hints ? m_hints->HidePause() : 0; }
+int TApplication::HintHidePause() const {
+    return m_hints ? m_hints->HidePause() : 0;
+}
 
 void TApplication::SetHintHidePause(int ms) {
     if (m_hints) m_hints->SetHidePause(ms);
 }
 
-TColor TApplication::HintColor() const { return m_hints ? m_hints->Color() : clInfoBk; }
+TColor TApplication::HintColor() const {
+    return m_hints ? m_hints->Color() : clInfoBk;
+}
 
 void TApplication::SetHintColor(TColor color) {
     if (m_hints) m_hints->SetColor(color);
@@ -194,6 +204,8 @@ void TApplication::CancelHint() {
     if (m_hints) m_hints->CancelHint();
 }
 
-THintWindow* TApplication::HintWindow() const { return m_hints ? m_hints->HintWindow() : nullptr; }
+THintWindow* TApplication::HintWindow() const {
+    return m_hints ? m_hints->HintWindow() : nullptr;
+}
 
 } // namespace gl

@@ -30,9 +30,14 @@ void TApplication::Run() {
         switch (win::GetStartupShowCommand()) {
         case win::SW_SHOWMINNOACTIVE:
         case win::SW_SHOWMINIMIZED:
-        case win::SW_MINIMIZE: m_mainForm->SetWindowState(wsMinimized); break;
-        case win::SW_SHOWMAXIMIZED: m_mainForm->SetWindowState(wsMaximized); break;
-        default: break;
+        case win::SW_MINIMIZE:
+            m_mainForm->SetWindowState(wsMinimized);
+            break;
+        case win::SW_SHOWMAXIMIZED:
+            m_mainForm->SetWindowState(wsMaximized);
+            break;
+        default:
+            break;
         }
         try {
             m_mainForm->Show();
@@ -56,7 +61,9 @@ void TApplication::HandleMessage() {
     if (!ProcessMessage(msg)) Idle();
 }
 
-void TApplication::Terminate() { win::PostQuitMessage(0); }
+void TApplication::Terminate() {
+    win::PostQuitMessage(0);
+}
 
 bool TApplication::ProcessMessage(win::MSG& msg) {
     if (!win::PeekMessage(&msg, nullptr, 0, 0, win::PM_REMOVE)) return false;
@@ -110,12 +117,15 @@ void TApplication::WatchForHints(const win::MSG& msg) {
     case win::WM_RBUTTONDOWN:
     case win::WM_MBUTTONDOWN:
     case win::WM_NCLBUTTONDOWN:
-    case win::WM_MOUSEWHEEL: m_hints->CancelHint(); break;
+    case win::WM_MOUSEWHEEL:
+        m_hints->CancelHint();
+        break;
     case win::WM_MOUSEMOVE:
         // The pointer may rest on a disabled control, which the window does not report: look for it.
         m_hints->CheckPointer();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

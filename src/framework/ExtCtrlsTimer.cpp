@@ -19,9 +19,13 @@ std::unordered_map<win::UINT_PTR, TTimer*>& RunningTimers() {
 
 } // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) { UpdateTimer(); }
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
+    UpdateTimer();
+}
 
-TTimer::~TTimer() { StopTimer(); }
+TTimer::~TTimer() {
+    StopTimer();
+}
 
 void TTimer::SetEnabled(bool enabled) {
     if (enabled == m_enabled) return;

@@ -15,8 +15,8 @@ public:
     ~TTimer() override;
     std::string ClassName() const override { return "TTimer"; }
 
-    // A timer runs while it is enabled and its interval is not 0 (from its construction on: enabled, 1000 ms);
-    // each change starts the interval again.
+    // A timer runs while it is enabled and its interval is not 0 (from its construction on: enabled, 1000
+    // ms); each change starts the interval again.
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool enabled);
     unsigned Interval() const { return m_interval; }

@@ -29,8 +29,12 @@ const bool g_formMessages = [] {
 void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD& exStyle) {
     using namespace win;
     switch (style) {
-    case bsNone: windowStyle |= WS_POPUP; break;
-    case bsSingle: windowStyle |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX; break;
+    case bsNone:
+        windowStyle |= WS_POPUP;
+        break;
+    case bsSingle:
+        windowStyle |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        break;
     case bsDialog:
         windowStyle |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
         exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
@@ -44,7 +48,9 @@ void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD
         exStyle |= WS_EX_TOOLWINDOW;
         break;
     case bsSizeable:
-    default: windowStyle |= WS_OVERLAPPEDWINDOW; break;
+    default:
+        windowStyle |= WS_OVERLAPPEDWINDOW;
+        break;
     }
 }
 
@@ -106,7 +112,9 @@ void TCustomForm::Show() {
     if (HandleAllocated() && m_windowState != wsMinimized) win::BringWindowToTop(Handle());
 }
 
-void TCustomForm::Hide() { SetVisible(false); }
+void TCustomForm::Hide() {
+    SetVisible(false);
+}
 
 void TCustomForm::CMVisibleChanged(TMessage&) {
     // A layout that stores Visible shows the form once it is read (FinishCreate).
@@ -131,9 +139,12 @@ void TCustomForm::ShowingChanged() {
 
 int TCustomForm::ShowCommand() const {
     switch (m_windowState) {
-    case wsMaximized: return win::SW_SHOWMAXIMIZED;
-    case wsMinimized: return win::SW_SHOWMINNOACTIVE;
-    default: return win::SW_SHOWNORMAL;
+    case wsMaximized:
+        return win::SW_SHOWMAXIMIZED;
+    case wsMinimized:
+        return win::SW_SHOWMINNOACTIVE;
+    default:
+        return win::SW_SHOWNORMAL;
     }
 }
 
@@ -142,8 +153,12 @@ void TCustomForm::PlaceOnFirstShow() {
     m_placed = true;
     TRect area{};
     switch (m_position) {
-    case poScreenCenter: area = TRect{0, 0, Screen->Width(), Screen->Height()}; break;
-    case poDesktopCenter: area = Screen->DesktopRect(); break;
+    case poScreenCenter:
+        area = TRect{0, 0, Screen->Width(), Screen->Height()};
+        break;
+    case poDesktopCenter:
+        area = Screen->DesktopRect();
+        break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
         TCustomForm* around = m_position == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
@@ -154,7 +169,8 @@ void TCustomForm::PlaceOnFirstShow() {
             area = TRect{0, 0, Screen->Width(), Screen->Height()};
         break;
     }
-    default: return;
+    default:
+        return;
     }
     const int left = std::max<int>(area.left, area.left + (RectWidth(area) - Width()) / 2);
     const int top = std::max<int>(area.top, area.top + (RectHeight(area) - Height()) / 2);
@@ -195,7 +211,9 @@ void TCustomForm::DoHide() {
 
 // ---- Closing ----
 
-void TCustomForm::WMClose(TMessage&) { Close(); }
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
 
 bool TCustomForm::CloseQuery() {
     bool canClose = true;
@@ -221,10 +239,17 @@ void TCustomForm::Close() {
         return;
     }
     switch (action) {
-    case caHide: Hide(); break;
-    case caMinimize: SetWindowState(wsMinimized); break;
-    case caFree: Release(); break;
-    default: break;
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Release();
+        break;
+    default:
+        break;
     }
 }
 

@@ -1,8 +1,8 @@
 // Forms: the top-level windows of the program. A form is made from the stored layout of its class (scaled to
 // the screen's density), runs OnCreate, and is shown normally, maximised or minimised, placed as its Position
-// says, or modally with its own message loop. It keeps the control that has the focus (ActiveControl), may see
-// keys before its controls (KeyPreview), and moves the focus as a dialog does: Tab and Shift+Tab among tab
-// stops, arrow keys among siblings, Enter and Escape to the default and cancel buttons, Alt+letter to
+// says, or modally with its own message loop. It keeps the control that has the focus (ActiveControl), may
+// see keys before its controls (KeyPreview), and moves the focus as a dialog does: Tab and Shift+Tab among
+// tab stops, arrow keys among siblings, Enter and Escape to the default and cancel buttons, Alt+letter to
 // accelerators.
 #pragma once
 
@@ -34,7 +34,8 @@ enum TPosition {
     poDesigned,        // where the layout put it
     poDefault,         // where the desktop puts new windows
     poDefaultPosOnly,  // the layout's size, the desktop's place
-    poDefaultSizeOnly, // the layout's place (the size is the layout's as well: the desktop has no default size)
+    poDefaultSizeOnly, // the layout's place (the size is the layout's as well: the desktop has no default
+                       // size)
     poScreenCenter,    // centred on the screen
     poDesktopCenter,   // centred on the desktop
     poMainFormCenter,  // centred on the main form (on the screen for the main form itself)
@@ -59,8 +60,8 @@ public:
     // ---- Creation ----
     // The part of creation that needs the whole form: reads the stored layout registered for the form's class
     // (if any) with the handlers DeclareHandlers names, scales it to the screen, runs BindComponents, then
-    // OnCreate, whose exceptions go to the error box while creation goes on. A faulty layout raises EReadError
-    // and the caller frees the form.
+    // OnCreate, whose exceptions go to the error box while creation goes on. A faulty layout raises
+    // EReadError and the caller frees the form.
     void FinishCreate();
     // The stored layout is scaled to the screen (on by default).
     bool Scaled() const { return m_scaled; }

@@ -1,6 +1,6 @@
-// Forms: activation, the active control and the focus, and the dialog keys (Tab and Shift+Tab among tab stops,
-// arrow keys among the siblings of the focused control; the rest goes on to the controls, where the default
-// and cancel buttons take Enter and Escape).
+// Forms: activation, the active control and the focus, and the dialog keys (Tab and Shift+Tab among tab
+// stops, arrow keys among the siblings of the focused control; the rest goes on to the controls, where the
+// default and cancel buttons take Enter and Escape).
 #include "framework/Forms.h"
 
 #include "framework/Exceptions.h"
@@ -12,7 +12,9 @@ namespace gl {
 
 namespace {
 
-bool KeyHeld(int virtualKey) { return win::GetKeyState(virtualKey) < 0; }
+bool KeyHeld(int virtualKey) {
+    return win::GetKeyState(virtualKey) < 0;
+}
 
 } // namespace
 
@@ -73,7 +75,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 void TCustomForm::SetActiveControl(TWinControl* control) {
     if (control == m_activeControl) return;
     const bool loading = ComponentState().Contains(csLoading);
-    if (control && (control == this || !ContainsControl(control) || (!loading && Visible() && !control->CanFocus())))
+    if (control &&
+        (control == this || !ContainsControl(control) || (!loading && Visible() && !control->CanFocus())))
         throw EInvalidOperation(msg::SCannotFocus);
     SetActiveControlField(control);
     if (loading) return;
@@ -131,10 +134,12 @@ void TCustomForm::CMDialogKey(TCMDialogKey& message) {
             if (!m_activeControl || !m_activeControl->Parent()) break;
             // Among the siblings only, tab stops or not.
             m_activeControl->Parent()->SelectNext(
-                m_activeControl, message.CharCode() == win::VK_RIGHT || message.CharCode() == win::VK_DOWN, false);
+                m_activeControl, message.CharCode() == win::VK_RIGHT || message.CharCode() == win::VK_DOWN,
+                false);
             message.SetResult(1);
             return;
-        default: break;
+        default:
+            break;
         }
     }
     TCustomControl::CMDialogKey(message);

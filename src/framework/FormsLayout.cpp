@@ -21,7 +21,9 @@ namespace gl {
 
 namespace {
 
-void ScaleFont(TFont& font, const LayoutScale& scale) { font.SetHeight(scale.Apply(font.Height())); }
+void ScaleFont(TFont& font, const LayoutScale& scale) {
+    font.SetHeight(scale.Apply(font.Height()));
+}
 
 // Children first, so that a container that changes size lays out children that are already scaled.
 void ScaleControl(TControl& control, const LayoutScale& scale) {
@@ -45,7 +47,8 @@ void TCustomForm::FinishCreate() {
         // A second form of the same class beside the first takes the next free name: "F_main_1".
         if (Owner() && !tree->name.empty()) {
             const std::string stored = tree->name;
-            for (int n = 1; Owner()->FindComponent(tree->name); ++n) tree->name = stored + "_" + std::to_string(n);
+            for (int n = 1; Owner()->FindComponent(tree->name); ++n)
+                tree->name = stored + "_" + std::to_string(n);
         }
         LayoutMethods methods;
         DeclareHandlers(methods);
@@ -109,9 +112,9 @@ void RegisterFormLayoutText(std::string_view className, std::string_view layoutT
 
 void RegisterFormsLayout(PropertyRegistry& registry) {
     RegisterControlLayout(registry);
-    PropertyRegistry::RegisterEnum<TPosition>({"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                               "poScreenCenter", "poDesktopCenter", "poMainFormCenter",
-                                               "poOwnerFormCenter"});
+    PropertyRegistry::RegisterEnum<TPosition>({"poDesigned", "poDefault", "poDefaultPosOnly",
+                                               "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+                                               "poMainFormCenter", "poOwnerFormCenter"});
     PropertyRegistry::RegisterEnum<TWindowState>({"wsNormal", "wsMinimized", "wsMaximized"});
     PropertyRegistry::RegisterEnum<TFormBorderStyle>(
         {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});

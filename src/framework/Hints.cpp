@@ -80,7 +80,8 @@ TControl* FindControlAtScreenPoint(TPoint screenPoint) {
     win::HWND window = win::WindowFromPoint(screenPoint);
     TWinControl* control = nullptr;
     // A window a platform control made inside one of ours (a combo box's edit) stands for that control.
-    for (win::HWND w = window; w && !control; w = win::GetAncestor(w, win::GA_PARENT)) control = FindControl(w);
+    for (win::HWND w = window; w && !control; w = win::GetAncestor(w, win::GA_PARENT))
+        control = FindControl(w);
     if (!control) return nullptr;
     TControl* found = control;
     // The window the platform found may be the parent of a disabled child: go down to the deepest control.
@@ -103,7 +104,9 @@ THintController::THintController(TComponent* owner) : TComponent(owner) {
     m_hideTimer->OnTimer = [this](TObject*) { HideTimerFired(); };
 }
 
-THintController::~THintController() { SetControl(nullptr); }
+THintController::~THintController() {
+    SetControl(nullptr);
+}
 
 void THintController::SetEnabled(bool enabled) {
     if (enabled == m_enabled) return;
@@ -120,7 +123,9 @@ bool THintController::WantsHint(const TControl* control) const {
     return m_enabled && control && control->ShowHint() && !GetShortHint(GetHint(control)).empty();
 }
 
-bool THintController::HintShowing() const { return m_window && m_window->Showing(); }
+bool THintController::HintShowing() const {
+    return m_window && m_window->Showing();
+}
 
 void THintController::CheckPointer() {
     win::POINT cursor{};

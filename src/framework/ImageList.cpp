@@ -1,5 +1,5 @@
-// TImageList on the platform's image lists: adding and replacing images, glyph strips, drawing, and the stored
-// form of a list.
+// TImageList on the platform's image lists: adding and replacing images, glyph strips, drawing, and the
+// stored form of a list.
 #include "framework/ImageList.h"
 
 #include "framework/Canvas.h"
@@ -33,10 +33,17 @@ win::COLORREF PlatformColor(TColor color) {
 win::UINT DrawStyleBits(TDrawingStyle style, TImageType type) {
     win::UINT bits = win::ILD_NORMAL;
     switch (style) {
-    case dsFocus: bits = win::ILD_FOCUS; break;
-    case dsSelected: bits = win::ILD_SELECTED; break;
-    case dsTransparent: bits = win::ILD_TRANSPARENT; break;
-    default: break;
+    case dsFocus:
+        bits = win::ILD_FOCUS;
+        break;
+    case dsSelected:
+        bits = win::ILD_SELECTED;
+        break;
+    case dsTransparent:
+        bits = win::ILD_TRANSPARENT;
+        break;
+    default:
+        break;
     }
     if (type == itMask) bits |= win::ILD_MASK;
     return bits;
@@ -133,7 +140,9 @@ void TCustomImageList::RecreateList() {
     if (had) Change();
 }
 
-int TCustomImageList::Count() const { return m_handle ? win::ImageList_GetImageCount(m_handle) : 0; }
+int TCustomImageList::Count() const {
+    return m_handle ? win::ImageList_GetImageCount(m_handle) : 0;
+}
 
 void TCustomImageList::SetWidth(int width) {
     if (width == m_width) return;
@@ -216,7 +225,8 @@ int TCustomImageList::AddGlyphStripResource(std::string_view resourceName, TColo
 
 void TCustomImageList::Replace(int index, TBitmap* image, TBitmap* mask) {
     if (index < 0 || index >= Count() || !image) throw EInvalidOperation(msg::SImageIndexError);
-    if (!win::ImageList_Replace(Handle(), index, image->Handle(), mask && m_masked ? mask->Handle() : nullptr))
+    if (!win::ImageList_Replace(Handle(), index, image->Handle(),
+                                mask && m_masked ? mask->Handle() : nullptr))
         throw EInvalidOperation(msg::SImageIndexError);
     Change();
 }

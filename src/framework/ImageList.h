@@ -1,7 +1,8 @@
-// TImageList: many small images of one size (16 × 16 unless set otherwise) with their masks, on the platform's
-// image lists. Images are added from bitmaps (with a mask, or masked by a colour), from a glyph strip (a
-// bitmap file with the images side by side, from a resource or from the stored layout), and drawn on a canvas
-// through their mask, or embossed while disabled. Users of a list follow its changes through a TChangeLink.
+// TImageList: many small images of one size (16 × 16 unless set otherwise) with their masks, on the
+// platform's image lists. Images are added from bitmaps (with a mask, or masked by a colour), from a glyph
+// strip (a bitmap file with the images side by side, from a resource or from the stored layout), and drawn on
+// a canvas through their mask, or embossed while disabled. Users of a list follow its changes through a
+// TChangeLink.
 #pragma once
 
 #include "framework/Colors.h"
@@ -72,8 +73,8 @@ public:
     win::HIMAGELIST Handle();
     bool HandleAllocated() const { return m_handle != nullptr; }
 
-    // Each returns the index of the first image added; EInvalidOperation "Invalid ImageList" when the platform
-    // refuses the bitmap (narrower than one image, for instance).
+    // Each returns the index of the first image added; EInvalidOperation "Invalid ImageList" when the
+    // platform refuses the bitmap (narrower than one image, for instance).
     int Add(TBitmap* image, TBitmap* mask);
     int Add(win::HBITMAP image, win::HBITMAP mask);
     // Pixels of maskColor are transparent.
@@ -94,7 +95,8 @@ public:
     // highlight colour one pixel right and down, then in the button shadow colour in place. An index outside
     // the list draws nothing.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
-    void Draw(TCanvas& canvas, int x, int y, int index, TDrawingStyle style, TImageType type, bool enabled = true);
+    void Draw(TCanvas& canvas, int x, int y, int index, TDrawingStyle style, TImageType type,
+              bool enabled = true);
 
     // Changes inside an update are told once, at its end.
     void BeginUpdate() { ++m_updateCount; }

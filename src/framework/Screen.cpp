@@ -33,12 +33,15 @@ TMonitor MonitorOf(win::HMONITOR handle) {
 int CollectFamily(const win::LOGFONT* logFont, const win::TEXTMETRIC*, win::DWORD, win::LPARAM lParam) {
     auto* list = reinterpret_cast<TStringList*>(lParam);
     // Vertical variants ("@宋体") are for vertical text only: nothing the program can choose.
-    if (logFont && logFont->lfFaceName[0] != '\0' && logFont->lfFaceName[0] != '@') list->Add(logFont->lfFaceName);
+    if (logFont && logFont->lfFaceName[0] != '\0' && logFont->lfFaceName[0] != '@')
+        list->Add(logFont->lfFaceName);
     return 1;
 }
 
 // Never destroyed: forms that outlive everything else still find it.
-TScreen* MakeScreen() { return new TScreen(nullptr); }
+TScreen* MakeScreen() {
+    return new TScreen(nullptr);
+}
 
 } // namespace
 
@@ -48,11 +51,17 @@ TScreen::TScreen(TComponent* owner) : TComponent(owner) {}
 
 TScreen::~TScreen() = default;
 
-int TScreen::PixelsPerInch() const { return ScreenPixelsPerInch(); }
+int TScreen::PixelsPerInch() const {
+    return ScreenPixelsPerInch();
+}
 
-int TScreen::Width() const { return win::GetSystemMetrics(win::SM_CXSCREEN); }
+int TScreen::Width() const {
+    return win::GetSystemMetrics(win::SM_CXSCREEN);
+}
 
-int TScreen::Height() const { return win::GetSystemMetrics(win::SM_CYSCREEN); }
+int TScreen::Height() const {
+    return win::GetSystemMetrics(win::SM_CYSCREEN);
+}
 
 TRect TScreen::WorkAreaRect() const {
     TRect rect{0, 0, Width(), Height()};
@@ -60,9 +69,13 @@ TRect TScreen::WorkAreaRect() const {
     return rect;
 }
 
-TRect TScreen::DesktopRect() const { return TRect{0, 0, Width(), Height()}; }
+TRect TScreen::DesktopRect() const {
+    return TRect{0, 0, Width(), Height()};
+}
 
-int TScreen::MonitorCount() const { return std::max(1, win::GetSystemMetrics(win::SM_CMONITORS)); }
+int TScreen::MonitorCount() const {
+    return std::max(1, win::GetSystemMetrics(win::SM_CMONITORS));
+}
 
 TMonitor TScreen::Monitors(int index) const {
     if (index < 0 || index >= MonitorCount()) throw EListError(Format(msg::SListIndexError, index));
@@ -116,7 +129,9 @@ TStrings* TScreen::Fonts() {
     return m_fonts.get();
 }
 
-void TScreen::ResetFonts() { m_fonts.reset(); }
+void TScreen::ResetFonts() {
+    m_fonts.reset();
+}
 
 void TScreen::AddForm(TCustomForm* form) {
     if (form && std::find(m_forms.begin(), m_forms.end(), form) == m_forms.end()) m_forms.push_back(form);

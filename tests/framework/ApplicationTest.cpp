@@ -23,7 +23,8 @@ TEST(ApplicationTitle, IsTheExecutableNameCutAtItsFirstDotCapitalisedLikeAName) 
 
 TEST(ErrorBoxText, GetsAFullStopAfterACharacterThatSortsAfterIt) {
     EXPECT_EQ(ErrorBoxText("Bitmap image is not valid"), "Bitmap image is not valid.");
-    EXPECT_EQ(ErrorBoxText("Cannot open file \"a.bmp\". 文件不存在"), "Cannot open file \"a.bmp\". 文件不存在.")
+    EXPECT_EQ(ErrorBoxText("Cannot open file \"a.bmp\". 文件不存在"),
+              "Cannot open file \"a.bmp\". 文件不存在.")
         << "a Chinese character's first byte sorts after '.'";
     EXPECT_EQ(ErrorBoxText("List index out of bounds (5)"), "List index out of bounds (5)");
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
@@ -70,7 +71,9 @@ TEST_F(FormsTest, AnExceptionShowsOneStopBoxWithTheTitleAndOneOkButton) {
 
 TEST_F(FormsTest, OnExceptionTakesThePlaceOfTheBox) {
     std::vector<std::string> seen;
-    app->OnException = [&](TObject*, const Exception& e) { seen.push_back(e.ClassName() + ": " + e.Message()); };
+    app->OnException = [&](TObject*, const Exception& e) {
+        seen.push_back(e.ClassName() + ": " + e.Message());
+    };
     try {
         throw EConvertError("bad");
     } catch (...) {
@@ -107,16 +110,23 @@ TEST_F(FormsTest, TheLoopGoesOnAfterAHandlerFails) {
     // The program as the user drives it: two clicks on the form, time passing, then the window closed.
     win::headless::SetIdleHook([&] {
         switch (step++) {
-        case 0: win::headless::Click(form->Handle(), 10, 10); break;
-        case 1: win::headless::Click(form->Handle(), 20, 20); break;
+        case 0:
+            win::headless::Click(form->Handle(), 10, 10);
+            break;
+        case 1:
+            win::headless::Click(form->Handle(), 20, 20);
+            break;
         case 2:
         case 3:
             // Inside the loop the clock only moves; the loop then finds the timer due.
             AdvanceClock(100);
             win::PostMessage(form->Handle(), win::WM_NULL, 0, 0);
             break;
-        case 4: win::headless::CloseWindow(form->Handle()); break;
-        default: break;
+        case 4:
+            win::headless::CloseWindow(form->Handle());
+            break;
+        default:
+            break;
         }
     });
     app->Run();

@@ -151,10 +151,10 @@ TEST_F(FormTest, AtOneHundredTwentyPixelsPerInchTheLayoutGrowsByFifteenTwelfths)
     ASSERT_EQ(form->TextHeight(), 15) << "the scaled font's text height decides the factor";
     EXPECT_EQ(form->PixelsPerInch(), 120);
     // The client area grows, the desktop's frame does not.
-    EXPECT_EQ(form->ClientWidth(), 725);  // 580 × 15 / 12
-    EXPECT_EQ(form->ClientHeight(), 479); // 383 × 15 / 12 = 478.75
+    EXPECT_EQ(form->ClientWidth(), 725);                                    // 580 × 15 / 12
+    EXPECT_EQ(form->ClientHeight(), 479);                                   // 383 × 15 / 12 = 478.75
     EXPECT_EQ(form->ConvertButton->BoundsRect(), Bounds(290, 113, 94, 31)); // 232, 90, 75, 25 × 1.25
-    EXPECT_EQ(form->PathEdit->BoundsRect(), Bounds(80, 18, 311, 25));      // 64, 14, 249, 20 × 1.25
+    EXPECT_EQ(form->PathEdit->BoundsRect(), Bounds(80, 18, 311, 25));       // 64, 14, 249, 20 × 1.25
     auto* band = dynamic_cast<TPanelBox*>(form->FindComponent("Band"));
     ASSERT_NE(band, nullptr);
     EXPECT_EQ(band->BoundsRect(), Bounds(0, 0, 725, 161)) << "aligned to the top: full width, 129 × 1.25";
@@ -204,8 +204,9 @@ TEST_F(FormTest, TheStartRequestMaximisesOrMinimisesTheMainForm) {
         EXPECT_EQ(zoomed, which == "maximized");
         EXPECT_EQ(iconic, which == "minimized");
         EXPECT_EQ(activeAtStart, which != "minimized") << "minimised without activation";
-        EXPECT_EQ(form->WindowState(),
-                  which == "maximized" ? wsMaximized : which == "minimized" ? wsMinimized : wsNormal);
+        EXPECT_EQ(form->WindowState(), which == "maximized"   ? wsMaximized
+                                       : which == "minimized" ? wsMinimized
+                                                              : wsNormal);
         if (which == "minimized") {
             EXPECT_EQ(form->ClientWidth(), 580) << "the layout survives minimising";
         }

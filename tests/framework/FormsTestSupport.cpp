@@ -38,8 +38,8 @@ void TButtonBox::CMDialogChar(TCMDialogChar& message) {
     const std::string caption = Caption();
     const auto amp = caption.find('&');
     if (amp != std::string::npos && amp + 1 < caption.size() && CanFocus() &&
-        std::tolower(static_cast<unsigned char>(caption[amp + 1])) == static_cast<int>(std::tolower(
-                                                                         static_cast<int>(message.CharCode())))) {
+        std::tolower(static_cast<unsigned char>(caption[amp + 1])) ==
+            static_cast<int>(std::tolower(static_cast<int>(message.CharCode())))) {
         Click();
         message.SetResult(1);
         return;
@@ -49,7 +49,8 @@ void TButtonBox::CMDialogChar(TCMDialogChar& message) {
 
 void TButtonBox::Click() {
     ++clicks;
-    if (TCustomForm* form = GetParentForm(this); form && ModalResult != mrNone) form->SetModalResult(ModalResult);
+    if (TCustomForm* form = GetParentForm(this); form && ModalResult != mrNone)
+        form->SetModalResult(ModalResult);
     TCustomControl::Click();
 }
 

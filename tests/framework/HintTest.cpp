@@ -90,7 +90,10 @@ TEST_F(HintTest, OnlyControlsWithShowHintAndAHintTextShowOne) {
     MouseMove(form->Handle(), 300, 250);
     AdvanceClock(3000);
     EXPECT_FALSE(Showing()) << "the form itself";
-    EXPECT_EQ(hints, (std::vector<std::string>{"never shown", "", }))
+    EXPECT_EQ(hints, (std::vector<std::string>{
+                         "never shown",
+                         "",
+                     }))
         << "the application's hint follows the pointer whether or not a hint shows";
 
     app->SetShowHint(false);

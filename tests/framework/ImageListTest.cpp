@@ -22,7 +22,9 @@ constexpr win::COLORREF kGreen = win::RGB(0, 160, 0);
 std::string GlyphStrip() {
     const int width = 48, height = 16, stride = width * 3;
     std::vector<win::COLORREF> pixels(static_cast<std::size_t>(width * height), kFuchsia);
-    const auto set = [&](int x, int y, win::COLORREF c) { pixels[static_cast<std::size_t>(y * width + x)] = c; };
+    const auto set = [&](int x, int y, win::COLORREF c) {
+        pixels[static_cast<std::size_t>(y * width + x)] = c;
+    };
     for (int y = 4; y < 12; ++y)
         for (int x = 4; x < 12; ++x) set(x, y, kRed);
     for (int y = 0; y < 8; ++y)
@@ -107,7 +109,8 @@ TEST_F(ImageListTest, ImagesComeFromAResourceOrTheStoredLayout) {
         hex += two;
     }
     const std::string layout = "object Holder: TForm\n  object Images: TImageList\n    Height = 16\n"
-                               "    Width = 16\n    Bitmap = {" + hex + "}\n  end\nend\n";
+                               "    Width = 16\n    Bitmap = {" +
+                               hex + "}\n  end\nend\n";
     TForm holder(nullptr);
     ReadLayout(holder, layout);
     auto* images = dynamic_cast<TImageList*>(holder.FindComponent("Images"));

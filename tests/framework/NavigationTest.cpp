@@ -143,7 +143,9 @@ TEST_F(NavigationTest, KeyPreviewShowsTheFormTheKeysFirst) {
         log.push_back("form " + std::to_string(key));
         if (key == 'X') key = 0;
     };
-    a->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) { log.push_back("edit " + std::to_string(key)); };
+    a->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
+        log.push_back("edit " + std::to_string(key));
+    };
     a->SetFocus();
     Press('Y');
     EXPECT_EQ(log, (std::vector<std::string>{"edit 89"})) << "without key preview the form sees nothing";
@@ -151,7 +153,8 @@ TEST_F(NavigationTest, KeyPreviewShowsTheFormTheKeysFirst) {
     form->SetKeyPreview(true);
     Press('Y');
     Press('X');
-    EXPECT_EQ(log, (std::vector<std::string>{"form 89", "edit 89", "form 88"})) << "the form may swallow a key";
+    EXPECT_EQ(log, (std::vector<std::string>{"form 89", "edit 89", "form 88"}))
+        << "the form may swallow a key";
 }
 
 } // namespace
