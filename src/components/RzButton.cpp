@@ -4,6 +4,7 @@
 #include "components/RzButton.h"
 
 #include "components/ColorShading.h"
+#include "framework/Forms.h"
 #include "platform/user/Input.h"
 #include "platform/user/User.h"
 
@@ -262,6 +263,8 @@ void TRzButton::Click() {
         SetDown(!m_down || !m_allowAllUp);
     else
         Invalidate();
+    // A button in a modal form closes it with its result.
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(m_modalResult);
     TRzCustomButton::Click();
 }
 

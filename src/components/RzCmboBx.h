@@ -1,6 +1,6 @@
-// The framed combo boxes: TRzCustomComboBox (the standard combo box with a flat frame, a flat drop-down button
-// and focus and disabled colours), TRzComboBox, and TRzFontComboBox, the list of the installed font families
-// with a glyph for each kind of font.
+// The framed combo boxes: TRzCustomComboBox (the standard combo box with a flat frame, a flat drop-down
+// button and focus and disabled colours), TRzComboBox, and TRzFontComboBox, the list of the installed font
+// families with a glyph for each kind of font.
 #pragma once
 
 #include "components/FramePainters.h"

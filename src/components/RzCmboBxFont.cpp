@@ -32,21 +32,27 @@ struct GlyphPart {
 // Each glyph is a few filled rectangles on the 12 × 12 cell.
 constexpr GlyphPart kTrueType[] = {
     {0, 4, 5, 1, kLightBlue}, {2, 4, 1, 6, kLightBlue},                           // small T
-    {4, 0, 8, 2, kDarkBlue},  {7, 0, 2, 11, kDarkBlue},  {6, 10, 4, 1, kDarkBlue}, // large T
+    {4, 0, 8, 2, kDarkBlue},  {7, 0, 2, 11, kDarkBlue}, {6, 10, 4, 1, kDarkBlue}, // large T
 };
 constexpr GlyphPart kTrueTypeFixed[] = {
-    {0, 1, 7, 2, kLightBlue}, {2, 1, 2, 10, kLightBlue},                          // T
-    {7, 5, 5, 1, kDarkBlue},  {9, 5, 1, 6, kDarkBlue},                            // smaller T
+    {0, 1, 7, 2, kLightBlue},
+    {2, 1, 2, 10, kLightBlue}, // T
+    {7, 5, 5, 1, kDarkBlue},
+    {9, 5, 1, 6, kDarkBlue}, // smaller T
 };
 constexpr GlyphPart kFixedPitch[] = {
-    {0, 5, 3, 4, kDarkBlue}, {4, 3, 1, 6, kDarkBlue}, {5, 5, 2, 4, kDarkBlue}, {8, 5, 3, 4, kDarkBlue},
-    {0, 10, 12, 1, kLightBlue},
+    {0, 5, 3, 4, kDarkBlue}, {4, 3, 1, 6, kDarkBlue},    {5, 5, 2, 4, kDarkBlue},
+    {8, 5, 3, 4, kDarkBlue}, {0, 10, 12, 1, kLightBlue},
 };
 constexpr GlyphPart kPrinter[] = {
-    {1, 0, 10, 12, kBlue}, {2, 1, 8, 10, kWhite}, {3, 3, 6, 1, kGrey}, {3, 5, 6, 1, kGrey}, {3, 7, 6, 1, kGrey},
+    {1, 0, 10, 12, kBlue}, {2, 1, 8, 10, kWhite}, {3, 3, 6, 1, kGrey},
+    {3, 5, 6, 1, kGrey},   {3, 7, 6, 1, kGrey},
 };
 constexpr GlyphPart kDevice[] = {
-    {0, 1, 12, 8, kBlue}, {1, 2, 10, 6, kPale}, {5, 9, 2, 1, kBlue}, {3, 10, 6, 1, kBlue},
+    {0, 1, 12, 8, kBlue},
+    {1, 2, 10, 6, kPale},
+    {5, 9, 2, 1, kBlue},
+    {3, 10, 6, 1, kBlue},
 };
 
 template <std::size_t N> void DrawParts(TCanvas& canvas, int x, int y, const GlyphPart (&parts)[N]) {
@@ -88,8 +94,10 @@ void TRzFontComboBox::AddFamily(const win::LOGFONT& logFont, const win::TEXTMETR
         // The bit's name is the opposite of its meaning: set means variable pitch.
         if (pitch & win::TMPF_FIXED_PITCH) return;
         break;
-    case ftPrinter: return;
-    default: break;
+    case ftPrinter:
+        return;
+    default:
+        break;
     }
     // The face name is read up to its terminating zero, never beyond its field.
     const std::string name(logFont.lfFaceName, strnlen(logFont.lfFaceName, sizeof logFont.lfFaceName));
@@ -193,11 +201,21 @@ void TRzFontComboBox::DrawGlyph(TRzFontGlyph glyph, int x, int y) {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(TRect{x, y, x + 12, y + 12});
     switch (glyph) {
-    case fgTrueType: DrawParts(canvas, x, y, kTrueType); break;
-    case fgTrueTypeFixed: DrawParts(canvas, x, y, kTrueTypeFixed); break;
-    case fgFixedPitch: DrawParts(canvas, x, y, kFixedPitch); break;
-    case fgPrinter: DrawParts(canvas, x, y, kPrinter); break;
-    case fgDevice: DrawParts(canvas, x, y, kDevice); break;
+    case fgTrueType:
+        DrawParts(canvas, x, y, kTrueType);
+        break;
+    case fgTrueTypeFixed:
+        DrawParts(canvas, x, y, kTrueTypeFixed);
+        break;
+    case fgFixedPitch:
+        DrawParts(canvas, x, y, kFixedPitch);
+        break;
+    case fgPrinter:
+        DrawParts(canvas, x, y, kPrinter);
+        break;
+    case fgDevice:
+        DrawParts(canvas, x, y, kDevice);
+        break;
     }
     canvas.Brush().SetColor(brush);
 }

@@ -1,12 +1,12 @@
-// The frame model the framed edit and memo share: colours by state, the frame line painted over the platform's
-// sunken border on every non-client paint, hot tracking, and the shared frame controller.
+// The frame model the framed edit and memo share: colours by state, the frame line painted over the
+// platform's sunken border on every non-client paint, hot tracking, and the shared frame controller.
 #include "components/RzEdit.h"
 
 #include "framework/Canvas.h"
+#include "platform/display/VirtualKeys.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
-#include "platform/display/VirtualKeys.h"
 
 namespace gl {
 
@@ -53,7 +53,8 @@ bool RzThemesActive() {
 }
 
 template <class Base>
-TRzFramedEdit<Base>::TRzFramedEdit(TComponent* owner) : Base(owner), m_frameCanvas(std::make_unique<TCanvas>()) {
+TRzFramedEdit<Base>::TRzFramedEdit(TComponent* owner)
+    : Base(owner), m_frameCanvas(std::make_unique<TCanvas>()) {
     {
         GuardScope updating(m_updatingColor);
         this->SetColor(clWindow);
@@ -179,8 +180,8 @@ template <class Base> void TRzFramedEdit<Base>::WMNCPaint(TWMNCPaint& message) {
     WindowContextScope context(this->Handle(), *m_frameCanvas);
     if (!context.Valid()) return;
     const bool hot = FrameHot();
-    DrawFrame(*m_frameCanvas, this->Width(), this->Height(), m_frameSides, hot ? m_frameHotColor : m_frameColor,
-              this->Color(), hot ? m_frameHotStyle : m_frameStyle);
+    DrawFrame(*m_frameCanvas, this->Width(), this->Height(), m_frameSides,
+              hot ? m_frameHotColor : m_frameColor, this->Color(), hot ? m_frameHotStyle : m_frameStyle);
     message.SetResult(0);
 }
 

@@ -1,5 +1,5 @@
-// TRzCustomEdit, TRzEdit and TRzMemo: the platform edit and memo with a thin frame line over the sunken border
-// and a background colour that follows the state (normal, focused, disabled), sharing one frame model.
+// TRzCustomEdit, TRzEdit and TRzMemo: the platform edit and memo with a thin frame line over the sunken
+// border and a background colour that follows the state (normal, focused, disabled), sharing one frame model.
 #pragma once
 
 #include "components/FramePainters.h"

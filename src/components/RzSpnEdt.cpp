@@ -206,11 +206,20 @@ void TRzSpinEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
         return;
     }
     switch (key) {
-    case win::VK_UP: StepUp(m_increment); break;
-    case win::VK_DOWN: StepDown(m_increment); break;
-    case win::VK_PRIOR: StepUp(m_pageSize); break;
-    case win::VK_NEXT: StepDown(m_pageSize); break;
-    default: break;
+    case win::VK_UP:
+        StepUp(m_increment);
+        break;
+    case win::VK_DOWN:
+        StepDown(m_increment);
+        break;
+    case win::VK_PRIOR:
+        StepUp(m_pageSize);
+        break;
+    case win::VK_NEXT:
+        StepDown(m_pageSize);
+        break;
+    default:
+        break;
     }
 }
 

@@ -112,10 +112,18 @@ void TRzControlButton::DrawArrow(TCanvas& canvas, TRect inside, bool enabledLook
     }
     std::array<TPoint, 3> points{};
     switch (m_style) {
-    case cbsUp: points = {TPoint{x, y - 5}, TPoint{x + 4, y}, TPoint{x - 4, y}}; break;
-    case cbsDown: points = {TPoint{x, y + 1}, TPoint{x - 3, y - 3}, TPoint{x + 4, y - 3}}; break;
-    case cbsLeft: points = {TPoint{x, y}, TPoint{x + 4, y - 4}, TPoint{x + 4, y + 4}}; break;
-    default: points = {TPoint{x + 4, y}, TPoint{x, y + 4}, TPoint{x, y - 4}}; break;
+    case cbsUp:
+        points = {TPoint{x, y - 5}, TPoint{x + 4, y}, TPoint{x - 4, y}};
+        break;
+    case cbsDown:
+        points = {TPoint{x, y + 1}, TPoint{x - 3, y - 3}, TPoint{x + 4, y - 3}};
+        break;
+    case cbsLeft:
+        points = {TPoint{x, y}, TPoint{x + 4, y - 4}, TPoint{x + 4, y + 4}};
+        break;
+    default:
+        points = {TPoint{x + 4, y}, TPoint{x, y + 4}, TPoint{x, y - 4}};
+        break;
     }
     const TColor savedBrush = canvas.Brush().Color();
     canvas.Pen().SetStyle(psClear);
@@ -217,7 +225,8 @@ bool TRzSpinButtons::ButtonMouseDown(TRzControlButton*) {
         control->SetFocus();
         return control->Focused();
     };
-    if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus()) return takeFocus(m_focusControl);
+    if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus())
+        return takeFocus(m_focusControl);
     if (m_focusControl && m_focusControl->Focused()) return true;
     return takeFocus(this);
 }

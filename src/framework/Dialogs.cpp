@@ -17,13 +17,27 @@ namespace gl {
 namespace {
 
 constexpr std::array<win::DWORD, 22> kOptionFlags{
-    win::OFN_READONLY,         win::OFN_OVERWRITEPROMPT,    win::OFN_HIDEREADONLY,
-    win::OFN_NOCHANGEDIR,      win::OFN_SHOWHELP,           win::OFN_NOVALIDATE,
-    win::OFN_ALLOWMULTISELECT, win::OFN_EXTENSIONDIFFERENT, win::OFN_PATHMUSTEXIST,
-    win::OFN_FILEMUSTEXIST,    win::OFN_CREATEPROMPT,       win::OFN_SHAREAWARE,
-    win::OFN_NOREADONLYRETURN, win::OFN_NOTESTFILECREATE,   win::OFN_NONETWORKBUTTON,
-    win::OFN_NOLONGNAMES,      win::OFN_EXPLORER,           win::OFN_NODEREFERENCELINKS,
-    win::OFN_ENABLEINCLUDENOTIFY, win::OFN_ENABLESIZING,    win::OFN_DONTADDTORECENT,
+    win::OFN_READONLY,
+    win::OFN_OVERWRITEPROMPT,
+    win::OFN_HIDEREADONLY,
+    win::OFN_NOCHANGEDIR,
+    win::OFN_SHOWHELP,
+    win::OFN_NOVALIDATE,
+    win::OFN_ALLOWMULTISELECT,
+    win::OFN_EXTENSIONDIFFERENT,
+    win::OFN_PATHMUSTEXIST,
+    win::OFN_FILEMUSTEXIST,
+    win::OFN_CREATEPROMPT,
+    win::OFN_SHAREAWARE,
+    win::OFN_NOREADONLYRETURN,
+    win::OFN_NOTESTFILECREATE,
+    win::OFN_NONETWORKBUTTON,
+    win::OFN_NOLONGNAMES,
+    win::OFN_EXPLORER,
+    win::OFN_NODEREFERENCELINKS,
+    win::OFN_ENABLEINCLUDENOTIFY,
+    win::OFN_ENABLESIZING,
+    win::OFN_DONTADDTORECENT,
     win::OFN_FORCESHOWHIDDEN,
 };
 
@@ -97,7 +111,8 @@ void TCommonDialog::DoClose() {
 
 win::HWND TCommonDialog::OwnerWindow() const {
     for (TComponent* owner = Owner(); owner; owner = owner->Owner())
-        if (auto* form = dynamic_cast<TCustomForm*>(owner); form && form->HandleAllocated()) return form->Handle();
+        if (auto* form = dynamic_cast<TCustomForm*>(owner); form && form->HandleAllocated())
+            return form->Handle();
     if (Application && Application->MainForm() && Application->MainForm()->HandleAllocated())
         return Application->MainForm()->Handle();
     return nullptr;
@@ -105,9 +120,9 @@ win::HWND TCommonDialog::OwnerWindow() const {
 
 // ---- The hook ----
 
-// The hook of the explorer-style dialog, a friend of TOpenDialog. It finds its object in the child's DWLP_USER
-// slot. Exceptions from the object's steps go to the application's error display and never reach the
-// platform.
+// The hook of the explorer-style dialog, a friend of TOpenDialog. It finds its object in the child's
+// DWLP_USER slot. Exceptions from the object's steps go to the application's error display and never reach
+// the platform.
 struct OpenDialogHook {
     static win::UINT_PTR Proc(win::HWND child, win::UINT msg, win::WPARAM, win::LPARAM lParam) {
         if (msg == win::WM_INITDIALOG) {
@@ -134,7 +149,8 @@ struct OpenDialogHook {
 
 // ---- TOpenDialog ----
 
-TOpenDialog::TOpenDialog(TComponent* owner) : TCommonDialog(owner), m_files(std::make_unique<TStringList>()) {}
+TOpenDialog::TOpenDialog(TComponent* owner)
+    : TCommonDialog(owner), m_files(std::make_unique<TStringList>()) {}
 
 TOpenDialog::~TOpenDialog() = default;
 
@@ -264,9 +280,15 @@ void TOpenDialog::GetFileNames(const win::OPENFILENAME& request) {
 
 win::UINT_PTR TOpenDialog::HandleNotify(win::HWND child, const win::OFNOTIFY& notice) {
     switch (notice.hdr.code) {
-    case win::CDN_INITDONE: DoShow(); break;
-    case win::CDN_SELCHANGE: DoSelectionChange(); break;
-    case win::CDN_FOLDERCHANGE: DoFolderChange(); break;
+    case win::CDN_INITDONE:
+        DoShow();
+        break;
+    case win::CDN_SELCHANGE:
+        DoSelectionChange();
+        break;
+    case win::CDN_FOLDERCHANGE:
+        DoFolderChange();
+        break;
     case win::CDN_TYPECHANGE:
         if (notice.lpOFN && static_cast<int>(notice.lpOFN->nFilterIndex) != m_currentFilterIndex) {
             m_currentFilterIndex = static_cast<int>(notice.lpOFN->nFilterIndex);
@@ -292,7 +314,8 @@ win::UINT_PTR TOpenDialog::HandleNotify(win::HWND child, const win::OFNOTIFY& no
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return 0;
 }

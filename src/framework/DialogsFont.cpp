@@ -24,12 +24,12 @@ void RegisterDialogsLayout(PropertyRegistry& registry) {
     RegisterComponentLayout(registry);
     RegisterFontLayout(registry);
     PropertyRegistry::RegisterEnum<TOpenOption>(
-        {"ofReadOnly",        "ofOverwritePrompt",    "ofHideReadOnly",     "ofNoChangeDir",
-         "ofShowHelp",        "ofNoValidate",         "ofAllowMultiSelect", "ofExtensionDifferent",
-         "ofPathMustExist",   "ofFileMustExist",      "ofCreatePrompt",     "ofShareAware",
-         "ofNoReadOnlyReturn", "ofNoTestFileCreate",  "ofNoNetworkButton",  "ofNoLongNames",
-         "ofOldStyleDialog",  "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
-         "ofDontAddToRecent", "ofForceShowHidden"});
+        {"ofReadOnly",         "ofOverwritePrompt",    "ofHideReadOnly",        "ofNoChangeDir",
+         "ofShowHelp",         "ofNoValidate",         "ofAllowMultiSelect",    "ofExtensionDifferent",
+         "ofPathMustExist",    "ofFileMustExist",      "ofCreatePrompt",        "ofShareAware",
+         "ofNoReadOnlyReturn", "ofNoTestFileCreate",   "ofNoNetworkButton",     "ofNoLongNames",
+         "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
+         "ofDontAddToRecent",  "ofForceShowHidden"});
     PropertyRegistry::RegisterEnum<TOpenOptionEx>({"ofExNoPlacesBar"});
 
     LayoutClass<TCommonDialog>("TCommonDialog", "TComponent", registry)

@@ -6,10 +6,12 @@
 #include "components/RzCmboBx.h"
 #include "framework/Exceptions.h"
 #include "framework/LayoutClass.h"
+#include "platform/controls/ControlClasses.h"
 #include "platform/controls/ListItems.h"
 #include "platform/controls/ListMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Screen.h"
+#include "platform/user/MessageLoop.h"
 
 #include <set>
 
@@ -18,6 +20,10 @@ namespace {
 
 class RzFontComboBoxTest : public RzControlsTest {
 protected:
+    void SetUp() override {
+        RzControlsTest::SetUp();
+        ASSERT_TRUE(win::RegisterStandardControls());
+    }
     TRzFontComboBox* MakeBox() {
         MakeForm();
         auto* box = new TRzFontComboBox(&m_owner);
@@ -40,14 +46,17 @@ int CollectFamily(const win::LOGFONT* logFont, const win::TEXTMETRIC*, win::DWOR
 TEST_F(RzFontComboBoxTest, ListsEveryFamilySortedWithSimSun) {
     TRzFontComboBox* box = MakeBox();
     std::multiset<std::string> families;
-    win::EnumFontFamilies(win::GetDC(nullptr), nullptr, &CollectFamily, reinterpret_cast<win::LPARAM>(&families));
+    win::EnumFontFamilies(win::GetDC(nullptr), nullptr, &CollectFamily,
+                          reinterpret_cast<win::LPARAM>(&families));
     ASSERT_GT(families.size(), 1u);
 
     std::multiset<std::string> listed;
     TStrings* items = box->Items();
     for (int i = 0; i < items->Count(); ++i) {
         listed.insert(items->Strings(i));
-        if (i > 0) EXPECT_LE(win::CompareItemText(items->Strings(i - 1), items->Strings(i)), 0) << i;
+        if (i > 0) {
+            EXPECT_LE(win::listbox::CompareItemText(items->Strings(i - 1), items->Strings(i)), 0) << i;
+        }
     }
     EXPECT_EQ(listed, families);
     EXPECT_GE(items->IndexOf("宋体"), 0);
@@ -110,9 +119,9 @@ TEST_F(RzFontComboBoxTest, ANameNotListedLeavesNoSelectionAndNoFontToAssign) {
 
 TEST_F(RzFontComboBoxTest, ChoosingByKeyboardOrMouseRaisesOneChange) {
     TRzFontComboBox* box = MakeBox();
-    box->SetFontName("宋体");
+    box->SetFontName(box->Items()->Strings(0));
     const int start = box->ItemIndex();
-    ASSERT_GE(start, 0);
+    ASSERT_EQ(start, 0);
     box->SetFocus();
     win::headless::KeyPress(win::VK_DOWN);
     win::headless::Pump();

@@ -150,6 +150,8 @@ TEST_F(RzEditTest, MemoWheelScrollsALinePerNotchAndTabAndEnterGoIntoTheText) {
     for (int i = 0; i < 60; ++i) text += "line\r\n";
     memo->Lines()->SetText(text);
     const win::HWND hwnd = memo->Handle();
+    // The wheel goes to the window with the focus.
+    memo->SetFocus();
     const auto top = [hwnd] { return win::SendMessage(hwnd, win::EM_GETFIRSTVISIBLELINE, 0, 0); };
     win::SendMessage(hwnd, win::EM_SETSEL, 0, 0);
     win::SendMessage(hwnd, win::EM_SCROLLCARET, 0, 0);
@@ -164,7 +166,6 @@ TEST_F(RzEditTest, MemoWheelScrollsALinePerNotchAndTabAndEnterGoIntoTheText) {
     EXPECT_EQ(top(), 7) << "with Ctrl each notch scrolls the wheel-lines setting (3)";
 
     memo->Lines()->SetText("");
-    memo->SetFocus();
     win::headless::KeyPress('A');
     win::headless::KeyPress(win::VK_TAB);
     win::headless::KeyPress('B');
@@ -181,33 +182,34 @@ TEST_F(RzEditTest, LoadsFromALayoutAndStartsInTheStateColour) {
     LayoutMethods methods;
     methods.Add("RzEdit3Change", TNotifyEvent([&changes](TObject*) { ++changes; }));
     TFormStandIn form(nullptr);
-    ReadLayout(form, "object Form: TFormStandIn\n"
-                     "  object RzMemo1: TRzMemo\n"
-                     "    Align = alClient\n"
-                     "    ImeName = 'x'\n"
-                     "    ScrollBars = ssBoth\n"
-                     "    WantTabs = True\n"
-                     "    FrameColor = 12164479\n"
-                     "    FrameVisible = True\n"
-                     "  end\n"
-                     "  object RzEdit3: TRzEdit\n"
-                     "    Left = 64\n"
-                     "    Width = 305\n"
-                     "    Height = 20\n"
-                     "    Hint = 'h'\n"
-                     "    Text = 'Tarnwick'\n"
-                     "    Enabled = False\n"
-                     "    FrameColor = 12164479\n"
-                     "    FrameStyle = fsFlat\n"
-                     "    FrameHotTrack = False\n"
-                     "    FrameVisible = True\n"
-                     "    DisabledColor = clBtnFace\n"
-                     "    FocusColor = clWindow\n"
-                     "    MaxLength = 40\n"
-                     "    ShowHint = True\n"
-                     "    OnChange = RzEdit3Change\n"
-                     "  end\n"
-                     "end\n",
+    ReadLayout(form,
+               "object Form: TFormStandIn\n"
+               "  object RzMemo1: TRzMemo\n"
+               "    Align = alClient\n"
+               "    ImeName = 'x'\n"
+               "    ScrollBars = ssBoth\n"
+               "    WantTabs = True\n"
+               "    FrameColor = 12164479\n"
+               "    FrameVisible = True\n"
+               "  end\n"
+               "  object RzEdit3: TRzEdit\n"
+               "    Left = 64\n"
+               "    Width = 305\n"
+               "    Height = 20\n"
+               "    Hint = 'h'\n"
+               "    Text = 'Tarnwick'\n"
+               "    Enabled = False\n"
+               "    FrameColor = 12164479\n"
+               "    FrameStyle = fsFlat\n"
+               "    FrameHotTrack = False\n"
+               "    FrameVisible = True\n"
+               "    DisabledColor = clBtnFace\n"
+               "    FocusColor = clWindow\n"
+               "    MaxLength = 40\n"
+               "    ShowHint = True\n"
+               "    OnChange = RzEdit3Change\n"
+               "  end\n"
+               "end\n",
                methods);
     auto* edit = dynamic_cast<TRzEdit*>(form.FindComponent("RzEdit3"));
     auto* memo = dynamic_cast<TRzMemo*>(form.FindComponent("RzMemo1"));
