@@ -183,6 +183,13 @@ TEST_F(RzFontComboBoxTest, LoadsTheWindowsSettingsAndRetiredNames) {
     EXPECT_EQ(box->FrameColor(), TColor(Rgb(127, 157, 185)));
     EXPECT_FALSE(box->Ctl3D());
     EXPECT_EQ(box->ItemHeight(), 16);
+    // The own one-pixel frame replaces the platform's sunken edge, with the background inside it.
+    m_form->Update();
+    win::headless::Pump();
+    box->Update();
+    EXPECT_EQ(Pixel(*box, 0, 10), Rgb(127, 157, 185));
+    EXPECT_EQ(Pixel(*box, 50, 21), Rgb(127, 157, 185));
+    EXPECT_EQ(Pixel(*box, 1, 10), Rgb(255, 255, 255));
     ASSERT_TRUE(box->OnChange);
     box->OnChange(box);
     EXPECT_EQ(changes, 1);

@@ -150,6 +150,8 @@ TEST_F(RzSpinEditTest, TypingFilterFollowsAllowKeyEdit) {
     EXPECT_EQ(spin->IntegerValue(), 35) << "not constrained before the focus leaves";
     locked->SetFocus();
     EXPECT_EQ(spin->Text(), "20") << "leaving the field writes the constrained number back";
+    EXPECT_EQ(locked->Buttons()->Color(), clBtnFace) << "flat buttons of the focused field";
+    EXPECT_EQ(spin->Buttons()->Color(), clWindow) << "flat buttons take the field's colour when it is left";
 
     win::SendMessage(locked->Handle(), win::EM_SETSEL, 1, 1);
     win::headless::ResetBeepCount();
