@@ -91,6 +91,10 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     params.WndParent = nullptr;
     TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
     if (mainForm && mainForm != this && mainForm->HandleAllocated()) params.WndParent = mainForm->Handle();
+    // The desktop's choice of place and size for new windows, where the form leaves it to the desktop.
+    if (m_position == poDefault || m_position == poDefaultPosOnly) params.X = params.Y = win::CW_USEDEFAULT;
+    if (m_position == poDefault || m_position == poDefaultSizeOnly)
+        params.Width = params.Height = win::CW_USEDEFAULT;
     params.WindowClass.style = win::CS_DBLCLKS;
     params.WindowClass.hbrBackground = nullptr;
 }

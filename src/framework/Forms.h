@@ -34,8 +34,7 @@ enum TPosition {
     poDesigned,        // where the layout put it
     poDefault,         // where the desktop puts new windows
     poDefaultPosOnly,  // the layout's size, the desktop's place
-    poDefaultSizeOnly, // the layout's place (the size is the layout's as well: the desktop has no default
-                       // size)
+    poDefaultSizeOnly, // the layout's place, the desktop's size
     poScreenCenter,    // centred on the screen
     poDesktopCenter,   // centred on the desktop
     poMainFormCenter,  // centred on the main form (on the screen for the main form itself)

@@ -54,7 +54,7 @@ void THintWindow::ReleaseHint() {
     if (HandleAllocated()) win::HideHintWindow(Handle());
 }
 
-bool THintWindow::Showing() const {
+bool THintWindow::HintVisible() const {
     return HandleAllocated() && win::IsWindowVisible(const_cast<THintWindow*>(this)->Handle());
 }
 
@@ -124,7 +124,7 @@ bool THintController::WantsHint(const TControl* control) const {
 }
 
 bool THintController::HintShowing() const {
-    return m_window && m_window->Showing();
+    return m_window && m_window->HintVisible();
 }
 
 void THintController::CheckPointer() {

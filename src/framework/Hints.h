@@ -39,7 +39,7 @@ public:
     virtual void ActivateHint(TPoint screenPos, const std::string& hint);
     void ReleaseHint();
     // The hint is on the screen.
-    bool Showing() const;
+    bool HintVisible() const;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -8,6 +8,7 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/ListMessages.h"
 #include "platform/dialogs/Dialogs.h"
+#include "platform/display/VirtualKeys.h"
 #include "platform/system/Files.h"
 #include "platform/user/HeadlessInput.h"
 #include "platform/user/MessageLoop.h"
@@ -72,7 +73,7 @@ protected:
 
 TEST_F(DialogsTest, TheFilterReachesThePlatformAsZeroSeparatedPairs) {
     EXPECT_EQ(TOpenDialog::PlatformFilter("Bitmaps (*.bmp)|*.bmp"),
-              std::string("Bitmaps (*.bmp)\0*.bmp\0\0", 24));
+              std::string("Bitmaps (*.bmp)\0*.bmp\0\0", 23));
     EXPECT_EQ(TOpenDialog::PlatformFilter(""), "");
 }
 
@@ -91,6 +92,8 @@ TEST_F(DialogsTest, ThePictureDialogReturnsTheChosenPathAndACancelKeepsIt) {
     Then([&] {
         listed = Listed();
         win::headless::TypeText("b.bmp");
+    });
+    Then([&] {
         selectedWhileOpen = dialog->FileName();
         win::headless::KeyPress(win::VK_RETURN);
     });

@@ -38,7 +38,7 @@ protected:
         return edit;
     }
 
-    bool Showing() { return app->HintWindow() && app->HintWindow()->Showing(); }
+    bool Showing() { return app->HintWindow() && app->HintWindow()->HintVisible(); }
     std::string HintText() { return win::GetWindowTextString(app->HintWindow()->Handle()); }
 
     TForm* form = nullptr;
