@@ -60,22 +60,45 @@ constexpr std::uint8_t kSrcCopy = 0xCC;
 
 // Same-size copy of 24- or 32-bit colour into a two-entry palette surface: one linear test per pixel, eight
 // pixels per stored byte.
-void ThresholdRow(const BYTE* src, int bytesPerPixel, BYTE* dstRow, int x0, int n, const TwoEntryTest& test) {
+// One row of a 24- or 32-bit source into a one-bit destination by the two-entry test. The picture
+// reduction runs this over every pixel, so the depth is a template argument and a grey-symmetric table
+// (black and white) is tested on the sum of the channels.
+template <int BytesPerPixel, bool Sum>
+void ThresholdRowOf(const BYTE* src, BYTE* dstRow, int x0, int n, const TwoEntryTest& test, int limit) {
     int x = x0;
     const int end = x0 + n;
-    auto bit = [&](const BYTE* p) { return test(p[2], p[1], p[0]); };
-    for (; x < end && (x & 7); ++x, src += bytesPerPixel) {
+    auto bit = [&](const BYTE* p) -> unsigned {
+        if constexpr (Sum) return static_cast<unsigned>(p[0] + p[1] + p[2] > limit);
+        return test(p[2], p[1], p[0]);
+    };
+    for (; x < end && (x & 7); ++x, src += BytesPerPixel) {
         const BYTE mask = static_cast<BYTE>(0x80 >> (x & 7));
         dstRow[x >> 3] = static_cast<BYTE>(bit(src) ? (dstRow[x >> 3] | mask) : (dstRow[x >> 3] & ~mask));
     }
-    for (; end - x >= 8; x += 8) {
+    for (; end - x >= 8; x += 8, src += 8 * BytesPerPixel) {
         unsigned b = 0;
-        for (int k = 0; k < 8; ++k, src += bytesPerPixel) b = (b << 1) | bit(src);
+        for (int k = 0; k < 8; ++k) b = (b << 1) | bit(src + k * BytesPerPixel);
         dstRow[x >> 3] = static_cast<BYTE>(b);
     }
-    for (; x < end; ++x, src += bytesPerPixel) {
+    for (; x < end; ++x, src += BytesPerPixel) {
         const BYTE mask = static_cast<BYTE>(0x80 >> (x & 7));
         dstRow[x >> 3] = static_cast<BYTE>(bit(src) ? (dstRow[x >> 3] | mask) : (dstRow[x >> 3] & ~mask));
+    }
+}
+
+void ThresholdRow(const BYTE* src, int bytesPerPixel, BYTE* dstRow, int x0, int n, const TwoEntryTest& test) {
+    // wr * (r + g + b) > threshold is r + g + b > threshold / wr for a positive weight (rounded down).
+    const bool sum = test.wr > 0 && test.wr == test.wg && test.wr == test.wb && test.threshold >= 0;
+    const int limit = sum ? test.threshold / test.wr : 0;
+    if (bytesPerPixel == 3) {
+        if (sum)
+            ThresholdRowOf<3, true>(src, dstRow, x0, n, test, limit);
+        else
+            ThresholdRowOf<3, false>(src, dstRow, x0, n, test, limit);
+    } else if (sum) {
+        ThresholdRowOf<4, true>(src, dstRow, x0, n, test, limit);
+    } else {
+        ThresholdRowOf<4, false>(src, dstRow, x0, n, test, limit);
     }
 }
 
@@ -194,6 +217,7 @@ bool Blitter::FastRow(int y, int x0, int n) {
                      static_cast<std::size_t>(n) * bytes);
         return true;
     }
+    if (m_rawCopy && m_dst.BitCount() < 8 && CopySubByteRow(src, sy, sx, m_dst, y, x0, n)) return true;
     const bool rgbSource = src.BitCount() == 24 || (src.BitCount() == 32 && !src.BitFields());
     if (m_dst.BitCount() == 1 && !s.dstMonoDdb && !s.srcMonoDdb && rgbSource && !m_dither) {
         const int bpp = src.BitCount() / 8;

@@ -210,6 +210,65 @@ void WriteRawRow(Surface& s, int y, int x, int n, const std::uint32_t* in) {
     }
 }
 
+void FillRawRow(Surface& surface, int y, int x, int n, std::uint32_t raw) {
+    if (n <= 0) return;
+    BYTE* row = surface.Row(y);
+    const int bits = surface.BitCount();
+    if (bits == 1 || bits == 4) {
+        const int perByte = 8 / bits;
+        BYTE pattern = 0;
+        for (int k = 0; k < perByte; ++k) pattern = static_cast<BYTE>((pattern << bits) | (raw & ((1u << bits) - 1u)));
+        int i = 0;
+        std::uint32_t one[1] = {raw};
+        for (; i < n && (x + i) % perByte; ++i) WriteRawRow(surface, y, x + i, 1, one);
+        const int bytes = (n - i) / perByte;
+        std::memset(row + (x + i) / perByte, pattern, static_cast<std::size_t>(bytes));
+        for (i += bytes * perByte; i < n; ++i) WriteRawRow(surface, y, x + i, 1, one);
+        return;
+    }
+    switch (bits) {
+    case 8:
+        std::memset(row + x, static_cast<int>(raw & 0xFF), static_cast<std::size_t>(n));
+        return;
+    case 32: {
+        auto* pixels = reinterpret_cast<std::uint32_t*>(row) + x;
+        std::fill(pixels, pixels + n, raw);
+        return;
+    }
+    default: {
+        // 16 and 24 bits: one pixel written, then doubled until the span is full.
+        const std::size_t size = static_cast<std::size_t>(bits / 8);
+        BYTE* start = row + size * static_cast<std::size_t>(x);
+        const std::uint32_t one[1] = {raw};
+        WriteRawRow(surface, y, x, 1, one);
+        std::size_t done = size;
+        const std::size_t total = size * static_cast<std::size_t>(n);
+        while (done < total) {
+            const std::size_t chunk = std::min(done, total - done);
+            std::memcpy(start + done, start, chunk);
+            done += chunk;
+        }
+        return;
+    }
+    }
+}
+
+bool CopySubByteRow(const Surface& source, int sy, int sx, Surface& target, int y, int x, int n) {
+    const int bits = target.BitCount();
+    if (bits >= 8 || source.BitCount() != bits) return false;
+    const int perByte = 8 / bits;
+    if (sx % perByte != 0 || x % perByte != 0) return false;
+    const int bytes = n / perByte;
+    std::memmove(target.Row(y) + x / perByte, source.Row(sy) + sx / perByte, static_cast<std::size_t>(bytes));
+    const int done = bytes * perByte;
+    if (done < n) {
+        std::uint32_t tail[8];
+        ReadRawRow(source, sy, sx + done, n - done, tail);
+        WriteRawRow(target, y, x + done, n - done, tail);
+    }
+    return true;
+}
+
 TwoEntryTest TwoEntryTest::From(const RGBQUAD& e0, const RGBQUAD& e1) {
     // |c - e0|^2 - |c - e1|^2 = 2 c.(e1 - e0) - (|e1|^2 - |e0|^2): entry 1 is strictly nearer when positive.
     TwoEntryTest t;

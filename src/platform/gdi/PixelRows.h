@@ -16,6 +16,11 @@ void DecodeRow(const Surface& surface, int y, int x, int n, COLORREF* out);
 // Reads / writes n raw pixel values (table indexes or packed pixels) of row y from column x.
 void ReadRawRow(const Surface& surface, int y, int x, int n, std::uint32_t* out);
 void WriteRawRow(Surface& surface, int y, int x, int n, const std::uint32_t* in);
+// Sets n pixels of row y from column x to one raw value, whole bytes at a time where it can.
+void FillRawRow(Surface& surface, int y, int x, int n, std::uint32_t raw);
+// Copies n raw pixels between surfaces of the same depth below 8 bits, whole bytes at a time when both
+// columns start on a byte; false (nothing copied) when they do not.
+bool CopySubByteRow(const Surface& source, int sy, int sx, Surface& target, int y, int x, int n);
 
 // The bits of a raw value that a surface keeps (1 for one bit per pixel ... 0x00FFFFFF for 24 and 32 bits).
 std::uint32_t RawMask(const Surface& surface);

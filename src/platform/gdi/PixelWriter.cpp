@@ -1,6 +1,7 @@
 // Clipped pixel and span writes with the binary raster modes.
 #include "platform/gdi/PixelWriter.h"
 
+#include "platform/gdi/PixelRows.h"
 #include "platform/gdi/RasterOps.h"
 
 #include <algorithm>
@@ -71,9 +72,8 @@ template <class F> void PixelWriter::ForClipped(std::int64_t y, std::int64_t x0,
 void PixelWriter::Span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t raw) {
     const int row = static_cast<int>(y);
     ForClipped(y, x0, x1, [&](int left, int right) {
-        if (m_rop2 == R2_COPYPEN && m_surface->BitCount() == 32) {
-            auto* pixels = reinterpret_cast<std::uint32_t*>(m_surface->Row(row));
-            for (int x = left; x < right; ++x) pixels[x] = raw;
+        if (m_rop2 == R2_COPYPEN) {
+            FillRawRow(*m_surface, row, left, right - left, raw);
             return;
         }
         for (int x = left; x < right; ++x) Apply(x, row, raw);

@@ -57,6 +57,10 @@ void PatternOp(DeviceContext& dc, const RECT& logical, const BrushSampler& brush
                 writer.Span(y, r.left, r.right, writer.Encode(brush.Color()));
                 continue;
             }
+            if (index == 0x00 || index == 0xFF) { // BLACKNESS and WHITENESS fill whole rows as well
+                writer.Span(y, r.left, r.right, index == 0x00 ? black : white);
+                continue;
+            }
             for (LONG x = r.left; x < r.right; ++x) {
                 std::uint32_t pattern = 0;
                 if (usesPattern) {

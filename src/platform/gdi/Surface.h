@@ -5,6 +5,7 @@
 #include "platform/win/gdi_types.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -69,7 +70,11 @@ private:
     bool m_bitFields = false;
     DWORD m_masks[3] = {0, 0, 0};
     int m_stride = 0;
-    std::unique_ptr<BYTE[]> m_bits;
+    // From calloc: fresh memory of whole pictures is zero already and is not written twice.
+    struct FreeBits {
+        void operator()(BYTE* bits) const { std::free(bits); }
+    };
+    std::unique_ptr<BYTE[], FreeBits> m_bits;
     BYTE* m_firstRow = nullptr;   // the top row of the picture
     std::ptrdiff_t m_rowStep = 0; // from one picture row to the next: negative for bottom-up storage
     std::vector<RGBQUAD> m_colorTable;
