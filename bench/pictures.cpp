@@ -108,7 +108,8 @@ void BM_ThresholdLoop(benchmark::State& state) {
             const std::uint8_t* p = file.data() + 54 + kStride * row;
             std::uint8_t* o = out.data() + outStride * row;
             for (int x = 0; x < kWidth; ++x, p += 3)
-                if (p[0] + p[1] + p[2] > 382) o[x >> 3] = static_cast<std::uint8_t>(o[x >> 3] | (0x80 >> (x & 7)));
+                if (p[0] + p[1] + p[2] > 382)
+                    o[x >> 3] = static_cast<std::uint8_t>(o[x >> 3] | (0x80 >> (x & 7)));
         }
         benchmark::DoNotOptimize(out.data());
     }
@@ -179,7 +180,8 @@ public:
     std::map<std::string, double> times;
 };
 
-void PrintRatio(const RatioReporter& reporter, const char* what, const char* slow, const char* fast, double limit) {
+void PrintRatio(const RatioReporter& reporter, const char* what, const char* slow, const char* fast,
+                double limit) {
     const auto s = reporter.times.find(slow), f = reporter.times.find(fast);
     if (s == reporter.times.end() || f == reporter.times.end() || f->second <= 0) return;
     const double ratio = s->second / f->second;
@@ -196,7 +198,8 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     PrintRatio(reporter, "load bitmap file / read file", "BM_LoadBitmapFile", "BM_ReadFileIntoMemory", 2);
     PrintRatio(reporter, "reduction / threshold loop", "BM_Reduce", "BM_ThresholdLoop", 3);
-    PrintRatio(reporter, "canvas pixel reads / direct bit reads", "BM_CanvasPixelReads", "BM_DirectBitReads", 10);
+    PrintRatio(reporter, "canvas pixel reads / direct bit reads", "BM_CanvasPixelReads", "BM_DirectBitReads",
+               10);
     if (!g_file.empty()) std::filesystem::remove(g_file);
     return 0;
 }

@@ -49,8 +49,9 @@ void TBitmapImage::FreeHandle() {
 // ---- Life ----
 
 TGraphicClass TBitmap::StaticClass() {
-    static const TGraphicClassInfo info{"TBitmap", TGraphic::StaticClass(),
-                                        []() -> std::unique_ptr<TGraphic> { return std::make_unique<TBitmap>(); }};
+    static const TGraphicClassInfo info{
+        "TBitmap", TGraphic::StaticClass(),
+        []() -> std::unique_ptr<TGraphic> { return std::make_unique<TBitmap>(); }};
     return &info;
 }
 
@@ -64,8 +65,8 @@ TBitmap::~TBitmap() {
     m_image->Release();
 }
 
-void TBitmap::NewImage(win::HBITMAP handle, win::HPALETTE palette, const win::DIBSECTION& dib, bool coreHeader,
-                       std::unique_ptr<TMemoryStream> saveStream) {
+void TBitmap::NewImage(win::HBITMAP handle, win::HPALETTE palette, const win::DIBSECTION& dib,
+                       bool coreHeader, std::unique_ptr<TMemoryStream> saveStream) {
     auto* image = new TBitmapImage;
     image->m_handle = handle;
     image->m_palette = palette;
@@ -318,7 +319,8 @@ void TBitmap::PaletteNeeded() {
     image.m_palette = PaletteFromDIBColorTable(image.m_dibHandle, nullptr, 0);
     if (image.m_palette) return;
     ScreenDC screen;
-    const int screenBits = win::GetDeviceCaps(screen, win::BITSPIXEL) * win::GetDeviceCaps(screen, win::PLANES);
+    const int screenBits =
+        win::GetDeviceCaps(screen, win::BITSPIXEL) * win::GetDeviceCaps(screen, win::PLANES);
     image.m_halftone = image.m_halftone || screenBits < image.m_dib.dsBm.bmBitsPixel;
     if (image.m_halftone) image.m_palette = win::CreateHalftonePalette(screen);
     if (!image.m_palette) m_ignorePalette = true;
@@ -383,7 +385,8 @@ void TBitmap::SetHandle(win::HBITMAP value) {
         palette = m_image->m_palette;
         m_image->m_palette = nullptr;
     } else {
-        palette = m_image->m_palette == SystemPalette16() ? SystemPalette16() : CopyPalette(m_image->m_palette);
+        palette =
+            m_image->m_palette == SystemPalette16() ? SystemPalette16() : CopyPalette(m_image->m_palette);
     }
     NewImage(value, palette, dib, false);
     Changed(this);
@@ -425,7 +428,8 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     } restorer{target, oldPalette, palette != nullptr};
 
     const win::BITMAP& bm = m_image->m_dib.dsBm;
-    const int targetBits = win::GetDeviceCaps(target, win::BITSPIXEL) * win::GetDeviceCaps(target, win::PLANES);
+    const int targetBits =
+        win::GetDeviceCaps(target, win::BITSPIXEL) * win::GetDeviceCaps(target, win::PLANES);
     if (targetBits <= 8 && targetBits < bm.bmBitsPixel * bm.bmPlanes) {
         win::POINT origin;
         win::GetBrushOrgEx(target, &origin);

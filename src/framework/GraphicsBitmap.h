@@ -1,6 +1,6 @@
-// TBitmap: a raster picture kept as a platform bitmap (a DIB section, or a device-dependent bitmap), read from
-// "BM" files and streams, shared between bitmaps by assignment and copied on change; its size, pixel format
-// and palette are changed by rebuilding the platform bitmap. TBitmapImage is the shared image.
+// TBitmap: a raster picture kept as a platform bitmap (a DIB section, or a device-dependent bitmap), read
+// from "BM" files and streams, shared between bitmaps by assignment and copied on change; its size, pixel
+// format and palette are changed by rebuilding the platform bitmap. TBitmapImage is the shared image.
 #pragma once
 
 #include "framework/Colors.h"

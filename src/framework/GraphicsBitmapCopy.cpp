@@ -34,8 +34,8 @@ win::RGBQUAD Quad(win::COLORREF color) {
 }
 
 // The colour table of a new DIB section of at most 8 bits per pixel.
-void FillColorTable(DibInfo& info, win::HBITMAP handle, const win::DIBSECTION& source, win::HPALETTE newPalette,
-                    win::HDC screen) {
+void FillColorTable(DibInfo& info, win::HBITMAP handle, const win::DIBSECTION& source,
+                    win::HPALETTE newPalette, win::HDC screen) {
     win::BITMAPINFOHEADER& h = info.header;
     if (h.biBitCount == 1 && (!handle || !source.dsBm.bmBits)) {
         // A device-dependent picture turned into one bit per pixel is black and white.
@@ -52,8 +52,8 @@ void FillColorTable(DibInfo& info, win::HBITMAP handle, const win::DIBSECTION& s
         // A source without a table of its own (a device-dependent bitmap, or a section deeper than 8 bits)
         // gets the table the platform gives that depth, rather than a table of nothing but black.
         if (h.biClrUsed == 0)
-            win::GetDIBits(screen, handle, 0, static_cast<win::UINT>(std::abs(h.biHeight)), nullptr, info.Info(),
-                           win::DIB_RGB_COLORS);
+            win::GetDIBits(screen, handle, 0, static_cast<win::UINT>(std::abs(h.biHeight)), nullptr,
+                           info.Info(), win::DIB_RGB_COLORS);
     }
 }
 
@@ -140,7 +140,8 @@ win::HBITMAP CopyBitmap(win::HBITMAP handle, win::HPALETTE oldPalette, win::HPAL
         if ((dib.dsBm.bmPlanes | dib.dsBm.bmBitsPixel) == 1)
             result.bitmap = GDICheck(win::CreateBitmap(dib.dsBm.bmWidth, dib.dsBm.bmHeight, 1, 1, nullptr));
         else
-            result.bitmap = GDICheck(win::CreateCompatibleBitmap(screen, dib.dsBm.bmWidth, dib.dsBm.bmHeight));
+            result.bitmap =
+                GDICheck(win::CreateCompatibleBitmap(screen, dib.dsBm.bmWidth, dib.dsBm.bmHeight));
     } else {
         win::BITMAPINFOHEADER& h = dib.dsBmih;
         h.biSize = sizeof(win::BITMAPINFOHEADER);

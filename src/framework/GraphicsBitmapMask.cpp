@@ -1,4 +1,5 @@
-// Transparent bitmaps: the transparent colour, the monochrome mask made from it, and drawing through the mask.
+// Transparent bitmaps: the transparent colour, the monochrome mask made from it, and drawing through the
+// mask.
 #include "framework/GraphicsBitmap.h"
 
 #include "framework/GraphicsBitmapCanvas.h"
@@ -95,9 +96,11 @@ void TBitmap::DrawTransparent(TCanvas& canvas, const TRect& rect) {
     const win::COLORREF text = win::SetTextColor(target, 0);
     const win::COLORREF background = win::SetBkColor(target, 0xFFFFFF);
     const int w = RectWidth(rect), h = RectHeight(rect);
-    win::StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, sourceWidth, sourceHeight, win::SRCINVERT);
+    win::StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, sourceWidth, sourceHeight,
+                    win::SRCINVERT);
     win::StretchBlt(target, rect.left, rect.top, w, h, mask, 0, 0, sourceWidth, sourceHeight, win::SRCAND);
-    win::StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, sourceWidth, sourceHeight, win::SRCINVERT);
+    win::StretchBlt(target, rect.left, rect.top, w, h, source, 0, 0, sourceWidth, sourceHeight,
+                    win::SRCINVERT);
     win::SetTextColor(target, text);
     win::SetBkColor(target, background);
 }

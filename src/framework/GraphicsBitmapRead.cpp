@@ -51,13 +51,15 @@ std::uint64_t AbsHeight(win::LONG height) {
 std::uint64_t ImageBytes(win::LONG width, win::LONG height, int bitCount) {
     if (width <= 0 || bitCount <= 0) return 0;
     const std::uint64_t rowBytes =
-        ((static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount) + 31) & ~std::uint64_t(31)) /
+        ((static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount) + 31) &
+         ~std::uint64_t(31)) /
         8;
     return rowBytes * AbsHeight(height);
 }
 
 bool PlatformBitCount(int bitCount) {
-    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 || bitCount == 32;
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
+           bitCount == 32;
 }
 
 // The info header, three masks and 256 colour entries, in 32-bit units so that the header is aligned.
@@ -134,8 +136,8 @@ win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t count) 
 win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t count, std::uint32_t colors,
                              win::HPALETTE& palette) {
     win::BITMAPINFOHEADER& h = block.Header();
-    CheckBacked(static_cast<std::uint64_t>(std::max<win::LONG>(h.biWidth, 0)) * AbsHeight(h.biHeight) * 4, count,
-                kRunLengthExpansion);
+    CheckBacked(static_cast<std::uint64_t>(std::max<win::LONG>(h.biWidth, 0)) * AbsHeight(h.biHeight) * 4,
+                count, kRunLengthExpansion);
     std::vector<std::uint8_t> data(static_cast<std::size_t>(count));
     source.ReadBuffer(data.data(), static_cast<std::int64_t>(count));
     // The decoder reads exactly the bytes that arrived.
@@ -153,8 +155,8 @@ win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t cou
         dc.SelectPalette(palette, false);
     }
     win::SetLastError(0);
-    const win::HBITMAP handle = win::CreateDIBitmap(dc, &h, win::CBM_INIT, data.empty() ? nullptr : data.data(),
-                                                    block.Info(), win::DIB_RGB_COLORS);
+    const win::HBITMAP handle = win::CreateDIBitmap(
+        dc, &h, win::CBM_INIT, data.empty() ? nullptr : data.data(), block.Info(), win::DIB_RGB_COLORS);
     if (!handle) DibCreationFailed();
     return handle;
 }
@@ -275,7 +277,8 @@ void TBitmap::ReadDIB(TStream& stream, std::int64_t size, const win::BITMAPFILEH
             available -= offset - tableEnd;
         }
     }
-    const std::uint64_t imageSize = h.biSizeImage != 0 ? h.biSizeImage : ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
+    const std::uint64_t imageSize =
+        h.biSizeImage != 0 ? h.biSizeImage : ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
     const std::uint64_t count = std::min(imageSize, available);
 
     ReadGuard made;
@@ -284,8 +287,8 @@ void TBitmap::ReadDIB(TStream& stream, std::int64_t size, const win::BITMAPFILEH
     else
         made.handle = ReadSection(*source, block, count);
     if (h.biBitCount > 8 && colors > 0 && !made.palette)
-        made.palette = PaletteFromDIBColorTable(nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(maskBytes)),
-                                                static_cast<int>(colors));
+        made.palette = PaletteFromDIBColorTable(
+            nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(maskBytes)), static_cast<int>(colors));
     win::DIBSECTION dib{};
     win::GetObject(made.handle, sizeof dib, &dib);
     // The platform does not keep these.

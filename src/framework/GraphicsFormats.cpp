@@ -26,7 +26,8 @@ void TFileFormatsList::Add(std::string_view extension, std::string_view descript
 }
 
 void TFileFormatsList::Remove(TGraphicClass graphicClass) {
-    std::erase_if(m_formats, [&](const TFileFormat& f) { return f.graphicClass->InheritsFrom(graphicClass); });
+    std::erase_if(m_formats,
+                  [&](const TFileFormat& f) { return f.graphicClass->InheritsFrom(graphicClass); });
 }
 
 TGraphicClass TFileFormatsList::FindExt(std::string_view extension) const {

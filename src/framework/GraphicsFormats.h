@@ -33,7 +33,8 @@ public:
     // The filter ("description (*.ext)|*.ext" entries joined by "|") and mask list ("*.ext" joined by ";")
     // of every kind that is `graphicClass` or derives from it, latest registration first; with more than one
     // kind an "All" entry comes first.
-    void BuildFilterStrings(TGraphicClass graphicClass, std::string& descriptions, std::string& filters) const;
+    void BuildFilterStrings(TGraphicClass graphicClass, std::string& descriptions,
+                            std::string& filters) const;
     const std::vector<TFileFormat>& Formats() const { return m_formats; }
 
 private:

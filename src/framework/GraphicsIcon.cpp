@@ -23,8 +23,9 @@ void TIconImage::FreeHandle() {
 }
 
 TGraphicClass TIcon::StaticClass() {
-    static const TGraphicClassInfo info{"TIcon", TGraphic::StaticClass(),
-                                        []() -> std::unique_ptr<TGraphic> { return std::make_unique<TIcon>(); }};
+    static const TGraphicClassInfo info{"TIcon", TGraphic::StaticClass(), []() -> std::unique_ptr<TGraphic> {
+                                            return std::make_unique<TIcon>();
+                                        }};
     return &info;
 }
 

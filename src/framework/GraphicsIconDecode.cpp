@@ -84,7 +84,8 @@ DecodedIcon StockIcon() {
     constexpr int kSide = 32;
     IconBitmaps bitmaps(kSide, kSide);
     for (int y = 0; y < kSide; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(bitmaps.color + static_cast<std::size_t>(kSide - 1 - y) * 4 * kSide);
+        auto* row = reinterpret_cast<std::uint32_t*>(bitmaps.color +
+                                                     static_cast<std::size_t>(kSide - 1 - y) * 4 * kSide);
         for (int x = 0; x < kSide; ++x) {
             const bool frame = x < 2 || y < 2 || x >= kSide - 2 || y >= kSide - 2;
             row[x] = frame ? 0x000000u : (y < 8 ? 0x000080u : 0xFFFFFFu); // 0x00RRGGBB: a dark blue caption
@@ -118,7 +119,8 @@ Entry ChooseEntry(const std::uint8_t* data, std::size_t size, TSize requested) {
     for (std::uint32_t i = 0; i < count; ++i) {
         const Entry e = ReadEntry(data + 6 + 16 * i);
         const long distance = std::labs(e.width - requested.cx) + std::labs(e.height - requested.cy);
-        if (bestDistance < 0 || distance < bestDistance || (distance == bestDistance && e.bitCount > best.bitCount)) {
+        if (bestDistance < 0 || distance < bestDistance ||
+            (distance == bestDistance && e.bitCount > best.bitCount)) {
             best = e;
             bestDistance = distance;
         }
@@ -128,7 +130,8 @@ Entry ChooseEntry(const std::uint8_t* data, std::size_t size, TSize requested) {
 }
 
 // The colour of pixel x of a row of XOR data.
-std::uint32_t XorPixel(const std::uint8_t* row, int x, int bitCount, const std::vector<std::uint32_t>& table) {
+std::uint32_t XorPixel(const std::uint8_t* row, int x, int bitCount,
+                       const std::vector<std::uint32_t>& table) {
     switch (bitCount) {
     case 1:
         return table[(row[x >> 3] >> (7 - (x & 7))) & 1u];
@@ -182,7 +185,8 @@ DecodedIcon DecodeImage(const std::uint8_t* image, std::size_t size) {
     bool anyMask = false, anyAlpha = false;
     for (int row = 0; row < height; ++row) { // rows bottom first, as stored
         const std::uint8_t* xorRow = image + xorOffset + xorStride * static_cast<std::size_t>(row);
-        auto* out = reinterpret_cast<std::uint32_t*>(bitmaps.color + 4 * static_cast<std::size_t>(width) * row);
+        auto* out =
+            reinterpret_cast<std::uint32_t*>(bitmaps.color + 4 * static_cast<std::size_t>(width) * row);
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = XorPixel(xorRow, x, bitCount, table);
             anyAlpha = anyAlpha || (bitCount == 32 && (v >> 24) != 0);
@@ -197,7 +201,8 @@ DecodedIcon DecodeImage(const std::uint8_t* image, std::size_t size) {
     if (bitCount == 32 && anyAlpha && !anyMask) {
         // An icon that says its transparency only through alpha: faint pixels become mask pixels.
         for (int row = 0; row < height; ++row) {
-            auto* colorRow = reinterpret_cast<std::uint32_t*>(bitmaps.color + 4 * static_cast<std::size_t>(width) * row);
+            auto* colorRow =
+                reinterpret_cast<std::uint32_t*>(bitmaps.color + 4 * static_cast<std::size_t>(width) * row);
             std::uint8_t* maskRow = bitmaps.mask + andStride * static_cast<std::size_t>(row);
             for (int x = 0; x < width; ++x) {
                 if ((colorRow[x] >> 24) >= 128) continue;

@@ -7,6 +7,8 @@
 #include "framework/Streams.h"
 #include "platform/gdi/Screen.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -15,8 +17,8 @@ namespace gl {
 namespace {
 
 constexpr std::uint32_t kEnhancedHeaderProbe = 100;
-constexpr std::uint32_t kEnhancedRecordType = 1;            // EMR_HEADER
-constexpr std::uint32_t kEnhancedSignature = 0x464D4520;    // " EMF"
+constexpr std::uint32_t kEnhancedRecordType = 1;         // EMR_HEADER
+constexpr std::uint32_t kEnhancedSignature = 0x464D4520; // " EMF"
 constexpr std::uint32_t kEnhancedHeaderMinimum = 88;
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableSize = 22;
@@ -42,10 +44,11 @@ std::int32_t I16(const std::uint8_t* p) {
     return static_cast<std::int16_t>(U16(p));
 }
 
-// a * b / c rounded to the nearest, as the platform's MulDiv.
+// a * b / c rounded to the nearest, as the platform's MulDiv; kept within the range of int.
 int MulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
     if (c == 0) return 0;
-    return static_cast<int>(std::llround(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c)));
+    const double result = std::round(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c));
+    return static_cast<int>(std::clamp(result, double(INT32_MIN), double(INT32_MAX)));
 }
 
 std::uint32_t PlaceableChecksum(const std::uint8_t* header) {
@@ -191,8 +194,8 @@ void TMetafile::ReadEnhanced(TStream& stream, const std::uint8_t* header) {
         throw;
     }
     image->m_enhanced = true;
-    image->m_mmWidth = static_cast<int>(std::int64_t(right) - left);
-    image->m_mmHeight = static_cast<int>(std::int64_t(bottom) - top);
+    image->m_mmWidth = MulDiv(std::int64_t(right) - left, 1, 1);
+    image->m_mmHeight = MulDiv(std::int64_t(bottom) - top, 1, 1);
     NewImage(image);
     m_enhanced = true;
 }
@@ -206,7 +209,8 @@ void TMetafile::ReadPlaceable(TStream& stream, std::int64_t length) {
     std::vector<std::uint8_t> data(static_cast<std::size_t>(rest));
     stream.ReadBuffer(data.data(), rest);
     // The old-style metafile's own header: type, header size in words, version, size in words.
-    const std::uint32_t type = U16(data.data()), headerWords = U16(data.data() + 2), version = U16(data.data() + 4);
+    const std::uint32_t type = U16(data.data()), headerWords = U16(data.data() + 2),
+                        version = U16(data.data() + 4);
     const std::uint64_t bytes = std::uint64_t(U32(data.data() + 6)) * 2;
     if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x100 && version != 0x300) ||
         bytes < kMetaHeaderSize || bytes > data.size())
@@ -225,7 +229,8 @@ void TMetafile::ReadPlaceable(TStream& stream, std::int64_t length) {
 void TMetafile::SaveToStream(TStream& stream) {
     const TMetafileImage& image = *m_image;
     if (image.m_data.empty()) return;
-    if (!image.m_enhanced) stream.WriteBuffer(image.m_header.data(), static_cast<std::int64_t>(image.m_header.size()));
+    if (!image.m_enhanced)
+        stream.WriteBuffer(image.m_header.data(), static_cast<std::int64_t>(image.m_header.size()));
     stream.WriteBuffer(image.m_data.data(), static_cast<std::int64_t>(image.m_data.size()));
 }
 

@@ -20,12 +20,12 @@ protected:
 private:
     friend class TMetafile;
 
-    std::vector<std::uint8_t> m_data;     // the whole enhanced metafile, or the old-style metafile
-    std::vector<std::uint8_t> m_header;   // the placeable header of an old-style one (22 bytes)
+    std::vector<std::uint8_t> m_data;   // the whole enhanced metafile, or the old-style metafile
+    std::vector<std::uint8_t> m_header; // the placeable header of an old-style one (22 bytes)
     bool m_enhanced = true;
-    int m_mmWidth = 0;                    // hundredths of a millimetre
+    int m_mmWidth = 0; // hundredths of a millimetre
     int m_mmHeight = 0;
-    int m_inch = 0;                       // units per inch of a placeable header
+    int m_inch = 0; // units per inch of a placeable header
 };
 
 class TMetafile : public TGraphic {

@@ -218,7 +218,8 @@ void RegisterPictureLayout() {
         .Custom("Data", [](TPicture& picture, const LayoutValue& value, LayoutReadContext& context) {
             if (value.kind != LayoutValueKind::Binary) context.InvalidValue(value);
             TMemoryStream stream;
-            if (!value.bytes.empty()) stream.WriteBuffer(value.bytes.data(), static_cast<std::int64_t>(value.bytes.size()));
+            if (!value.bytes.empty())
+                stream.WriteBuffer(value.bytes.data(), static_cast<std::int64_t>(value.bytes.size()));
             stream.SetPosition(0);
             picture.ReadData(stream);
         });

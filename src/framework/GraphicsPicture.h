@@ -61,8 +61,8 @@ public:
     // From null: empty; from a picture: its graphic; from a graphic: that graphic.
     void Assign(const TPersistent* source) override;
 
-    // The stored form "Data": the class name (a length byte and at most 63 characters), then the graphic's own
-    // data. Reading a class name that is not registered leaves the picture empty.
+    // The stored form "Data": the class name (a length byte and at most 63 characters), then the graphic's
+    // own data. Reading a class name that is not registered leaves the picture empty.
     void ReadData(TStream& stream);
     void WriteData(TStream& stream) const;
     // The stored form is written only for a picture that holds a graphic.

@@ -1,5 +1,5 @@
-// Small pieces the graphics code shares: contexts of the screen and memory contexts that give themselves back,
-// and the invalid-graphic errors.
+// Small pieces the graphics code shares: contexts of the screen and memory contexts that give themselves
+// back, and the invalid-graphic errors.
 #pragma once
 
 #include "platform/win/gdi_types.h"

@@ -34,7 +34,8 @@ std::vector<std::uint32_t> ColorTable(win::HBITMAP dib) {
     win::SelectObject(dc, old);
     win::DeleteDC(dc);
     std::vector<std::uint32_t> colors;
-    for (win::UINT i = 0; i < n; ++i) colors.push_back(ColorRef(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
+    for (win::UINT i = 0; i < n; ++i)
+        colors.push_back(ColorRef(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue));
     return colors;
 }
 
@@ -88,7 +89,8 @@ TEST(BitmapSize, WidthThenHeightGivesAWhiteBitmap) {
     // Growing keeps what was there and fills the rest white.
     bitmap.Canvas().SetPixels(0, 0, clBlack);
     bitmap.SetWidth(4);
-    EXPECT_EQ(Pixels(bitmap), (std::vector<std::uint32_t>{0, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite}));
+    EXPECT_EQ(Pixels(bitmap),
+              (std::vector<std::uint32_t>{0, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite}));
 }
 
 TEST(BitmapSize, SizesThatCannotBeHeldFailAsOutOfResources) {
@@ -108,7 +110,8 @@ TEST(BitmapPixels, OneBitFormatThenBlackWhitePaletteIsWhiteEverywhere) {
     bitmap.SetPixelFormat(pf1bit);
     bitmap.SetPalette(BlackWhitePalette());
     EXPECT_EQ(Pixels(bitmap), std::vector<std::uint32_t>(35, kWhite));
-    for (auto [x, y] : {std::pair{7, 0}, std::pair{0, 5}, std::pair{-1, 2}, std::pair{3, -1}, std::pair{7, 5}})
+    for (auto [x, y] :
+         {std::pair{7, 0}, std::pair{0, 5}, std::pair{-1, 2}, std::pair{3, -1}, std::pair{7, 5}})
         EXPECT_EQ(PixelAt(bitmap, x, y), kInvalid) << x << "," << y;
 }
 
@@ -237,7 +240,8 @@ TEST(BitmapFormat, TheOneBitTableComesFromTheGivenPaletteInOrder) {
     } record;
     const win::HPALETTE palette = win::CreatePalette(reinterpret_cast<const win::LOGPALETTE*>(&record));
     bitmap.SetPalette(palette);
-    EXPECT_EQ(ColorTable(bitmap.Image().DIBHandle()), (std::vector<std::uint32_t>{ColorRef(255, 0, 0), ColorRef(0, 0, 255)}));
+    EXPECT_EQ(ColorTable(bitmap.Image().DIBHandle()),
+              (std::vector<std::uint32_t>{ColorRef(255, 0, 0), ColorRef(0, 0, 255)}));
     EXPECT_TRUE(bitmap.PaletteModified());
     // The bitmap owns the palette: it goes with the bitmap's image.
     bitmap.Assign(nullptr);
@@ -251,11 +255,14 @@ TEST(BitmapDraw, StretchesMonochromeAndTransparentSources) {
     LoadBytes(dot, Rgb24File(1, 1, [](int, int) { return ColorRef(0, 0, 255); }));
     target.Canvas().StretchDraw(Rect(0, 0, 2, 2), &dot);
     const std::uint32_t blue = ColorRef(0, 0, 255);
-    EXPECT_EQ(Pixels(target), (std::vector<std::uint32_t>{blue, blue, kWhite, blue, blue, kWhite, kWhite, kWhite, kWhite}));
+    EXPECT_EQ(Pixels(target),
+              (std::vector<std::uint32_t>{blue, blue, kWhite, blue, blue, kWhite, kWhite, kWhite, kWhite}));
 
     // A transparent source leaves the target where the bottom-left pixel's colour is.
     TBitmap sprite;
-    LoadBytes(sprite, Rgb24File(2, 2, [](int x, int y) { return x == 1 && y == 0 ? ColorRef(255, 0, 0) : ColorRef(0, 255, 0); }));
+    LoadBytes(sprite, Rgb24File(2, 2, [](int x, int y) {
+                  return x == 1 && y == 0 ? ColorRef(255, 0, 0) : ColorRef(0, 255, 0);
+              }));
     sprite.SetTransparent(true);
     EXPECT_EQ(static_cast<std::uint32_t>(sprite.TransparentColor()), ColorRef(0, 255, 0));
     TBitmap background;

@@ -26,7 +26,8 @@ std::uint32_t Index(int x, int y, int bitCount) {
 }
 
 // A kW x kH picture of the bit count under the header kind, with the colours a read should give.
-std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown, std::vector<std::uint32_t>& expected) {
+std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown,
+                    std::vector<std::uint32_t>& expected) {
     BmpSpec spec;
     spec.headerSize = headerSize;
     spec.width = kW;
@@ -35,23 +36,28 @@ std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown, std::v
     expected.clear();
     if (bitCount <= 8) {
         spec.colors = Table(1 << bitCount);
-        spec.pixels = PackRows(kW, kH, bitCount, topDown, [&](int x, int y) { return Index(x, y, bitCount); });
+        spec.pixels =
+            PackRows(kW, kH, bitCount, topDown, [&](int x, int y) { return Index(x, y, bitCount); });
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
                 const Rgb c = spec.colors[Index(x, y, bitCount)];
                 expected.push_back(ColorRef(c.r, c.g, c.b));
             }
     } else {
-        auto rgb = [](int x, int y) { return Rgb{std::uint8_t(x * 40), std::uint8_t(y * 80), std::uint8_t(200 - x * 8)}; };
+        auto rgb = [](int x, int y) {
+            return Rgb{std::uint8_t(x * 40), std::uint8_t(y * 80), std::uint8_t(200 - x * 8)};
+        };
         spec.pixels = PackRows(kW, kH, bitCount, topDown, [&](int x, int y) -> std::uint32_t {
             const Rgb c = rgb(x, y);
-            if (bitCount == 16) return (std::uint32_t(c.r >> 3) << 10) | (std::uint32_t(c.g >> 3) << 5) | (c.b >> 3);
+            if (bitCount == 16)
+                return (std::uint32_t(c.r >> 3) << 10) | (std::uint32_t(c.g >> 3) << 5) | (c.b >> 3);
             return Bgr(c.r, c.g, c.b);
         });
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
                 Rgb c = rgb(x, y);
-                if (bitCount == 16) c = Rgb{std::uint8_t(c.r & 0xF8), std::uint8_t(c.g & 0xF8), std::uint8_t(c.b & 0xF8)};
+                if (bitCount == 16)
+                    c = Rgb{std::uint8_t(c.r & 0xF8), std::uint8_t(c.g & 0xF8), std::uint8_t(c.b & 0xF8)};
                 expected.push_back(ColorRef(c.r, c.g, c.b));
             }
     }
@@ -111,7 +117,8 @@ TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
         wide.bitCount = 32;
         wide.compression = 3;
         wide.masks = {0x0000FF00, 0x00FF0000, 0xFF000000};
-        wide.pixels = PackRows(1, 1, 32, false, [](int, int) { return 0x11223344u; }); // r 0x33, g 0x22, b 0x11
+        wide.pixels =
+            PackRows(1, 1, 32, false, [](int, int) { return 0x11223344u; }); // r 0x33, g 0x22, b 0x11
         TBitmap bitmap;
         LoadBytes(bitmap, MakeBmp(wide));
         EXPECT_EQ(PixelAt(bitmap, 0, 0), ColorRef(0x33, 0x22, 0x11));
@@ -129,9 +136,9 @@ std::string RunLength8() {
     spec.clrUsed = 4;
     spec.colors = {Rgb{0, 0, 0}, Rgb{255, 0, 0}, Rgb{0, 255, 0}, Rgb{0, 0, 255}};
     Bytes data;
-    data.U8(4).U8(1).U8(0).U8(0);                              // run, end of line
-    data.U8(0).U8(4).U8(0).U8(1).U8(2).U8(3).U8(0).U8(0);      // literal, end of line
-    data.U8(0).U8(1);                                          // end of bitmap
+    data.U8(4).U8(1).U8(0).U8(0);                         // run, end of line
+    data.U8(0).U8(4).U8(0).U8(1).U8(2).U8(3).U8(0).U8(0); // literal, end of line
+    data.U8(0).U8(1);                                     // end of bitmap
     spec.pixels = data.Data();
     spec.sizeImage = static_cast<std::uint32_t>(data.Size());
     return MakeBmp(spec);
@@ -143,8 +150,8 @@ TEST(BitmapRead, RunLengthDataLoadsAndSavesBackByteForByteUntilChanged) {
     LoadBytes(bitmap, file);
     EXPECT_EQ(bitmap.PixelFormat(), pfDevice);
     const std::uint32_t red = ColorRef(255, 0, 0);
-    EXPECT_EQ(Pixels(bitmap), (std::vector<std::uint32_t>{0, red, ColorRef(0, 255, 0), ColorRef(0, 0, 255), red,
-                                                           red, red, red}));
+    EXPECT_EQ(Pixels(bitmap), (std::vector<std::uint32_t>{0, red, ColorRef(0, 255, 0), ColorRef(0, 0, 255),
+                                                          red, red, red, red}));
     TStringStream saved;
     bitmap.SaveToStream(saved);
     EXPECT_EQ(saved.DataString(), file);
@@ -234,8 +241,8 @@ TEST(BitmapRead, ShortOrTruncatedDataFailsWithReadError) {
     const std::string whole = MakeBmp(base);
     TBitmap bitmap;
     LoadBytes(bitmap, Rgb24File(3, 3, [](int, int) { return 0u; }));
-    for (std::size_t length : {std::size_t(1), std::size_t(13), std::size_t(16), std::size_t(30),
-                               std::size_t(14 + 40 + 100)}) {
+    for (std::size_t length :
+         {std::size_t(1), std::size_t(13), std::size_t(16), std::size_t(30), std::size_t(14 + 40 + 100)}) {
         SCOPED_TRACE(length);
         ExpectError<EReadError>([&] { LoadBytes(bitmap, whole.substr(0, length)); }, "Stream read error");
         EXPECT_EQ(bitmap.Width(), 3); // the previous picture stays
@@ -287,7 +294,8 @@ TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
             ADD_FAILURE() << "no exception";
         } catch (const EOSError& e) {
             EXPECT_EQ(e.ErrorCode(), code);
-            EXPECT_EQ(e.Message(), "System Error.  Code: " + std::to_string(code) + ".\r\n" + SysErrorMessage(code));
+            EXPECT_EQ(e.Message(),
+                      "System Error.  Code: " + std::to_string(code) + ".\r\n" + SysErrorMessage(code));
         }
         EXPECT_TRUE(bitmap.Empty());
     };

@@ -83,8 +83,8 @@ inline std::string MakeBmp(const BmpSpec& s) {
     body.Raw(s.pixels);
     if (!s.fileHeader) return body.Data();
     Bytes file;
-    const std::uint32_t offset = s.offBits >= 0 ? static_cast<std::uint32_t>(s.offBits)
-                                                : static_cast<std::uint32_t>(14 + pixelStart);
+    const std::uint32_t offset =
+        s.offBits >= 0 ? static_cast<std::uint32_t>(s.offBits) : static_cast<std::uint32_t>(14 + pixelStart);
     file.U16(0x4D42).U32(static_cast<std::uint32_t>(14 + body.Size())).U16(0).U16(0).U32(offset);
     return file.Data() + body.Data();
 }

@@ -76,7 +76,8 @@ TEST(Icon, HeaderChecksAtLoadAndDirectoryChecksWhenDecoded) {
     TIcon icon;
     LoadIconInto(icon, TwoSizeIcon());
     ExpectError<EReadError>([&] { LoadIconInto(icon, std::string("\0\0\1\0", 4)); }, "Stream read error");
-    ExpectError<EInvalidGraphic>([&] { LoadIconInto(icon, std::string("\0\0\2\0\1\0", 6)); }, "Icon image is not valid");
+    ExpectError<EInvalidGraphic>([&] { LoadIconInto(icon, std::string("\0\0\2\0\1\0", 6)); },
+                                 "Icon image is not valid");
     EXPECT_EQ(icon.Image().MemoryImage()->DataSize(), TwoSizeIcon().size()); // the failures kept the icon
 
     // A header that names an icon loads; a directory that does not hold together fails once drawn.

@@ -62,12 +62,12 @@ TEST(Image, DestinationRectangle) {
         {300, 200, true, false, false, Rect(0, 0, 150, 150)},  // stretched over the client area
         {300, 200, false, true, false, Rect(0, 0, 150, 100)},  // too large: shrunk in proportion
         {300, 200, true, true, true, Rect(0, 25, 150, 125)},
-        {100, 300, false, true, false, Rect(0, 0, 50, 150)},   // tall
-        {50, 40, false, true, false, Rect(0, 0, 50, 40)},      // small pictures are not enlarged
-        {50, 40, true, true, false, Rect(0, 0, 150, 120)},     // unless stretched
+        {100, 300, false, true, false, Rect(0, 0, 50, 150)}, // tall
+        {50, 40, false, true, false, Rect(0, 0, 50, 40)},    // small pictures are not enlarged
+        {50, 40, true, true, false, Rect(0, 0, 150, 120)},   // unless stretched
         {50, 40, false, false, true, Rect(50, 55, 100, 95)},
         {300, 200, false, false, true, Rect(-75, -25, 225, 175)},
-        {0, 0, true, true, true, Rect(0, 0, 150, 150)},        // nothing to keep in proportion
+        {0, 0, true, true, true, Rect(0, 0, 150, 150)}, // nothing to keep in proportion
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " stretch " << c.stretch << " proportional "
@@ -128,8 +128,8 @@ TEST_F(ControlTest, ImagePaintsItsPictureOnTheParent) {
 TEST(Image, StoredPropertiesAreRegistered) {
     RegisterImageLayout();
     const PropertyRegistry& registry = PropertyRegistry::Global();
-    for (const char* name : {"AutoSize", "Center", "IncrementalDisplay", "Proportional", "Stretch", "Transparent",
-                             "OnProgress"})
+    for (const char* name :
+         {"AutoSize", "Center", "IncrementalDisplay", "Proportional", "Stretch", "Transparent", "OnProgress"})
         EXPECT_NE(registry.FindProperty("TImage", name), nullptr) << name;
     const LayoutPropertyEntry* picture = registry.FindProperty("TImage", "Picture");
     ASSERT_NE(picture, nullptr);

@@ -59,9 +59,10 @@ PictureExercise ExercisePictureReaders(std::string_view data) {
     if (result.bitmapRead && UseBitmap(bitmap, saved)) {
         TBitmap again;
         result.savedReadsBack = Try([&] {
-            TStringStream stream(saved);
-            again.LoadFromStream(stream);
-        }) && again.Width() == bitmap.Width() && again.Height() == bitmap.Height();
+                                    TStringStream stream(saved);
+                                    again.LoadFromStream(stream);
+                                }) &&
+                                again.Width() == bitmap.Width() && again.Height() == bitmap.Height();
     }
 
     // The same bytes as a bitmap's stored data (its length first) and as a stored picture.

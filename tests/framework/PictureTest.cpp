@@ -89,11 +89,14 @@ TEST(PictureLoad, FailedLoadsKeepTheOldPictureAndAnnounceNothing) {
     notBitmap[1] = 'X';
     ExpectError<EInvalidGraphic>([&] { p.picture.LoadFromFile(folder.Write("bad.bmp", notBitmap)); },
                                  "Bitmap image is not valid");
-    ExpectError<EReadError>([&] { p.picture.LoadFromFile(folder.Write("short.bmp", "BM")); }, "Stream read error");
-    ExpectError<EInvalidGraphic>([&] { p.picture.LoadFromFile(folder.Write("bad.ico", std::string("\0\0\2\0\1\0", 6))); },
-                                 "Icon image is not valid");
-    ExpectError<EInvalidGraphic>([&] { p.picture.LoadFromFile(folder.Write("bad.emf", std::string(200, 'x'))); },
-                                 "Metafile is not valid");
+    ExpectError<EReadError>([&] { p.picture.LoadFromFile(folder.Write("short.bmp", "BM")); },
+                            "Stream read error");
+    ExpectError<EInvalidGraphic>(
+        [&] { p.picture.LoadFromFile(folder.Write("bad.ico", std::string("\0\0\2\0\1\0", 6))); },
+        "Icon image is not valid");
+    ExpectError<EInvalidGraphic>(
+        [&] { p.picture.LoadFromFile(folder.Write("bad.emf", std::string(200, 'x'))); },
+        "Metafile is not valid");
     EXPECT_EQ(p.picture.Graphic(), kept);
     EXPECT_EQ(p.picture.Width(), 5);
     EXPECT_EQ(p.changes, 1);
@@ -181,9 +184,10 @@ TEST(PictureAssign, ReadingTheBitmapReplacesOtherGraphics) {
 }
 
 TEST(PictureFormats, FilterStringsListTheKindsLatestFirst) {
-    EXPECT_EQ(GraphicFilter(TGraphic::StaticClass()),
-              "All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|"
-              "Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf");
+    EXPECT_EQ(
+        GraphicFilter(TGraphic::StaticClass()),
+        "All (*.bmp;*.ico;*.emf;*.wmf)|*.bmp;*.ico;*.emf;*.wmf|Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|"
+        "Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf");
     EXPECT_EQ(GraphicFilter(TBitmap::StaticClass()), "Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(GraphicFilter(TMetafile::StaticClass()),
               "All (*.emf;*.wmf)|*.emf;*.wmf|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf");

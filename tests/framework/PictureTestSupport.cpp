@@ -71,15 +71,15 @@ std::string IconFile(const std::vector<IconImageSpec>& images, std::uint16_t typ
 std::string EnhancedMetafile(int frameWidth, int frameHeight) {
     Bytes header;
     const std::uint32_t headerSize = 108, eofSize = 20;
-    header.U32(1).U32(headerSize);                               // EMR_HEADER, record size
+    header.U32(1).U32(headerSize);                                   // EMR_HEADER, record size
     header.I32(0).I32(0).I32(frameWidth / 26).I32(frameHeight / 26); // bounds in device units
-    header.I32(0).I32(0).I32(frameWidth).I32(frameHeight);       // frame in hundredths of a millimetre
-    header.U32(0x464D4520).U32(0x10000).U32(headerSize + eofSize); // signature, version, total bytes
-    header.U32(2).U16(1).U16(0);                                 // records, handles, reserved
-    header.U32(0).U32(0).U32(0);                                 // description, palette entries
-    header.I32(1920).I32(1080).I32(508).I32(286);                // device in pixels and millimetres
+    header.I32(0).I32(0).I32(frameWidth).I32(frameHeight);           // frame in hundredths of a millimetre
+    header.U32(0x464D4520).U32(0x10000).U32(headerSize + eofSize);   // signature, version, total bytes
+    header.U32(2).U16(1).U16(0);                                     // records, handles, reserved
+    header.U32(0).U32(0).U32(0);                                     // description, palette entries
+    header.I32(1920).I32(1080).I32(508).I32(286);                    // device in pixels and millimetres
     header.Fill(headerSize - header.Size(), 0);
-    header.U32(14).U32(eofSize).U32(0).U32(16).U32(eofSize);     // EMR_EOF
+    header.U32(14).U32(eofSize).U32(0).U32(16).U32(eofSize); // EMR_EOF
     return header.Data();
 }
 
@@ -90,11 +90,12 @@ std::string PlaceableMetafile(int boxWidth, int boxHeight, int inch) {
     const std::string& k = key.Data();
     std::uint32_t sum = 0;
     for (int i = 0; i < 10; ++i)
-        sum ^= static_cast<std::uint8_t>(k[2 * i]) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(k[2 * i + 1])) << 8);
+        sum ^= static_cast<std::uint8_t>(k[2 * i]) |
+               (static_cast<std::uint32_t>(static_cast<std::uint8_t>(k[2 * i + 1])) << 8);
     key.U16(sum);
     Bytes meta;
     meta.U16(1).U16(9).U16(0x300).U32(12).U16(0).U32(3).U16(0); // header: 9 words, 12 words in all
-    meta.U32(3).U16(0);                                          // end record
+    meta.U32(3).U16(0);                                         // end record
     return key.Data() + meta.Data();
 }
 

@@ -217,7 +217,8 @@ void FillRawRow(Surface& surface, int y, int x, int n, std::uint32_t raw) {
     if (bits == 1 || bits == 4) {
         const int perByte = 8 / bits;
         BYTE pattern = 0;
-        for (int k = 0; k < perByte; ++k) pattern = static_cast<BYTE>((pattern << bits) | (raw & ((1u << bits) - 1u)));
+        for (int k = 0; k < perByte; ++k)
+            pattern = static_cast<BYTE>((pattern << bits) | (raw & ((1u << bits) - 1u)));
         int i = 0;
         std::uint32_t one[1] = {raw};
         for (; i < n && (x + i) % perByte; ++i) WriteRawRow(surface, y, x + i, 1, one);
