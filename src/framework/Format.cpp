@@ -27,7 +27,7 @@ namespace {
 // Widths and precisions beyond this are a broken format, not a request for a huge text.
 constexpr int kMaxWidth = 65535;
 
-struct Spec {
+struct FieldSpec {
     bool left = false;
     int width = -1;
     int precision = -1;
@@ -85,7 +85,7 @@ private:
     }
 
     void Placeholder() {
-        Spec spec;
+        FieldSpec desc;
         int first = Number();
         if (Peek() == ':') {
             ++m_pos;
@@ -95,31 +95,31 @@ private:
         }
         if (first < 0) {
             if (Peek() == '-') {
-                spec.left = true;
+                desc.left = true;
                 ++m_pos;
             }
             first = Number();
         }
-        spec.width = first;
+        desc.width = first;
         if (Peek() == '.') {
             ++m_pos;
-            spec.precision = Number();
+            desc.precision = Number();
         }
-        spec.type = static_cast<char>(Peek() >= 'A' && Peek() <= 'Z' ? Peek() - 'A' + 'a' : Peek());
-        if (spec.type == '\0') Invalid();
+        desc.type = static_cast<char>(Peek() >= 'A' && Peek() <= 'Z' ? Peek() - 'A' + 'a' : Peek());
+        if (desc.type == '\0') Invalid();
         ++m_pos;
-        Pad(spec, Convert(spec, NextArg()));
+        Pad(desc, Convert(desc, NextArg()));
     }
 
-    std::string Convert(const Spec& spec, const FormatArg& arg) const;
+    std::string Convert(const FieldSpec& desc, const FormatArg& arg) const;
 
-    void Pad(const Spec& spec, const std::string& text) {
-        const std::size_t padding = spec.width > static_cast<int>(text.size())
-                                        ? static_cast<std::size_t>(spec.width) - text.size()
+    void Pad(const FieldSpec& desc, const std::string& text) {
+        const std::size_t padding = desc.width > static_cast<int>(text.size())
+                                        ? static_cast<std::size_t>(desc.width) - text.size()
                                         : 0;
-        if (!spec.left) m_out.append(padding, ' ');
+        if (!desc.left) m_out.append(padding, ' ');
         m_out += text;
-        if (spec.left) m_out.append(padding, ' ');
+        if (desc.left) m_out.append(padding, ' ');
     }
 
     std::string_view m_format;
@@ -188,25 +188,25 @@ std::string FloatText(char type, int precision, double value) {
     }
 }
 
-std::string Formatter::Convert(const Spec& spec, const FormatArg& arg) const {
+std::string Formatter::Convert(const FieldSpec& desc, const FormatArg& arg) const {
     using Kind = FormatArg::Kind;
     const bool integral = arg.kind() == Kind::Integer || arg.kind() == Kind::Unsigned;
     // The value as the program's 32-bit integers hold it, unless it came from a 64-bit variable.
     const std::uint64_t bits =
         arg.kind() == Kind::Integer ? static_cast<std::uint64_t>(arg.Integer()) : arg.Unsigned();
     const std::uint64_t word = arg.IsWide() ? bits : (bits & 0xFFFFFFFFu);
-    switch (spec.type) {
+    switch (desc.type) {
     case 'd':
         if (!integral) Invalid();
         if (arg.kind() == Kind::Integer && arg.Integer() < 0)
-            return "-" + AtLeast(Digits(0 - static_cast<std::uint64_t>(arg.Integer()), 10), spec.precision);
-        return AtLeast(Digits(bits, 10), spec.precision);
+            return "-" + AtLeast(Digits(0 - static_cast<std::uint64_t>(arg.Integer()), 10), desc.precision);
+        return AtLeast(Digits(bits, 10), desc.precision);
     case 'u':
         if (!integral) Invalid();
-        return AtLeast(Digits(word, 10), spec.precision);
+        return AtLeast(Digits(word, 10), desc.precision);
     case 'x':
         if (!integral) Invalid();
-        return AtLeast(Digits(word, 16), spec.precision);
+        return AtLeast(Digits(word, 16), desc.precision);
     case 'p':
         if (arg.kind() != Kind::Pointer) Invalid();
         return AtLeast(Digits(arg.Unsigned(), 16), 8);
@@ -215,12 +215,12 @@ std::string Formatter::Convert(const Spec& spec, const FormatArg& arg) const {
     case 'g':
     case 'n':
         if (arg.kind() != Kind::Float) Invalid();
-        return FloatText(spec.type, spec.precision, arg.Real());
+        return FloatText(desc.type, desc.precision, arg.Real());
     case 's': {
         if (arg.kind() != Kind::Text) Invalid();
         std::string_view text = arg.Text();
-        if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size()) {
-            std::size_t cut = static_cast<std::size_t>(spec.precision);
+        if (desc.precision >= 0 && static_cast<std::size_t>(desc.precision) < text.size()) {
+            std::size_t cut = static_cast<std::size_t>(desc.precision);
             while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
                 --cut; // whole characters
             text = text.substr(0, cut);

@@ -119,19 +119,19 @@ TEST(BitmapPixels, PureBlackAndPureWhiteSurviveTheReduction) {
     for (std::uint32_t color : {0u, kWhite}) {
         for (int bitCount : {1, 8, 24, 32}) {
             SCOPED_TRACE(testing::Message() << color << " from " << bitCount << " bits");
-            BmpSpec spec;
-            spec.width = 6;
-            spec.height = 4;
-            spec.bitCount = static_cast<std::uint16_t>(bitCount);
+            BmpSpec desc;
+            desc.width = 6;
+            desc.height = 4;
+            desc.bitCount = static_cast<std::uint16_t>(bitCount);
             if (bitCount <= 8) {
-                spec.colors = {Rgb{255, 255, 255}, Rgb{0, 0, 0}}; // the other way round from the target
-                spec.clrUsed = 2;
-                spec.pixels = PackRows(6, 4, bitCount, false, [&](int, int) { return color ? 0u : 1u; });
+                desc.colors = {Rgb{255, 255, 255}, Rgb{0, 0, 0}}; // the other way round from the target
+                desc.clrUsed = 2;
+                desc.pixels = PackRows(6, 4, bitCount, false, [&](int, int) { return color ? 0u : 1u; });
             } else {
-                spec.pixels = PackRows(6, 4, bitCount, false, [&](int, int) { return color; });
+                desc.pixels = PackRows(6, 4, bitCount, false, [&](int, int) { return color; });
             }
             TBitmap source, target;
-            LoadBytes(source, MakeBmp(spec));
+            LoadBytes(source, MakeBmp(desc));
             Reduce(source, target);
             EXPECT_EQ(Pixels(target), std::vector<std::uint32_t>(24, color));
         }

@@ -28,26 +28,26 @@ std::uint32_t Index(int x, int y, int bitCount) {
 // A kW x kH picture of the bit count under the header kind, with the colours a read should give.
 std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown,
                     std::vector<std::uint32_t>& expected) {
-    BmpSpec spec;
-    spec.headerSize = headerSize;
-    spec.width = kW;
-    spec.height = topDown ? -kH : kH;
-    spec.bitCount = static_cast<std::uint16_t>(bitCount);
+    BmpSpec desc;
+    desc.headerSize = headerSize;
+    desc.width = kW;
+    desc.height = topDown ? -kH : kH;
+    desc.bitCount = static_cast<std::uint16_t>(bitCount);
     expected.clear();
     if (bitCount <= 8) {
-        spec.colors = Table(1 << bitCount);
-        spec.pixels =
+        desc.colors = Table(1 << bitCount);
+        desc.pixels =
             PackRows(kW, kH, bitCount, topDown, [&](int x, int y) { return Index(x, y, bitCount); });
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
-                const Rgb c = spec.colors[Index(x, y, bitCount)];
+                const Rgb c = desc.colors[Index(x, y, bitCount)];
                 expected.push_back(ColorRef(c.r, c.g, c.b));
             }
     } else {
         auto rgb = [](int x, int y) {
             return Rgb{std::uint8_t(x * 40), std::uint8_t(y * 80), std::uint8_t(200 - x * 8)};
         };
-        spec.pixels = PackRows(kW, kH, bitCount, topDown, [&](int x, int y) -> std::uint32_t {
+        desc.pixels = PackRows(kW, kH, bitCount, topDown, [&](int x, int y) -> std::uint32_t {
             const Rgb c = rgb(x, y);
             if (bitCount == 16)
                 return (std::uint32_t(c.r >> 3) << 10) | (std::uint32_t(c.g >> 3) << 5) | (c.b >> 3);
@@ -61,7 +61,7 @@ std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown,
                 expected.push_back(ColorRef(c.r, c.g, c.b));
             }
     }
-    return MakeBmp(spec);
+    return MakeBmp(desc);
 }
 
 TEST(BitmapRead, EveryHeaderKindAndBitCount) {
@@ -97,14 +97,14 @@ TEST(BitmapRead, TopDownRowsReadLikeBottomUpOnes) {
 
 TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
     // 5-6-5 after a 40-byte header: a sixteen-bit format.
-    BmpSpec spec;
-    spec.width = 2;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.pixels = PackRows(2, 1, 16, false, [](int x, int) { return x == 0 ? 0xF800u : 0x07E0u | 0x001Fu; });
+    BmpSpec desc;
+    desc.width = 2;
+    desc.bitCount = 16;
+    desc.compression = 3;
+    desc.masks = {0xF800, 0x07E0, 0x001F};
+    desc.pixels = PackRows(2, 1, 16, false, [](int x, int) { return x == 0 ? 0xF800u : 0x07E0u | 0x001Fu; });
     TBitmap sixteen;
-    LoadBytes(sixteen, MakeBmp(spec));
+    LoadBytes(sixteen, MakeBmp(desc));
     EXPECT_EQ(sixteen.PixelFormat(), pf16bit);
     EXPECT_EQ(Pixels(sixteen), (std::vector<std::uint32_t>{ColorRef(248, 0, 0), ColorRef(0, 252, 248)}));
 
@@ -128,20 +128,20 @@ TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
 
 // A 4 x 2 run-length picture: the bottom row one run of colour 1, the top row literal colours 0..3.
 std::string RunLength8() {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.clrUsed = 4;
-    spec.colors = {Rgb{0, 0, 0}, Rgb{255, 0, 0}, Rgb{0, 255, 0}, Rgb{0, 0, 255}};
+    BmpSpec desc;
+    desc.width = 4;
+    desc.height = 2;
+    desc.bitCount = 8;
+    desc.compression = 1;
+    desc.clrUsed = 4;
+    desc.colors = {Rgb{0, 0, 0}, Rgb{255, 0, 0}, Rgb{0, 255, 0}, Rgb{0, 0, 255}};
     Bytes data;
     data.U8(4).U8(1).U8(0).U8(0);                         // run, end of line
     data.U8(0).U8(4).U8(0).U8(1).U8(2).U8(3).U8(0).U8(0); // literal, end of line
     data.U8(0).U8(1);                                     // end of bitmap
-    spec.pixels = data.Data();
-    spec.sizeImage = static_cast<std::uint32_t>(data.Size());
-    return MakeBmp(spec);
+    desc.pixels = data.Data();
+    desc.sizeImage = static_cast<std::uint32_t>(data.Size());
+    return MakeBmp(desc);
 }
 
 TEST(BitmapRead, RunLengthDataLoadsAndSavesBackByteForByteUntilChanged) {
@@ -172,23 +172,23 @@ TEST(BitmapRead, RunLengthDataLoadsAndSavesBackByteForByteUntilChanged) {
 }
 
 TEST(BitmapRead, FourBitRunLength) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.colors = Table(16);
+    BmpSpec desc;
+    desc.width = 5;
+    desc.bitCount = 4;
+    desc.compression = 2;
+    desc.colors = Table(16);
     Bytes data;
     data.U8(5).U8(0x12).U8(0).U8(1); // five pixels alternating colours 1 and 2, end of bitmap
-    spec.pixels = data.Data();
+    desc.pixels = data.Data();
     TBitmap bitmap;
-    LoadBytes(bitmap, MakeBmp(spec));
-    const Rgb one = spec.colors[1], two = spec.colors[2];
+    LoadBytes(bitmap, MakeBmp(desc));
+    const Rgb one = desc.colors[1], two = desc.colors[2];
     const std::uint32_t a = ColorRef(one.r, one.g, one.b), b = ColorRef(two.r, two.g, two.b);
     EXPECT_EQ(Pixels(bitmap), (std::vector<std::uint32_t>{a, b, a, b, a}));
 }
 
 TEST(BitmapRead, PixelsStartWhereTheFileHeaderSaysPastTheColourTable) {
-    auto spec = [](std::uint32_t gap, std::int64_t offBits) {
+    auto desc = [](std::uint32_t gap, std::int64_t offBits) {
         BmpSpec s;
         s.width = 2;
         s.bitCount = 8;
@@ -202,13 +202,13 @@ TEST(BitmapRead, PixelsStartWhereTheFileHeaderSaysPastTheColourTable) {
     const std::vector<std::uint32_t> expected = {ColorRef(10, 20, 30), ColorRef(200, 100, 0)};
     // A gap (padding, colour-space data) is skipped.
     TBitmap gap;
-    LoadBytes(gap, MakeBmp(spec(16, -1)));
+    LoadBytes(gap, MakeBmp(desc(16, -1)));
     EXPECT_EQ(Pixels(gap), expected);
     // Offsets inside the header or table, or past the data, fall back to reading right after the table.
     for (std::int64_t offset : {std::int64_t(0), std::int64_t(14 + 40 + 4), std::int64_t(100000)}) {
         SCOPED_TRACE(offset);
         TBitmap bitmap;
-        LoadBytes(bitmap, MakeBmp(spec(0, offset)));
+        LoadBytes(bitmap, MakeBmp(desc(0, offset)));
         EXPECT_EQ(Pixels(bitmap), expected);
     }
     // A 24-bit picture with colour-space padding in front of its pixels.
@@ -253,10 +253,10 @@ TEST(BitmapRead, ShortOrTruncatedDataFailsWithReadError) {
 }
 
 TEST(BitmapRead, MalformedHeadersFailAsInvalidBitmaps) {
-    auto invalid = [](BmpSpec spec, std::string bytes = {}) {
+    auto invalid = [](BmpSpec desc, std::string bytes = {}) {
         TBitmap bitmap;
         LoadBytes(bitmap, Rgb24File(3, 3, [](int, int) { return 0u; }));
-        ExpectError<EInvalidGraphic>([&] { LoadBytes(bitmap, bytes.empty() ? MakeBmp(spec) : bytes); },
+        ExpectError<EInvalidGraphic>([&] { LoadBytes(bitmap, bytes.empty() ? MakeBmp(desc) : bytes); },
                                      "Bitmap image is not valid");
         EXPECT_EQ(bitmap.Width(), 3);
     };
@@ -287,10 +287,10 @@ TEST(BitmapRead, MalformedHeadersFailAsInvalidBitmaps) {
 }
 
 TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
-    auto osError = [](BmpSpec spec, std::uint32_t code) {
+    auto osError = [](BmpSpec desc, std::uint32_t code) {
         TBitmap bitmap;
         try {
-            LoadBytes(bitmap, MakeBmp(spec));
+            LoadBytes(bitmap, MakeBmp(desc));
             ADD_FAILURE() << "no exception";
         } catch (const EOSError& e) {
             EXPECT_EQ(e.ErrorCode(), code);
@@ -325,16 +325,16 @@ TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
 }
 
 TEST(BitmapRead, ImageSizeLargerThanThePixelsIsBoundedBySection) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.sizeImage = 4096;
-    spec.pixels = std::string(4096, '\x7F');
+    BmpSpec desc;
+    desc.width = 2;
+    desc.height = 2;
+    desc.sizeImage = 4096;
+    desc.pixels = std::string(4096, '\x7F');
     TBitmap bitmap;
-    LoadBytes(bitmap, MakeBmp(spec));
+    LoadBytes(bitmap, MakeBmp(desc));
     EXPECT_EQ(Pixels(bitmap), std::vector<std::uint32_t>(4, 0x7F7F7Fu));
     // A truncated picture loads with the rows that arrived; the rest stays black.
-    BmpSpec cut = spec;
+    BmpSpec cut = desc;
     cut.sizeImage = 0;
     cut.pixels = std::string(8, '\x7F');
     LoadBytes(bitmap, MakeBmp(cut));

@@ -29,15 +29,15 @@ void Reduce(TBitmap& source, TBitmap& target) {
 
 std::string Rgb24File(int width, int height, const std::function<std::uint32_t(int x, int y)>& color,
                       bool topDown) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = topDown ? -height : height;
-    spec.bitCount = 24;
-    spec.pixels = PackRows(width, height, 24, topDown, [&](int x, int y) {
+    BmpSpec desc;
+    desc.width = width;
+    desc.height = topDown ? -height : height;
+    desc.bitCount = 24;
+    desc.pixels = PackRows(width, height, 24, topDown, [&](int x, int y) {
         const std::uint32_t c = color(x, y);
         return Bgr(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     });
-    return MakeBmp(spec);
+    return MakeBmp(desc);
 }
 
 std::string IconFile(const std::vector<IconImageSpec>& images, std::uint16_t type) {

@@ -102,7 +102,7 @@ public:
     virtual int Dpi() = 0;
 
     // Top-level windows: created hidden at the client rectangle given; ids are never reused.
-    virtual DisplayWindowId CreateWindow(const DisplayWindowSpec& spec) = 0;
+    virtual DisplayWindowId CreateWindow(const DisplayWindowSpec& desc) = 0;
     virtual void DestroyWindow(DisplayWindowId id) = 0;
     virtual void SetWindowTitle(DisplayWindowId id, const std::string& title) = 0;
     virtual void SetWindowRect(DisplayWindowId id, const RECT& clientRect) = 0;

@@ -45,11 +45,11 @@ RECT ReadableBounds(const DeviceContext& dc) {
 }
 
 // Copies the readable part of the source rectangle, for blits within one surface (scrolling).
-std::unique_ptr<Surface> Snapshot(const Surface& s, BlitSpec& spec) {
-    const RECT part{static_cast<LONG>(std::max<std::int64_t>(spec.sx, spec.srcBounds.left)),
-                    static_cast<LONG>(std::max<std::int64_t>(spec.sy, spec.srcBounds.top)),
-                    static_cast<LONG>(std::min<std::int64_t>(spec.sx + spec.sw, spec.srcBounds.right)),
-                    static_cast<LONG>(std::min<std::int64_t>(spec.sy + spec.sh, spec.srcBounds.bottom))};
+std::unique_ptr<Surface> Snapshot(const Surface& s, BlitSpec& desc) {
+    const RECT part{static_cast<LONG>(std::max<std::int64_t>(desc.sx, desc.srcBounds.left)),
+                    static_cast<LONG>(std::max<std::int64_t>(desc.sy, desc.srcBounds.top)),
+                    static_cast<LONG>(std::min<std::int64_t>(desc.sx + desc.sw, desc.srcBounds.right)),
+                    static_cast<LONG>(std::min<std::int64_t>(desc.sy + desc.sh, desc.srcBounds.bottom))};
     if (RectEmpty(part)) return nullptr;
     const int w = part.right - part.left, h = part.bottom - part.top;
     auto copy = Surface::Create(w, h, s.BitCount(), s.TopDown(), s.BitFields(), s.Masks());
@@ -60,9 +60,9 @@ std::unique_ptr<Surface> Snapshot(const Surface& s, BlitSpec& spec) {
         ReadRawRow(s, part.top + y, part.left, w, row.data());
         WriteRawRow(*copy, y, 0, w, row.data());
     }
-    spec.sx -= part.left;
-    spec.sy -= part.top;
-    spec.srcBounds = RECT{0, 0, w, h};
+    desc.sx -= part.left;
+    desc.sy -= part.top;
+    desc.srcBounds = RECT{0, 0, w, h};
     return copy;
 }
 
@@ -84,38 +84,38 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
     if (wDest == 0 || hDest == 0 || !dst->surface) return TRUE;
     if (usesSource && !src->surface) return TRUE;
 
-    BlitSpec spec;
-    spec.dst = dst;
-    spec.rop = rop;
-    ToSurfaceSpan(SurfX(*dst, xDest), SurfX(*dst, std::int64_t(xDest) + wDest), spec.dx, spec.dw,
-                  spec.mirrorX);
-    ToSurfaceSpan(SurfY(*dst, yDest), SurfY(*dst, std::int64_t(yDest) + hDest), spec.dy, spec.dh,
-                  spec.mirrorY);
-    spec.dstMonoDdb = IsMonoDdb(*dst);
-    spec.dstText = ResolveColorRef(*dst, dst->state.textColor);
-    spec.dstBk = ResolveColorRef(*dst, dst->state.bkColor);
+    BlitSpec desc;
+    desc.dst = dst;
+    desc.rop = rop;
+    ToSurfaceSpan(SurfX(*dst, xDest), SurfX(*dst, std::int64_t(xDest) + wDest), desc.dx, desc.dw,
+                  desc.mirrorX);
+    ToSurfaceSpan(SurfY(*dst, yDest), SurfY(*dst, std::int64_t(yDest) + hDest), desc.dy, desc.dh,
+                  desc.mirrorY);
+    desc.dstMonoDdb = IsMonoDdb(*dst);
+    desc.dstText = ResolveColorRef(*dst, dst->state.textColor);
+    desc.dstBk = ResolveColorRef(*dst, dst->state.bkColor);
 
     std::unique_ptr<Surface> snapshot;
     if (usesSource) {
         bool flipX = false, flipY = false;
-        ToSurfaceSpan(SurfX(*src, xSrc), SurfX(*src, std::int64_t(xSrc) + wSrc), spec.sx, spec.sw, flipX);
-        ToSurfaceSpan(SurfY(*src, ySrc), SurfY(*src, std::int64_t(ySrc) + hSrc), spec.sy, spec.sh, flipY);
+        ToSurfaceSpan(SurfX(*src, xSrc), SurfX(*src, std::int64_t(xSrc) + wSrc), desc.sx, desc.sw, flipX);
+        ToSurfaceSpan(SurfY(*src, ySrc), SurfY(*src, std::int64_t(ySrc) + hSrc), desc.sy, desc.sh, flipY);
         // Opposite signs of the two extents mirror the picture.
-        spec.mirrorX = spec.mirrorX != flipX;
-        spec.mirrorY = spec.mirrorY != flipY;
-        spec.src = src->surface.get();
-        spec.srcBounds = ReadableBounds(*src);
-        spec.srcMonoDdb = IsMonoDdb(*src);
+        desc.mirrorX = desc.mirrorX != flipX;
+        desc.mirrorY = desc.mirrorY != flipY;
+        desc.src = src->surface.get();
+        desc.srcBounds = ReadableBounds(*src);
+        desc.srcMonoDdb = IsMonoDdb(*src);
         // Compared with the source's pixels as the source holds colours (a 16-bit white is not 0xFFFFFF).
         const Surface& held = *src->surface;
-        spec.srcBk = held.Decode(held.Encode(ResolveColorRef(*src, src->state.bkColor)));
+        desc.srcBk = held.Decode(held.Encode(ResolveColorRef(*src, src->state.bkColor)));
         if (src->surface == dst->surface) {
-            snapshot = Snapshot(*src->surface, spec);
+            snapshot = Snapshot(*src->surface, desc);
             if (!snapshot) return TRUE; // nothing of the source is readable
-            spec.src = snapshot.get();
+            desc.src = snapshot.get();
         }
     }
-    RunBlit(spec);
+    RunBlit(desc);
     return TRUE;
 }
 

@@ -104,9 +104,9 @@ void ThresholdRow(const BYTE* src, int bytesPerPixel, BYTE* dstRow, int x0, int 
 
 class Blitter {
 public:
-    explicit Blitter(const BlitSpec& spec)
-        : m_spec(spec), m_dst(*spec.dst->surface), m_encoder(m_dst),
-          m_brush(*spec.dst, SelectedBrush(*spec.dst)) {}
+    explicit Blitter(const BlitSpec& desc)
+        : m_spec(desc), m_dst(*desc.dst->surface), m_encoder(m_dst),
+          m_brush(*desc.dst, SelectedBrush(*desc.dst)) {}
 
     void Run();
 
@@ -381,10 +381,10 @@ bool SameLayout(const Surface& a, const Surface& b) {
     return a.Masks()[0] == b.Masks()[0] && a.Masks()[1] == b.Masks()[1] && a.Masks()[2] == b.Masks()[2];
 }
 
-void RunBlit(const BlitSpec& spec) {
-    if (!spec.dst || !spec.dst->surface || spec.dw <= 0 || spec.dh <= 0) return;
-    if (spec.src && (spec.sw <= 0 || spec.sh <= 0)) return;
-    Blitter(spec).Run();
+void RunBlit(const BlitSpec& desc) {
+    if (!desc.dst || !desc.dst->surface || desc.dw <= 0 || desc.dh <= 0) return;
+    if (desc.src && (desc.sw <= 0 || desc.sh <= 0)) return;
+    Blitter(desc).Run();
 }
 
 void CopyPixels(const Surface& src, Surface& dst) {

@@ -29,7 +29,7 @@ struct BlitSpec {
     COLORREF dstBk = 0;
 };
 
-void RunBlit(const BlitSpec& spec);
+void RunBlit(const BlitSpec& desc);
 
 // Copies the overlapping top-left part of one surface into another of any layout: same layouts copy bits,
 // others convert colour by colour (nearest table entry for palette surfaces).

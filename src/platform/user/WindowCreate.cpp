@@ -51,16 +51,16 @@ void ApplyMinMax(HWND hwnd, RECT& rect) {
 void CreateDisplayWindow(Window* w) {
     if (w->messageOnly) return;
     Display& display = CurrentDisplay();
-    DisplayWindowSpec spec;
-    spec.title = w->text;
+    DisplayWindowSpec desc;
+    desc.title = w->text;
     const RECT content = wm::ContentRect(w);
-    spec.clientRect = RectOffset(content, w->rect.left, w->rect.top);
-    spec.popup = RectEmpty(wm::DecorationInsets(w)) && (w->style & WS_CAPTION) != WS_CAPTION;
-    spec.toolWindow = (w->exStyle & WS_EX_TOOLWINDOW) != 0;
-    spec.topmost = (w->exStyle & WS_EX_TOPMOST) != 0;
-    spec.resizable = (w->style & WS_THICKFRAME) != 0;
-    if (Window* owner = wm::Find(w->owner)) spec.owner = owner->displayId;
-    w->displayId = display.CreateWindow(spec);
+    desc.clientRect = RectOffset(content, w->rect.left, w->rect.top);
+    desc.popup = RectEmpty(wm::DecorationInsets(w)) && (w->style & WS_CAPTION) != WS_CAPTION;
+    desc.toolWindow = (w->exStyle & WS_EX_TOOLWINDOW) != 0;
+    desc.topmost = (w->exStyle & WS_EX_TOPMOST) != 0;
+    desc.resizable = (w->style & WS_THICKFRAME) != 0;
+    if (Window* owner = wm::Find(w->owner)) desc.owner = owner->displayId;
+    w->displayId = display.CreateWindow(desc);
 }
 
 // Unlinks a window whose WM_CREATE failed or whose WM_NCCREATE refused, without the WM_DESTROY round.

@@ -94,11 +94,11 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     }
     if (!target->parent && !w->displayId) {
         wm::EnsureSurface(w);
-        DisplayWindowSpec spec;
-        spec.title = w->text;
-        spec.clientRect = RectOffset(wm::ContentRect(w), w->rect.left, w->rect.top);
-        spec.popup = true;
-        w->displayId = CurrentDisplay().CreateWindow(spec);
+        DisplayWindowSpec desc;
+        desc.title = w->text;
+        desc.clientRect = RectOffset(wm::ContentRect(w), w->rect.left, w->rect.top);
+        desc.popup = true;
+        w->displayId = CurrentDisplay().CreateWindow(desc);
     }
     wm::RefreshWindowDcs();
     if (visible) ShowWindow(hwnd, SW_SHOWNA);

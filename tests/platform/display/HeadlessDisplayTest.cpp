@@ -78,10 +78,10 @@ TEST(HeadlessDisplay, ClipboardBeepsAndCursor) {
 
 TEST(HeadlessDisplay, PresentCopiesTheDirtyPartOfTheClientArea) {
     HeadlessDisplay display;
-    DisplayWindowSpec spec;
-    spec.title = "窗口";
-    spec.clientRect = RECT{10, 20, 110, 70};
-    const DisplayWindowId id = display.CreateWindow(spec);
+    DisplayWindowSpec desc;
+    desc.title = "窗口";
+    desc.clientRect = RECT{10, 20, 110, 70};
+    const DisplayWindowId id = display.CreateWindow(desc);
     ASSERT_NE(id, 0u);
     auto surface = Surface::Create(120, 80, 32, true);
     surface->Fill(RECT{0, 0, 120, 80}, RGB(1, 2, 3));
@@ -96,7 +96,7 @@ TEST(HeadlessDisplay, PresentCopiesTheDirtyPartOfTheClientArea) {
     display.Present(id, *surface, POINT{4, 23}, SIZE{100, 50}, RECT{-50, -50, 5000, 5000});
     EXPECT_EQ(display.PresentedPixel(id, 99, 49), RGB(1, 2, 3));
     display.SetWindowTitle(id, "新");
-    EXPECT_EQ(display.FindWindow(id)->spec.title, "新");
+    EXPECT_EQ(display.FindWindow(id)->desc.title, "新");
     display.DestroyWindow(id);
     EXPECT_EQ(display.FindWindow(id), nullptr);
     display.Present(id, *surface, POINT{}, SIZE{10, 10}, RECT{0, 0, 10, 10}); // gone: ignored

@@ -212,7 +212,7 @@ TEST_F(Painting, PresentedPixelsReachTheHeadlessScreen) {
     // The real window shows the client area only: the desktop draws frame and caption.
     const HeadlessDisplay::ScreenWindow* shown = screen.FindWindow(1);
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->spec.title, "Top");
+    EXPECT_EQ(shown->desc.title, "Top");
     EXPECT_EQ(screen.PresentedPixel(1, 0, 0), kBlue);
     EXPECT_EQ(screen.PresentedPixel(1, 291, 172), kBlue);
     EXPECT_EQ(screen.PresentedPixel(1, 292, 0), CLR_INVALID);

@@ -11,10 +11,10 @@ namespace win {
 
 HeadlessDisplay::HeadlessDisplay() : m_dpi(DpiFromEnvironment()) {}
 
-DisplayWindowId HeadlessDisplay::CreateWindow(const DisplayWindowSpec& spec) {
+DisplayWindowId HeadlessDisplay::CreateWindow(const DisplayWindowSpec& desc) {
     const DisplayWindowId id = m_nextId++;
     ScreenWindow& w = m_windows[id];
-    w.spec = spec;
+    w.desc = desc;
     return id;
 }
 
@@ -24,12 +24,12 @@ void HeadlessDisplay::DestroyWindow(DisplayWindowId id) {
 
 void HeadlessDisplay::SetWindowTitle(DisplayWindowId id, const std::string& title) {
     auto it = m_windows.find(id);
-    if (it != m_windows.end()) it->second.spec.title = title;
+    if (it != m_windows.end()) it->second.desc.title = title;
 }
 
 void HeadlessDisplay::SetWindowRect(DisplayWindowId id, const RECT& clientRect) {
     auto it = m_windows.find(id);
-    if (it != m_windows.end()) it->second.spec.clientRect = clientRect;
+    if (it != m_windows.end()) it->second.desc.clientRect = clientRect;
 }
 
 void HeadlessDisplay::ShowWindow(DisplayWindowId id, DisplayShow show) {

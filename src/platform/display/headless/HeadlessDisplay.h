@@ -20,7 +20,7 @@ public:
     RECT WorkArea() override { return RECT{0, 0, m_screen.cx, m_screen.cy}; }
     int Dpi() override { return m_dpi; }
 
-    DisplayWindowId CreateWindow(const DisplayWindowSpec& spec) override;
+    DisplayWindowId CreateWindow(const DisplayWindowSpec& desc) override;
     void DestroyWindow(DisplayWindowId id) override;
     void SetWindowTitle(DisplayWindowId id, const std::string& title) override;
     void SetWindowRect(DisplayWindowId id, const RECT& clientRect) override;
@@ -60,7 +60,7 @@ public:
 
     // What the screen would show of a window: the pixels last presented (0x00BBGGRR), CLR_INVALID outside.
     struct ScreenWindow {
-        DisplayWindowSpec spec;
+        DisplayWindowSpec desc;
         DisplayShow show = DisplayShow::Hidden;
         std::unique_ptr<Surface> pixels; // the client area, as presented
         bool textInput = false;

@@ -60,23 +60,23 @@ public:
 
     int Dpi() override { return m_dpi; }
 
-    DisplayWindowId CreateWindow(const DisplayWindowSpec& spec) override {
+    DisplayWindowId CreateWindow(const DisplayWindowSpec& desc) override {
         Uint32 flags = SDL_WINDOW_HIDDEN;
-        if (spec.resizable) flags |= SDL_WINDOW_RESIZABLE;
-        if (spec.popup)
+        if (desc.resizable) flags |= SDL_WINDOW_RESIZABLE;
+        if (desc.popup)
             flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_POPUP_MENU;
-        else if (spec.toolWindow)
+        else if (desc.toolWindow)
             flags |= SDL_WINDOW_UTILITY;
-        if (spec.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-        const int w = std::max<LONG>(1, spec.clientRect.right - spec.clientRect.left);
-        const int h = std::max<LONG>(1, spec.clientRect.bottom - spec.clientRect.top);
+        if (desc.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+        const int w = std::max<LONG>(1, desc.clientRect.right - desc.clientRect.left);
+        const int h = std::max<LONG>(1, desc.clientRect.bottom - desc.clientRect.top);
         RealWindow real;
         real.window =
-            SDL_CreateWindow(spec.title.c_str(), spec.clientRect.left, spec.clientRect.top, w, h, flags);
+            SDL_CreateWindow(desc.title.c_str(), desc.clientRect.left, desc.clientRect.top, w, h, flags);
         if (!real.window) return 0;
         real.renderer = SDL_CreateRenderer(real.window, -1, 0);
         if (!real.renderer) real.renderer = SDL_CreateRenderer(real.window, -1, SDL_RENDERER_SOFTWARE);
-        real.rect = spec.clientRect;
+        real.rect = desc.clientRect;
         const DisplayWindowId id = m_nextId++;
         m_byWindowId[SDL_GetWindowID(real.window)] = id;
         m_windows[id] = real;
