@@ -2,6 +2,7 @@
 #include "framework/ExtCtrlsImage.h"
 
 #include "framework/Canvas.h"
+#include "framework/ControlLayout.h"
 #include "framework/GraphicsIcon.h"
 #include "framework/GraphicsMetafile.h"
 #include "framework/LayoutClass.h"
@@ -147,11 +148,11 @@ void TImage::Progress(TObject* sender, TProgressStage stage, std::uint8_t percen
     if (OnProgress) OnProgress(sender, stage, percentDone, redrawNow, rect, message);
 }
 
-void RegisterImageLayout() {
-    RegisterPictureLayout();
-    LayoutClass<TImage>("TImage", "TGraphicControl")
+void RegisterImageLayout(PropertyRegistry& registry) {
+    RegisterControlLayout(registry);
+    RegisterPictureLayout(registry);
+    LayoutClass<TImage>("TImage", "TGraphicControl", registry)
         .Creatable()
-        .Property("AutoSize", &TControl::SetAutoSize)
         .Property("Center", &TImage::SetCenter)
         .Property("IncrementalDisplay", &TImage::SetIncrementalDisplay)
         .Property("Proportional", &TImage::SetProportional)

@@ -4,6 +4,7 @@
 
 #include "framework/GraphicControl.h"
 #include "framework/GraphicsPicture.h"
+#include "framework/PropertyRegistry.h"
 
 #include <memory>
 
@@ -61,7 +62,8 @@ private:
     bool m_drawing = false;
 };
 
-// Makes TImage (and TPicture's stored form) known to the layout reader. Safe to call more than once.
-void RegisterImageLayout();
+// Registers TImage (AutoSize, Center, IncrementalDisplay, Picture with its stored "Data", Proportional,
+// Stretch, Transparent, OnProgress) with the control entries it builds on. Safe to call more than once.
+void RegisterImageLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

@@ -213,8 +213,9 @@ void TPicture::UnregisterGraphicClass(TGraphicClass graphicClass) {
     GetClipboardFormats().Remove(graphicClass);
 }
 
-void RegisterPictureLayout() {
-    LayoutClass<TPicture>("TPicture", "TPersistent")
+void RegisterPictureLayout(PropertyRegistry& registry) {
+    RegisterComponentLayout(registry);
+    LayoutClass<TPicture>("TPicture", "TPersistent", registry)
         .Custom("Data", [](TPicture& picture, const LayoutValue& value, LayoutReadContext& context) {
             if (value.kind != LayoutValueKind::Binary) context.InvalidValue(value);
             TMemoryStream stream;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/GraphicsGraphic.h"
+#include "framework/PropertyRegistry.h"
 
 #include <cstdint>
 #include <memory>
@@ -96,6 +97,6 @@ private:
 };
 
 // Makes TPicture's stored form ("Data") known to the layout reader. Safe to call more than once.
-void RegisterPictureLayout();
+void RegisterPictureLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

@@ -5,7 +5,7 @@
 
 #include "framework/ExtCtrlsImage.h"
 #include "framework/GraphicsIcon.h"
-#include "framework/LayoutReader.h"
+#include "framework/LayoutClass.h"
 
 #include <gtest/gtest.h>
 
@@ -125,33 +125,50 @@ TEST_F(ControlTest, ImagePaintsItsPictureOnTheParent) {
     EXPECT_EQ(FormPixel(40, 49), 0xFFFFFFu);
 }
 
-TEST(Image, StoredPropertiesAreRegistered) {
+TEST_F(ControlTest, ImagesAndTheirPicturesReadFromAStoredLayout) {
     RegisterImageLayout();
-    const PropertyRegistry& registry = PropertyRegistry::Global();
-    for (const char* name :
-         {"AutoSize", "Center", "IncrementalDisplay", "Proportional", "Stretch", "Transparent", "OnProgress"})
-        EXPECT_NE(registry.FindProperty("TImage", name), nullptr) << name;
-    const LayoutPropertyEntry* picture = registry.FindProperty("TImage", "Picture");
-    ASSERT_NE(picture, nullptr);
-    ASSERT_TRUE(static_cast<bool>(picture->subObject));
-    const LayoutPropertyEntry* data = registry.FindProperty("TPicture", "Data");
-    ASSERT_NE(data, nullptr);
-
-    // "Data" holds the class name and the graphic's own data.
+    LayoutClass<controltest::TFormProbe>("TFormProbe", "TWinControl");
     TPicture source;
     LoadBytes(*source.Bitmap(), Picture(3, 2, 0xFFFFFF));
     TMemoryStream stored;
     source.WriteData(stored);
-    LayoutValue value;
-    value.kind = LayoutValueKind::Binary;
-    value.bytes.assign(stored.Memory(), stored.Memory() + stored.DataSize());
-    TImage image(nullptr);
-    TComponent root(nullptr);
-    LayoutMethods methods;
-    LayoutReadContext context(root, methods, registry);
-    data->set(*picture->subObject(image), value, context);
-    EXPECT_EQ(image.Picture()->Width(), 3);
-    EXPECT_EQ(PixelAt(*image.Picture()->Bitmap(), 1, 1), 0xFFFFFFu);
+    std::string hex;
+    for (std::size_t i = 0; i < stored.DataSize(); ++i) {
+        static const char digits[] = "0123456789ABCDEF";
+        hex += digits[stored.Memory()[i] >> 4];
+        hex += digits[stored.Memory()[i] & 15];
+    }
+    auto* form = new controltest::TFormProbe(&m_owner);
+    ReadLayout(*form, "object Form1: TFormProbe\n"
+                      "  object Image1: TImage\n"
+                      "    Left = 45\n"
+                      "    Top = 96\n"
+                      "    Width = 60\n"
+                      "    Height = 20\n"
+                      "    AutoSize = True\n"
+                      "  end\n"
+                      "  object Image2: TImage\n"
+                      "    Stretch = True\n"
+                      "    Center = True\n"
+                      "    Proportional = True\n"
+                      "    Transparent = True\n"
+                      "    IncrementalDisplay = True\n"
+                      "    Picture.Data = {" +
+                          hex +
+                          "}\n"
+                          "  end\n"
+                          "end\n");
+    auto* image1 = dynamic_cast<TImage*>(form->FindComponent("Image1"));
+    auto* image2 = dynamic_cast<TImage*>(form->FindComponent("Image2"));
+    ASSERT_TRUE(image1 && image2);
+    // AutoSize read while loading keeps the stored size of an empty picture.
+    EXPECT_TRUE(image1->AutoSize());
+    EXPECT_EQ(image1->BoundsRect(), Rect(45, 96, 105, 116));
+    EXPECT_EQ(image1->Parent(), form);
+    EXPECT_TRUE(image2->Stretch() && image2->Center() && image2->Proportional() && image2->Transparent() &&
+                image2->IncrementalDisplay());
+    EXPECT_EQ(image2->Picture()->Width(), 3);
+    EXPECT_EQ(PixelAt(*image2->Picture()->Bitmap(), 1, 1), 0xFFFFFFu);
 }
 
 } // namespace
