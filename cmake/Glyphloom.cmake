@@ -1,6 +1,11 @@
 # Helpers shared by every target of the project: warnings, library and test targets from folders.
 
-set(GLYPHLOOM_WARNINGS -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Werror)
+if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  # Clang has no -Wshadow=local; its -Wshadow is the closest match.
+  set(GLYPHLOOM_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Werror)
+else()
+  set(GLYPHLOOM_WARNINGS -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Werror)
+endif()
 
 # glyphloom_library(NAME DIR [DIRS more...] [DEPS public...] [PRIVATE_DEPS private...]): a static library of every
 # .cpp directly in DIR and the other folders named.

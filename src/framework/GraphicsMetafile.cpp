@@ -47,7 +47,8 @@ std::int32_t I16(const std::uint8_t* p) {
 // a * b / c rounded to the nearest, as the platform's MulDiv; kept within the range of int.
 int MulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
     if (c == 0) return 0;
-    const double result = std::round(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c));
+    const double result =
+        std::round(static_cast<double>(a) * static_cast<double>(b) / static_cast<double>(c));
     return static_cast<int>(std::clamp(result, double(INT32_MIN), double(INT32_MAX)));
 }
 

@@ -8,7 +8,7 @@
 
 namespace gl {
 
-enum class TResourceType { Layout, Bitmap };
+enum class TResourceType { Layout, Bitmap, Text };
 
 // Makes `data` known under `name` (names compare without regard to case); a later registration of the same
 // kind and name replaces the earlier one. The data is not copied: it must live as long as the program (the

@@ -1,7 +1,7 @@
 // Draws the program's picture resources at build time: the default picture "Tarnwick.bmp" (a spool of thread,
-// black and white with two greys, one on each side of the black/white threshold) and the button glyph strip
-// (eight 16 x 16 glyphs side by side, fuchsia where transparent).
-// Usage: MakeResources DEFAULT_PICTURE_PATH GLYPH_STRIP_PATH
+// black and white with two greys, one on each side of the black/white threshold), the button glyph strip
+// (eight 16 x 16 glyphs side by side, fuchsia where transparent) and the figure of the output view's sample.
+// Usage: MakeResources DEFAULT_PICTURE_PATH GLYPH_STRIP_PATH SAMPLE_FIGURE_PATH
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -86,6 +86,25 @@ Picture DrawSpool() {
     return p;
 }
 
+// The output view's sample figure: a threaded needle, pure black on white so that every stroke shows.
+Picture DrawNeedle() {
+    Picture p(52, 14, kWhite);
+    // The shaft, two pixels thick, narrowing to a point on the right.
+    for (int x = 10; x < 44; ++x) p.Set(x, 4, kBlack), p.Set(x, 5, kBlack);
+    for (int x = 44; x < 50; ++x) p.Set(x, x < 47 ? 4 : 5, kBlack);
+    // The eye: a ring at the left end.
+    for (int y = 1; y < 9; ++y)
+        for (int x = 1; x < 13; ++x)
+            if (InsideEllipse(x, y, 6.5, 4.5, 5.5, 3.6) && !InsideEllipse(x, y, 6.5, 4.5, 3.4, 1.6)) p.Set(x, y, kBlack);
+    // The thread: through the eye and away in a loose wave under the shaft.
+    for (int x = 4; x < 50; ++x) {
+        const int y = 10 + static_cast<int>(std::lround(2.2 * std::sin((x - 4) / 5.0)));
+        p.Set(x, y, kBlack);
+    }
+    for (int y = 5; y < 10; ++y) p.Set(4, y, kBlack);
+    return p;
+}
+
 // Glyphs as character maps: '.' transparent, others from the palette below.
 const char* const kGlyphs[8][16] = {
     { // 0 import: a folder with an arrow going in
@@ -155,11 +174,12 @@ Picture DrawGlyphStrip() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: MakeResources DEFAULT_PICTURE GLYPH_STRIP\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: MakeResources DEFAULT_PICTURE GLYPH_STRIP SAMPLE_FIGURE\n");
         return 2;
     }
-    if (!WriteBmp(DrawSpool(), argv[1]) || !WriteBmp(DrawGlyphStrip(), argv[2])) {
+    if (!WriteBmp(DrawSpool(), argv[1]) || !WriteBmp(DrawGlyphStrip(), argv[2]) ||
+        !WriteBmp(DrawNeedle(), argv[3])) {
         std::perror("MakeResources");
         return 1;
     }

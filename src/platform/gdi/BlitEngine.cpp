@@ -77,7 +77,8 @@ void ThresholdRowOf(const BYTE* src, BYTE* dstRow, int x0, int n, const TwoEntry
     }
     for (; end - x >= 8; x += 8, src += 8 * BytesPerPixel) {
         unsigned b = 0;
-        for (int k = 0; k < 8; ++k) b = (b << 1) | bit(src + k * BytesPerPixel);
+#pragma GCC unroll 8
+        for (int k = 0; k < 8; ++k) b |= bit(src + k * BytesPerPixel) << (7 - k); // eight independent tests
         dstRow[x >> 3] = static_cast<BYTE>(b);
     }
     for (; x < end; ++x, src += BytesPerPixel) {

@@ -77,7 +77,7 @@ BOOL SwapMouseButton(BOOL swap);
 inline LPCSTR MAKEINTRESOURCE(int id) {
     return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(id)));
 }
-constexpr bool IS_INTRESOURCE(LPCSTR p) {
+inline bool IS_INTRESOURCE(LPCSTR p) {
     return (reinterpret_cast<std::uintptr_t>(p) >> 16) == 0;
 }
 inline const LPCSTR IDC_ARROW = MAKEINTRESOURCE(32512);

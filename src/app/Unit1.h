@@ -1,0 +1,104 @@
+// The main window: the picture or banner in the top band, the input and output settings, and the output view
+// that receives the text art. Every setting lives in a control and is read at the moment it is needed.
+#pragma once
+
+#include "framework/Forms.h"
+
+#include <string>
+
+namespace gl {
+
+class TCanvas;
+class TFontDialog;
+class TImage;
+class TImageList;
+class TOpenPictureDialog;
+class TRzBitBtn;
+class TRzEdit;
+class TRzFontComboBox;
+class TRzGroupBox;
+class TRzLabel;
+class TRzMemo;
+class TRzPanel;
+class TRzRadioButton;
+class TRzSpinEdit;
+class TRzStatusPane;
+
+class TF_main : public TForm {
+public:
+    using TForm::TForm;
+    std::string ClassName() const override { return "TF_main"; }
+
+    // ---- Controls, as the stored layout names them ----
+    TRzMemo* RzMemo1 = nullptr;
+    TRzPanel* RzPanel2 = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    TRzBitBtn* RzBitBtn4 = nullptr;
+    TRzBitBtn* RzBitBtn1 = nullptr;
+    TRzGroupBox* RzGroupBox1 = nullptr;
+    TRzRadioButton* RzRadioButton1 = nullptr;
+    TRzRadioButton* RzRadioButton2 = nullptr;
+    TRzEdit* RzEdit1 = nullptr;
+    TRzBitBtn* RzBitBtn5 = nullptr;
+    TRzEdit* RzEdit3 = nullptr;
+    TRzStatusPane* RzStatusPane1 = nullptr;
+    TRzGroupBox* RzGroupBox2 = nullptr;
+    TRzEdit* RzEdit2 = nullptr;
+    TRzSpinEdit* RzSpinEdit2 = nullptr;
+    TRzFontComboBox* RzFontComboBox1 = nullptr;
+    TRzSpinEdit* RzSpinEdit1 = nullptr;
+    TRzLabel* RzLabel1 = nullptr;
+    TRzLabel* RzLabel2 = nullptr;
+    TRzLabel* RzLabel3 = nullptr;
+    TRzLabel* RzLabel4 = nullptr;
+    TRzLabel* RzLabel5 = nullptr;
+    TRzLabel* RzLabel6 = nullptr;
+    TImageList* ImageList1 = nullptr;
+    TOpenPictureDialog* OpenPictureDialog1 = nullptr;
+    TFontDialog* FontDialog1 = nullptr;
+
+    // ---- Handlers ----
+    // Output font at start, then the default picture.
+    void FormCreate(TObject* sender);
+    // Convert: the picture (picture mode) or the banner (text mode) into lines of the output view.
+    void RzBitBtn4Click(TObject* sender);
+    // Import: a picture chosen in the picture-open dialog becomes the current picture.
+    void RzBitBtn5Click(TObject* sender);
+    // Mode switch, shared by both radio buttons.
+    void RzRadioButton2Click(TObject* sender);
+    // The space length follows the width of the glyph string.
+    void RzEdit2Change(TObject* sender);
+    // The output view takes the font box's font at the size box's size.
+    void RzFontComboBox1Change(TObject* sender);
+    // The banner shows the banner text.
+    void RzEdit3Change(TObject* sender);
+    // The About box.
+    void RzBitBtn1Click(TObject* sender);
+
+    // ---- Steps the handlers are made of ----
+    // Loads a picture file into the current picture, as the import command does once a file is chosen.
+    void LoadPicture(const std::string& fileName);
+    // The default picture's path: the executable's folder + "/Tarnwick.bmp".
+    static std::string DefaultPicturePath();
+    // The About box's text, five lines.
+    static std::string AboutText();
+
+protected:
+    void DeclareHandlers(LayoutMethods& methods) override;
+    void BindComponents() override;
+
+private:
+    void DefaultPictureStep();
+    void PictureMode();
+    void Reduce();
+    // Appends one line per row of the source, one cell per pixel.
+    void Scan(TCanvas& source, int width, int height);
+};
+
+// The window's class and its stored layout, for the layout reader.
+void RegisterMainFormLayout();
+
+extern TF_main* F_main;
+
+} // namespace gl

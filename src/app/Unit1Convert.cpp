@@ -1,0 +1,103 @@
+// The convert command and the picture input: the scan with its cell rule, picture mode with the reduction of
+// the current picture to black and white, and the import command.
+#include "app/Unit1.h"
+
+#include "components/RzEdit.h"
+#include "components/RzRadChk.h"
+#include "components/RzSpnEdt.h"
+#include "components/RzStatus.h"
+#include "framework/Canvas.h"
+#include "framework/ExtCtrlsImage.h"
+#include "framework/ExtDlgs.h"
+#include "framework/GraphicsBitmap.h"
+#include "framework/GraphicsPicture.h"
+#include "framework/Strings.h"
+
+#include "platform/gdi/Palettes.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace gl {
+
+namespace {
+
+// A light cell is the first N of these blanks.
+constexpr std::string_view kBlanks = "                      ";
+static_assert(kBlanks.size() == 22);
+
+// The two-colour palette of the reduction: black, then white.
+win::HPALETTE CreateBlackWhitePalette() {
+    struct {
+        win::WORD version = 0x300;
+        win::WORD count = 2;
+        win::PALETTEENTRY entries[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    } record;
+    return win::CreatePalette(reinterpret_cast<const win::LOGPALETTE*>(&record));
+}
+
+} // namespace
+
+void TF_main::RzBitBtn4Click(TObject*) {
+    if (RzRadioButton1->Checked()) {
+        PictureMode();
+        return;
+    }
+    // The banner as it shows on the window, read in its own coordinates.
+    Scan(*RzStatusPane1->Canvas(), RzStatusPane1->Width(), RzStatusPane1->Height());
+}
+
+void TF_main::Scan(TCanvas& source, int width, int height) {
+    std::string line;
+    for (int y = 0; y < height; ++y) {
+        // Nothing can change the settings while a scan runs (no message is handled in between), so reading
+        // them once a row gives what reading them for every cell would.
+        const std::string glyphs = RzEdit2->Text();
+        const auto space = std::clamp<std::int64_t>(RzSpinEdit2->IntegerValue(), 0, kBlanks.size());
+        const std::string_view blanks = kBlanks.substr(0, static_cast<std::size_t>(space));
+        line.clear();
+        line.reserve(static_cast<std::size_t>(width) * std::max(glyphs.size(), blanks.size()));
+        for (int x = 0; x < width; ++x) {
+            // Exactly black is dark; every other colour, the invalid colour of a read outside included, is
+            // light.
+            if (source.Pixels(x, y) == 0)
+                line += glyphs;
+            else
+                line += blanks;
+        }
+        RzMemo1->Lines()->Add(line);
+    }
+}
+
+void TF_main::PictureMode() {
+    Reduce();
+    auto scanCopy = std::make_unique<TPicture>();
+    scanCopy->Bitmap()->Assign(Image2->Picture()->Bitmap());
+    TBitmap* bitmap = scanCopy->Bitmap();
+    Scan(bitmap->Canvas(), bitmap->Width(), bitmap->Height());
+}
+
+void TF_main::Reduce() {
+    // Assigning fails for a picture that holds no bitmap ("Cannot assign a TPicture to a TBitmap"), before
+    // anything is drawn; the temporaries go with the unwinding.
+    auto work = std::make_unique<TBitmap>();
+    work->Assign(Image1->Picture());
+    auto target = std::make_unique<TBitmap>();
+    target->SetWidth(work->Width());
+    target->SetHeight(work->Height());
+    target->SetPixelFormat(pf1bit);
+    target->SetPalette(CreateBlackWhitePalette());
+    // The platform's copy picks the nearer of the two table entries for every pixel.
+    target->Canvas().Draw(0, 0, work.get());
+    Image2->Picture()->Assign(target.get());
+}
+
+void TF_main::RzBitBtn5Click(TObject*) {
+    if (OpenPictureDialog1->Execute()) LoadPicture(OpenPictureDialog1->FileName());
+}
+
+void TF_main::LoadPicture(const std::string& fileName) {
+    Image1->Picture()->LoadFromFile(fileName);
+}
+
+} // namespace gl

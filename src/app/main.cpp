@@ -1,0 +1,44 @@
+// The desktop program's entry: one window, no arguments.
+#include "app/Program.h"
+#include "app/Unit1.h"
+#include "framework/Application.h"
+
+#include "platform/display/Display.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: glyphloom\n"
+    "Opens the Glyphloom window on the desktop named by DISPLAY (or WAYLAND_DISPLAY).\n"
+    "Without a desktop, glyphloom-convert writes the same text art to standard output.\n";
+
+bool HeadlessByRequest() {
+    const char* requested = std::getenv("GLYPHLOOM_DISPLAY");
+    return requested && std::strcmp(requested, "headless") == 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1) {
+        const std::string_view arg = argv[1];
+        if (arg == "--version") return std::puts("glyphloom 1.0"), 0;
+        std::fputs(kUsage, arg == "--help" ? stdout : stderr);
+        return arg == "--help" ? 0 : 2;
+    }
+    // Without a desktop the window would open on an invisible screen and end at once: say so instead.
+    if (std::strcmp(win::CurrentDisplay().Name(), "headless") == 0 && !HeadlessByRequest()) {
+        std::fputs("glyphloom: no desktop display to open the window on (DISPLAY is not set).\n"
+                   "Use glyphloom-convert to write text art without one.\n",
+                   stderr);
+        return 1;
+    }
+    gl::RegisterProgram();
+    gl::RegisterStartupSample();
+    return gl::RunApplication([](gl::TApplication& application) { application.CreateForm(gl::F_main); });
+}

@@ -1,0 +1,112 @@
+// Reading the converter's command line. Options take their value as the next argument or after "=";
+// "--" ends the options, so a picture whose name starts with "-" can still be named.
+#include "cli/ConvertOptions.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace gl::cli {
+
+const char* const kConvertUsage =
+    "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [PICTURE]\n"
+    "Turns a BMP picture (default: Tarnwick.bmp beside the program) or, with --text, a line of text into\n"
+    "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
+    "\n"
+    "  --glyph S      glyph string for dark pixels (default \"Kiv\"); also sets the space length to its "
+    "width\n"
+    "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
+    "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture\n"
+    "  -o FILE        write to FILE instead of standard output\n"
+    "  --help         show this text\n"
+    "  --version      show the version\n";
+
+namespace {
+
+bool ParseInteger(const std::string& text, long long& value) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return errno == 0 && *end == '\0';
+}
+
+struct Option {
+    const char* name;
+    const char* alias;
+    bool takesValue;
+};
+
+constexpr Option kOptions[] = {{"--glyph", nullptr, true}, {"--space", nullptr, true},
+                               {"--text", nullptr, true},  {"--output", "-o", true},
+                               {"--help", "-h", false},    {"--version", nullptr, false}};
+
+const Option* FindOption(const std::string& name) {
+    for (const Option& option : kOptions)
+        if (name == option.name || (option.alias && name == option.alias)) return &option;
+    return nullptr;
+}
+
+std::string Apply(ConvertOptions& options, const Option& option, const std::string& value) {
+    const std::string name = option.name;
+    if (name == "--glyph") {
+        options.glyph = value;
+    } else if (name == "--space") {
+        long long space = 0;
+        if (!ParseInteger(value, space)) return "--space needs a whole number, not \"" + value + "\"";
+        options.space = space;
+    } else if (name == "--text") {
+        options.text = value;
+    } else if (name == "--output") {
+        if (value.empty()) return "-o needs a file name";
+        options.output = value;
+    } else if (name == "--help") {
+        options.help = true;
+    } else {
+        options.version = true;
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedOptions ParseConvertOptions(const std::vector<std::string>& args) {
+    ParsedOptions parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            if (parsed.options.picture) {
+                parsed.error = "only one picture can be converted at a time";
+            } else {
+                parsed.options.picture = arg;
+            }
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const Option* option = FindOption(name);
+        if (!option) {
+            parsed.error = "unknown option " + name;
+        } else if (!option->takesValue) {
+            if (equals != std::string::npos)
+                parsed.error = name + " takes no value";
+            else
+                parsed.error = Apply(parsed.options, *option, {});
+        } else if (equals != std::string::npos) {
+            parsed.error = Apply(parsed.options, *option, arg.substr(equals + 1));
+        } else if (i + 1 < args.size()) {
+            parsed.error = Apply(parsed.options, *option, args[++i]);
+        } else {
+            parsed.error = name + " needs a value";
+        }
+    }
+    if (parsed.error.empty() && parsed.options.text && parsed.options.picture)
+        parsed.error = "--text converts the banner, not a picture: give one or the other";
+    return parsed;
+}
+
+} // namespace gl::cli

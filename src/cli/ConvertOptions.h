@@ -1,0 +1,30 @@
+// The converter's command line: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [PICTURE].
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gl::cli {
+
+struct ConvertOptions {
+    std::optional<std::string> glyph;   // the glyph string; the window's "Kiv" when absent
+    std::optional<long long> space;     // the space length; derived from the glyph string when absent
+    std::optional<std::string> text;    // text mode with this banner text
+    std::optional<std::string> output;  // standard output when absent
+    std::optional<std::string> picture; // the default picture when absent
+    bool help = false;
+    bool version = false;
+};
+
+// Either the options, or the reason they cannot be used (a usage error).
+struct ParsedOptions {
+    ConvertOptions options;
+    std::string error;
+};
+
+ParsedOptions ParseConvertOptions(const std::vector<std::string>& args);
+
+extern const char* const kConvertUsage;
+
+} // namespace gl::cli

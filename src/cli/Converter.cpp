@@ -1,0 +1,75 @@
+// Driving the main window for one conversion.
+#include "cli/Converter.h"
+
+#include "app/Unit1.h"
+#include "components/RzButton.h"
+#include "components/RzEdit.h"
+#include "components/RzRadChk.h"
+#include "components/RzSpnEdt.h"
+#include "framework/Application.h"
+#include "framework/Strings.h"
+
+#include <exception>
+#include <memory>
+
+namespace gl::cli {
+
+namespace {
+
+std::string MessageOf(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Exception& e) {
+        return e.Message();
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
+
+// The settings a user would make, in the window's order: glyph string (which derives the space length), space
+// length, then the mode with its input.
+void Prepare(TF_main& window, const ConvertOptions& options) {
+    if (options.glyph) window.RzEdit2->SetText(*options.glyph);
+    if (options.space) window.RzSpinEdit2->SetIntegerValue(*options.space);
+    if (options.text) {
+        window.RzRadioButton2->SetChecked(true);
+        window.RzEdit3->SetText(*options.text);
+    } else {
+        window.LoadPicture(options.picture ? *options.picture : TF_main::DefaultPicturePath());
+    }
+}
+
+} // namespace
+
+std::string Convert(const ConvertOptions& options, const LineWriter& write) {
+    TApplication application(nullptr);
+    application.Initialize();
+    // An error of the creation handler (a default picture that cannot be loaded) would be one box before the
+    // window opens; a conversion of that picture meets it again when loading, others do not depend on it.
+    application.OnException = [](TObject*, const Exception&) {};
+    try {
+        application.CreateForm(F_main);
+    } catch (...) {
+        return MessageOf(std::current_exception());
+    }
+    application.OnException = nullptr;
+    TF_main& window = *F_main;
+    try {
+        Prepare(window, options);
+        // Text mode reads the banner as the window shows it, so the window is shown and painted first.
+        window.Show();
+        application.ProcessMessages();
+        TStrings& lines = *window.RzMemo1->Lines();
+        const int before = lines.Count();
+        window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
+        const int after = lines.Count();
+        for (int i = before; i < after; ++i) write(lines.Strings(i));
+    } catch (...) {
+        return MessageOf(std::current_exception());
+    }
+    return {};
+}
+
+} // namespace gl::cli
