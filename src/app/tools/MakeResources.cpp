@@ -46,7 +46,7 @@ bool WriteBmp(const Picture& p, const std::string& path) {
 }
 
 constexpr Rgb kWhite{255, 255, 255}, kBlack{0, 0, 0};
-constexpr Rgb kDarkGrey{96, 96, 96};    // R + G + B = 288: reduces to black
+constexpr Rgb kDarkGrey{96, 96, 96};     // R + G + B = 288: reduces to black
 constexpr Rgb kLightGrey{176, 176, 176}; // R + G + B = 528: reduces to white
 
 bool InsideEllipse(double x, double y, double cx, double cy, double rx, double ry) {
@@ -88,78 +88,92 @@ Picture DrawSpool() {
 
 // The output view's sample figure: a threaded needle, pure black on white so that every stroke shows.
 Picture DrawNeedle() {
-    Picture p(52, 14, kWhite);
-    // The shaft, two pixels thick, narrowing to a point on the right.
-    for (int x = 10; x < 44; ++x) p.Set(x, 4, kBlack), p.Set(x, 5, kBlack);
-    for (int x = 44; x < 50; ++x) p.Set(x, x < 47 ? 4 : 5, kBlack);
-    // The eye: a ring at the left end.
-    for (int y = 1; y < 9; ++y)
-        for (int x = 1; x < 13; ++x)
-            if (InsideEllipse(x, y, 6.5, 4.5, 5.5, 3.6) && !InsideEllipse(x, y, 6.5, 4.5, 3.4, 1.6)) p.Set(x, y, kBlack);
-    // The thread: through the eye and away in a loose wave under the shaft.
-    for (int x = 4; x < 50; ++x) {
-        const int y = 10 + static_cast<int>(std::lround(2.2 * std::sin((x - 4) / 5.0)));
-        p.Set(x, y, kBlack);
+    Picture p(100, 26, kWhite);
+    // The shaft, three pixels thick, narrowing to a point on the right.
+    for (int x = 20; x < 86; ++x)
+        for (int y = 7; y < 10; ++y) p.Set(x, y, kBlack);
+    for (int x = 86; x < 97; ++x) {
+        const int half = (97 - x) / 6; // 1, then 0 at the tip
+        for (int y = 8 - half; y <= 8 + half; ++y) p.Set(x, y, kBlack);
     }
-    for (int y = 5; y < 10; ++y) p.Set(4, y, kBlack);
+    // The eye: a ring at the left end.
+    for (int y = 1; y < 17; ++y)
+        for (int x = 1; x < 25; ++x)
+            if (InsideEllipse(x, y, 12.5, 8.5, 11.5, 7) && !InsideEllipse(x, y, 12.5, 8.5, 7.5, 3.2))
+                p.Set(x, y, kBlack);
+    // The thread: through the eye, down, and away in a loose wave under the shaft.
+    for (int y = 9; y < 21; ++y) p.Set(9, y, kBlack), p.Set(10, y, kBlack);
+    for (int x = 9; x < 98; ++x) {
+        const int y = 20 + static_cast<int>(std::lround(3.5 * std::sin((x - 9) / 9.0)));
+        p.Set(x, y, kBlack), p.Set(x, y + 1, kBlack);
+    }
     return p;
 }
 
 // Glyphs as character maps: '.' transparent, others from the palette below.
 const char* const kGlyphs[8][16] = {
-    { // 0 import: a folder with an arrow going in
-        "................", "......##........", ".....#qq#.......", "....#qqqq#......", "...#######......",
-        "...........#....", "..########.##...", "..#yyyyyyy#.###.", "..#yyyyyyy#.###.", "..#yyyyyyy#.##..",
-        "..#yyyyyyy#.#...", "..#yyyyyyyy#....", "..#yyyyyyyy#....", "..##########....", "................",
-        "................"},
-    { // 1 save
-        "................", "..############..", "..#b#wwwwww#b#..", "..#b#wwwwww#b#..", "..#b#wwwwww#b#..",
-        "..#b########b#..", "..#bbbbbbbbbb#..", "..#bb######bb#..", "..#bb#ww#k#bb#..", "..#bb#ww#k#bb#..",
-        "..#bb#ww#k#bb#..", "..############..", "................", "................", "................",
-        "................"},
-    { // 2 convert: picture to lines of text
-        "................", ".#######........", ".#wwwww#........", ".#wgwgw#........", ".#wwgww#...#....",
-        ".#wgwgw#...##...", ".#######.#####..", "...........##...", "...........#....", ".......kk.kkk.kk",
-        "................", ".......kkk.kk.kk", "................", ".......kk.kk.kkk", "................",
-        "................"},
-    { // 3 copy
-        "................", ".######.........", ".#wwww#.........", ".#wwww######....", ".#wwww#wwww#....",
-        ".#wwww#wwww#....", ".######wwww#....", "......#wwww#....", "......######....", "................",
-        "................", "................", "................", "................", "................",
-        "................"},
-    { // 4 font
-        "................", "......###.......", ".....#r#r#......", ".....#r#r#......", "....#rr#rr#.....",
-        "....#######.....", "...#rr###rr#....", "...#rr#.#rr#....", "..####...####...", "................",
-        "................", "................", "................", "................", "................",
-        "................"},
-    { // 5 clear
-        "................", "..##......##....", "...##....##.....", "....##..##......", ".....####.......",
-        "......##........", ".....####.......", "....##..##......", "...##....##.....", "..##......##....",
-        "................", "................", "................", "................", "................",
-        "................"},
-    { // 6 about: a blue disc with an "i"
-        "................", ".....######.....", "...##bbbbbb##...", "..#bbbbwwbbbb#..", "..#bbbbwwbbbb#..",
-        ".#bbbbbbbbbbbb#.", ".#bbbbwwwbbbbb#.", ".#bbbbbwwbbbbb#.", ".#bbbbbwwbbbbb#.", ".#bbbbbwwbbbbb#.",
-        "..#bbbbwwbbbb#..", "..#bbbwwwwbbb#..", "...##bbbbbb##...", ".....######.....", "................",
-        "................"},
-    { // 7 exit
-        "................", "..#######.......", "..#wwwww#.......", "..#wwwww#...#...", "..#wwwww#...##..",
-        "..#wwwww######..", "..#wwwww#...##..", "..#wwwww#...#...", "..#wwwww#.......", "..#######.......",
-        "................", "................", "................", "................", "................",
-        "................"},
+    {// 0 import: a folder with an arrow going in
+     "................", "......##........", ".....#qq#.......", "....#qqqq#......", "...#######......",
+     "...........#....", "..########.##...", "..#yyyyyyy#.###.", "..#yyyyyyy#.###.", "..#yyyyyyy#.##..",
+     "..#yyyyyyy#.#...", "..#yyyyyyyy#....", "..#yyyyyyyy#....", "..##########....", "................",
+     "................"},
+    {// 1 save
+     "................", "..############..", "..#b#wwwwww#b#..", "..#b#wwwwww#b#..", "..#b#wwwwww#b#..",
+     "..#b########b#..", "..#bbbbbbbbbb#..", "..#bb######bb#..", "..#bb#ww#k#bb#..", "..#bb#ww#k#bb#..",
+     "..#bb#ww#k#bb#..", "..############..", "................", "................", "................",
+     "................"},
+    {// 2 convert: picture to lines of text
+     "................", ".#######........", ".#wwwww#........", ".#wgwgw#........", ".#wwgww#...#....",
+     ".#wgwgw#...##...", ".#######.#####..", "...........##...", "...........#....", ".......kk.kkk.kk",
+     "................", ".......kkk.kk.kk", "................", ".......kk.kk.kkk", "................",
+     "................"},
+    {// 3 copy
+     "................", ".######.........", ".#wwww#.........", ".#wwww######....", ".#wwww#wwww#....",
+     ".#wwww#wwww#....", ".######wwww#....", "......#wwww#....", "......######....", "................",
+     "................", "................", "................", "................", "................",
+     "................"},
+    {// 4 font
+     "................", "......###.......", ".....#r#r#......", ".....#r#r#......", "....#rr#rr#.....",
+     "....#######.....", "...#rr###rr#....", "...#rr#.#rr#....", "..####...####...", "................",
+     "................", "................", "................", "................", "................",
+     "................"},
+    {// 5 clear
+     "................", "..##......##....", "...##....##.....", "....##..##......", ".....####.......",
+     "......##........", ".....####.......", "....##..##......", "...##....##.....", "..##......##....",
+     "................", "................", "................", "................", "................",
+     "................"},
+    {// 6 about: a blue disc with an "i"
+     "................", ".....######.....", "...##bbbbbb##...", "..#bbbbwwbbbb#..", "..#bbbbwwbbbb#..",
+     ".#bbbbbbbbbbbb#.", ".#bbbbwwwbbbbb#.", ".#bbbbbwwbbbbb#.", ".#bbbbbwwbbbbb#.", ".#bbbbbwwbbbbb#.",
+     "..#bbbbwwbbbb#..", "..#bbbwwwwbbb#..", "...##bbbbbb##...", ".....######.....", "................",
+     "................"},
+    {// 7 exit
+     "................", "..#######.......", "..#wwwww#.......", "..#wwwww#...#...", "..#wwwww#...##..",
+     "..#wwwww######..", "..#wwwww#...##..", "..#wwwww#...#...", "..#wwwww#.......", "..#######.......",
+     "................", "................", "................", "................", "................",
+     "................"},
 };
 
 Rgb GlyphColour(char c) {
     switch (c) {
-    case '#': return Rgb{40, 40, 40};
-    case 'k': return Rgb{0, 0, 0};
-    case 'w': return Rgb{255, 255, 255};
-    case 'g': return Rgb{60, 150, 60};
-    case 'b': return Rgb{40, 100, 200};
-    case 'y': return Rgb{240, 200, 80};
-    case 'q': return Rgb{250, 225, 140};
-    case 'r': return Rgb{190, 40, 40};
-    default: return Rgb{255, 0, 255}; // transparent key
+    case '#':
+        return Rgb{40, 40, 40};
+    case 'k':
+        return Rgb{0, 0, 0};
+    case 'w':
+        return Rgb{255, 255, 255};
+    case 'g':
+        return Rgb{60, 150, 60};
+    case 'b':
+        return Rgb{40, 100, 200};
+    case 'y':
+        return Rgb{240, 200, 80};
+    case 'q':
+        return Rgb{250, 225, 140};
+    case 'r':
+        return Rgb{190, 40, 40};
+    default:
+        return Rgb{255, 0, 255}; // transparent key
     }
 }
 
@@ -167,7 +181,8 @@ Picture DrawGlyphStrip() {
     Picture p(16 * 8, 16, Rgb{255, 0, 255});
     for (int i = 0; i < 8; ++i)
         for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16 && kGlyphs[i][y][x]; ++x) p.Set(16 * i + x, y, GlyphColour(kGlyphs[i][y][x]));
+            for (int x = 0; x < 16 && kGlyphs[i][y][x]; ++x)
+                p.Set(16 * i + x, y, GlyphColour(kGlyphs[i][y][x]));
     return p;
 }
 
