@@ -1,6 +1,7 @@
 // The floor for glyphloom-convert: a plain program that reads a 24-bit bitmap file, makes each pixel black or
-// white by the sum of its channels and writes the glyph string for black and the blanks for white, row by row.
-// Usage: convert_baseline PICTURE OUTPUT. It writes the bytes the converter writes with its default settings.
+// white by the sum of its channels and writes the glyph string for black and the blanks for white, row by
+// row. Usage: convert_baseline PICTURE OUTPUT. It writes the bytes the converter writes with its default
+// settings.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

@@ -27,28 +27,43 @@ int main(int argc, char** argv) {
     if (options.help) return std::fputs(gl::cli::kConvertUsage, stdout), 0;
     if (options.version) return std::puts("glyphloom-convert 1.0"), 0;
 
-    std::FILE* out = stdout;
-    if (options.output) {
-        out = std::fopen(options.output->c_str(), "wb");
-        if (!out) {
-            std::fprintf(stderr, "Cannot create file \"%s\". %s\n", options.output->c_str(),
-                         std::strerror(errno));
-            return 1;
-        }
-    }
-    static char buffer[1 << 20];
-    std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
-
+    // The output file is made once the conversion has succeeded, so that a failed one leaves an existing file
+    // as it was.
     win::headless::Use();
     gl::RegisterProgram();
-    const std::string error = gl::cli::Convert(options, [out](std::string_view line) {
+    std::FILE* out = options.output ? nullptr : stdout;
+    int openError = 0;
+    static char buffer[1 << 20];
+    const std::string error = gl::cli::Convert(options, [&](std::string_view line) {
+        if (!out && !openError) {
+            out = std::fopen(options.output->c_str(), "wb");
+            if (!out)
+                openError = errno;
+            else
+                std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
+        }
+        if (!out) return;
         std::fwrite(line.data(), 1, line.size(), out);
         std::fputc('\n', out);
     });
-    const bool written = std::fflush(out) == 0 && !std::ferror(out);
-    if (options.output) std::fclose(out);
     if (!error.empty()) {
+        if (out && out != stdout) std::fclose(out);
         std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (!out && !openError) {
+        // No line at all: the file is still made, empty.
+        out = std::fopen(options.output->c_str(), "wb");
+        if (!out) openError = errno;
+    }
+    if (openError) {
+        std::fprintf(stderr, "Cannot create file \"%s\". %s\n", options.output->c_str(),
+                     std::strerror(openError));
+        return 1;
+    }
+    const bool written = std::fflush(out) == 0 && !std::ferror(out);
+    if (out != stdout && std::fclose(out) != 0) {
+        std::fprintf(stderr, "Stream write error\n");
         return 1;
     }
     if (!written) {

@@ -107,6 +107,9 @@ BOOL SetCurrentDirectory(LPCSTR pathName);
 // The program has one module, so every module handle names the executable. A buffer too small gets the path
 // cut short and zero-terminated; the result is then the buffer size and the error ERROR_INSUFFICIENT_BUFFER.
 DWORD GetModuleFileName(HMODULE module, LPSTR fileName, DWORD size);
+// For tests only: makes GetModuleFileName report `path` as the executable's path (a folder of the test's own,
+// the root folder) until called again with null or "".
+void SetModuleFileNameForTesting(LPCSTR path);
 // TMPDIR, or /tmp, always ending in "/".
 DWORD GetTempPath(DWORD bufferLength, LPSTR buffer);
 

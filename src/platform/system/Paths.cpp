@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -89,12 +90,33 @@ BOOL SetCurrentDirectory(LPCSTR pathName) {
     return TRUE;
 }
 
+namespace {
+
+// Empty: the real executable's path.
+std::string& ModulePathForTesting() {
+    static std::string path;
+    return path;
+}
+
+} // namespace
+
+void SetModuleFileNameForTesting(LPCSTR path) {
+    ModulePathForTesting() = path ? path : "";
+}
+
 DWORD GetModuleFileName(HMODULE, LPSTR fileName, DWORD size) {
     std::vector<char> path(4096);
-    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
-    if (length < 0 || static_cast<std::size_t>(length) >= path.size()) {
-        files::SetLastErrorFromErrno();
-        return 0;
+    ssize_t length = 0;
+    if (const std::string& forTesting = ModulePathForTesting(); !forTesting.empty()) {
+        path.assign(forTesting.begin(), forTesting.end());
+        path.push_back('\0');
+        length = static_cast<ssize_t>(forTesting.size());
+    } else {
+        length = ::readlink("/proc/self/exe", path.data(), path.size());
+        if (length < 0 || static_cast<std::size_t>(length) >= path.size()) {
+            files::SetLastErrorFromErrno();
+            return 0;
+        }
     }
     if (!fileName || size == 0) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);

@@ -1,0 +1,159 @@
+// Programs that the tests run as a user would: spawned with an environment of their own, their output caught
+// in files, waited for with a time limit, and never left running behind a failed test.
+#pragma once
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+extern char** environ;
+
+namespace gl::proctest {
+
+// Variables to set (a value) or to remove (no value) in a child's environment.
+using EnvChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+inline std::vector<std::string> Environment(const EnvChanges& changes) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('='));
+        bool changed = false;
+        for (const auto& change : changes) changed = changed || change.first == name;
+        if (!changed) env.push_back(entry);
+    }
+    for (const auto& [name, value] : changes)
+        if (value) env.push_back(name + "=" + *value);
+    return env;
+}
+
+inline bool OnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    const std::string all = path ? path : "";
+    for (std::size_t start = 0; start <= all.size();) {
+        const std::size_t end = std::min(all.find(':', start), all.size());
+        if (end > start && access((all.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// One child process; stopped (SIGTERM, then SIGKILL) when it goes out of scope while still running.
+class Child {
+public:
+    Child() = default;
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    ~Child() { Stop(); }
+
+    // Standard input is empty; standard output and error go to the files named (created or truncated).
+    bool Start(const std::vector<std::string>& args, const EnvChanges& env = {},
+               const std::string& outPath = "/dev/null", const std::string& errPath = "/dev/null") {
+        std::vector<char*> argv;
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        std::vector<std::string> envStrings = Environment(env);
+        std::vector<char*> envp;
+        for (std::string& e : envStrings) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = -1;
+        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        m_pid = pid;
+        return m_pid > 0;
+    }
+
+    bool Running() {
+        if (m_pid <= 0) return false;
+        int status = 0;
+        const pid_t done = waitpid(m_pid, &status, WNOHANG);
+        if (done == 0) return true;
+        Finished(status);
+        return false;
+    }
+
+    // The exit code once the child has ended within `ms`; 128 + the signal for a child killed by one.
+    std::optional<int> Wait(int ms) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (Running()) {
+            if (std::chrono::steady_clock::now() >= end) return std::nullopt;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return m_exitCode;
+    }
+
+    void Stop() {
+        if (!Running()) return;
+        kill(m_pid, SIGTERM);
+        if (Wait(3000)) return;
+        kill(m_pid, SIGKILL);
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        Finished(status);
+    }
+
+    pid_t Pid() const { return m_pid; }
+
+private:
+    void Finished(int status) {
+        m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        m_pid = -1;
+    }
+
+    pid_t m_pid = -1;
+    std::optional<int> m_exitCode;
+};
+
+struct RunResult {
+    std::optional<int> exitCode; // none: the program did not end in time (it was killed)
+    std::string out;
+    std::string err;
+};
+
+// Runs a program to its end (at most `timeoutMs`) and returns what it wrote.
+inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const EnvChanges& env = {}) {
+    char dirTemplate[] = "/tmp/glyphloom-run-XXXXXX";
+    const char* dir = mkdtemp(dirTemplate);
+    if (!dir) return {};
+    const std::string outPath = std::string(dir) + "/out", errPath = std::string(dir) + "/err";
+    RunResult result;
+    {
+        Child child;
+        if (child.Start(args, env, outPath, errPath)) result.exitCode = child.Wait(timeoutMs);
+    }
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
+    std::remove(outPath.c_str());
+    std::remove(errPath.c_str());
+    rmdir(dir);
+    return result;
+}
+
+} // namespace gl::proctest

@@ -1,0 +1,203 @@
+// glyphloom-convert run as a user runs it: the build's executable on pictures made here, on the default
+// picture beside it and on banner texts, checked by its exact output, messages and exit codes.
+#include "ChildProcess.h"
+#include "TestPictures.h"
+
+#include "cli/ConvertOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace gl::clitest {
+namespace {
+
+using proctest::ReadFile;
+using proctest::RunResult;
+
+const std::string kConvert = GLYPHLOOM_CONVERT;
+const std::string kDefaultBanner = "Tarnwick<QQ群号3164825>";
+
+RunResult Convert(std::vector<std::string> args) {
+    args.insert(args.begin(), kConvert);
+    return proctest::Run(args, 60000);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "every line ends in \"\\n\"";
+    return lines;
+}
+
+// Checks that every line is `cells` cells of either the glyph string or `blanks`, and counts the glyph cells.
+int CountCells(const std::vector<std::string>& lines, const std::string& glyph, const std::string& blanks,
+               int cells) {
+    int dark = 0;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.size(), cells * glyph.size()) << line;
+        for (std::size_t at = 0; at + glyph.size() <= line.size(); at += glyph.size()) {
+            const std::string cell = line.substr(at, glyph.size());
+            EXPECT_TRUE(cell == glyph || cell == blanks) << "cell at " << at << " of \"" << line << "\"";
+            dark += cell == glyph;
+        }
+    }
+    return dark;
+}
+
+void ExpectSuccess(const RunResult& run, const std::string& out, const std::string& what) {
+    EXPECT_EQ(run.exitCode, 0) << what << "\n" << run.err;
+    EXPECT_EQ(run.err, "") << what;
+    EXPECT_EQ(run.out, out) << what;
+}
+
+class ConvertProgram : public ::testing::Test {
+protected:
+    TempFolder m_folder;
+    // The worked example: row 0 black, white, black; row 1 white, white, black.
+    const std::string m_example = m_folder.Write("example.bmp", Bmp24({"#.#", "..#"}));
+};
+
+TEST_F(ConvertProgram, PictureModeWritesTheGlyphStringForBlackAndBlanksForEveryOtherPixel) {
+    ExpectSuccess(Convert({m_example}), "Kiv   Kiv\n      Kiv\n", "the worked example");
+    // Greys and near-black go to the nearer of black and white before the scan.
+    const std::string greys = m_folder.Write(
+        "greys.bmp",
+        Bmp24({"dl", "nw"},
+              {{'d', {96, 96, 96}}, {'l', {176, 176, 176}}, {'n', {1, 2, 3}}, {'w', {250, 250, 250}}}));
+    ExpectSuccess(Convert({"--glyph", "@", greys}), "@ \n@ \n", "greys reduced to black and white");
+}
+
+TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
+    const std::string blanks20(20, ' ');
+    const std::string eleven = "一二三四五六七八九十百";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--glyph", "ab"}, "ab  ab\n    ab\n"},
+        {{"--glyph", "ab", "--space", "5"}, "ab     ab\n          ab\n"},
+        {{"--space=5", "--glyph=ab"}, "ab     ab\n          ab\n"}, // a given space length wins either way
+        {{"--space", "1"}, "Kiv Kiv\n  Kiv\n"},
+        {{"--space", "0"}, "Kiv Kiv\n  Kiv\n"}, // the spin edit keeps 1..20
+        {{"--space", "-7"}, "Kiv Kiv\n  Kiv\n"},
+        {{"--space", "25"}, "Kiv" + blanks20 + "Kiv\n" + blanks20 + blanks20 + "Kiv\n"},
+        {{"--glyph", ""}, " \n  \n"}, // nothing for a dark pixel, one blank for a light one
+        {{"--glyph", "文字"}, "文字    文字\n        文字\n"},
+        {{"--glyph", "文字字"}, "文字字      文字字\n            文字字\n"},
+        {{"--glyph", "文a"},
+         "文a    文a\n        文a\n"}, // one double-byte character makes every one count 2
+        {{"--glyph", eleven}, eleven + blanks20 + eleven + "\n" + blanks20 + blanks20 + eleven + "\n"},
+    };
+    for (auto [args, out] : cases) {
+        std::string what;
+        for (const std::string& a : args) what += " [" + a + "]";
+        args.push_back(m_example);
+        ExpectSuccess(Convert(args), out, what);
+    }
+}
+
+TEST_F(ConvertProgram, TheDefaultPictureBesideTheProgramIs88By52) {
+    const RunResult kiv = Convert({});
+    ASSERT_EQ(kiv.exitCode, 0) << kiv.err;
+    const std::vector<std::string> lines = Lines(kiv.out);
+    ASSERT_EQ(lines.size(), 52u);
+    const int dark = CountCells(lines, "Kiv", "   ", 88);
+    EXPECT_GT(dark, 0);
+    EXPECT_LT(dark, 88 * 52);
+
+    // One character a cell shows the same pixels; naming the picture changes nothing.
+    const RunResult hash = Convert({"--glyph", "#"});
+    ASSERT_EQ(hash.exitCode, 0) << hash.err;
+    EXPECT_EQ(CountCells(Lines(hash.out), "#", " ", 88), dark);
+    std::string widened;
+    for (char c : hash.out) widened += c == '#' ? "Kiv" : c == ' ' ? "   " : std::string(1, c);
+    EXPECT_EQ(widened, kiv.out);
+    const std::string folder = kConvert.substr(0, kConvert.rfind('/'));
+    const RunResult named = Convert({folder + "/Tarnwick.bmp"});
+    EXPECT_EQ(named.out, kiv.out);
+    EXPECT_EQ(named.exitCode, 0);
+}
+
+TEST_F(ConvertProgram, TextModeScansTheBannerAsTheWindowShowsIt) {
+    // An empty banner keeps its default 40 x 20 pixels, all light.
+    const RunResult empty = Convert({"--text", ""});
+    ExpectSuccess(
+        empty,
+        [] {
+            std::string out;
+            for (int i = 0; i < 20; ++i) out += std::string(120, ' ') + "\n";
+            return out;
+        }(),
+        "empty banner");
+    const RunResult narrow = Convert({"--text=", "--space", "2"});
+    ASSERT_EQ(narrow.exitCode, 0);
+    EXPECT_EQ(Lines(narrow.out), std::vector<std::string>(20, std::string(80, ' ')));
+
+    // The default banner text sizes the banner to 148 pixels; its letters are drawn in pure black.
+    const RunResult banner = Convert({"--text", kDefaultBanner});
+    ASSERT_EQ(banner.exitCode, 0) << banner.err;
+    const std::vector<std::string> lines = Lines(banner.out);
+    ASSERT_EQ(lines.size(), 20u);
+    const int dark = CountCells(lines, "Kiv", "   ", 148);
+    EXPECT_GT(dark, 100);
+    const RunResult hash = Convert({"--glyph", "#", "--text", kDefaultBanner});
+    ASSERT_EQ(hash.exitCode, 0) << hash.err;
+    EXPECT_EQ(CountCells(Lines(hash.out), "#", " ", 148), dark);
+}
+
+TEST_F(ConvertProgram, OutputFileGetsExactlyTheBytesOfStandardOutput) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{m_example}, std::vector<std::string>{"--glyph", "文字", "--text", "Ab"}}) {
+        const RunResult toStdout = Convert(args);
+        ASSERT_EQ(toStdout.exitCode, 0);
+        std::vector<std::string> withFile = args;
+        const std::string file = m_folder.Path("out.txt");
+        withFile.insert(withFile.begin(), {"-o", file});
+        ExpectSuccess(Convert(withFile), "", "nothing on standard output with -o");
+        EXPECT_EQ(ReadFile(file), toStdout.out);
+    }
+    const std::string nowhere = m_folder.Path("no-such-folder/out.txt");
+    const RunResult failed = Convert({"-o", nowhere, m_example});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.err, "Cannot create file \"" + nowhere + "\". No such file or directory\n");
+}
+
+TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
+    const std::string missing = m_folder.Path("missing.bmp");
+    std::string sevenBits = Bmp24({"#"});
+    sevenBits[28] = 7; // a bit count the platform cannot make a bitmap of
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {m_folder.Write("gif.bmp", "GIF89a" + std::string(40, '\0')), "Bitmap image is not valid"},
+        {m_folder.Write("seven.bmp", sevenBits), "System Error.  Code: 87.\r\nThe parameter is incorrect"},
+        {m_folder.Write("photo.jpg", Bmp24({"#"})), "Unknown picture file extension (.jpg)"},
+        {m_folder.Write("mark.ico", Icon16()), "Cannot assign a TPicture to a TBitmap"},
+        {missing, "Cannot open file \"" + missing + "\". The system cannot find the file specified"},
+    };
+    for (const auto& [picture, message] : cases) {
+        const RunResult run = Convert({"-o", m_folder.Path("out.txt"), picture});
+        EXPECT_EQ(run.exitCode, 1) << picture;
+        EXPECT_EQ(run.err, message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("out.txt"))) << "no file of a failed conversion";
+    }
+}
+
+TEST_F(ConvertProgram, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--bogus"}, "unknown option --bogus"},
+        {{"--space", "many", m_example}, "--space needs a whole number, not \"many\""},
+        {{m_example, "--glyph"}, "--glyph needs a value"},
+        {{"--text", "hi", m_example}, "--text converts the banner, not a picture: give one or the other"},
+    };
+    for (const auto& [args, error] : cases) {
+        const RunResult run = Convert(args);
+        EXPECT_EQ(run.exitCode, 2) << error;
+        EXPECT_EQ(run.err, "glyphloom-convert: " + error + "\n" + cli::kConvertUsage);
+        EXPECT_EQ(run.out, "");
+    }
+    ExpectSuccess(Convert({"--help"}), cli::kConvertUsage, "--help");
+    ExpectSuccess(Convert({"--version"}), "glyphloom-convert 1.0\n", "--version");
+}
+
+} // namespace
+} // namespace gl::clitest

@@ -1,0 +1,243 @@
+// The desktop program end to end: glyphloom on its own X server (Xvfb), its convert button clicked with
+// xdotool, the output view's text copied through the real clipboard and compared with glyphloom-convert's
+// lines, and a screenshot kept in the build folder.
+#include "cli/ChildProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <ostream>
+#include <sys/stat.h>
+
+namespace gl::e2e {
+namespace {
+
+using proctest::Child;
+using proctest::EnvChanges;
+using proctest::OnPath;
+using proctest::ReadFile;
+using proctest::RunResult;
+
+const std::string kProgram = GLYPHLOOM_PROGRAM;
+const std::string kConvert = GLYPHLOOM_CONVERT;
+const std::string kStartupSample = GLYPHLOOM_STARTUP_SAMPLE;
+const std::string kArtifacts = GLYPHLOOM_E2E_ARTIFACTS;
+const std::string kDefaultBanner = "Tarnwick<QQ群号3164825>";
+
+// Places in the window's client area (the real window is created at the client size).
+constexpr int kConvertX = 232 + 37, kConvertY = 90 + 12; // the middle of the convert button
+constexpr int kMemoX = 290, kMemoY = 250;                // inside the output view
+constexpr int kBannerX = 8 + 64, kBannerY = 4 + 62;      // the banner's corner: group box + its place there
+constexpr int kFaceX = 220, kFaceY = 120;                // the top band's plain face, under the input group
+
+// An X server of our own; it picks a display number nobody uses and names it when it is ready.
+class Xvfb {
+public:
+    bool Start() {
+        char name[] = "/tmp/glyphloom-e2e-display-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd < 0) return false;
+        close(fd);
+        const std::string numberFile = name;
+        const bool started = m_server.Start(
+            {"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {}, numberFile);
+        for (int i = 0; started && m_name.empty() && i < 400 && m_server.Running(); ++i) {
+            const std::string number = ReadFile(numberFile);
+            if (!number.empty() && number.back() == '\n')
+                m_name = ":" + number.substr(0, number.size() - 1);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+        std::remove(numberFile.c_str());
+        return !m_name.empty();
+    }
+    // The environment of a program on this server; the desktop's own variables must not lead it elsewhere.
+    EnvChanges Env() const {
+        return {{"DISPLAY", m_name},
+                {"WAYLAND_DISPLAY", std::nullopt},
+                {"GLYPHLOOM_DISPLAY", std::nullopt},
+                {"GLYPHLOOM_DPI", std::nullopt},
+                {"GLYPHLOOM_SHOW", std::nullopt}};
+    }
+
+private:
+    Child m_server;
+    std::string m_name;
+};
+
+std::string Normalized(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+// The first line on which `a` and `b` differ, for a readable failure.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    const std::vector<std::string> la = Lines(a + "\n"), lb = Lines(b + "\n");
+    for (std::size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
+        const std::string x = i < la.size() ? la[i] : "<none>", y = i < lb.size() ? lb[i] : "<none>";
+        if (x != y) return "line " + std::to_string(i + 1) + ":\n  \"" + x + "\"\n  \"" + y + "\"";
+    }
+    return "no line differs";
+}
+
+struct Rgb {
+    int r = -1, g = -1, b = -1;
+    bool operator==(const Rgb&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+        return out << "RGB(" << c.r << ", " << c.g << ", " << c.b << ")";
+    }
+};
+
+// A binary PPM screenshot.
+class Ppm {
+public:
+    explicit Ppm(const std::string& path) {
+        const std::string data = ReadFile(path);
+        std::size_t at = 0;
+        auto field = [&] {
+            while (at < data.size() && std::isspace(static_cast<unsigned char>(data[at]))) ++at;
+            const std::size_t start = at;
+            while (at < data.size() && !std::isspace(static_cast<unsigned char>(data[at]))) ++at;
+            return data.substr(start, at - start);
+        };
+        if (field() != "P6") return;
+        m_width = std::atoi(field().c_str());
+        m_height = std::atoi(field().c_str());
+        if (field() != "255") return;
+        m_pixels = data.substr(at + 1);
+        if (m_pixels.size() < static_cast<std::size_t>(m_width) * m_height * 3) m_width = m_height = 0;
+    }
+    bool Valid() const { return m_width > 0; }
+    Rgb At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) return {};
+        const std::size_t i = (static_cast<std::size_t>(y) * m_width + x) * 3;
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(m_pixels[i + k]); };
+        return {byte(0), byte(1), byte(2)};
+    }
+
+private:
+    int m_width = 0, m_height = 0;
+    std::string m_pixels;
+};
+
+class GlyphloomE2E : public ::testing::Test {
+protected:
+    RunResult Tool(std::vector<std::string> args, int timeoutMs = 10000) {
+        return proctest::Run(args, timeoutMs, m_x.Env());
+    }
+    RunResult Xdotool(const std::vector<std::string>& args, int timeoutMs = 10000) {
+        std::vector<std::string> all = {"xdotool"};
+        all.insert(all.end(), args.begin(), args.end());
+        return Tool(all, timeoutMs);
+    }
+    // The first window of the program's, waited for until it is shown.
+    std::string FindWindow() {
+        const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Glyphloom"}, 20000);
+        return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
+    }
+    // The window's top-left corner on the screen; without a window manager that is the client area's.
+    bool WindowOrigin(const std::string& window, int& x, int& y, int& width, int& height) {
+        const RunResult geometry = Xdotool({"getwindowgeometry", window});
+        const std::size_t position = geometry.out.find("Position: ");
+        const std::size_t size = geometry.out.find("Geometry: ");
+        if (geometry.exitCode != 0 || position == std::string::npos || size == std::string::npos)
+            return false;
+        return std::sscanf(geometry.out.c_str() + position, "Position: %d,%d", &x, &y) == 2 &&
+               std::sscanf(geometry.out.c_str() + size, "Geometry: %dx%d", &width, &height) == 2;
+    }
+    // The program serves the clipboard itself, so this asks it while it runs (until the copy has arrived).
+    std::string ReadClipboard() {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < end) {
+            const RunResult clip = Tool({"xclip", "-o", "-selection", "clipboard"}, 5000);
+            if (clip.exitCode == 0 && !clip.out.empty()) return clip.out;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return {};
+    }
+
+    Xvfb m_x;
+};
+
+TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
+    for (const char* tool : {"Xvfb", "xdotool", "xclip", "import"})
+        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
+    if (!m_x.Start()) GTEST_SKIP() << "Xvfb did not start";
+    mkdir(kArtifacts.c_str(), 0755);
+    const std::string log = kArtifacts + "/glyphloom-stderr.txt";
+
+    Child program;
+    ASSERT_TRUE(program.Start({kProgram}, m_x.Env(), "/dev/null", log));
+    const std::string window = FindWindow();
+    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    int x = 0, y = 0, width = 0, height = 0;
+    ASSERT_TRUE(WindowOrigin(window, x, y, width, height));
+    EXPECT_EQ(width, 580);
+    EXPECT_EQ(height, 383);
+    EXPECT_EQ(x, (1024 - 588) / 2 + 4) << "centred on the screen, inside the frame the desktop would draw";
+    EXPECT_EQ(y, (768 - 410) / 2 + 4 + 19);
+
+    const auto at = [](int v) { return std::to_string(v); };
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kConvertX), at(kConvertY), "click", "1"}).exitCode,
+              0);
+    // The conversion runs inside the click; the screenshot waits for the picture's lines to be painted.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::string shot = kArtifacts + "/glyphloom-after-convert";
+    ASSERT_EQ(Tool({"import", "-window", "root", shot + ".png"}, 10000).exitCode, 0);
+    ASSERT_EQ(Tool({"import", "-window", "root", "-depth", "8", shot + ".ppm"}, 10000).exitCode, 0);
+
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "1", "key", "ctrl+a",
+                       "key", "ctrl+c"})
+                  .exitCode,
+              0);
+    const std::string copied = ReadClipboard();
+    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+
+    const RunResult converted = proctest::Run({kConvert}, 20000);
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    const std::string expected = Normalized(ReadFile(kStartupSample) + converted.out);
+    ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
+    EXPECT_EQ(Lines(Normalized(copied) + "\n").size(), Lines(expected + "\n").size());
+    EXPECT_TRUE(Normalized(copied) == expected) << FirstDifference(Normalized(copied), expected);
+
+    // The screenshot: the window's button face, and the banner's text exactly where the converter finds the
+    // banner's black pixels.
+    const Ppm screen(shot + ".ppm");
+    ASSERT_TRUE(screen.Valid());
+    EXPECT_EQ(screen.At(x + kFaceX, y + kFaceY), (Rgb{240, 240, 240}));
+    const RunResult banner = proctest::Run({kConvert, "--glyph", "#", "--text", kDefaultBanner}, 20000);
+    ASSERT_EQ(banner.exitCode, 0) << banner.err;
+    const std::vector<std::string> rows = Lines(banner.out);
+    int black = 0, wrong = 0;
+    std::string firstWrong;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t col = 0; col < rows[row].size(); ++col) {
+            const bool dark = rows[row][col] == '#';
+            const Rgb pixel =
+                screen.At(x + kBannerX + static_cast<int>(col), y + kBannerY + static_cast<int>(row));
+            const bool shownBlack = pixel == Rgb{0, 0, 0};
+            black += dark;
+            if (dark != shownBlack && wrong++ == 0)
+                firstWrong = "banner pixel (" + std::to_string(col) + ", " + std::to_string(row) + ")";
+        }
+    }
+    EXPECT_GT(black, 100);
+    EXPECT_EQ(wrong, 0) << firstWrong;
+    std::remove((shot + ".ppm").c_str());
+}
+
+} // namespace
+} // namespace gl::e2e
