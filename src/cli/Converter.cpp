@@ -58,9 +58,9 @@ std::string Convert(const ConvertOptions& options, const LineWriter& write) {
     TF_main& window = *F_main;
     try {
         Prepare(window, options);
-        // Text mode reads the banner as the window shows it, so the window is shown and painted first. Picture
-        // mode reads only bitmaps; its window stays hidden, so that the output view does not collect a repaint
-        // for every line it receives.
+        // Text mode reads the banner as the window shows it, so the window is shown and painted first.
+        // Picture mode reads only bitmaps; its window stays hidden, so that the output view does not collect
+        // a repaint for every line it receives.
         if (options.text) {
             window.Show();
             application.ProcessMessages();

@@ -63,6 +63,24 @@ std::vector<Place> Table(TF_main& w) {
     };
 }
 
+// Each control with its name, parent, place and (where given, >= 0) size.
+void ExpectPlaces(const std::vector<Place>& places) {
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.name);
+        ASSERT_NE(p.control, nullptr);
+        EXPECT_EQ(p.control->Name(), p.name);
+        EXPECT_EQ(p.control->Parent(), p.parent);
+        EXPECT_EQ(p.control->Left(), p.left);
+        EXPECT_EQ(p.control->Top(), p.top);
+        if (p.width >= 0) {
+            EXPECT_EQ(p.control->Width(), p.width);
+        }
+        if (p.height >= 0) {
+            EXPECT_EQ(p.control->Height(), p.height);
+        }
+    }
+}
+
 TEST_F(MainWindowTest, EveryControlIsInItsPlaceWithItsSize) {
     TF_main& w = Open();
     EXPECT_EQ(w.Width(), 588);
@@ -77,20 +95,7 @@ TEST_F(MainWindowTest, EveryControlIsInItsPlaceWithItsSize) {
     EXPECT_EQ(w.Left(), (screen.cx - 588) / 2) << "centred on the screen";
     EXPECT_EQ(w.Top(), (screen.cy - 410) / 2);
 
-    for (const Place& p : Table(w)) {
-        SCOPED_TRACE(p.name);
-        ASSERT_NE(p.control, nullptr);
-        EXPECT_EQ(p.control->Name(), p.name);
-        EXPECT_EQ(p.control->Parent(), p.parent);
-        EXPECT_EQ(p.control->Left(), p.left);
-        EXPECT_EQ(p.control->Top(), p.top);
-        if (p.width >= 0) {
-            EXPECT_EQ(p.control->Width(), p.width);
-        }
-        if (p.height >= 0) {
-            EXPECT_EQ(p.control->Height(), p.height);
-        }
-    }
+    ExpectPlaces(Table(w));
     EXPECT_FALSE(w.Image2->Visible());
     win::RECT memoWindow{};
     win::GetWindowRect(w.RzMemo1->Handle(), &memoWindow);
@@ -248,17 +253,7 @@ TEST_F(MainWindowTest, ScalesWithTheScreenDensity) {
         {w.RzSpinEdit2, "RzSpinEdit2", w.RzGroupBox2, 136, 43, 59, 23},
         {w.RzLabel4, "RzLabel4", w.RzGroupBox2, 18, 115, -1, -1},
     };
-    for (const Place& p : scaled) {
-        SCOPED_TRACE(p.name);
-        EXPECT_EQ(p.control->Left(), p.left);
-        EXPECT_EQ(p.control->Top(), p.top);
-        if (p.width >= 0) {
-            EXPECT_EQ(p.control->Width(), p.width);
-        }
-        if (p.height >= 0) {
-            EXPECT_EQ(p.control->Height(), p.height);
-        }
-    }
+    ExpectPlaces(scaled);
     EXPECT_EQ(w.RzMemo1->Font()->Size(), 1) << "the output view still starts at the size box's 1 point";
 }
 
