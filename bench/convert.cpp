@@ -310,15 +310,15 @@ void PrintAside(const char* what, const char* slow, const char* fast, const char
 void PrintSummary(const FigureReporter& reporter) {
     std::printf("\n");
     PrintRatio(reporter, "glyphloom-convert / plain program", "BM_ConvertProcess", "BM_BaselineProcess", 3);
-    PrintAside("  the same, best run of each", "convert best ms", "baseline best ms",
-               "steadier on a busy machine");
+    PrintAside("  the same, fastest run of each", "convert best ms", "baseline best ms",
+               "the line above: means");
     PrintAside("  the same, processor time", "convert cpu ms", "baseline cpu ms", "user and system time");
     if (g_figures.count("convert peak MB"))
         PrintLimit("glyphloom-convert peak memory", g_figures["convert peak MB"], "MB", 160);
     PrintRatio(reporter, "window convert click / glyphloom-convert", "BM_WindowConvert", "BM_ConvertProcess",
                2);
-    PrintAside("  the same, best run of each", "window best ms", "convert best ms",
-               "steadier on a busy machine");
+    PrintAside("  the same, fastest run of each", "window best ms", "convert best ms",
+               "the line above: means");
     PrintAside("  the same, processor time", "window cpu ms", "convert cpu ms", "user and system time");
     if (reporter.times.count("BM_DesktopStartupProcess"))
         PrintLimit("glyphloom start-up, whole process (headless)",

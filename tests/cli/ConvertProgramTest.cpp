@@ -1,7 +1,7 @@
 // glyphloom-convert run as a user runs it: the build's executable on pictures made here, on the default
 // picture beside it and on banner texts, checked by its exact output, messages and exit codes.
-#include "ChildProcess.h"
 #include "TestPictures.h"
+#include "support/ChildProcess.h"
 
 #include "cli/ConvertOptions.h"
 

@@ -1,24 +1,29 @@
 // The desktop program end to end: glyphloom on its own X server (Xvfb), its convert button clicked with
 // xdotool, the output view's text copied through the real clipboard and compared with glyphloom-convert's
 // lines, and a screenshot kept in the build folder.
-#include "cli/ChildProcess.h"
+#include "support/ChildProcess.h"
+#include "support/Screenshot.h"
+#include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <chrono>
 #include <cstdio>
-#include <ostream>
 #include <sys/stat.h>
+#include <thread>
 
 namespace gl::e2e {
 namespace {
 
 using proctest::Child;
-using proctest::EnvChanges;
 using proctest::OnPath;
 using proctest::ReadFile;
+using proctest::Rgb;
 using proctest::RunResult;
+using proctest::Screenshot;
+using proctest::ScreenshotCommand;
+using proctest::XvfbServer;
 
 const std::string kProgram = GLYPHLOOM_PROGRAM;
 const std::string kConvert = GLYPHLOOM_CONVERT;
@@ -31,41 +36,6 @@ constexpr int kConvertX = 232 + 37, kConvertY = 90 + 12; // the middle of the co
 constexpr int kMemoX = 290, kMemoY = 250;                // inside the output view
 constexpr int kBannerX = 8 + 64, kBannerY = 4 + 62;      // the banner's corner: group box + its place there
 constexpr int kFaceX = 220, kFaceY = 120;                // the top band's plain face, under the input group
-
-// An X server of our own; it picks a display number nobody uses and names it when it is ready.
-class Xvfb {
-public:
-    bool Start() {
-        char name[] = "/tmp/glyphloom-e2e-display-XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd < 0) return false;
-        close(fd);
-        const std::string numberFile = name;
-        const bool started = m_server.Start(
-            {"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, {}, numberFile);
-        for (int i = 0; started && m_name.empty() && i < 400 && m_server.Running(); ++i) {
-            const std::string number = ReadFile(numberFile);
-            if (!number.empty() && number.back() == '\n')
-                m_name = ":" + number.substr(0, number.size() - 1);
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(25));
-        }
-        std::remove(numberFile.c_str());
-        return !m_name.empty();
-    }
-    // The environment of a program on this server; the desktop's own variables must not lead it elsewhere.
-    EnvChanges Env() const {
-        return {{"DISPLAY", m_name},
-                {"WAYLAND_DISPLAY", std::nullopt},
-                {"GLYPHLOOM_DISPLAY", std::nullopt},
-                {"GLYPHLOOM_DPI", std::nullopt},
-                {"GLYPHLOOM_SHOW", std::nullopt}};
-    }
-
-private:
-    Child m_server;
-    std::string m_name;
-};
 
 std::string Normalized(std::string text) {
     std::string out;
@@ -92,46 +62,6 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
     }
     return "no line differs";
 }
-
-struct Rgb {
-    int r = -1, g = -1, b = -1;
-    bool operator==(const Rgb&) const = default;
-    friend std::ostream& operator<<(std::ostream& out, const Rgb& c) {
-        return out << "RGB(" << c.r << ", " << c.g << ", " << c.b << ")";
-    }
-};
-
-// A binary PPM screenshot.
-class Ppm {
-public:
-    explicit Ppm(const std::string& path) {
-        const std::string data = ReadFile(path);
-        std::size_t at = 0;
-        auto field = [&] {
-            while (at < data.size() && std::isspace(static_cast<unsigned char>(data[at]))) ++at;
-            const std::size_t start = at;
-            while (at < data.size() && !std::isspace(static_cast<unsigned char>(data[at]))) ++at;
-            return data.substr(start, at - start);
-        };
-        if (field() != "P6") return;
-        m_width = std::atoi(field().c_str());
-        m_height = std::atoi(field().c_str());
-        if (field() != "255") return;
-        m_pixels = data.substr(at + 1);
-        if (m_pixels.size() < static_cast<std::size_t>(m_width) * m_height * 3) m_width = m_height = 0;
-    }
-    bool Valid() const { return m_width > 0; }
-    Rgb At(int x, int y) const {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height) return {};
-        const std::size_t i = (static_cast<std::size_t>(y) * m_width + x) * 3;
-        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(m_pixels[i + k]); };
-        return {byte(0), byte(1), byte(2)};
-    }
-
-private:
-    int m_width = 0, m_height = 0;
-    std::string m_pixels;
-};
 
 class GlyphloomE2E : public ::testing::Test {
 protected:
@@ -169,13 +99,13 @@ protected:
         return {};
     }
 
-    Xvfb m_x;
+    XvfbServer m_x;
 };
 
 TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
     for (const char* tool : {"Xvfb", "xdotool", "xclip", "import"})
         if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-    if (!m_x.Start()) GTEST_SKIP() << "Xvfb did not start";
+    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
     mkdir(kArtifacts.c_str(), 0755);
     const std::string log = kArtifacts + "/glyphloom-stderr.txt";
 
@@ -197,7 +127,7 @@ TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const std::string shot = kArtifacts + "/glyphloom-after-convert";
     ASSERT_EQ(Tool({"import", "-window", "root", shot + ".png"}, 10000).exitCode, 0);
-    ASSERT_EQ(Tool({"import", "-window", "root", "-depth", "8", shot + ".ppm"}, 10000).exitCode, 0);
+    ASSERT_EQ(Tool(ScreenshotCommand(m_x.Name(), shot + ".ppm"), 10000).exitCode, 0);
 
     ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "1", "key", "ctrl+a",
                        "key", "ctrl+c"})
@@ -215,7 +145,7 @@ TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
 
     // The screenshot: the window's button face, and the banner's text exactly where the converter finds the
     // banner's black pixels.
-    const Ppm screen(shot + ".ppm");
+    const Screenshot screen(shot + ".ppm");
     ASSERT_TRUE(screen.Valid());
     EXPECT_EQ(screen.At(x + kFaceX, y + kFaceY), (Rgb{240, 240, 240}));
     const RunResult banner = proctest::Run({kConvert, "--glyph", "#", "--text", kDefaultBanner}, 20000);

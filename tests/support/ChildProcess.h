@@ -1,5 +1,5 @@
-// Programs that the tests run as a user would: spawned with an environment of their own, their output caught
-// in files, waited for with a time limit, and never left running behind a failed test.
+// Programs that the tests run as a user would: found on PATH, spawned with an environment of their own, their
+// output caught in files, waited for with a time limit, and never left running behind a failed test.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <spawn.h>
@@ -40,6 +41,34 @@ inline std::vector<std::string> Environment(const EnvChanges& changes) {
         if (value) env.push_back(name + "=" + *value);
     return env;
 }
+
+// This process's own environment changed until the guard goes out of scope, when what was there comes back.
+class ScopedEnvironment {
+public:
+    explicit ScopedEnvironment(const EnvChanges& changes) {
+        for (const auto& [name, value] : changes) {
+            const char* old = std::getenv(name.c_str());
+            m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+            Set(name, value);
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (auto saved = m_saved.rbegin(); saved != m_saved.rend(); ++saved)
+            Set(saved->first, saved->second);
+    }
+
+private:
+    static void Set(const std::string& name, const std::optional<std::string>& value) {
+        if (value)
+            setenv(name.c_str(), value->c_str(), 1);
+        else
+            unsetenv(name.c_str());
+    }
+
+    EnvChanges m_saved;
+};
 
 inline bool OnPath(const std::string& program) {
     const char* path = std::getenv("PATH");
@@ -100,10 +129,13 @@ public:
     }
 
     // The exit code once the child has ended within `ms`; 128 + the signal for a child killed by one.
-    std::optional<int> Wait(int ms) {
+    // `between` runs between polls, for a caller that must keep serving its own messages meanwhile (a child
+    // asking this process for the clipboard, say).
+    std::optional<int> Wait(int ms, const std::function<void()>& between = {}) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (Running()) {
             if (std::chrono::steady_clock::now() >= end) return std::nullopt;
+            if (between) between();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         return m_exitCode;
@@ -137,8 +169,9 @@ struct RunResult {
     std::string err;
 };
 
-// Runs a program to its end (at most `timeoutMs`) and returns what it wrote.
-inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const EnvChanges& env = {}) {
+// Runs a program to its end (at most `timeoutMs`, `between` run while it works) and returns what it wrote.
+inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const EnvChanges& env = {},
+                     const std::function<void()>& between = {}) {
     char dirTemplate[] = "/tmp/glyphloom-run-XXXXXX";
     const char* dir = mkdtemp(dirTemplate);
     if (!dir) return {};
@@ -146,7 +179,7 @@ inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const 
     RunResult result;
     {
         Child child;
-        if (child.Start(args, env, outPath, errPath)) result.exitCode = child.Wait(timeoutMs);
+        if (child.Start(args, env, outPath, errPath)) result.exitCode = child.Wait(timeoutMs, between);
     }
     result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);
