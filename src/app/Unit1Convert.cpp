@@ -82,10 +82,13 @@ void TF_main::Reduce() {
     // anything is drawn; the temporaries go with the unwinding.
     auto work = std::make_unique<TBitmap>();
     work->Assign(Image1->Picture());
+    // The target is one bit deep before it gets its size: made the other way round, it would first be a
+    // full-colour picture of the same size, filled white only to be converted (a large picture's time and
+    // memory for nothing). Either way it ends all white with a black, white colour table.
     auto target = std::make_unique<TBitmap>();
+    target->SetPixelFormat(pf1bit);
     target->SetWidth(work->Width());
     target->SetHeight(work->Height());
-    target->SetPixelFormat(pf1bit);
     target->SetPalette(CreateBlackWhitePalette());
     // The platform's copy picks the nearer of the two table entries for every pixel.
     target->Canvas().Draw(0, 0, work.get());
