@@ -71,9 +71,10 @@ win::HPALETTE BlackWhite() {
 void Reduce(gl::TPicture& picture, gl::TBitmap& target) {
     gl::TBitmap work;
     work.Assign(&picture);
+    // In the program's order: one bit deep first, then the size.
+    target.SetPixelFormat(gl::pf1bit);
     target.SetWidth(work.Width());
     target.SetHeight(work.Height());
-    target.SetPixelFormat(gl::pf1bit);
     target.SetPalette(BlackWhite());
     target.Canvas().Draw(0, 0, &work);
 }
