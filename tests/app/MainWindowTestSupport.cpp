@@ -19,15 +19,15 @@
 namespace gl::apptest {
 
 std::string MakeBmp24(const std::vector<std::vector<win::COLORREF>>& rows) {
-    bmptest::BmpSpec spec;
-    spec.height = static_cast<std::int32_t>(rows.size());
-    spec.width = rows.empty() ? 0 : static_cast<std::int32_t>(rows[0].size());
-    spec.bitCount = 24;
-    spec.pixels = bmptest::PackRows(spec.width, spec.height, 24, false, [&](int x, int y) {
+    bmptest::BmpSpec picture;
+    picture.height = static_cast<std::int32_t>(rows.size());
+    picture.width = rows.empty() ? 0 : static_cast<std::int32_t>(rows[0].size());
+    picture.bitCount = 24;
+    picture.pixels = bmptest::PackRows(picture.width, picture.height, 24, false, [&](int x, int y) {
         const win::COLORREF c = rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
         return bmptest::Bgr(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     });
-    return bmptest::MakeBmp(spec);
+    return bmptest::MakeBmp(picture);
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

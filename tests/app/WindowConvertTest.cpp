@@ -82,14 +82,14 @@ TEST_F(WindowConvertTest, ColoursSplitAtHalfTheWhiteSum) {
 
 TEST_F(WindowConvertTest, ABlackAndWhitePictureKeepsItsPixelsWhateverItsColourTable) {
     // One bit per pixel with white listed first: the colours count, not the table indexes.
-    bmptest::BmpSpec spec;
-    spec.width = 5;
-    spec.height = 2;
-    spec.bitCount = 1;
-    spec.colors = {{255, 255, 255}, {0, 0, 0}};
+    bmptest::BmpSpec picture;
+    picture.width = 5;
+    picture.height = 2;
+    picture.bitCount = 1;
+    picture.colors = {{255, 255, 255}, {0, 0, 0}};
     const bool black[2][5] = {{true, true, false, false, true}, {false, true, false, true, false}};
-    spec.pixels = bmptest::PackRows(5, 2, 1, false, [&](int x, int y) { return black[y][x] ? 1u : 0u; });
-    WriteFile(TestFile("bw.bmp"), bmptest::MakeBmp(spec));
+    picture.pixels = bmptest::PackRows(5, 2, 1, false, [&](int x, int y) { return black[y][x] ? 1u : 0u; });
+    WriteFile(TestFile("bw.bmp"), bmptest::MakeBmp(picture));
     TF_main& w = Open();
     w.LoadPicture(TestFile("bw.bmp"));
     EXPECT_EQ(Convert(), (std::vector<std::string>{Cells({true, true, false, false, true}),
