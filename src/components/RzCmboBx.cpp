@@ -19,14 +19,6 @@ template <class T> void TRzCustomComboBox::Change(T& field, T value) {
     Invalidate();
 }
 
-void TRzCustomComboBox::SetDisabledColor(TColor color) {
-    Change(m_disabledColor, color);
-}
-
-void TRzCustomComboBox::SetFocusColor(TColor color) {
-    Change(m_focusColor, color);
-}
-
 void TRzCustomComboBox::SetDropDownWidth(int width) {
     if (width < 0 || m_dropDownWidth == width) return;
     m_dropDownWidth = width;
@@ -42,47 +34,16 @@ void TRzCustomComboBox::SetFlatButtons(bool flat) {
     Change(m_flatButtons, flat);
 }
 
-void TRzCustomComboBox::SetFrameColor(TColor color) {
-    Change(m_frameColor, color);
+bool TRzCustomComboBox::FrameLoading() const {
+    return ComponentState().Contains(csLoading);
 }
 
-void TRzCustomComboBox::SetFrameHotColor(TColor color) {
-    Change(m_frameHotColor, color);
-}
-
-void TRzCustomComboBox::SetFrameHotTrack(bool hotTrack) {
-    if (m_frameHotTrack == hotTrack) return;
-    m_frameHotTrack = hotTrack;
-    if (hotTrack) {
-        SetFrameVisible(true);
-        // A layout states its own sides, which may come before or after this.
-        if (!ComponentState().Contains(csLoading)) SetFrameSides(sdAllSides);
+void TRzCustomComboBox::FrameSettingChanged(TRzFrameSetting setting) {
+    if (setting == TRzFrameSetting::FrameVisible) {
+        SetCtl3D(!FrameVisible());
+        SetParentCtl3D(!FrameVisible());
     }
     Invalidate();
-}
-
-void TRzCustomComboBox::SetFrameHotStyle(TFrameStyle style) {
-    Change(m_frameHotStyle, style);
-}
-
-void TRzCustomComboBox::SetFrameSides(TSides sides) {
-    Change(m_frameSides, sides);
-}
-
-void TRzCustomComboBox::SetFrameStyle(TFrameStyle style) {
-    Change(m_frameStyle, style);
-}
-
-void TRzCustomComboBox::SetFrameVisible(bool visible) {
-    if (m_frameVisible == visible) return;
-    m_frameVisible = visible;
-    SetCtl3D(!visible);
-    SetParentCtl3D(!visible);
-    Invalidate();
-}
-
-void TRzCustomComboBox::SetFramingPreference(TFramingPreference preference) {
-    Change(m_framingPreference, preference);
 }
 
 void TRzCustomComboBox::SetReadOnly(bool readOnly) {
@@ -103,16 +64,14 @@ void TRzCustomComboBox::WMPaint(TWMPaint& message) {
 
 void TRzCustomComboBox::PaintFrame() {
     // The platform draws no visual themes, so the own frame always applies.
-    if (!m_frameVisible || !HandleAllocated()) return;
+    if (!FrameVisible() || !HandleAllocated()) return;
     const win::HWND hwnd = Handle();
     const win::HDC dc = win::GetDC(hwnd);
     if (!dc) return;
     {
         TCanvas canvas;
         canvas.SetHandle(dc);
-        const bool hot = m_frameHotTrack && Focused();
-        DrawFrame(canvas, Width(), Height(), m_frameSides, hot ? m_frameHotColor : m_frameColor, Color(),
-                  hot ? m_frameHotStyle : m_frameStyle);
+        PaintFrameOn(canvas, Width(), Height(), Color(), FrameHotTrack() && Focused());
         canvas.SetHandle(nullptr);
     }
     win::ReleaseDC(hwnd, dc);

@@ -5,6 +5,7 @@
 
 #include "components/FramePainters.h"
 #include "components/RzEdit.h"
+#include "components/RzFrameModel.h"
 #include "framework/Font.h"
 #include "framework/StdCtrlsComboBox.h"
 
@@ -13,7 +14,7 @@
 
 namespace gl {
 
-class TRzCustomComboBox : public TCustomComboBox {
+class TRzCustomComboBox : public TCustomComboBox, public TRzFrameModel {
 public:
     explicit TRzCustomComboBox(TComponent* owner);
     ~TRzCustomComboBox() override;
@@ -21,10 +22,6 @@ public:
 
     bool BeepOnInvalidKey() const { return m_beepOnInvalidKey; }
     void SetBeepOnInvalidKey(bool beep) { m_beepOnInvalidKey = beep; }
-    TColor DisabledColor() const { return m_disabledColor; }
-    void SetDisabledColor(TColor color);
-    TColor FocusColor() const { return m_focusColor; }
-    void SetFocusColor(TColor color);
     // 0: as wide as the control.
     int DropDownWidth() const { return m_dropDownWidth; }
     void SetDropDownWidth(int width);
@@ -32,28 +29,8 @@ public:
     void SetFlatButtonColor(TColor color);
     bool FlatButtons() const { return m_flatButtons; }
     void SetFlatButtons(bool flat);
-    TColor FrameColor() const { return m_frameColor; }
-    void SetFrameColor(TColor color);
-    TColor FrameHotColor() const { return m_frameHotColor; }
-    void SetFrameHotColor(TColor color);
-    // Turning it on also turns the frame on and, outside of loading, frames all four sides.
-    bool FrameHotTrack() const { return m_frameHotTrack; }
-    void SetFrameHotTrack(bool hotTrack);
-    TFrameStyle FrameHotStyle() const { return m_frameHotStyle; }
-    void SetFrameHotStyle(TFrameStyle style);
-    TSides FrameSides() const { return m_frameSides; }
-    void SetFrameSides(TSides sides);
-    TFrameStyle FrameStyle() const { return m_frameStyle; }
-    void SetFrameStyle(TFrameStyle style);
-    // The own frame replaces the platform's sunken edge: Ctl3D and ParentCtl3D take its negation.
-    bool FrameVisible() const { return m_frameVisible; }
-    void SetFrameVisible(bool visible);
-    TFramingPreference FramingPreference() const { return m_framingPreference; }
-    void SetFramingPreference(TFramingPreference preference);
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly);
-    bool TabOnEnter() const { return m_tabOnEnter; }
-    void SetTabOnEnter(bool tabOnEnter) { m_tabOnEnter = tabOnEnter; }
 
     // The retired "FrameFlat" of older layouts: true asks for a hot-tracked status frame.
     void SetFrameFlat(bool flat);
@@ -63,26 +40,19 @@ public:
 protected:
     // Paints the frame over what the platform painted.
     void PaintFrame();
+    // Any frame setting repaints; the own frame replaces the platform's sunken edge, so Ctl3D and
+    // ParentCtl3D take the negation of FrameVisible.
+    void FrameSettingChanged(TRzFrameSetting setting) override;
+    bool FrameLoading() const override;
 
 private:
     template <class T> void Change(T& field, T value);
 
     bool m_beepOnInvalidKey = true;
-    TColor m_disabledColor = clBtnFace;
-    TColor m_focusColor = clWindow;
     int m_dropDownWidth = 0;
     TColor m_flatButtonColor = clBtnFace;
     bool m_flatButtons = false;
-    TColor m_frameColor = clBtnShadow;
-    TColor m_frameHotColor = clBtnShadow;
-    bool m_frameHotTrack = false;
-    TFrameStyle m_frameHotStyle = fsFlatBold;
-    TSides m_frameSides = sdAllSides;
-    TFrameStyle m_frameStyle = fsFlat;
-    bool m_frameVisible = false;
-    TFramingPreference m_framingPreference = fpXPThemes;
     bool m_readOnly = false;
-    bool m_tabOnEnter = false;
 };
 
 class TRzComboBox : public TRzCustomComboBox {

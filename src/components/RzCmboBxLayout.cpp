@@ -1,6 +1,7 @@
 // The framed combo boxes' stored properties: what a window's layout may write for TRzComboBox and
 // TRzFontComboBox, including the names older layouts used.
 #include "components/RzCmboBx.h"
+#include "components/RzFrameModelLayout.h"
 
 #include "framework/ControlLayout.h"
 #include "framework/LayoutClass.h"
@@ -14,8 +15,7 @@ void RegisterComboBoxNames() {
     PropertyRegistry::RegisterEnum<TFrameStyleEx>({"fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered",
                                                    "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
                                                    "fsPopup", "fsFlatBold", "fsFlatRounded"});
-    PropertyRegistry::RegisterEnum<TSide>({"sdLeft", "sdTop", "sdRight", "sdBottom"});
-    PropertyRegistry::RegisterEnum<TFramingPreference>({"fpCustomFraming", "fpXPThemes"});
+    RegisterFrameModelNames();
     PropertyRegistry::RegisterEnum<TRzFontDevice>({"fdScreen", "fdPrinter"});
     PropertyRegistry::RegisterEnum<TRzFontType>({"ftAll", "ftTrueType", "ftFixedPitch", "ftPrinter"});
     PropertyRegistry::RegisterEnum<TRzShowStyle>(
@@ -36,23 +36,13 @@ void RegisterComboBoxLayout(PropertyRegistry& registry) {
     RegisterStdCtrlsLayout(registry);
     RegisterComboBoxNames();
     using Base = TRzCustomComboBox;
-    LayoutClass<Base>("TRzCustomComboBox", "TCustomComboBox", registry)
+    LayoutClass<Base> combo("TRzCustomComboBox", "TCustomComboBox", registry);
+    AddFrameModelProperties(combo)
         .Property("BeepOnInvalidKey", &Base::SetBeepOnInvalidKey)
-        .Property("DisabledColor", &Base::SetDisabledColor, "TColor")
         .Property("DropDownWidth", &Base::SetDropDownWidth)
         .Property("FlatButtonColor", &Base::SetFlatButtonColor, "TColor")
         .Property("FlatButtons", &Base::SetFlatButtons)
-        .Property("FocusColor", &Base::SetFocusColor, "TColor")
-        .Property("FrameColor", &Base::SetFrameColor, "TColor")
-        .Property("FrameHotColor", &Base::SetFrameHotColor, "TColor")
-        .Property("FrameHotStyle", &Base::SetFrameHotStyle)
-        .Property("FrameHotTrack", &Base::SetFrameHotTrack)
-        .Property("FrameSides", &Base::SetFrameSides)
-        .Property("FrameStyle", &Base::SetFrameStyle)
-        .Property("FrameVisible", &Base::SetFrameVisible)
-        .Property("FramingPreference", &Base::SetFramingPreference)
         .Property("ReadOnly", &Base::SetReadOnly)
-        .Property("TabOnEnter", &Base::SetTabOnEnter)
         // Retired names of older layouts.
         .Property("FrameFlat", &Base::SetFrameFlat)
         .Custom("FrameFocusStyle",

@@ -75,30 +75,18 @@ template <class Base> void TRzFramedEdit<Base>::UpdateColors() {
     if (this->ComponentState().Contains(csLoading)) return;
     GuardScope updating(m_updatingColor);
     if (!this->Enabled())
-        this->SetColor(m_disabledColor);
+        this->SetColor(DisabledColor());
     else if (m_inControl)
-        this->SetColor(m_focusColor);
+        this->SetColor(FocusColor());
     else
         this->SetColor(m_normalColor);
-}
-
-template <class Base> void TRzFramedEdit<Base>::SetDisabledColor(TColor color) {
-    if (m_disabledColor == color) return;
-    m_disabledColor = color;
-    if (!this->Enabled()) UpdateColors();
-}
-
-template <class Base> void TRzFramedEdit<Base>::SetFocusColor(TColor color) {
-    if (m_focusColor == color) return;
-    m_focusColor = color;
-    if (m_inControl) UpdateColors();
 }
 
 template <class Base> void TRzFramedEdit<Base>::CMColorChanged(TMessage& message) {
     Base::CMColorChanged(message);
     if (!m_updatingColor) {
         // A focus colour that was never set apart from the normal one moves along with it.
-        if (m_focusColor == m_normalColor) m_focusColor = this->Color();
+        if (FocusColor() == m_normalColor) FrameSettings().focusColor = this->Color();
         m_normalColor = this->Color();
     }
     if (FramePainted()) RepaintFrame();
@@ -114,11 +102,11 @@ template <class Base> void TRzFramedEdit<Base>::CMEnabledChanged(TMessage& messa
 // ---- Frame ----
 
 template <class Base> bool TRzFramedEdit<Base>::FramePainted() const {
-    return m_frameVisible && (m_framingPreference != fpXPThemes || !RzThemesActive());
+    return FrameVisible() && (FramingPreference() != fpXPThemes || !RzThemesActive());
 }
 
 template <class Base> bool TRzFramedEdit<Base>::FrameHot() const {
-    return m_frameHotTrack && (m_inControl || m_mouseOver);
+    return FrameHotTrack() && (m_inControl || m_mouseOver);
 }
 
 template <class Base> void TRzFramedEdit<Base>::RepaintFrame() {
@@ -127,51 +115,34 @@ template <class Base> void TRzFramedEdit<Base>::RepaintFrame() {
                       win::RDW_FRAME | win::RDW_INVALIDATE | win::RDW_ERASE | win::RDW_UPDATENOW);
 }
 
-template <class Base> template <class T> void TRzFramedEdit<Base>::ChangeFrame(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    RepaintFrame();
+template <class Base> bool TRzFramedEdit<Base>::FrameLoading() const {
+    return this->ComponentState().Contains(csLoading);
 }
 
-template <class Base> void TRzFramedEdit<Base>::SetFrameColor(TColor color) {
-    ChangeFrame(m_frameColor, color);
-}
-template <class Base> void TRzFramedEdit<Base>::SetFrameHotColor(TColor color) {
-    ChangeFrame(m_frameHotColor, color);
-}
-template <class Base> void TRzFramedEdit<Base>::SetFrameHotStyle(TFrameStyle style) {
-    ChangeFrame(m_frameHotStyle, style);
-}
-template <class Base> void TRzFramedEdit<Base>::SetFrameSides(TSides sides) {
-    ChangeFrame(m_frameSides, sides);
-}
-template <class Base> void TRzFramedEdit<Base>::SetFrameStyle(TFrameStyle style) {
-    ChangeFrame(m_frameStyle, style);
-}
-
-template <class Base> void TRzFramedEdit<Base>::SetFrameVisible(bool visible) {
-    if (m_frameVisible == visible) return;
-    m_frameVisible = visible;
-    // The line is drawn over the sunken border, so there has to be one.
-    if (visible && !this->Ctl3D()) this->SetCtl3D(true);
-    this->RecreateWnd();
-}
-
-template <class Base> void TRzFramedEdit<Base>::SetFrameHotTrack(bool hotTrack) {
-    if (m_frameHotTrack == hotTrack) return;
-    m_frameHotTrack = hotTrack;
-    if (hotTrack) {
-        SetFrameVisible(true);
-        if (!this->ComponentState().Contains(csLoading)) m_frameSides = sdAllSides;
+template <class Base> void TRzFramedEdit<Base>::FrameSettingChanged(TRzFrameSetting setting) {
+    switch (setting) {
+    case TRzFrameSetting::DisabledColor:
+        if (!this->Enabled()) UpdateColors();
+        break;
+    case TRzFrameSetting::FocusColor:
+        if (m_inControl) UpdateColors();
+        break;
+    case TRzFrameSetting::FrameVisible:
+        // The line is drawn over the sunken border, so there has to be one.
+        if (FrameVisible() && !this->Ctl3D()) this->SetCtl3D(true);
+        this->RecreateWnd();
+        break;
+    case TRzFrameSetting::FrameHotTrack:
+        RepaintFrame();
+        this->Invalidate();
+        break;
+    case TRzFrameSetting::FramingPreference:
+        if (FramingPreference() == fpCustomFraming) RepaintFrame();
+        break;
+    default:
+        RepaintFrame();
+        break;
     }
-    RepaintFrame();
-    this->Invalidate();
-}
-
-template <class Base> void TRzFramedEdit<Base>::SetFramingPreference(TFramingPreference preference) {
-    if (m_framingPreference == preference) return;
-    m_framingPreference = preference;
-    if (preference == fpCustomFraming) RepaintFrame();
 }
 
 template <class Base> void TRzFramedEdit<Base>::WMNCPaint(TWMNCPaint& message) {
@@ -179,9 +150,7 @@ template <class Base> void TRzFramedEdit<Base>::WMNCPaint(TWMNCPaint& message) {
     if (!FramePainted() || !this->HandleAllocated()) return;
     WindowContextScope context(this->Handle(), *m_frameCanvas);
     if (!context.Valid()) return;
-    const bool hot = FrameHot();
-    DrawFrame(*m_frameCanvas, this->Width(), this->Height(), m_frameSides,
-              hot ? m_frameHotColor : m_frameColor, this->Color(), hot ? m_frameHotStyle : m_frameStyle);
+    PaintFrameOn(*m_frameCanvas, this->Width(), this->Height(), this->Color(), FrameHot());
     message.SetResult(0);
 }
 
@@ -193,7 +162,7 @@ template <class Base> void TRzFramedEdit<Base>::WMSize(TWMSize& message) {
 // ---- Hot state ----
 
 template <class Base> void TRzFramedEdit<Base>::HotStateChanged() {
-    if (m_frameHotTrack) RepaintFrame();
+    if (FrameHotTrack()) RepaintFrame();
     UpdateColors();
 }
 
@@ -225,14 +194,14 @@ template <class Base> void TRzFramedEdit<Base>::Loaded() {
     Base::Loaded();
     UpdateColors();
     m_inControl = false;
-    if (m_frameHotTrack) RepaintFrame();
+    if (FrameHotTrack()) RepaintFrame();
 }
 
 // ---- Keys ----
 
 template <class Base> void TRzFramedEdit<Base>::KeyDown(std::uint16_t& key, TShiftState shift) {
     Base::KeyDown(key, shift);
-    if (m_tabOnEnter && key == win::VK_RETURN && this->HandleAllocated()) {
+    if (TabOnEnter() && key == win::VK_RETURN && this->HandleAllocated()) {
         key = 0;
         win::PostMessage(this->Handle(), win::WM_KEYDOWN, win::VK_TAB, 0);
     }
@@ -241,7 +210,7 @@ template <class Base> void TRzFramedEdit<Base>::KeyDown(std::uint16_t& key, TShi
 template <class Base> void TRzFramedEdit<Base>::KeyPress(char32_t& key) {
     Base::KeyPress(key);
     // The Enter that became a Tab leaves no character behind (nor a beep).
-    if (m_tabOnEnter && key == U'\r') key = 0;
+    if (TabOnEnter() && key == U'\r') key = 0;
 }
 
 // ---- Frame controller ----

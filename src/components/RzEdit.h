@@ -4,6 +4,7 @@
 
 #include "components/FramePainters.h"
 #include "components/RzFrameController.h"
+#include "components/RzFrameModel.h"
 #include "framework/MaskEdit.h"
 #include "framework/StdCtrlsMemo.h"
 
@@ -14,47 +15,20 @@ namespace gl {
 
 class TCanvas;
 
-enum TFramingPreference { fpCustomFraming, fpXPThemes };
-
 // Whether the platform's visual styles are in effect for the program. This system draws no themes.
 bool RzThemesActive();
 
 // The frame and colour model of the framed fields, on top of an edit class (TCustomMaskEdit or TCustomMemo).
-template <class Base> class TRzFramedEdit : public Base, public IRzFrameControllerNotification {
+template <class Base>
+class TRzFramedEdit : public Base, public TRzFrameModel, public IRzFrameControllerNotification {
 public:
     explicit TRzFramedEdit(TComponent* owner);
     ~TRzFramedEdit() override;
 
-    // ---- Colours by state ----
-    TColor DisabledColor() const { return m_disabledColor; }
-    void SetDisabledColor(TColor color);
-    TColor FocusColor() const { return m_focusColor; }
-    void SetFocusColor(TColor color);
     // The colour last given to Color from outside, shown while the field is neither focused nor disabled.
     TColor NormalColor() const { return m_normalColor; }
-
-    // ---- Frame ----
-    TColor FrameColor() const { return m_frameColor; }
-    void SetFrameColor(TColor color);
-    TColor FrameHotColor() const { return m_frameHotColor; }
-    void SetFrameHotColor(TColor color);
-    bool FrameHotTrack() const { return m_frameHotTrack; }
-    void SetFrameHotTrack(bool hotTrack);
-    TFrameStyle FrameHotStyle() const { return m_frameHotStyle; }
-    void SetFrameHotStyle(TFrameStyle style);
-    TSides FrameSides() const { return m_frameSides; }
-    void SetFrameSides(TSides sides);
-    TFrameStyle FrameStyle() const { return m_frameStyle; }
-    void SetFrameStyle(TFrameStyle style);
-    bool FrameVisible() const { return m_frameVisible; }
-    void SetFrameVisible(bool visible);
-    TFramingPreference FramingPreference() const { return m_framingPreference; }
-    void SetFramingPreference(TFramingPreference preference);
     TRzFrameController* FrameController() const { return m_frameController; }
     void SetFrameController(TRzFrameController* controller);
-    // Enter moves the focus on as Tab would.
-    bool TabOnEnter() const { return m_tabOnEnter; }
-    void SetTabOnEnter(bool tabOnEnter) { m_tabOnEnter = tabOnEnter; }
 
     // The custom frame is drawn at all (visible, and no platform theme taking over).
     bool FramePainted() const;
@@ -85,23 +59,12 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     bool InControl() const { return m_inControl; }
     bool MouseOver() const { return m_mouseOver; }
+    void FrameSettingChanged(TRzFrameSetting setting) override;
+    bool FrameLoading() const override;
 
 private:
-    template <class T> void ChangeFrame(T& field, T value);
-
-    TColor m_disabledColor = clBtnFace;
-    TColor m_focusColor = clWindow;
     TColor m_normalColor = clWindow;
-    TColor m_frameColor = clBtnShadow;
-    TColor m_frameHotColor = clBtnShadow;
-    bool m_frameHotTrack = false;
-    TFrameStyle m_frameHotStyle = fsFlatBold;
-    TSides m_frameSides = sdAllSides;
-    TFrameStyle m_frameStyle = fsFlat;
-    bool m_frameVisible = false;
-    TFramingPreference m_framingPreference = fpXPThemes;
     TRzFrameController* m_frameController = nullptr;
-    bool m_tabOnEnter = false;
     bool m_updatingColor = false;
     bool m_inControl = false;
     bool m_mouseOver = false;

@@ -1,5 +1,6 @@
 // The stored properties of the framed edit, memo and spin edit: what a window's layout may write for them.
 #include "components/RzEdit.h"
+#include "components/RzFrameModelLayout.h"
 #include "components/RzSpnEdt.h"
 
 #include "framework/ControlLayout.h"
@@ -10,20 +11,9 @@ namespace gl {
 
 namespace {
 
-// The frame and colour settings both framed fields store.
+// The frame and colour settings both framed fields store, and their frame controller.
 template <class T> void AddFrameProperties(LayoutClass<T>& layout) {
-    layout.Property("DisabledColor", &T::SetDisabledColor, "TColor")
-        .Property("FocusColor", &T::SetFocusColor, "TColor")
-        .Property("FrameColor", &T::SetFrameColor, "TColor")
-        .Reference("FrameController", &T::SetFrameController)
-        .Property("FrameHotColor", &T::SetFrameHotColor, "TColor")
-        .Property("FrameHotTrack", &T::SetFrameHotTrack)
-        .Property("FrameHotStyle", &T::SetFrameHotStyle)
-        .Property("FrameSides", &T::SetFrameSides)
-        .Property("FrameStyle", &T::SetFrameStyle)
-        .Property("FrameVisible", &T::SetFrameVisible)
-        .Property("FramingPreference", &T::SetFramingPreference)
-        .Property("TabOnEnter", &T::SetTabOnEnter);
+    AddFrameModelProperties(layout).Reference("FrameController", &T::SetFrameController);
 }
 
 } // namespace
@@ -32,8 +22,7 @@ void RegisterRzEditLayout(PropertyRegistry& registry) {
     RegisterControlLayout(registry);
     RegisterStdCtrlsLayout(registry);
     RegisterFrameControllerLayout(registry);
-    PropertyRegistry::RegisterEnum<TSide>({"sdLeft", "sdTop", "sdRight", "sdBottom"});
-    PropertyRegistry::RegisterEnum<TFramingPreference>({"fpCustomFraming", "fpXPThemes"});
+    RegisterFrameModelNames();
 
     LayoutClass<TRzCustomEdit> edit("TRzCustomEdit", "TCustomMaskEdit", registry);
     AddFrameProperties(edit);
