@@ -43,8 +43,8 @@ bool EditBuffer::SetText(std::string_view text) {
                 ReserveFor(starts, starts.size() + 1);
                 starts.push_back(static_cast<std::uint32_t>(p + 2));
             });
-        std::string copy(text);
-        m_text.swap(copy);
+        EditText copy(text);
+        m_text.Swap(copy);
         m_lineStarts.swap(starts);
     } catch (const std::bad_alloc&) {
         return false;
@@ -62,7 +62,7 @@ std::size_t EditBuffer::LineStart(std::size_t line) const {
 
 std::size_t EditBuffer::LineEnd(std::size_t line) const {
     if (line + 1 < m_lineStarts.size()) return m_lineStarts[line + 1] - 2;
-    return m_text.size();
+    return m_text.Size();
 }
 
 std::string_view EditBuffer::LineText(std::size_t line) const {
@@ -72,16 +72,16 @@ std::string_view EditBuffer::LineText(std::size_t line) const {
 }
 
 std::size_t EditBuffer::LineFromPosition(std::size_t pos) const {
-    const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), std::min(pos, m_text.size()));
+    const auto it = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), std::min(pos, m_text.Size()));
     return static_cast<std::size_t>(it - m_lineStarts.begin()) - 1;
 }
 
 bool EditBuffer::IsBreakAt(std::size_t pos) const {
-    return m_multiLine && pos + 1 < m_text.size() && m_text[pos] == '\r' && m_text[pos + 1] == '\n';
+    return m_multiLine && pos + 1 < m_text.Size() && m_text[pos] == '\r' && m_text[pos + 1] == '\n';
 }
 
 std::size_t EditBuffer::Snap(std::size_t pos) const {
-    if (pos >= m_text.size()) return m_text.size();
+    if (pos >= m_text.Size()) return m_text.Size();
     pos = edit::CharacterStart(m_text, pos);
     if (pos > 0 && IsBreakAt(pos - 1)) --pos;
     return pos;
@@ -89,7 +89,7 @@ std::size_t EditBuffer::Snap(std::size_t pos) const {
 
 std::size_t EditBuffer::NextPosition(std::size_t pos) const {
     pos = Snap(pos);
-    if (pos >= m_text.size()) return m_text.size();
+    if (pos >= m_text.Size()) return m_text.Size();
     return pos + (IsBreakAt(pos) ? 2 : edit::SequenceLength(m_text, pos));
 }
 
@@ -125,7 +125,7 @@ std::string_view EditBuffer::FitToLimit(std::string_view text) const {
     const std::size_t replaced = SelectionEnd() - SelectionStart();
     // A character never takes more code-page bytes than UTF-8 bytes, so a text within the limit in UTF-8
     // bytes needs no counting; that keeps typing into a long text cheap.
-    if (m_text.size() - replaced + text.size() <= m_limit) return text;
+    if (m_text.Size() - replaced + text.size() <= m_limit) return text;
     const std::size_t kept = CodePageLength() - AnsiByteLength(SelectedText());
     const std::size_t room = kept >= m_limit ? 0 : m_limit - kept;
     std::size_t pos = 0;
@@ -170,7 +170,7 @@ EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::
     end = Snap(end);
     if (start > end) std::swap(start, end);
     const std::size_t removedLength = end - start;
-    if (m_text.size() - removedLength + text.size() > kEditMaxLimit) return {};
+    if (m_text.Size() - removedLength + text.size() > kEditMaxLimit) return {};
     if (removedLength == 0 && text.empty()) {
         if (ok) *ok = true;
         return {};
@@ -188,7 +188,7 @@ EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::
         }
         RecordUndo(undo, start, end, text);
         recorded = true;
-        m_text.replace(start, removedLength, text.data(), text.size());
+        m_text.Replace(start, removedLength, text);
     } catch (const std::bad_alloc&) {
         m_codePageLengthKnown = false;
         if (recorded) EmptyUndo(); // it describes an edit that did not happen
@@ -270,7 +270,7 @@ EditBuffer::Change EditBuffer::Undo() {
     bool ok = false;
     Change change;
     try {
-        std::string inserted = m_text.substr(start, end - start);
+        std::string inserted = m_text.Substr(start, end - start);
         change = Replace(start, end, record.removed, UndoMode::None, &ok);
         if (ok) m_undo = UndoRecord{UndoMode::Single, start, record.removed.size(), std::move(inserted)};
     } catch (const std::bad_alloc&) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/controls/EditCharacters.h"
+#include "platform/controls/EditText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -41,8 +42,8 @@ public:
     explicit EditBuffer(bool multiLine = false);
 
     bool MultiLine() const { return m_multiLine; }
-    const std::string& Text() const { return m_text; }
-    std::size_t Length() const { return m_text.size(); }
+    std::string_view Text() const { return m_text; }
+    std::size_t Length() const { return m_text.Size(); }
 
     // Replaces the whole text (never cut by the limit). Clears the selection, undo and the modified flag.
     // Fails, leaving everything as it was, when the text is longer than the largest limit or memory runs out.
@@ -112,7 +113,7 @@ private:
     std::size_t MovePosition(std::size_t pos, std::size_t start, std::size_t end, std::size_t inserted) const;
 
     bool m_multiLine;
-    std::string m_text;
+    EditText m_text;
     std::vector<std::uint32_t> m_lineStarts{0};
     std::size_t m_anchor = 0;
     std::size_t m_caret = 0;

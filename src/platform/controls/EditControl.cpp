@@ -140,7 +140,7 @@ LRESULT EditControl::OnSetText(WPARAM, LPARAM lParam) {
 LRESULT EditControl::OnGetText(WPARAM wParam, LPARAM lParam) {
     char* out = reinterpret_cast<char*>(lParam);
     if (!out || wParam == 0) return 0;
-    const std::string& text = m_buffer.Text();
+    const std::string_view text = m_buffer.Text();
     std::size_t count = std::min<std::size_t>(text.size(), wParam - 1);
     if (count < text.size()) count = CharacterStart(text, count); // never half a character
     std::memcpy(out, text.data(), count);

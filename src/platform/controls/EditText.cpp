@@ -5,12 +5,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <utility>
 
 namespace win {
 
-EditText::EditText(std::string_view bytes) { Replace(0, 0, bytes); }
+EditText::EditText(std::string_view bytes) {
+    Replace(0, 0, bytes);
+}
 
 EditText& EditText::operator=(EditText&& other) noexcept {
     EditText gone(std::move(other));
@@ -18,7 +21,9 @@ EditText& EditText::operator=(EditText&& other) noexcept {
     return *this;
 }
 
-EditText::~EditText() { std::free(m_data); }
+EditText::~EditText() {
+    std::free(m_data);
+}
 
 void EditText::Swap(EditText& other) noexcept {
     std::swap(m_data, other.m_data);
@@ -29,7 +34,8 @@ void EditText::Swap(EditText& other) noexcept {
 void EditText::Grow(std::size_t needed) {
     // Geometric growth keeps many small appends linear; the unused tail of a large block is only address
     // space until it is written.
-    std::size_t capacity = std::max<std::size_t>(needed, m_capacity < kMaxSize / 2 ? m_capacity * 2 : kMaxSize);
+    std::size_t capacity =
+        std::max<std::size_t>(needed, m_capacity < kMaxSize / 2 ? m_capacity * 2 : kMaxSize);
     capacity = std::max<std::size_t>(capacity, 16);
     void* grown = std::realloc(m_data, capacity);
     if (!grown) throw std::bad_alloc(); // the old block is untouched
@@ -41,7 +47,8 @@ void EditText::Replace(std::size_t pos, std::size_t count, std::string_view byte
     pos = std::min(pos, m_size);
     count = std::min(count, m_size - pos);
     if (bytes.size() > kMaxSize - (m_size - count)) throw std::bad_alloc();
-    if (m_data && bytes.data() >= m_data && bytes.data() < m_data + m_size) {
+    const std::less<const char*> before;
+    if (m_data && !before(bytes.data(), m_data) && before(bytes.data(), m_data + m_size)) {
         // Growing or moving the tail would pull the bytes from under us: work from a copy.
         const std::string copy(bytes);
         Replace(pos, count, copy);

@@ -28,7 +28,9 @@ public:
     std::string_view View() const { return {Data(), m_size}; }
     operator std::string_view() const { return View(); }
     char operator[](std::size_t pos) const { return m_data[pos]; }
-    std::string Substr(std::size_t pos, std::size_t count) const { return std::string(View().substr(pos, count)); }
+    std::string Substr(std::size_t pos, std::size_t count) const {
+        return std::string(View().substr(pos, count));
+    }
 
     // Replaces [pos, pos + count) with bytes, which may lie inside this text.
     void Replace(std::size_t pos, std::size_t count, std::string_view bytes);

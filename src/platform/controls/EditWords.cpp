@@ -13,7 +13,7 @@ edit::CharClass EditBuffer::ClassAt(std::size_t pos) const {
 
 std::size_t EditBuffer::WordRight(std::size_t pos) const {
     pos = Snap(pos);
-    const std::size_t size = m_text.size();
+    const std::size_t size = m_text.Size();
     if (pos >= size) return size;
     const edit::CharClass cls = ClassAt(pos);
     if (cls == edit::CharClass::Break) return NextPosition(pos);
@@ -45,7 +45,7 @@ std::size_t EditBuffer::WordLeft(std::size_t pos) const {
 std::pair<std::size_t, std::size_t> EditBuffer::WordAt(std::size_t pos) const {
     pos = Snap(pos);
     // At the end of a line the word before the point is meant.
-    if (pos >= m_text.size() || ClassAt(pos) == edit::CharClass::Break) {
+    if (pos >= m_text.Size() || ClassAt(pos) == edit::CharClass::Break) {
         if (pos == 0) return {pos, pos};
         const std::size_t before = PreviousPosition(pos);
         if (ClassAt(before) == edit::CharClass::Break) return {pos, pos};
@@ -59,7 +59,7 @@ std::pair<std::size_t, std::size_t> EditBuffer::WordAt(std::size_t pos) const {
         if (ClassAt(before) != cls) break;
         start = before;
     }
-    while (end < m_text.size() && ClassAt(end) == cls) end = NextPosition(end);
+    while (end < m_text.Size() && ClassAt(end) == cls) end = NextPosition(end);
     return {start, end};
 }
 

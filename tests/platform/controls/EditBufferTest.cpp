@@ -13,7 +13,7 @@ namespace {
 using Undo = EditBuffer::UndoMode;
 
 // Line starts found by scanning the whole text, to check the index that the buffer keeps edit by edit.
-std::vector<std::size_t> ScannedLineStarts(const std::string& text) {
+std::vector<std::size_t> ScannedLineStarts(std::string_view text) {
     std::vector<std::size_t> starts{0};
     for (std::size_t i = 0; i + 1 < text.size(); ++i)
         if (text[i] == '\r' && text[i + 1] == '\n') starts.push_back(i + 2);
