@@ -10,7 +10,6 @@
 #include "framework/Strings.h"
 
 #include <exception>
-#include <memory>
 
 namespace gl::cli {
 
