@@ -7,6 +7,8 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
 
+#include "BmpWriter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -23,7 +25,7 @@ namespace {
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
-constexpr std::size_t kStride = ((kWidth * 24 + 31) / 32) * 4;
+constexpr std::size_t kStride = bench::Bmp24Stride(kWidth);
 
 // A gradient with some noise, so that both colours of the reduction occur everywhere.
 std::uint8_t Channel(int x, int y, int k) {
@@ -34,22 +36,7 @@ std::string MakeFile() {
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("glyphloom-bench-pictures-" + std::to_string(::getpid()) + ".bmp"))
                                  .string();
-    std::vector<char> bytes(54 + kStride * kHeight);
-    auto put32 = [&](std::size_t at, std::uint32_t v) { std::memcpy(bytes.data() + at, &v, 4); };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(bytes.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, kWidth);
-    put32(22, kHeight);
-    put32(26, 1 | (24 << 16));
-    for (int row = 0; row < kHeight; ++row) {
-        char* line = bytes.data() + 54 + kStride * row;
-        for (int x = 0; x < kWidth; ++x)
-            for (int k = 0; k < 3; ++k) line[3 * x + k] = static_cast<char>(Channel(x, kHeight - 1 - row, k));
-    }
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bench::WriteBmp24(path, kWidth, kHeight, Channel);
     return path;
 }
 

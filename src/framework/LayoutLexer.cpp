@@ -4,6 +4,7 @@
 #include "framework/LayoutError.h"
 #include "framework/LayoutMessages.h"
 #include "framework/LayoutText.h"
+#include "platform/system/Utf8.h"
 
 #include <charconv>
 #include <limits>
@@ -29,56 +30,7 @@ int HexDigit(char c) {
     return -1;
 }
 
-int Utf8SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
 } // namespace
-
-bool AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return true;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = Utf8SequenceLength(lead);
-        if (length == 0 || i + length > text.size()) return false;
-        for (int k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        if (length >= 3) {
-            auto second = static_cast<unsigned char>(text[i + 1]);
-            if (lead == 0xE0 && second < 0xA0) return false; // overlong
-            if (lead == 0xED && second > 0x9F) return false; // surrogate
-            if (lead == 0xF0 && second < 0x90) return false; // overlong
-            if (lead == 0xF4 && second > 0x8F) return false; // above U+10FFFF
-        }
-        i += length;
-    }
-    return true;
-}
 
 LayoutLexer::LayoutLexer(std::string_view text) : m_text(text) {
     // A byte-order mark is what some editors put at the start of a UTF-8 file; it carries no meaning here.
@@ -209,7 +161,7 @@ void LayoutLexer::ReadString() {
         }
         if (value.size() > kMaxLayoutBytes) RaiseLayoutError(m_line, msg::SLayoutTooLarge);
     }
-    if (!IsValidUtf8(value)) RaiseLayoutError(m_line, msg::SLayoutInvalidUtf8);
+    if (!win::IsValidUtf8(value)) RaiseLayoutError(m_line, msg::SLayoutInvalidUtf8);
     m_token.kind = LayoutTokenKind::String;
     m_token.text = std::move(value);
 }
@@ -244,8 +196,9 @@ void LayoutLexer::ReadCharCode(std::string& out) {
         ++m_pos;
         if (++digits > 7) break; // already beyond any code point; reported below
     }
-    if (digits == 0 || digits > 7 || !AppendUtf8(out, code))
+    if (digits == 0 || digits > 7 || !win::IsScalarValue(code))
         RaiseLayoutError(m_line, msg::SLayoutInvalidCharCode);
+    win::AppendUtf8(out, code);
 }
 
 void LayoutLexer::ReadBinary() {

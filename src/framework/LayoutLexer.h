@@ -50,10 +50,4 @@ private:
     LayoutToken m_token;
 };
 
-// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
-bool IsValidUtf8(std::string_view text);
-
-// Appends the UTF-8 form of a code point; false for surrogates and values above U+10FFFF.
-bool AppendUtf8(std::string& out, std::uint32_t codePoint);
-
 } // namespace gl

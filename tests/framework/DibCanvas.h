@@ -3,54 +3,29 @@
 #pragma once
 
 #include "framework/Canvas.h"
-#include "platform/gdi/Bitmaps.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/Objects.h"
-#include "platform/gdi/Pixels.h"
+#include "support/DibSurface.h"
 
 namespace gl::test {
 
 class TDibCanvas : public TCanvas {
 public:
-    TDibCanvas(int width, int height) : m_width(width), m_height(height) {
-        win::BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(win::BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        m_dc = win::CreateCompatibleDC(nullptr);
-        m_bitmap = win::CreateDIBSection(m_dc, &info, win::DIB_RGB_COLORS, nullptr, nullptr, 0);
-        m_oldBitmap = win::SelectObject(m_dc, m_bitmap);
-    }
-    ~TDibCanvas() override {
-        SetHandle(nullptr);
-        win::SelectObject(m_dc, m_oldBitmap);
-        win::DeleteObject(m_bitmap);
-        win::DeleteDC(m_dc);
-    }
+    TDibCanvas(int width, int height) : m_surface(width, height) {}
+    ~TDibCanvas() override { SetHandle(nullptr); }
 
     // The pixel as the surface holds it, read without the canvas.
-    win::COLORREF At(int x, int y) const { return win::GetPixel(m_dc, x, y); }
-    void Clear(win::COLORREF color) {
-        for (int y = 0; y < m_height; ++y)
-            for (int x = 0; x < m_width; ++x) win::SetPixelV(m_dc, x, y, color);
-    }
-    win::HDC Context() const { return m_dc; }
+    win::COLORREF At(int x, int y) const { return m_surface.At(x, y); }
+    void Clear(win::COLORREF color) { m_surface.Clear(color); }
+    win::HDC Context() const { return m_surface.Context(); }
     int handlesMade = 0;
 
 protected:
     void CreateHandle() override {
         ++handlesMade;
-        SetHandle(m_dc);
+        SetHandle(m_surface.Context());
     }
 
 private:
-    int m_width;
-    int m_height;
-    win::HDC m_dc = nullptr;
-    win::HBITMAP m_bitmap = nullptr;
-    win::HGDIOBJ m_oldBitmap = nullptr;
+    DibSurface m_surface;
 };
 
 } // namespace gl::test

@@ -10,41 +10,16 @@ bool IsContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
-// Expected length of a sequence from its first byte; 0 for a byte that cannot start one.
-std::size_t LeadLength(unsigned char c) {
-    if (c < 0x80) return 1;
-    if (c >= 0xC2 && c <= 0xDF) return 2;
-    if (c >= 0xE0 && c <= 0xEF) return 3;
-    if (c >= 0xF0 && c <= 0xF4) return 4;
-    return 0;
-}
-
 } // namespace
 
 std::size_t SequenceLength(std::string_view text, std::size_t pos) {
-    const std::size_t length = LeadLength(static_cast<unsigned char>(text[pos]));
-    if (length <= 1 || pos + length > text.size()) return 1;
-    const auto second = static_cast<unsigned char>(text[pos + 1]);
-    if (!IsContinuation(second)) return 1;
-    // Overlong forms, surrogates and values past U+10FFFF are not well formed.
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-        return 1;
-    for (std::size_t i = 2; i < length; ++i)
-        if (!IsContinuation(static_cast<unsigned char>(text[pos + i]))) return 1;
-    return length;
+    std::size_t next = pos;
+    DecodeUtf8(text, next);
+    return next - pos;
 }
 
 char32_t DecodeAt(std::string_view text, std::size_t pos) {
-    const std::size_t length = SequenceLength(text, pos);
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (length == 1) return lead < 0x80 ? lead : U'\uFFFD';
-    static constexpr unsigned char kLeadMask[] = {0, 0, 0x1F, 0x0F, 0x07};
-    char32_t cp = lead & kLeadMask[length];
-    for (std::size_t i = 1; i < length; ++i)
-        cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
-    return cp;
+    return DecodeUtf8(text, pos);
 }
 
 std::size_t CharacterStart(std::string_view text, std::size_t pos) {
@@ -55,25 +30,6 @@ std::size_t CharacterStart(std::string_view text, std::size_t pos) {
         if (SequenceLength(text, pos - back) > back) return pos - back;
     }
     return pos;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    if ((cp >= 0xD800 && cp < 0xE000) || cp > 0x10FFFF) cp = 0xFFFD;
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 CharClass ClassOf(char32_t cp) {

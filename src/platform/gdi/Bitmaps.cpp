@@ -27,23 +27,6 @@ HBITMAP Add(std::unique_ptr<BitmapObject> bitmap) {
     return static_cast<HBITMAP>(AddGdiObject(std::move(bitmap)));
 }
 
-// The colour table that device-dependent data of a depth implies: black and white, the sixteen standard
-// colours, or the halftone colours.
-std::vector<RGBQUAD> DefaultTable(int bitCount) {
-    std::vector<RGBQUAD> table;
-    auto add = [&](const PALETTEENTRY& e) { table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0}); };
-    if (bitCount == 1) {
-        table = {RGBQUAD{0, 0, 0, 0}, RGBQUAD{255, 255, 255, 0}};
-    } else if (bitCount == 4) {
-        const auto& stock = StockPaletteEntries();
-        for (int i = 0; i < 8; ++i) add(stock[static_cast<std::size_t>(i)]);
-        for (int i = 12; i < 20; ++i) add(stock[static_cast<std::size_t>(i)]);
-    } else if (bitCount == 8) {
-        for (const PALETTEENTRY& e : HalftonePaletteEntries()) add(e);
-    }
-    return table;
-}
-
 // Does the context make monochrome bitmaps (a memory context holding a monochrome bitmap)?
 bool MakesMonochrome(const DeviceContext& dc) {
     const BitmapObject* bitmap = SelectedBitmap(dc);
@@ -79,12 +62,27 @@ bool InitFromDib(BitmapObject& target, const DibFormat& format, const void* bits
 
 } // namespace
 
+std::vector<RGBQUAD> DefaultColorTable(int bitCount) {
+    std::vector<RGBQUAD> table;
+    auto add = [&](const PALETTEENTRY& e) { table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0}); };
+    if (bitCount == 1) {
+        table = {RGBQUAD{0, 0, 0, 0}, RGBQUAD{255, 255, 255, 0}};
+    } else if (bitCount == 4) {
+        const auto& stock = StockPaletteEntries();
+        for (int i = 0; i < 8; ++i) add(stock[static_cast<std::size_t>(i)]);
+        for (int i = 12; i < 20; ++i) add(stock[static_cast<std::size_t>(i)]);
+    } else if (bitCount == 8) {
+        for (const PALETTEENTRY& e : HalftonePaletteEntries()) add(e);
+    }
+    return table;
+}
+
 std::unique_ptr<BitmapObject> MakeDeviceBitmap(int width, int height, bool monochrome) {
     const int bitCount = monochrome ? 1 : 32;
     if (!CheckBitmapSize(width, height, bitCount)) return nullptr;
     std::shared_ptr<Surface> surface = Surface::Create(width, height, bitCount, true);
     if (!surface) return Fail(ERROR_NOT_ENOUGH_MEMORY);
-    if (monochrome) surface->SetColorTable(DefaultTable(1));
+    if (monochrome) surface->SetColorTable(DefaultColorTable(1));
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->surface = std::move(surface);
     return bitmap;
@@ -110,7 +108,7 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const vo
         const int bitsCount = static_cast<int>(bitCount);
         auto source = Surface::Create(width, height, bitsCount, true);
         if (!source) return Fail(ERROR_NOT_ENOUGH_MEMORY);
-        source->SetColorTable(DefaultTable(bitsCount));
+        source->SetColorTable(DefaultColorTable(bitsCount));
         const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 15) / 16) * 2;
         const BYTE* p = static_cast<const BYTE*>(bits);
         for (int y = 0; y < height; ++y)

@@ -8,6 +8,7 @@
 #include "platform/win/gdi_types.h"
 
 #include <memory>
+#include <vector>
 
 namespace win {
 
@@ -35,5 +36,8 @@ std::unique_ptr<BitmapObject> MakeDeviceBitmap(int width, int height, bool monoc
 bool IsMonochromeDdb(const BitmapObject& bitmap);
 // The bitmap selected into a memory context (null for other contexts).
 const BitmapObject* SelectedBitmap(const DeviceContext& dc);
+// The colour table that device-dependent data of a depth implies: black and white, the sixteen standard
+// colours, or the halftone colours (empty for depths without a table).
+std::vector<RGBQUAD> DefaultColorTable(int bitCount);
 
 } // namespace win

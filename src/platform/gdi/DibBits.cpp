@@ -7,7 +7,6 @@
 #include "platform/gdi/Palettes.h"
 #include "platform/gdi/PixelRows.h"
 #include "platform/gdi/Rle.h"
-#include "platform/gdi/StockPalette.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>
@@ -27,18 +26,7 @@ int Fail(DWORD code) {
 std::vector<RGBQUAD> TableFor(const BitmapObject& bitmap, int bitCount) {
     const Surface& s = *bitmap.surface;
     if (s.BitCount() == bitCount && s.HasColorTable()) return s.ColorTable();
-    std::vector<RGBQUAD> table;
-    auto add = [&](const PALETTEENTRY& e) { table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0}); };
-    if (bitCount == 1) {
-        table = {RGBQUAD{0, 0, 0, 0}, RGBQUAD{255, 255, 255, 0}};
-    } else if (bitCount == 4) {
-        const auto& stock = StockPaletteEntries();
-        for (int i = 0; i < 8; ++i) add(stock[static_cast<std::size_t>(i)]);
-        for (int i = 12; i < 20; ++i) add(stock[static_cast<std::size_t>(i)]);
-    } else if (bitCount == 8) {
-        for (const PALETTEENTRY& e : HalftonePaletteEntries()) add(e);
-    }
-    return table;
+    return DefaultColorTable(bitCount);
 }
 
 // GetDIBits with a bit count of 0: the bitmap's own header, no colour table.

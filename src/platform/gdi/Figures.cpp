@@ -1,6 +1,7 @@
 // Rectangles, ellipses and rounded rectangles: the pen's outline inside the bounding box, the brush inside
 // it.
 #include "platform/gdi/BrushPattern.h"
+#include "platform/gdi/DC.h"
 #include "platform/gdi/FigureSpans.h"
 #include "platform/gdi/PenStroke.h"
 #include "platform/gdi/PixelWriter.h"
@@ -57,13 +58,20 @@ Box Centred(const Box& b, int w) {
     return Box{b.left - (w - 1) / 2, b.top - (w - 1) / 2, b.right + w / 2, b.bottom + w / 2};
 }
 
-BOOL DrawRoundedFigure(HDC hdc, int left, int top, int right, int bottom, int cornerW, int cornerH,
-                       bool ellipse) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+// What a figure is drawn with: its context, its ordered box in surface coordinates, the pen, the writer and
+// the brush.
+struct Figure {
+    DeviceContext& dc;
+    Box box;
+    PenInfo pen;
+    PixelWriter& writer;
+    const BrushSampler& brush;
+};
+
+// The steps every figure shares before drawing; `draw(figure)` runs only when there is something to draw.
+template <class Draw> BOOL DrawFigure(HDC hdc, int left, int top, int right, int bottom, Draw draw) {
+    DeviceContext* dc = FindDCOrFail(hdc);
+    if (!dc) return FALSE;
     Box b{};
     if (!MapBox(*dc, left, top, right, bottom, b)) return FALSE;
     if (b.left == b.right || b.top == b.bottom) return TRUE;
@@ -71,6 +79,13 @@ BOOL DrawRoundedFigure(HDC hdc, int left, int top, int right, int bottom, int co
     PixelWriter writer(*dc, dc->state.rop2);
     if (!writer.Active()) return TRUE;
     const BrushSampler brush(*dc, SelectedBrush(*dc));
+    draw(Figure{*dc, b, pen, writer, brush});
+    return TRUE;
+}
+
+void DrawRoundedFigure(const Figure& f, int cornerW, int cornerH, bool ellipse) {
+    const PenInfo& pen = f.pen;
+    Box b = f.box;
     std::int64_t cw = cornerW < 0 ? -std::int64_t(cornerW) : cornerW;
     std::int64_t ch = cornerH < 0 ? -std::int64_t(cornerH) : cornerH;
     if (pen.null) {
@@ -85,55 +100,50 @@ BOOL DrawRoundedFigure(HDC hdc, int left, int top, int right, int bottom, int co
         cw = b.right - b.left;
         ch = b.bottom - b.top;
     }
-    PaintFigure(writer, RoundedBox(b.left, b.top, b.right, b.bottom, cw, ch), !pen.null, pen.width,
-                pen.null ? 0 : writer.Encode(pen.color), brush);
-    return TRUE;
+    PaintFigure(f.writer, RoundedBox(b.left, b.top, b.right, b.bottom, cw, ch), !pen.null, pen.width,
+                pen.null ? 0 : f.writer.Encode(pen.color), f.brush);
 }
 
-} // namespace
-
-BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    Box b{};
-    if (!MapBox(*dc, left, top, right, bottom, b)) return FALSE;
-    if (b.left == b.right || b.top == b.bottom) return TRUE;
-    const PenInfo pen = SelectedPen(*dc);
-    PixelWriter writer(*dc, dc->state.rop2);
-    if (!writer.Active()) return TRUE;
-    const BrushSampler brush(*dc, SelectedBrush(*dc));
+// A figure with square corners: the brush inside, the pen's frame round it.
+void DrawRectangle(const Figure& f) {
+    const PenInfo& pen = f.pen;
+    const Box& b = f.box;
     if (pen.null) {
-        FillBox(writer, Box{b.left, b.top, b.right - 1, b.bottom - 1}, brush);
-        return TRUE;
+        FillBox(f.writer, Box{b.left, b.top, b.right - 1, b.bottom - 1}, f.brush);
+        return;
     }
     if (pen.width == 1) {
         // The outline is the closed path through the corner pixels, so dash styles run round the figure.
-        FillBox(writer, Box{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, brush);
-        PenStroker stroker(*dc, pen, writer);
+        FillBox(f.writer, Box{b.left + 1, b.top + 1, b.right - 1, b.bottom - 1}, f.brush);
+        PenStroker stroker(f.dc, pen, f.writer);
         const std::int64_t r = b.right - 1, d = b.bottom - 1;
         stroker.Segment(b.left, b.top, r, b.top);
         stroker.Segment(r, b.top, r, d);
         stroker.Segment(r, d, b.left, d);
         stroker.Segment(b.left, d, b.left, b.top);
-        return TRUE;
+        return;
     }
     const Box outer = pen.insideFrame ? b : Centred(b, pen.width);
     const Box inner{outer.left + pen.width, outer.top + pen.width, outer.right - pen.width,
                     outer.bottom - pen.width};
-    if (inner.left < inner.right && inner.top < inner.bottom) FillBox(writer, inner, brush);
-    FrameBand(writer, outer, inner, writer.Encode(pen.color));
-    return TRUE;
+    if (inner.left < inner.right && inner.top < inner.bottom) FillBox(f.writer, inner, f.brush);
+    FrameBand(f.writer, outer, inner, f.writer.Encode(pen.color));
+}
+
+} // namespace
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    return DrawFigure(hdc, left, top, right, bottom, DrawRectangle);
 }
 
 BOOL Ellipse(HDC hdc, int left, int top, int right, int bottom) {
-    return DrawRoundedFigure(hdc, left, top, right, bottom, 0, 0, true);
+    return DrawFigure(hdc, left, top, right, bottom,
+                      [](const Figure& f) { DrawRoundedFigure(f, 0, 0, true); });
 }
 
 BOOL RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height) {
-    return DrawRoundedFigure(hdc, left, top, right, bottom, width, height, false);
+    return DrawFigure(hdc, left, top, right, bottom,
+                      [=](const Figure& f) { DrawRoundedFigure(f, width, height, false); });
 }
 
 } // namespace win

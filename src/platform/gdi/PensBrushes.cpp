@@ -1,7 +1,7 @@
 // Creation of pens and brushes, and the context settings that only pens and brushes use.
 #include "platform/gdi/PensBrushes.h"
 
-#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/DcStateAccess.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
 
@@ -107,67 +107,27 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
 }
 
 COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return CLR_INVALID;
-    }
-    const COLORREF old = dc->state.dcBrushColor;
-    dc->state.dcBrushColor = color;
-    return old;
+    return SetDcState(hdc, &DcState::dcBrushColor, color, CLR_INVALID);
 }
 
 COLORREF GetDCBrushColor(HDC hdc) {
-    const DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return CLR_INVALID;
-    }
-    return dc->state.dcBrushColor;
+    return GetDcState(hdc, &DcState::dcBrushColor, CLR_INVALID);
 }
 
 COLORREF SetDCPenColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return CLR_INVALID;
-    }
-    const COLORREF old = dc->state.dcPenColor;
-    dc->state.dcPenColor = color;
-    return old;
+    return SetDcState(hdc, &DcState::dcPenColor, color, CLR_INVALID);
 }
 
 COLORREF GetDCPenColor(HDC hdc) {
-    const DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return CLR_INVALID;
-    }
-    return dc->state.dcPenColor;
+    return GetDcState(hdc, &DcState::dcPenColor, CLR_INVALID);
 }
 
 int SetROP2(HDC hdc, int mode) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    if (mode < R2_BLACK || mode > R2_WHITE) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const int old = dc->state.rop2;
-    dc->state.rop2 = mode;
-    return old;
+    return SetDcState(hdc, &DcState::rop2, mode, 0, mode >= R2_BLACK && mode <= R2_WHITE);
 }
 
 int GetROP2(HDC hdc) {
-    const DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    return dc->state.rop2;
+    return GetDcState(hdc, &DcState::rop2, 0);
 }
 
 } // namespace win

@@ -89,6 +89,43 @@ OpenFile* FindFile(HANDLE file) {
     return open;
 }
 
+// The open file behind a handle for a read or write of `bytes` bytes: null (with the error set) for a bad
+// handle, a handle opened without that access, or a missing buffer.
+const OpenFile* FindForTransfer(HANDLE file, DWORD access, LPCVOID buffer, DWORD bytes) {
+    const OpenFile* open = FindFile(file);
+    if (!open) return nullptr;
+    if (!(open->access & access)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    if (!buffer && bytes) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return open;
+}
+
+// Moves `count` bytes with repeated calls of `step(done)` (one read or write from offset `done`), retrying
+// interrupted calls, and reports how many moved. A call that moves nothing ends a read (end of file: success
+// with fewer bytes) and fails a write (nothing more fits).
+template <class Step> BOOL Transfer(DWORD count, LPDWORD moved, bool zeroEnds, Step step) {
+    DWORD total = 0;
+    while (total < count) {
+        const ssize_t n = step(total);
+        if (n < 0 && errno == EINTR) continue;
+        if (n == 0 && zeroEnds) break;
+        if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            files::SetLastErrorFromErrno();
+            if (moved) *moved = total;
+            return FALSE;
+        }
+        total += static_cast<DWORD>(n);
+    }
+    if (moved) *moved = total;
+    return TRUE;
+}
+
 bool Seek(OpenFile& open, LONGLONG distance, DWORD method, LONGLONG& position) {
     if (method > FILE_END) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -159,59 +196,21 @@ HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID,
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPVOID) {
     if (bytesRead) *bytesRead = 0;
     std::lock_guard lock(Files().mutex);
-    OpenFile* open = FindFile(file);
+    const OpenFile* open = FindForTransfer(file, GENERIC_READ, buffer, bytesToRead);
     if (!open) return FALSE;
-    if (!(open->access & GENERIC_READ)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    if (!buffer && bytesToRead) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    DWORD total = 0;
-    while (total < bytesToRead) {
-        const ssize_t n = ::read(open->fd, static_cast<char*>(buffer) + total, bytesToRead - total);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            files::SetLastErrorFromErrno();
-            if (bytesRead) *bytesRead = total;
-            return FALSE;
-        }
-        if (n == 0) break; // end of file: success with fewer bytes
-        total += static_cast<DWORD>(n);
-    }
-    if (bytesRead) *bytesRead = total;
-    return TRUE;
+    return Transfer(bytesToRead, bytesRead, true, [&](DWORD done) {
+        return ::read(open->fd, static_cast<char*>(buffer) + done, bytesToRead - done);
+    });
 }
 
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten, LPVOID) {
     if (bytesWritten) *bytesWritten = 0;
     std::lock_guard lock(Files().mutex);
-    OpenFile* open = FindFile(file);
+    const OpenFile* open = FindForTransfer(file, GENERIC_WRITE, buffer, bytesToWrite);
     if (!open) return FALSE;
-    if (!(open->access & GENERIC_WRITE)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    if (!buffer && bytesToWrite) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    DWORD total = 0;
-    while (total < bytesToWrite) {
-        const ssize_t n = ::write(open->fd, static_cast<const char*>(buffer) + total, bytesToWrite - total);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            files::SetLastErrorFromErrno();
-            if (bytesWritten) *bytesWritten = total;
-            return FALSE;
-        }
-        total += static_cast<DWORD>(n);
-    }
-    if (bytesWritten) *bytesWritten = total;
-    return TRUE;
+    return Transfer(bytesToWrite, bytesWritten, false, [&](DWORD done) {
+        return ::write(open->fd, static_cast<const char*>(buffer) + done, bytesToWrite - done);
+    });
 }
 
 DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod) {

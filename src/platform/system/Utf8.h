@@ -11,6 +11,11 @@ namespace win {
 
 constexpr char32_t kReplacementChar = 0xFFFD;
 
+// A value that is a character: neither a surrogate nor above U+10FFFF.
+constexpr bool IsScalarValue(char32_t cp) {
+    return cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+}
+
 // Decodes the character at pos and moves pos past it. Overlong forms, surrogates, values above U+10FFFF and
 // truncated sequences are bad: they give U+FFFD and advance by one byte. pos must be < s.size().
 inline char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
@@ -60,7 +65,7 @@ inline char32_t DecodeUtf8(std::string_view s, std::size_t& pos) {
 
 // Appends the UTF-8 form of a code point; values that are not characters append U+FFFD.
 inline void AppendUtf8(std::string& out, char32_t cp) {
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacementChar;
+    if (!IsScalarValue(cp)) cp = kReplacementChar;
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -76,6 +81,16 @@ inline void AppendUtf8(std::string& out, char32_t cp) {
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
+}
+
+// True when every byte belongs to a well-formed sequence (no overlong forms, surrogates, values above
+// U+10FFFF or truncated sequences). A U+FFFD written out in full is well formed.
+inline bool IsValidUtf8(std::string_view s) {
+    for (std::size_t pos = 0; pos < s.size();) {
+        const std::size_t start = pos;
+        if (DecodeUtf8(s, pos) == kReplacementChar && pos - start == 1) return false;
+    }
+    return true;
 }
 
 // The string a (pointer, byte count) pair of the platform's text calls denotes: a count of -1 means up to the

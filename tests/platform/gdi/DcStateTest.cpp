@@ -113,6 +113,30 @@ TEST(Handles, StaleAndForeignHandlesFailCleanly) {
     EXPECT_EQ(RealizePalette(dc), GDI_ERROR);
 }
 
+TEST(Attributes, SettersReturnThePreviousValueAndRejectBadModesWithoutChange) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SetROP2(dc, R2_XORPEN), R2_COPYPEN);
+    EXPECT_EQ(SetDCPenColor(dc, RGB(1, 2, 3)), RGB(0, 0, 0));
+    EXPECT_EQ(GetDCPenColor(dc), RGB(1, 2, 3));
+    SetLastError(0);
+    EXPECT_EQ(SetROP2(dc, R2_WHITE + 1), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(SetBkMode(dc, 7), 0);
+    EXPECT_EQ(SetStretchBltMode(dc, 0), 0);
+    EXPECT_EQ(GetROP2(dc), R2_XORPEN) << "a rejected mode leaves the old one";
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetStretchBltMode(dc), BLACKONWHITE);
+    DeleteDC(dc);
+
+    // The handle is checked before the value.
+    SetLastError(0);
+    EXPECT_EQ(SetROP2(dc, 0), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(SetDCBrushColor(dc, 0), CLR_INVALID);
+    EXPECT_EQ(GetDCBrushColor(dc), CLR_INVALID);
+    EXPECT_EQ(GetBkMode(dc), 0);
+}
+
 TEST(DeviceCaps, MemoryContextsReportTheScreen) {
     MemDc mono(CreateBitmap(3, 3, 1, 1, nullptr));
     EXPECT_EQ(GetDeviceCaps(mono.dc, BITSPIXEL), 32) << "not the selected bitmap's depth";

@@ -29,6 +29,8 @@ TEST(CodePage, MalformedUtf8CountsOneByteEach) {
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         EXPECT_EQ(AnsiByteLength(bad[i]), sizes[i]) << i;
         EXPECT_EQ(Utf16Length(bad[i]), sizes[i]) << i;
+        EXPECT_FALSE(IsValidUtf8(bad[i])) << i;
+        EXPECT_FALSE(IsValidUtf8("ok" + bad[i] + "ok")) << i;
     }
     // A truncated sequence does not swallow the character after it.
     EXPECT_EQ(Utf8ToUtf16("\xE4\xB8"
@@ -37,6 +39,7 @@ TEST(CodePage, MalformedUtf8CountsOneByteEach) {
     std::size_t pos = 0;
     EXPECT_EQ(DecodeUtf8("\xEF\xBF\xBD", pos), kReplacementChar);
     EXPECT_EQ(pos, 3u) << "a real U+FFFD is one character";
+    EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD群a\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"));
 }
 
 TEST(CodePage, ConvertsBetweenUtf8AndGbk) {
