@@ -4,6 +4,7 @@
 // After the run the three ratios are printed; they should stay within 2, 3 and 10.
 #include "framework/GraphicsBitmap.h"
 #include "framework/GraphicsPicture.h"
+#include "framework/GraphicsPalettes.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
 
@@ -48,11 +49,8 @@ const std::string& File() {
 }
 
 win::HPALETTE BlackWhite() {
-    struct {
-        win::WORD version = 0x300, count = 2;
-        win::PALETTEENTRY entries[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-    } record;
-    return win::CreatePalette(reinterpret_cast<const win::LOGPALETTE*>(&record));
+    static constexpr win::PALETTEENTRY kEntries[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    return gl::CreatePaletteOf(kEntries);
 }
 
 void Reduce(gl::TPicture& picture, gl::TBitmap& target) {

@@ -10,10 +10,9 @@
 #include "framework/ExtCtrlsImage.h"
 #include "framework/ExtDlgs.h"
 #include "framework/GraphicsBitmap.h"
+#include "framework/GraphicsPalettes.h"
 #include "framework/GraphicsPicture.h"
 #include "framework/Strings.h"
-
-#include "platform/gdi/Palettes.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,14 +26,7 @@ constexpr std::string_view kBlanks = "                      ";
 static_assert(kBlanks.size() == 22);
 
 // The two-colour palette of the reduction: black, then white.
-win::HPALETTE CreateBlackWhitePalette() {
-    struct {
-        win::WORD version = 0x300;
-        win::WORD count = 2;
-        win::PALETTEENTRY entries[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-    } record;
-    return win::CreatePalette(reinterpret_cast<const win::LOGPALETTE*>(&record));
-}
+constexpr win::PALETTEENTRY kBlackWhite[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
 
 } // namespace
 
@@ -89,7 +81,7 @@ void TF_main::Reduce() {
     target->SetPixelFormat(pf1bit);
     target->SetWidth(work->Width());
     target->SetHeight(work->Height());
-    target->SetPalette(CreateBlackWhitePalette());
+    target->SetPalette(CreatePaletteOf(kBlackWhite));
     // The platform's copy picks the nearer of the two table entries for every pixel.
     target->Canvas().Draw(0, 0, work.get());
     Image2->Picture()->Assign(target.get());

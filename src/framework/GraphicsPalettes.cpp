@@ -48,6 +48,13 @@ win::HPALETTE SystemPalette16() {
     return palette;
 }
 
+win::HPALETTE CreatePaletteOf(std::span<const win::PALETTEENTRY> entries) {
+    if (entries.empty()) return nullptr;
+    PaletteRecord record(entries.size());
+    std::copy(entries.begin(), entries.end(), record.Entries());
+    return win::CreatePalette(record.Record());
+}
+
 win::HPALETTE CopyPalette(win::HPALETTE palette) {
     if (!palette) return nullptr;
     const win::UINT count = win::GetPaletteEntries(palette, 0, 0, nullptr);

@@ -6,12 +6,16 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace gl {
 
 // The sixteen standard colours (the first and last eight of the platform's stock palette), made once and
 // never deleted.
 win::HPALETTE SystemPalette16();
+
+// A logical palette (version 0x300) of exactly these entries, in this order; null for none.
+win::HPALETTE CreatePaletteOf(std::span<const win::PALETTEENTRY> entries);
 
 // A new palette with the same entries; null for null.
 win::HPALETTE CopyPalette(win::HPALETTE palette);

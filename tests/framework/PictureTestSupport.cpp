@@ -1,6 +1,8 @@
 // Shared pieces of the picture tests.
 #include "PictureTestSupport.h"
 
+#include "framework/GraphicsPalettes.h"
+
 #include "platform/gdi/Palettes.h"
 
 #include <atomic>
@@ -11,12 +13,8 @@
 namespace gl::bmptest {
 
 win::HPALETTE BlackWhitePalette() {
-    struct {
-        win::WORD version = 0x300;
-        win::WORD count = 2;
-        win::PALETTEENTRY entries[2] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
-    } record;
-    return win::CreatePalette(reinterpret_cast<const win::LOGPALETTE*>(&record));
+    static constexpr win::PALETTEENTRY kEntries[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
+    return CreatePaletteOf(kEntries);
 }
 
 void Reduce(TBitmap& source, TBitmap& target) {
