@@ -165,22 +165,34 @@ std::size_t EditBuffer::MovePosition(std::size_t pos, std::size_t start, std::si
 
 EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::string_view text,
                                        UndoMode undo, bool* ok) {
-    if (ok) *ok = false;
     start = Snap(start);
     end = Snap(end);
     if (start > end) std::swap(start, end);
+    return ReplaceExact(start, end, text, undo, ok);
+}
+
+// Undo needs the exact range: malformed bytes an edit put in may have joined their neighbours into
+// characters, so that the ends of what it inserted are no longer character boundaries.
+EditBuffer::Change EditBuffer::ReplaceExact(std::size_t start, std::size_t end, std::string_view text,
+                                            UndoMode undo, bool* ok) {
+    if (ok) *ok = false;
     const std::size_t removedLength = end - start;
     if (m_text.Size() - removedLength + text.size() > kEditMaxLimit) return {};
     if (removedLength == 0 && text.empty()) {
         if (ok) *ok = true;
         return {};
     }
+    // Malformed bytes at either end of the edit can join their new neighbours into one character, or stop
+    // doing so; a few bytes further out the text decodes alike before and after, so count up to there.
+    const std::size_t countFrom = start >= 3 ? Snap(start - 3) : 0;
+    const std::size_t countTo = Snap(end + 7);
+    const std::size_t countedBefore =
+        m_codePageLengthKnown
+            ? AnsiByteLength(std::string_view(m_text).substr(countFrom, countTo - countFrom))
+            : 0;
     bool recorded = false;
     try {
         // Everything that can fail happens before the text changes, so a failure leaves the text as it was.
-        if (m_codePageLengthKnown)
-            m_codePageLength = m_codePageLength + AnsiByteLength(text) -
-                               AnsiByteLength(std::string_view(m_text).substr(start, removedLength));
         if (m_multiLine) {
             std::size_t breaks = 0;
             ForEachBreak(text, 0, text.size() + 1, [&](std::size_t) { ++breaks; });
@@ -194,6 +206,10 @@ EditBuffer::Change EditBuffer::Replace(std::size_t start, std::size_t end, std::
         if (recorded) EmptyUndo(); // it describes an edit that did not happen
         return {};
     }
+    if (m_codePageLengthKnown)
+        m_codePageLength = m_codePageLength - countedBefore +
+                           AnsiByteLength(std::string_view(m_text).substr(
+                               countFrom, countTo - removedLength + text.size() - countFrom));
     const Change change = UpdateLineIndex(start, removedLength, text.size());
     m_anchor = MovePosition(m_anchor, start, end, text.size());
     m_caret = MovePosition(m_caret, start, end, text.size());
@@ -271,7 +287,7 @@ EditBuffer::Change EditBuffer::Undo() {
     Change change;
     try {
         std::string inserted = m_text.Substr(start, end - start);
-        change = Replace(start, end, record.removed, UndoMode::None, &ok);
+        change = ReplaceExact(start, end, record.removed, UndoMode::None, &ok);
         if (ok) m_undo = UndoRecord{UndoMode::Single, start, record.removed.size(), std::move(inserted)};
     } catch (const std::bad_alloc&) {
         ok = false;

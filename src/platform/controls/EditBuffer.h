@@ -108,6 +108,8 @@ private:
 
     bool IsBreakAt(std::size_t pos) const;
     edit::CharClass ClassAt(std::size_t pos) const;
+    // Replaces [start, end), start <= end <= Length(), whether or not they are character boundaries.
+    Change ReplaceExact(std::size_t start, std::size_t end, std::string_view text, UndoMode undo, bool* ok);
     Change UpdateLineIndex(std::size_t start, std::size_t removedLength, std::size_t insertedLength);
     void RecordUndo(UndoMode mode, std::size_t start, std::size_t end, std::string_view text);
     std::size_t MovePosition(std::size_t pos, std::size_t start, std::size_t end, std::size_t inserted) const;
