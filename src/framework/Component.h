@@ -53,7 +53,8 @@ public:
 
     const std::string& Name() const { return m_name; }
     // A name is empty or an identifier, and unique among the owner's components (EComponentError otherwise).
-    void SetName(const std::string& name);
+    // Virtual so that a rename through any pointer (the layout reader's, say) keeps a subclass's own rule.
+    virtual void SetName(const std::string& name);
     std::intptr_t Tag() const { return m_tag; }
     void SetTag(std::intptr_t tag) { m_tag = tag; }
     TComponentState ComponentState() const { return m_state; }

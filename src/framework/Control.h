@@ -111,8 +111,8 @@ public:
     void SetText(const std::string& text);
     std::string Caption() const { return GetText(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
-    // Hides the component's SetName to copy a new name into the text while the text still equals the name.
-    void SetName(const std::string& name);
+    // Copies a new name into the text while the text still equals the old name (not while loading).
+    void SetName(const std::string& name) override;
 
     const std::string& Hint() const { return m_hint; }
     void SetHint(const std::string& hint) { m_hint = hint; }

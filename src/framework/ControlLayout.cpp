@@ -84,6 +84,8 @@ void RegisterWinControl(PropertyRegistry& registry) {
     LayoutClass<TWinControl>("TWinControl", "TControl", registry)
         .Property("TabOrder", &TWinControl::SetTabOrder)
         .Property("TabStop", &TWinControl::SetTabStop)
+        .Property("Ctl3D", &TWinControl::SetCtl3D)
+        .Property("ParentCtl3D", &TWinControl::SetParentCtl3D)
         .Event("OnEnter", &TWinControl::OnEnter)
         .Event("OnExit", &TWinControl::OnExit)
         .Event("OnKeyDown", &TWinControl::OnKeyDown)

@@ -153,19 +153,6 @@ void TCustomComboBox::SetDroppedDown(bool droppedDown) {
     win::SendMessage(Handle(), win::CB_SHOWDROPDOWN, droppedDown ? 1 : 0, 0);
 }
 
-void TCustomComboBox::SetCtl3D(bool ctl3D) {
-    if (m_ctl3D == ctl3D) return;
-    m_ctl3D = ctl3D;
-    m_parentCtl3D = false;
-}
-
-void TCustomComboBox::SetParentCtl3D(bool parentCtl3D) {
-    if (m_parentCtl3D == parentCtl3D) return;
-    m_parentCtl3D = parentCtl3D;
-    // Every container of ours draws in 3D.
-    if (parentCtl3D) m_ctl3D = true;
-}
-
 // ---- Notifications ----
 
 void TCustomComboBox::CNCommand(TWMCommand& message) {

@@ -110,11 +110,7 @@ public:
     void SetDropDownCount(int count) { m_dropDownCount = count; }
     bool DroppedDown() const;
     void SetDroppedDown(bool droppedDown);
-    // Stored with the control; the platform's combo box looks the same either way.
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool ctl3D);
-    bool ParentCtl3D() const { return m_parentCtl3D; }
-    void SetParentCtl3D(bool parentCtl3D);
+    // (The inherited Ctl3D is only stored: the platform's combo box looks the same either way.)
 
     // What DrawItem draws on: the item's device context while an entry is drawn.
     TCanvas* Canvas() const { return m_canvas.get(); }
@@ -164,8 +160,6 @@ private:
     int m_itemHeight = 16;
     int m_dropDownCount = 8;
     int m_itemIndex = -1; // kept while there is no window
-    bool m_ctl3D = true;
-    bool m_parentCtl3D = true;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -46,7 +46,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     CreateSubClass(params, "EDIT");
     params.Style |= win::ES_AUTOHSCROLL | win::ES_AUTOVSCROLL;
     if (m_borderStyle == bsSingle) {
-        if (m_ctl3D)
+        if (Ctl3D())
             params.ExStyle |= win::WS_EX_CLIENTEDGE;
         else
             params.Style |= win::WS_BORDER;
@@ -94,23 +94,6 @@ void TCustomEdit::SetBorderStyle(TBorderStyle borderStyle) {
     m_borderStyle = borderStyle;
     UpdateHeight();
     RecreateWnd();
-}
-
-void TCustomEdit::SetCtl3D(bool ctl3D) {
-    if (m_ctl3D == ctl3D) return;
-    m_ctl3D = ctl3D;
-    m_parentCtl3D = false;
-    Ctl3DChanged();
-}
-
-void TCustomEdit::SetParentCtl3D(bool parentCtl3D) {
-    if (m_parentCtl3D == parentCtl3D) return;
-    m_parentCtl3D = parentCtl3D;
-    // Every container of ours draws in 3D.
-    if (parentCtl3D && !m_ctl3D) {
-        m_ctl3D = true;
-        Ctl3DChanged();
-    }
 }
 
 void TCustomEdit::Ctl3DChanged() {
@@ -170,7 +153,7 @@ void TCustomEdit::AdjustHeight() {
     win::ReleaseDC(nullptr, dc);
     if (!measured) return;
     // The border takes 4 border units on each side with the sunken edge, 3 with the flat line.
-    const int borderUnits = m_ctl3D ? 8 : 6;
+    const int borderUnits = Ctl3D() ? 8 : 6;
     SetHeight(metrics.tmHeight + win::GetSystemMetrics(win::SM_CYBORDER) * borderUnits);
 }
 

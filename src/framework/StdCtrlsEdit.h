@@ -22,12 +22,6 @@ public:
     void SetAutoSize(bool autoSize) override;
     TBorderStyle BorderStyle() const { return m_borderStyle; }
     void SetBorderStyle(TBorderStyle borderStyle);
-    // The sunken 3D border (a client edge) rather than a flat line; the control follows its parent's setting
-    // (always 3D) while ParentCtl3D is on.
-    bool Ctl3D() const { return m_ctl3D; }
-    void SetCtl3D(bool ctl3D);
-    bool ParentCtl3D() const { return m_parentCtl3D; }
-    void SetParentCtl3D(bool parentCtl3D);
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hideSelection);
     // The most the user may type or paste, in code-page bytes (a Chinese character counts two); 0 is the
@@ -86,15 +80,14 @@ protected:
     // The control's window is a multi-line one.
     bool IsMultiLine();
     win::LRESULT SendEditMessage(win::UINT msg, win::WPARAM wParam = 0, win::LPARAM lParam = 0);
+    // Ctl3D picks the sunken border (a client edge) or a flat line: the height and the window change.
+    void Ctl3DChanged() override;
 
 private:
     void UpdateHeight();
-    void Ctl3DChanged();
 
     bool m_autoSelect = true;
     TBorderStyle m_borderStyle = bsSingle;
-    bool m_ctl3D = true;
-    bool m_parentCtl3D = true;
     bool m_hideSelection = true;
     int m_maxLength = 0;
     bool m_readOnly = false;

@@ -43,8 +43,6 @@ void RegisterEdits(PropertyRegistry& registry) {
     edit.Property("AutoSelect", &TCustomEdit::SetAutoSelect)
         .Property("AutoSize", &TCustomEdit::SetAutoSize)
         .Property("BorderStyle", &TCustomEdit::SetBorderStyle)
-        .Property("Ctl3D", &TCustomEdit::SetCtl3D)
-        .Property("ParentCtl3D", &TCustomEdit::SetParentCtl3D)
         .Property("HideSelection", &TCustomEdit::SetHideSelection)
         .Property("ImeMode", &TCustomEdit::SetImeMode)
         .Property("ImeName", &TCustomEdit::SetImeName)
@@ -70,9 +68,7 @@ void RegisterEdits(PropertyRegistry& registry) {
 void RegisterComboBoxes(PropertyRegistry& registry) {
     LayoutClass<TComboBoxStrings>("TComboBoxStrings", "TStrings", registry);
     LayoutClass<TCustomComboBox> combo("TCustomComboBox", "TWinControl", registry);
-    combo.Property("Ctl3D", &TCustomComboBox::SetCtl3D)
-        .Property("ParentCtl3D", &TCustomComboBox::SetParentCtl3D)
-        .Property("DropDownCount", &TCustomComboBox::SetDropDownCount)
+    combo.Property("DropDownCount", &TCustomComboBox::SetDropDownCount)
         .Property("ItemHeight", &TCustomComboBox::SetItemHeight)
         .Property("ItemIndex", &TCustomComboBox::SetItemIndex)
         .SubObject("Items", &TCustomComboBox::Items)

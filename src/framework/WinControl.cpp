@@ -217,6 +217,23 @@ void TWinControl::SetTabStop(bool tabStop) {
     Perform(CM_TABSTOPCHANGED);
 }
 
+void TWinControl::SetCtl3D(bool ctl3D) {
+    if (m_ctl3D == ctl3D) return;
+    m_ctl3D = ctl3D;
+    m_parentCtl3D = false;
+    Ctl3DChanged();
+}
+
+void TWinControl::SetParentCtl3D(bool parentCtl3D) {
+    if (m_parentCtl3D == parentCtl3D) return;
+    m_parentCtl3D = parentCtl3D;
+    // Every container of ours draws in 3D, so following the parent means 3D.
+    if (parentCtl3D && !m_ctl3D) {
+        m_ctl3D = true;
+        Ctl3DChanged();
+    }
+}
+
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     for (TWinControl* child : m_tabList) {
         list.push_back(child);

@@ -113,6 +113,14 @@ public:
     // The message (no parameters) to every child.
     void NotifyControls(win::UINT msg);
 
+    // ---- 3D look ----
+    // The sunken 3D look rather than a flat one. Writing Ctl3D turns ParentCtl3D off; while ParentCtl3D is on
+    // the control follows its parent's setting, and every container of ours draws in 3D.
+    bool Ctl3D() const { return m_ctl3D; }
+    void SetCtl3D(bool ctl3D);
+    bool ParentCtl3D() const { return m_parentCtl3D; }
+    void SetParentCtl3D(bool parentCtl3D);
+
     // ---- Painting ----
     void Invalidate() override;
     void Update() override;
@@ -249,6 +257,8 @@ protected:
     // the window is not one of ours.
     bool DoControlMsg(win::HWND child, TMessage& message);
     void SetStyleBit(win::DWORD bit, bool on);
+    // Called after the effective 3D look changed; controls whose window looks different in 3D remake it.
+    virtual void Ctl3DChanged() {}
 
 private:
     friend class TControl;
@@ -279,6 +289,8 @@ private:
     int m_alignLevel = 0;
     bool m_tabStop = false;
     int m_storedTabOrder = -1;
+    bool m_ctl3D = true;
+    bool m_parentCtl3D = true;
 };
 
 // The windowed control a window belongs to, or null.

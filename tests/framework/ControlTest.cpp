@@ -191,6 +191,18 @@ TEST_F(ControlTest, NameBecomesTextUntilTheTextIsSet) {
     EXPECT_EQ(panel->Text(), "own");
 }
 
+TEST_F(ControlTest, RenamingThroughTheComponentKeepsTheControlsRule) {
+    auto* panel = new TPanelProbe(&m_owner);
+    TComponent& component = *panel;
+    component.SetName("Panel1");
+    component.SetName("Panel2");
+    EXPECT_EQ(panel->Text(), "Panel2") << "the text still equalled the old name";
+    panel->SetText("own");
+    component.SetName("Panel3");
+    EXPECT_EQ(panel->Text(), "own");
+    EXPECT_EQ(component.Name(), "Panel3");
+}
+
 TEST_F(ControlTest, ParentsFollowTheirRules) {
     auto* outer = new TPanelProbe(&m_owner);
     auto* inner = new TPanelProbe(&m_owner);
@@ -257,6 +269,7 @@ TEST_F(ControlTest, LayoutsBuildControlTreesThatAlignAndOrderOnceLoaded) {
     EXPECT_TRUE(first->ParentFont());
     EXPECT_EQ(rest->Color(), clWhite);
     EXPECT_FALSE(rest->ParentColor());
+    EXPECT_EQ(rest->Text(), "") << "a name read while loading is no text";
     EXPECT_FALSE(first->ComponentState().Contains(csLoading));
 }
 

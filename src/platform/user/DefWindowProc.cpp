@@ -92,29 +92,11 @@ LRESULT SetCursorDefault(Window* w, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-LRESULT MinMaxDefaults(Window* w, LPARAM lParam) {
-    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    if (!info) return 0;
-    RECT work{};
-    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
-    const int frame = wm::DecorationInsets(w).left;
-    info->ptMaxSize = POINT{work.right - work.left + 2 * frame, work.bottom - work.top + 2 * frame};
-    info->ptMaxPosition = POINT{work.left - frame, work.top - frame};
-    if (w->style & WS_THICKFRAME) {
-        info->ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    } else {
-        info->ptMinTrackSize = POINT{0, 0};
-    }
-    info->ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    return 0;
-}
-
 LRESULT WindowPosChanging(Window* w, LPARAM lParam) {
     auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
     if (!pos || !wm::IsTopLevel(w) || (pos->flags & SWP_NOSIZE) || w->maximized) return 0;
     if (!(w->style & WS_THICKFRAME)) return 0;
-    MINMAXINFO info{};
-    SendMessage(w->handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const MINMAXINFO info = wm::QueryMinMaxInfo(w->handle);
     pos->cx = std::clamp<int>(pos->cx, info.ptMinTrackSize.x,
                               std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
     pos->cy = std::clamp<int>(pos->cy, info.ptMinTrackSize.y,
@@ -230,6 +212,23 @@ LRESULT KeyDownSys(Window* w, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
+MINMAXINFO wm::QueryMinMaxInfo(HWND hwnd) {
+    MINMAXINFO info{};
+    const Window* w = wm::Find(hwnd);
+    if (!w) return info;
+    RECT work{};
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    // Maximized, the frame lies just outside the work area on every side.
+    const int frame = wm::DecorationInsets(w).left;
+    info.ptMaxSize = POINT{work.right - work.left + 2 * frame, work.bottom - work.top + 2 * frame};
+    info.ptMaxPosition = POINT{work.left - frame, work.top - frame};
+    if (w->style & WS_THICKFRAME)
+        info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* w = wm::FindOrFail(hwnd);
     if (!w) return 0;
@@ -292,7 +291,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED:
         return WindowPosChanged(w, lParam);
     case WM_GETMINMAXINFO:
-        return MinMaxDefaults(w, lParam);
+        return 0; // the sender filled in the defaults already
     case WM_CANCELMODE:
         wm::CancelScrollTracking(hwnd);
         if (GetCapture() == hwnd) ReleaseCapture();

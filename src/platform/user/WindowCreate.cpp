@@ -38,8 +38,7 @@ RECT InitialRect(int x, int y, int width, int height, bool topLevel) {
 }
 
 void ApplyMinMax(HWND hwnd, RECT& rect) {
-    MINMAXINFO info{};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    const MINMAXINFO info = wm::QueryMinMaxInfo(hwnd);
     const LONG width = std::clamp<LONG>(rect.right - rect.left, std::max<LONG>(0, info.ptMinTrackSize.x),
                                         std::max<LONG>(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
     const LONG height = std::clamp<LONG>(rect.bottom - rect.top, std::max<LONG>(0, info.ptMinTrackSize.y),

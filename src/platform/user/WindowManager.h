@@ -26,6 +26,11 @@ LRESULT DefNcHitTest(Window* w, POINT screen);
 void DefNcPaint(Window* w, HRGN region);
 RECT ScrollBarRect(const Window* w, bool vertical); // window coordinates; empty without the bar
 
+// --- Size limits (DefWindowProc.cpp) ---
+// The platform's defaults (maximized size and position, smallest and largest tracking size), then whatever
+// the window's procedure changes in them when sent WM_GETMINMAXINFO.
+MINMAXINFO QueryMinMaxInfo(HWND hwnd);
+
 // --- Positions (WindowPos.cpp) ---
 // Recomputes the client rectangle by WM_NCCALCSIZE for the window's current rectangle.
 void RecalcClient(Window* w, bool sendParams);
