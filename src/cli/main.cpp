@@ -31,42 +31,39 @@ int main(int argc, char** argv) {
     // as it was.
     win::headless::Use();
     gl::RegisterProgram();
-    std::FILE* out = options.output ? nullptr : stdout;
+    std::FILE* out = nullptr;
     int openError = 0;
     static char buffer[1 << 20];
-    const std::string error = gl::cli::Convert(options, [&](std::string_view line) {
+    const auto output = [&]() -> std::FILE* {
         if (!out && !openError) {
-            out = std::fopen(options.output->c_str(), "wb");
+            out = options.output ? std::fopen(options.output->c_str(), "wb") : stdout;
             if (!out)
                 openError = errno;
             else
                 std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
         }
-        if (!out) return;
-        std::fwrite(line.data(), 1, line.size(), out);
-        std::fputc('\n', out);
+        return out;
+    };
+    const std::string error = gl::cli::Convert(options, [&](std::string_view line) {
+        if (std::FILE* file = output()) {
+            std::fwrite(line.data(), 1, line.size(), file);
+            std::fputc('\n', file);
+        }
     });
     if (!error.empty()) {
         if (out && out != stdout) std::fclose(out);
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    if (!out && !openError) {
-        // No line at all: the file is still made, empty.
-        out = std::fopen(options.output->c_str(), "wb");
-        if (!out) openError = errno;
-    }
-    if (openError) {
+    // A conversion without a line still makes its (empty) file.
+    if (!output()) {
         std::fprintf(stderr, "Cannot create file \"%s\". %s\n", options.output->c_str(),
                      std::strerror(openError));
         return 1;
     }
     const bool written = std::fflush(out) == 0 && !std::ferror(out);
-    if (out != stdout && std::fclose(out) != 0) {
-        std::fprintf(stderr, "Stream write error\n");
-        return 1;
-    }
-    if (!written) {
+    const bool closed = out == stdout || std::fclose(out) == 0;
+    if (!written || !closed) {
         std::fprintf(stderr, "Stream write error\n");
         return 1;
     }
