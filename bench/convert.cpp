@@ -7,8 +7,8 @@
 #include "app/Unit1.h"
 #include "components/RzButton.h"
 #include "components/RzEdit.h"
-#include "framework/Application.h"
-#include "framework/Strings.h"
+#include "framework/core/Strings.h"
+#include "framework/forms/Application.h"
 
 #include "platform/user/HeadlessInput.h"
 

@@ -1,6 +1,6 @@
 // Benchmarks of the multi-line edit control as the output view uses it: appending long lines one at a time,
 // repainting a view that holds them in a 1-point font, and the memory it takes.
-#include "platform/controls/EditMessages.h"
+#include "platform/controls/edit/EditMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/user/HeadlessInput.h"

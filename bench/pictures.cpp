@@ -2,9 +2,9 @@
 // against reading the file into memory, the reduction to black and white (assign, new one-bit bitmap,
 // palette, draw) against a threshold loop, and pixel reads through the canvas against reading the bits.
 // After the run the three ratios are printed; they should stay within 2, 3 and 10.
-#include "framework/GraphicsBitmap.h"
-#include "framework/GraphicsPicture.h"
-#include "framework/GraphicsPalettes.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsPalettes.h"
+#include "framework/graphics/GraphicsPicture.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
 

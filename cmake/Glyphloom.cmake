@@ -8,14 +8,14 @@ else()
 endif()
 
 # glyphloom_library(NAME DIR [DIRS more...] [DEPS public...] [PRIVATE_DEPS private...]): a static library of every
-# .cpp directly in DIR and the other folders named.
+# .cpp in DIR and the other folders named, their sub-folders included.
 function(glyphloom_library name dir)
   cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
   set(patterns ${dir}/*.cpp)
   foreach(d ${ARG_DIRS})
     list(APPEND patterns ${d}/*.cpp)
   endforeach()
-  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${patterns})
   if(NOT sources)
     # A service area not written yet still gives a library, so that the layer's link line stays the same.
     set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
@@ -33,9 +33,10 @@ function(glyphloom_library name dir)
   endif()
 endfunction()
 
-# glyphloom_tests(NAME DIR LIBS...): one GoogleTest executable of every .cpp under DIR, registered with CTest.
+# glyphloom_tests(NAME DIR LIBS...): one GoogleTest executable of every .cpp under DIR (sub-folders included),
+# registered with CTest.
 function(glyphloom_tests name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()

@@ -1,6 +1,6 @@
 // The output view's start-up sample, embedded at build time.
 #include "app/Program.h"
-#include "framework/Resources.h"
+#include "framework/core/Resources.h"
 
 #include "embedded/StartupSample.h"
 

@@ -2,7 +2,7 @@
 // that receives the text art. Every setting lives in a control and is read at the moment it is needed.
 #pragma once
 
-#include "framework/Forms.h"
+#include "framework/forms/Forms.h"
 
 #include <string>
 

@@ -6,13 +6,13 @@
 #include "components/RzRadChk.h"
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
-#include "framework/Canvas.h"
-#include "framework/ExtCtrlsImage.h"
-#include "framework/ExtDlgs.h"
-#include "framework/GraphicsBitmap.h"
-#include "framework/GraphicsPalettes.h"
-#include "framework/GraphicsPicture.h"
-#include "framework/Strings.h"
+#include "framework/controls/ExtCtrlsImage.h"
+#include "framework/core/Strings.h"
+#include "framework/forms/ExtDlgs.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsPalettes.h"
+#include "framework/graphics/GraphicsPicture.h"
 
 #include <algorithm>
 #include <memory>

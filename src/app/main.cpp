@@ -1,7 +1,7 @@
 // The desktop program's entry: one window, no arguments.
 #include "app/Program.h"
 #include "app/Unit1.h"
-#include "framework/Application.h"
+#include "framework/forms/Application.h"
 
 #include "platform/display/Display.h"
 

@@ -6,8 +6,8 @@
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"
 #include "components/RzSpnEdt.h"
-#include "framework/Application.h"
-#include "framework/Strings.h"
+#include "framework/core/Strings.h"
+#include "framework/forms/Application.h"
 
 #include <exception>
 

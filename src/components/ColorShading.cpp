@@ -10,11 +10,19 @@ namespace gl {
 namespace {
 
 // Round half to even, as the original arithmetic does.
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
-int Red(RgbColor c) { return static_cast<int>(c & 0xFF); }
-int Green(RgbColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-int Blue(RgbColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+int Red(RgbColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+int Green(RgbColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+int Blue(RgbColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 RgbColor Pack(int r, int g, int b) {
     return static_cast<RgbColor>(r) | (static_cast<RgbColor>(g) << 8) | (static_cast<RgbColor>(b) << 16);
 }
@@ -29,9 +37,12 @@ HslColor RgbToHsl(RgbColor rgb) {
     if (mx != mn) {
         const double d = mx - mn;
         s = l < 0.5 ? d / (mx + mn) : d / (2 - mx - mn);
-        if (r == mx) h = (g - b) / d;
-        else if (g != mx) h = 4 + (r - g) / d;
-        else h = 2 + (b - r) / d;
+        if (r == mx)
+            h = (g - b) / d;
+        else if (g != mx)
+            h = 4 + (r - g) / d;
+        else
+            h = 2 + (b - r) / d;
         h /= 6;
         if (h < 0) h += 1;
     }
@@ -49,12 +60,24 @@ RgbColor HslToRgb(const HslColor& hsl) {
     const double rising = lo + (hi - lo) * f, falling = hi - (hi - lo) * f;
     double r, g, b;
     switch (k) {
-    case 1: r = falling, g = hi, b = lo; break;
-    case 2: r = lo, g = hi, b = rising; break;
-    case 3: r = lo, g = falling, b = hi; break;
-    case 4: r = rising, g = lo, b = hi; break;
-    case 5: r = hi, g = lo, b = falling; break;
-    default: r = hi, g = rising, b = lo; break;
+    case 1:
+        r = falling, g = hi, b = lo;
+        break;
+    case 2:
+        r = lo, g = hi, b = rising;
+        break;
+    case 3:
+        r = lo, g = falling, b = hi;
+        break;
+    case 4:
+        r = rising, g = lo, b = hi;
+        break;
+    case 5:
+        r = hi, g = lo, b = falling;
+        break;
+    default:
+        r = hi, g = rising, b = lo;
+        break;
     }
     auto channel = [](double v) { return RoundEven(std::min(v, 1.0) * 255); };
     return Pack(channel(r), channel(g), channel(b));

@@ -2,7 +2,7 @@
 #include "components/FramePainters.h"
 
 #include "components/ColorShading.h"
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 
 namespace gl {
 

@@ -2,9 +2,9 @@
 // system colours and in shades of a base colour, the frame of framed fields, and colour shades by TColor.
 #pragma once
 
-#include "framework/Colors.h"
-#include "framework/Set.h"
-#include "framework/Types.h"
+#include "framework/core/Set.h"
+#include "framework/core/Types.h"
+#include "framework/graphics/Colors.h"
 
 namespace gl {
 

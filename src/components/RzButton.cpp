@@ -4,7 +4,7 @@
 #include "components/RzButton.h"
 
 #include "components/ColorShading.h"
-#include "framework/Forms.h"
+#include "framework/forms/Forms.h"
 #include "platform/user/Input.h"
 #include "platform/user/User.h"
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "components/FramePainters.h"
-#include "framework/CustomControl.h"
-#include "framework/ImageList.h"
-#include "framework/PropertyRegistry.h"
+#include "framework/controls/CustomControl.h"
+#include "framework/graphics/ImageList.h"
+#include "framework/stored/PropertyRegistry.h"
 
 #include <cstdint>
 #include <functional>

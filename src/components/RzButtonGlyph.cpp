@@ -2,7 +2,7 @@
 // draws its image embossed (the image list's own disabled drawing).
 #include "components/RzButton.h"
 
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 
 namespace gl {
 

@@ -2,7 +2,7 @@
 // the classic look, the down pattern of grouped buttons, the caption and the dotted focus rectangle.
 #include "components/ColorShading.h"
 #include "components/RzButton.h"
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 #include "platform/fonts/FontApi.h"
 
 namespace gl {

@@ -2,8 +2,8 @@
 // over the platform's combo box after it has painted itself.
 #include "components/RzCmboBx.h"
 
-#include "framework/Canvas.h"
-#include "platform/controls/ListMessages.h"
+#include "framework/graphics/Canvas.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"
 

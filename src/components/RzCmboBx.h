@@ -6,8 +6,8 @@
 #include "components/FramePainters.h"
 #include "components/RzEdit.h"
 #include "components/RzFrameModel.h"
-#include "framework/Font.h"
-#include "framework/StdCtrlsComboBox.h"
+#include "framework/controls/StdCtrlsComboBox.h"
+#include "framework/graphics/Font.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // font handed out as a TFont, selection by name, and the entries drawn with a glyph for the kind of font.
 #include "components/RzCmboBx.h"
 
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Screen.h"
 

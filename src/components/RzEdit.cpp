@@ -2,7 +2,7 @@
 // platform's sunken border on every non-client paint, hot tracking, and the shared frame controller.
 #include "components/RzEdit.h"
 
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 #include "platform/display/VirtualKeys.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"

@@ -5,8 +5,8 @@
 #include "components/FramePainters.h"
 #include "components/RzFrameController.h"
 #include "components/RzFrameModel.h"
-#include "framework/MaskEdit.h"
-#include "framework/StdCtrlsMemo.h"
+#include "framework/controls/MaskEdit.h"
+#include "framework/controls/StdCtrlsMemo.h"
 
 #include <functional>
 #include <memory>

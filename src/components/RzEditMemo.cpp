@@ -2,7 +2,7 @@
 // after every change, click and key.
 #include "components/RzEdit.h"
 
-#include "platform/controls/EditMessages.h"
+#include "platform/controls/edit/EditMessages.h"
 #include "platform/user/Clipboard.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"

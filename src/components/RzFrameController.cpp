@@ -1,7 +1,7 @@
 // TRzFrameController: storing the shared frame settings and passing every change on to the attached controls.
 #include "components/RzFrameController.h"
 
-#include "framework/LayoutClass.h"
+#include "framework/stored/LayoutClass.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "components/FramePainters.h"
-#include "framework/Component.h"
-#include "framework/PropertyRegistry.h"
+#include "framework/core/Component.h"
+#include "framework/stored/PropertyRegistry.h"
 
 #include <vector>
 

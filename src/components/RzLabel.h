@@ -3,8 +3,8 @@
 #pragma once
 
 #include "components/RzButton.h"
-#include "framework/GraphicControl.h"
-#include "framework/PropertyRegistry.h"
+#include "framework/controls/GraphicControl.h"
+#include "framework/stored/PropertyRegistry.h"
 
 #include <cstdint>
 

@@ -2,10 +2,10 @@
 // children, and their stored properties.
 #include "components/RzPanel.h"
 
-#include "framework/Canvas.h"
-#include "framework/ControlLayout.h"
-#include "framework/Font.h"
-#include "framework/LayoutClass.h"
+#include "framework/controls/ControlProperties.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
+#include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"

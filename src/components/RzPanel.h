@@ -4,8 +4,8 @@
 
 #include "components/FramePainters.h"
 #include "components/RzButton.h"
-#include "framework/CustomControl.h"
-#include "framework/PropertyRegistry.h"
+#include "framework/controls/CustomControl.h"
+#include "framework/stored/PropertyRegistry.h"
 
 namespace gl {
 

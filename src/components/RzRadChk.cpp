@@ -2,9 +2,9 @@
 // stored properties. The glyph template and its colours are in RzRadChkGlyph.cpp.
 #include "components/RzRadChk.h"
 
-#include "framework/Canvas.h"
-#include "framework/ControlLayout.h"
-#include "framework/LayoutClass.h"
+#include "framework/controls/ControlProperties.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/user/Input.h"

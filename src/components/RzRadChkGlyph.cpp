@@ -2,7 +2,7 @@
 // each role in the normal, hot, pressed and disabled states.
 #include "components/ColorShading.h"
 #include "components/RzRadChk.h"
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 
 namespace gl {
 

@@ -2,9 +2,9 @@
 // and wheel, the typing filter, and the place of the button pair.
 #include "components/RzSpnEdt.h"
 
-#include "framework/Font.h"
-#include "framework/MessageDispatch.h"
-#include "platform/controls/EditMessages.h"
+#include "framework/controls/MessageDispatch.h"
+#include "framework/graphics/Font.h"
+#include "platform/controls/edit/EditMessages.h"
 #include "platform/display/VirtualKeys.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"

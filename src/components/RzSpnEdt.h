@@ -3,8 +3,8 @@
 #pragma once
 
 #include "components/RzEdit.h"
-#include "framework/CustomControl.h"
-#include "framework/GraphicControl.h"
+#include "framework/controls/CustomControl.h"
+#include "framework/controls/GraphicControl.h"
 
 #include <cstdint>
 #include <functional>

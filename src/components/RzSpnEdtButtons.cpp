@@ -2,8 +2,8 @@
 // TRzSpinButtons, the pair that places them and passes their clicks on.
 #include "components/RzSpnEdt.h"
 
-#include "framework/Canvas.h"
-#include "framework/ExtCtrlsTimer.h"
+#include "framework/forms/ExtCtrlsTimer.h"
+#include "framework/graphics/Canvas.h"
 #include "platform/display/VirtualKeys.h"
 
 #include <array>

@@ -2,9 +2,9 @@
 // hints. Drawing and auto width are in RzStatusPaint.cpp.
 #include "components/RzStatus.h"
 
-#include "framework/Actions.h"
-#include "framework/Font.h"
-#include "framework/MessageDispatch.h"
+#include "framework/controls/MessageDispatch.h"
+#include "framework/core/Actions.h"
+#include "framework/graphics/Font.h"
 
 namespace gl {
 

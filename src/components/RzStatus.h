@@ -5,8 +5,8 @@
 #include "components/FramePainters.h"
 #include "components/RzFrameController.h"
 #include "components/RzStatusBlink.h"
-#include "framework/GraphicControl.h"
-#include "framework/PropertyRegistry.h"
+#include "framework/controls/GraphicControl.h"
+#include "framework/stored/PropertyRegistry.h"
 
 #include <cstdint>
 #include <string>

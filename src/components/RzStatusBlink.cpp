@@ -1,7 +1,7 @@
 // The shared blink list: its lifetime, its timer and the two messages it sends on every tick.
 #include "components/RzStatusBlink.h"
 
-#include "framework/Control.h"
+#include "framework/controls/Control.h"
 #include "platform/user/Timers.h"
 
 #include <algorithm>

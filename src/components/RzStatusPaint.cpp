@@ -2,10 +2,10 @@
 // pixels, so where the caption lands and which rectangle is cleared to which colour is exact here.
 #include "components/RzStatus.h"
 
-#include "framework/Canvas.h"
-#include "framework/Exceptions.h"
-#include "framework/Font.h"
-#include "framework/MessageTexts.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/MessageTexts.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Screen.h"
 

@@ -5,9 +5,9 @@
 #include "components/RzCmboBx.h"
 #include "components/RzEdit.h"
 #include "components/RzStatus.h"
-#include "framework/ExtCtrlsImage.h"
-#include "framework/Font.h"
-#include "framework/GraphicsPicture.h"
+#include "framework/controls/ExtCtrlsImage.h"
+#include "framework/graphics/Font.h"
+#include "framework/graphics/GraphicsPicture.h"
 
 #include "platform/user/Windows.h"
 

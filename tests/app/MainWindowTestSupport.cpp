@@ -1,12 +1,12 @@
 // The main window's test fixture: registrations, the program's folder, the recorded boxes and user actions.
 #include "MainWindowTestSupport.h"
 
-#include "framework/BmpBuilder.h"
+#include "framework/graphics/BmpBuilder.h"
 
 #include "app/Program.h"
 #include "components/RzButton.h"
 #include "components/RzEdit.h"
-#include "framework/Strings.h"
+#include "framework/core/Strings.h"
 
 #include "platform/dialogs/MessageBox.h"
 #include "platform/display/VirtualKeys.h"

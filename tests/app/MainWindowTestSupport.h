@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/Unit1.h"
-#include "framework/Application.h"
+#include "framework/forms/Application.h"
 
 #include "platform/dialogs/MessageBox.h"
 #include "platform/user/HeadlessInput.h"

@@ -8,8 +8,8 @@
 #include "components/RzRadChk.h"
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
-#include "framework/Font.h"
-#include "framework/Strings.h"
+#include "framework/core/Strings.h"
+#include "framework/graphics/Font.h"
 
 #include "platform/display/VirtualKeys.h"
 

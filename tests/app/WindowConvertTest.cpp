@@ -2,17 +2,17 @@
 // as the window shows it, and the lines appended to the output view.
 #include "MainWindowTestSupport.h"
 
-#include "framework/BmpBuilder.h"
+#include "framework/graphics/BmpBuilder.h"
 
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
-#include "framework/Canvas.h"
-#include "framework/ExtCtrlsImage.h"
-#include "framework/GraphicsBitmap.h"
-#include "framework/GraphicsIcon.h"
-#include "framework/GraphicsPicture.h"
+#include "framework/controls/ExtCtrlsImage.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsIcon.h"
+#include "framework/graphics/GraphicsPicture.h"
 
 #include "platform/display/VirtualKeys.h"
 

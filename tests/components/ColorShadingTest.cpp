@@ -5,7 +5,9 @@
 namespace gl {
 namespace {
 
-constexpr RgbColor Rgb(int r, int g, int b) { return RgbColor(r) | (RgbColor(g) << 8) | (RgbColor(b) << 16); }
+constexpr RgbColor Rgb(int r, int g, int b) {
+    return RgbColor(r) | (RgbColor(g) << 8) | (RgbColor(b) << 16);
+}
 
 // The worked colours of the buttons and radio buttons pin down the conversion's rounding.
 TEST(ColorShading, WorkedShadesAndBlends) {

@@ -1,7 +1,7 @@
 // A 32-bit memory surface with a canvas on it, for drawing with the painters and reading every pixel back.
 #pragma once
 
-#include "framework/Canvas.h"
+#include "framework/graphics/Canvas.h"
 #include "support/DibSurface.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 
 #include "MemorySurface.h"
 
-#include "framework/Canvas.h"
-#include "framework/Font.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
 
 namespace gl::panetest {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "components/RzStatus.h"
-#include "framework/WinControl.h"
+#include "framework/controls/WinControl.h"
 #include "platform/user/HeadlessInput.h"
 
 #include <gtest/gtest.h>

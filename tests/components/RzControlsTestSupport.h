@@ -2,8 +2,8 @@
 // top-level form stand-in, an image list of solid-colour images, and pixel read-back.
 #pragma once
 
-#include "framework/ImageList.h"
-#include "framework/WinControl.h"
+#include "framework/controls/WinControl.h"
+#include "framework/graphics/ImageList.h"
 #include "platform/user/HeadlessInput.h"
 
 #include <gtest/gtest.h>

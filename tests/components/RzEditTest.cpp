@@ -3,9 +3,9 @@
 #include "PaneTestSupport.h"
 
 #include "components/RzEdit.h"
-#include "framework/LayoutClass.h"
-#include "framework/LayoutReader.h"
-#include "platform/controls/EditMessages.h"
+#include "framework/stored/LayoutClass.h"
+#include "framework/stored/LayoutReader.h"
+#include "platform/controls/edit/EditMessages.h"
 #include "platform/display/VirtualKeys.h"
 #include "platform/user/MessageLoop.h"
 

@@ -4,7 +4,7 @@
 
 #include "components/RzCmboBx.h"
 #include "components/RzEdit.h"
-#include "framework/LayoutClass.h"
+#include "framework/stored/LayoutClass.h"
 #include "platform/controls/ControlClasses.h"
 
 namespace gl::rztest {

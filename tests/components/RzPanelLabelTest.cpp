@@ -7,9 +7,9 @@
 #include "components/RzPanel.h"
 #include "components/RzRadChk.h"
 #include "components/RzStatusBlink.h"
-#include "framework/Font.h"
-#include "framework/LayoutClass.h"
-#include "framework/LayoutReader.h"
+#include "framework/graphics/Font.h"
+#include "framework/stored/LayoutClass.h"
+#include "framework/stored/LayoutReader.h"
 
 namespace gl::rztest {
 namespace {

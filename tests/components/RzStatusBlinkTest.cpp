@@ -1,9 +1,9 @@
 // The caption pane's shared blink list on the headless clock, its frame controller link and its hints.
 #include "PaneTestSupport.h"
 
-#include "framework/Actions.h"
-#include "framework/Canvas.h"
-#include "framework/LayoutClass.h"
+#include "framework/core/Actions.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/stored/LayoutClass.h"
 
 #include <set>
 #include <vector>

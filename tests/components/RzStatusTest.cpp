@@ -2,10 +2,10 @@
 // pixels it paints as read back through its own canvas.
 #include "PaneTestSupport.h"
 
-#include "framework/Canvas.h"
-#include "framework/Exceptions.h"
-#include "framework/Font.h"
-#include "framework/LayoutClass.h"
+#include "framework/core/Exceptions.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
+#include "framework/stored/LayoutClass.h"
 #include "platform/user/Paint.h"
 
 #include <set>

@@ -2,7 +2,7 @@
 // progress (Button.cpp: messages and clicks; ButtonPaint.cpp: the classic look of each kind).
 #pragma once
 
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/user/User.h"
 
 #include <unordered_map>

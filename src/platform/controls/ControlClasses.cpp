@@ -1,7 +1,7 @@
 // Registers every standard control class at once.
 #include "platform/controls/ControlClasses.h"
 
-#include "platform/controls/EditMessages.h"
+#include "platform/controls/edit/EditMessages.h"
 
 namespace win {
 

@@ -1,6 +1,6 @@
 // Modal dialogs (their own message loop with the dialog keys, the owner disabled meanwhile), EndDialog, and
 // the helpers that address a dialog's controls by identifier.
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/display/headless/HeadlessDisplay.h"
 #include "platform/system/LastError.h"

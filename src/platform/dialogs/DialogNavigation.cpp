@@ -1,7 +1,7 @@
 // The dialog keys: the tab order and groups of a dialog's controls (child dialogs with WS_EX_CONTROLPARENT
 // take part with their own controls), focus moves, the default push button, Enter and Escape.
-#include "platform/controls/EditMessages.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/edit/EditMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/system/LastError.h"
 #include "platform/user/User.h"

@@ -1,7 +1,7 @@
 // The dialog class and its window procedure: making a dialog from a template, the dialog procedure's results,
 // and the default handling of a dialog (background, close, focus, default button id, font).
 #include "platform/controls/ControlClasses.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"

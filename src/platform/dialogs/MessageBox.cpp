@@ -3,8 +3,8 @@
 #include "platform/dialogs/MessageBox.h"
 
 #include "platform/controls/ControlClasses.h"
-#include "platform/controls/ListMessages.h"
 #include "platform/controls/MessageIcons.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/MessageBoxLayout.h"
 #include "platform/display/headless/HeadlessDisplay.h"
 #include "platform/fonts/FontApi.h"

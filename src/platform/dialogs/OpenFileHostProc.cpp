@@ -1,7 +1,7 @@
 // The open-file dialog's behaviour: its dialog procedure (the list, the boxes, the buttons, typed names), the
 // child dialog whose procedure is the caller's hook, the CDN_* notifications and the CDM_* queries.
-#include "platform/controls/EditMessages.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/edit/EditMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/dialogs/OpenFileHost.h"

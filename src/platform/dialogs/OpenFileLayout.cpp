@@ -1,7 +1,7 @@
 // Where the open-file dialog's parts go: the template of the standard controls, their places in pixels, the
 // child dialog built around its placeholder, sizing, and centring on the owner.
-#include "platform/controls/EditMessages.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/edit/EditMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/OpenFileHost.h"
 #include "platform/user/User.h"
 

@@ -1,6 +1,6 @@
 // The open-file dialog's lists: the folder list with its folder and file glyphs, the box of the folders above
 // the current one, and the filter box.
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/DialogInternal.h"
 #include "platform/dialogs/ImageList.h"
 #include "platform/dialogs/OpenFileHost.h"

@@ -7,8 +7,10 @@ void DeviceContext::UpdateClip() {
     m_clip = systemClip;
     if (state.hasClip) m_clip.Intersect(state.clip);
     m_clip.Offset(surfaceOrigin.x, surfaceOrigin.y);
-    if (surface) m_clip.IntersectRect(RECT{0, 0, surface->Width(), surface->Height()});
-    else m_clip.Clear();
+    if (surface)
+        m_clip.IntersectRect(RECT{0, 0, surface->Width(), surface->Height()});
+    else
+        m_clip.Clear();
 }
 
 HandleTable<DeviceContext>& DeviceContexts() {
@@ -20,6 +22,8 @@ HDC AddDeviceContext(std::unique_ptr<DeviceContext> dc) {
     return reinterpret_cast<HDC>(DeviceContexts().Add(std::move(dc)));
 }
 
-DeviceContext* FindDC(HDC hdc) { return DeviceContexts().Find(hdc); }
+DeviceContext* FindDC(HDC hdc) {
+    return DeviceContexts().Find(hdc);
+}
 
 } // namespace win

@@ -13,7 +13,8 @@
 namespace win {
 
 enum class DcKind {
-    Memory, // CreateCompatibleDC: draws on the selected bitmap (a 1 x 1 monochrome bitmap until one is selected)
+    Memory, // CreateCompatibleDC: draws on the selected bitmap (a 1 x 1 monochrome bitmap until one is
+            // selected)
     Screen, // GetDC(0): the whole screen
     Window, // GetDC / BeginPaint / GetWindowDC on a window: part of the top-level window's retained surface
 };
@@ -46,14 +47,15 @@ struct DcState {
 class DeviceContext {
 public:
     DcKind kind = DcKind::Memory;
-    HWND window = nullptr;      // Window contexts: the window they belong to
-    bool windowWhole = false;   // GetWindowDC: the whole window, frame included
+    HWND window = nullptr;    // Window contexts: the window they belong to
+    bool windowWhole = false; // GetWindowDC: the whole window, frame included
     bool fromBeginPaint = false;
 
     // The surface drawn on and where device point (0, 0) lies on it.
     std::shared_ptr<Surface> surface;
     POINT surfaceOrigin{};
-    // What the context may ever touch, in device coordinates: the bitmap's bounds, or the window's visible part.
+    // What the context may ever touch, in device coordinates: the bitmap's bounds, or the window's visible
+    // part.
     Region systemClip;
 
     DcState state;

@@ -12,6 +12,8 @@ HGDIOBJ AddGdiObject(std::unique_ptr<GdiObject> object) {
     return reinterpret_cast<HGDIOBJ>(GdiObjects().Add(std::move(object)));
 }
 
-GdiObject* FindGdiObject(HGDIOBJ handle) { return GdiObjects().Find(handle); }
+GdiObject* FindGdiObject(HGDIOBJ handle) {
+    return GdiObjects().Find(handle);
+}
 
 } // namespace win

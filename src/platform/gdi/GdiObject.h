@@ -1,4 +1,5 @@
-// The objects behind GDI handles (bitmaps, palettes, pens, brushes, fonts, regions) and their one checked table.
+// The objects behind GDI handles (bitmaps, palettes, pens, brushes, fonts, regions) and their one checked
+// table.
 #pragma once
 
 #include "platform/system/HandleTable.h"
@@ -34,10 +35,12 @@ public:
     // How many device contexts have this object selected; a selected object cannot be deleted.
     int SelectCount() const { return m_selectCount; }
     void AddSelect() { ++m_selectCount; }
-    void ReleaseSelect() { if (m_selectCount > 0) --m_selectCount; }
+    void ReleaseSelect() {
+        if (m_selectCount > 0) --m_selectCount;
+    }
 
-    // GetObject: copies the object's record into buffer (when not null) and returns the bytes written or needed;
-    // 0 on failure.
+    // GetObject: copies the object's record into buffer (when not null) and returns the bytes written or
+    // needed; 0 on failure.
     virtual int GetObjectData(int size, void* buffer) const = 0;
 
 private:

@@ -23,8 +23,12 @@ int PaletteObject::GetObjectData(int size, void* buffer) const {
     return static_cast<int>(sizeof(WORD));
 }
 
-int PenObject::GetObjectData(int size, void* buffer) const { return CopyRecord(pen, size, buffer); }
+int PenObject::GetObjectData(int size, void* buffer) const {
+    return CopyRecord(pen, size, buffer);
+}
 
-int BrushObject::GetObjectData(int size, void* buffer) const { return CopyRecord(brush, size, buffer); }
+int BrushObject::GetObjectData(int size, void* buffer) const {
+    return CopyRecord(brush, size, buffer);
+}
 
 } // namespace win

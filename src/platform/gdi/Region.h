@@ -8,15 +8,21 @@
 namespace win {
 
 // Helpers on rectangles (right and bottom exclusive, as everywhere on the platform).
-inline bool RectEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool RectEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 inline RECT RectIntersection(const RECT& a, const RECT& b) {
-    RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top, a.right < b.right ? a.right : b.right,
-           a.bottom < b.bottom ? a.bottom : b.bottom};
+    RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+           a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
     if (RectEmpty(r)) return RECT{};
     return r;
 }
-inline RECT RectOffset(const RECT& r, LONG dx, LONG dy) { return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
-inline bool RectContains(const RECT& r, LONG x, LONG y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+inline RECT RectOffset(const RECT& r, LONG dx, LONG dy) {
+    return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+inline bool RectContains(const RECT& r, LONG x, LONG y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
 
 class Region {
 public:

@@ -1,5 +1,5 @@
-// The platform's stock palette (DEFAULT_PALETTE): the twenty static colours, whose first and last eight are the
-// sixteen standard colours.
+// The platform's stock palette (DEFAULT_PALETTE): the twenty static colours, whose first and last eight are
+// the sixteen standard colours.
 #pragma once
 
 #include "platform/win/gdi_types.h"

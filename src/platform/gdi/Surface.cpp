@@ -64,7 +64,8 @@ std::unique_ptr<Surface> Surface::Create(int width, int height, int bitCount, bo
     if (width <= 0 || height <= 0) return nullptr;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
         return nullptr;
-    const std::uint64_t stride = ((static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount) + 31) / 32) * 4;
+    const std::uint64_t stride =
+        ((static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitCount) + 31) / 32) * 4;
     const std::uint64_t bytes = stride * static_cast<std::uint64_t>(height);
     if (bytes > kMaxBytes) return nullptr;
 
@@ -115,11 +116,16 @@ void Surface::SetColorTable(const std::vector<RGBQUAD>& table) {
 std::uint32_t Surface::GetPixelIndex(int x, int y) const {
     const BYTE* row = Row(y);
     switch (m_bitCount) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1u;
-    case 4: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
-    case 8: return row[x];
-    case 16: return static_cast<std::uint32_t>(row[2 * x] | (row[2 * x + 1] << 8));
-    case 24: return static_cast<std::uint32_t>(row[3 * x] | (row[3 * x + 1] << 8) | (row[3 * x + 2] << 16));
+    case 1:
+        return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+    case 4:
+        return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    case 8:
+        return row[x];
+    case 16:
+        return static_cast<std::uint32_t>(row[2 * x] | (row[2 * x + 1] << 8));
+    case 24:
+        return static_cast<std::uint32_t>(row[3 * x] | (row[3 * x + 1] << 8) | (row[3 * x + 2] << 16));
     default: {
         std::uint32_t v;
         std::memcpy(&v, row + 4 * x, 4);
@@ -133,15 +139,21 @@ void Surface::SetPixelIndex(int x, int y, std::uint32_t v) {
     switch (m_bitCount) {
     case 1: {
         const BYTE bit = static_cast<BYTE>(0x80 >> (x & 7));
-        if (v & 1u) row[x >> 3] |= bit;
-        else row[x >> 3] &= static_cast<BYTE>(~bit);
+        if (v & 1u)
+            row[x >> 3] |= bit;
+        else
+            row[x >> 3] &= static_cast<BYTE>(~bit);
         break;
     }
     case 4:
-        if (x & 1) row[x >> 1] = static_cast<BYTE>((row[x >> 1] & 0xF0) | (v & 0x0F));
-        else row[x >> 1] = static_cast<BYTE>((row[x >> 1] & 0x0F) | ((v & 0x0F) << 4));
+        if (x & 1)
+            row[x >> 1] = static_cast<BYTE>((row[x >> 1] & 0xF0) | (v & 0x0F));
+        else
+            row[x >> 1] = static_cast<BYTE>((row[x >> 1] & 0x0F) | ((v & 0x0F) << 4));
         break;
-    case 8: row[x] = static_cast<BYTE>(v); break;
+    case 8:
+        row[x] = static_cast<BYTE>(v);
+        break;
     case 16:
         row[2 * x] = static_cast<BYTE>(v);
         row[2 * x + 1] = static_cast<BYTE>(v >> 8);
@@ -151,7 +163,9 @@ void Surface::SetPixelIndex(int x, int y, std::uint32_t v) {
         row[3 * x + 1] = static_cast<BYTE>(v >> 8);
         row[3 * x + 2] = static_cast<BYTE>(v >> 16);
         break;
-    default: std::memcpy(row + 4 * x, &v, 4); break;
+    default:
+        std::memcpy(row + 4 * x, &v, 4);
+        break;
     }
 }
 
@@ -160,7 +174,8 @@ COLORREF Surface::Decode(std::uint32_t raw) const {
     if (m_bitCount == 24) return RGB((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
     if (m_bitCount == 32 && !m_bitFields) return RGB((raw >> 16) & 0xFF, (raw >> 8) & 0xFF, raw & 0xFF);
     BYTE c[3];
-    for (int i = 0; i < 3; ++i) c[i] = Widen((raw & m_masks[i]) >> MaskShift(m_masks[i]), MaskBits(m_masks[i]));
+    for (int i = 0; i < 3; ++i)
+        c[i] = Widen((raw & m_masks[i]) >> MaskShift(m_masks[i]), MaskBits(m_masks[i]));
     return RGB(c[0], c[1], c[2]);
 }
 
@@ -188,13 +203,18 @@ std::uint32_t Surface::Encode(COLORREF color) const {
         return static_cast<std::uint32_t>(b | (g << 8) | (r << 16));
     const BYTE c[3] = {r, g, b};
     std::uint32_t v = 0;
-    for (int i = 0; i < 3; ++i) v |= (Narrow(c[i], MaskBits(m_masks[i])) << MaskShift(m_masks[i])) & m_masks[i];
+    for (int i = 0; i < 3; ++i)
+        v |= (Narrow(c[i], MaskBits(m_masks[i])) << MaskShift(m_masks[i])) & m_masks[i];
     return v;
 }
 
-COLORREF Surface::GetPixel(int x, int y) const { return Decode(GetPixelIndex(x, y)); }
+COLORREF Surface::GetPixel(int x, int y) const {
+    return Decode(GetPixelIndex(x, y));
+}
 
-void Surface::SetPixel(int x, int y, COLORREF color) { SetPixelIndex(x, y, Encode(color)); }
+void Surface::SetPixel(int x, int y, COLORREF color) {
+    SetPixelIndex(x, y, Encode(color));
+}
 
 void Surface::Fill(const RECT& r, COLORREF color) {
     const std::uint32_t v = Encode(color);

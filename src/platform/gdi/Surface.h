@@ -1,5 +1,6 @@
 // Pixel storage behind every bitmap and window: a device-independent layout of 1, 4, 8, 16, 24 or 32 bits per
-// pixel with its colour table or bit-field masks. All drawing ends here; the fast paths of blits work on rows.
+// pixel with its colour table or bit-field masks. All drawing ends here; the fast paths of blits work on
+// rows.
 #pragma once
 
 #include "platform/win/gdi_types.h"
@@ -29,7 +30,9 @@ public:
     bool BitFields() const { return m_bitFields; }
     const DWORD* Masks() const { return m_masks; }
     int Stride() const { return m_stride; } // bytes per row, padded to 32 bits
-    std::size_t ByteSize() const { return static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_height); }
+    std::size_t ByteSize() const {
+        return static_cast<std::size_t>(m_stride) * static_cast<std::size_t>(m_height);
+    }
 
     // The bits as the platform hands them out (bottom-up rows unless TopDown).
     BYTE* Bits() { return m_bits.get(); }

@@ -10,7 +10,8 @@
 
 namespace win {
 
-// One tag per table, so that for example a window handle given where a device context is expected is rejected.
+// One tag per table, so that for example a window handle given where a device context is expected is
+// rejected.
 enum class HandleTag : std::uintptr_t {
     GdiObject = 1,
     DeviceContext = 2,
@@ -57,7 +58,9 @@ public:
         return slot.object.get();
     }
 
-    template <class H> Object* Find(H* handle) const { return Find(reinterpret_cast<std::uintptr_t>(handle)); }
+    template <class H> Object* Find(H* handle) const {
+        return Find(reinterpret_cast<std::uintptr_t>(handle));
+    }
 
     // Takes the object out of the table; the handle becomes stale. Null when the handle is not valid.
     std::unique_ptr<Object> Remove(std::uintptr_t handle) {
@@ -94,7 +97,8 @@ private:
     };
 
     std::uintptr_t Encode(std::uint32_t index, std::uintptr_t generation) const {
-        return ((static_cast<std::uintptr_t>(index) + 1) << kIndexShift) | (generation << kGenerationShift) | m_tag;
+        return ((static_cast<std::uintptr_t>(index) + 1) << kIndexShift) | (generation << kGenerationShift) |
+               m_tag;
     }
 
     std::uintptr_t m_tag;
@@ -103,6 +107,8 @@ private:
     std::size_t m_count = 0;
 };
 
-template <class H> H HandleCast(std::uintptr_t value) { return reinterpret_cast<H>(value); }
+template <class H> H HandleCast(std::uintptr_t value) {
+    return reinterpret_cast<H>(value);
+}
 
 } // namespace win

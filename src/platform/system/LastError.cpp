@@ -9,9 +9,13 @@ namespace {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 }
 
-DWORD GetLastError() { return t_lastError; }
+DWORD GetLastError() {
+    return t_lastError;
+}
 
-void SetLastError(DWORD code) { t_lastError = code; }
+void SetLastError(DWORD code) {
+    t_lastError = code;
+}
 
 std::string ErrorMessageText(DWORD code) {
     static const std::unordered_map<DWORD, const char*> texts = {

@@ -36,12 +36,13 @@ using LPCSTR = const char*;
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
-// Handles are opaque values, never dereferenced: the platform looks each one up in a checked table, so a stale or
-// foreign handle makes a call fail instead of crashing. Distinct pointer types keep the kinds apart at compile time.
+// Handles are opaque values, never dereferenced: the platform looks each one up in a checked table, so a
+// stale or foreign handle makes a call fail instead of crashing. Distinct pointer types keep the kinds apart
+// at compile time.
 using HANDLE = void*;
 using HGDIOBJ = void*;
-#define GLYPHLOOM_DECLARE_HANDLE(name)                                                                            \
-    struct name##__;                                                                                               \
+#define GLYPHLOOM_DECLARE_HANDLE(name)                                                                       \
+    struct name##__;                                                                                         \
     using name = name##__*
 GLYPHLOOM_DECLARE_HANDLE(HDC);
 GLYPHLOOM_DECLARE_HANDLE(HBITMAP);
@@ -92,23 +93,46 @@ using LPPOINT = POINT*;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
 constexpr COLORREF CLR_DEFAULT = 0xFF000000;
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(std::uintptr_t v) { return static_cast<BYTE>(v & 0xFF); }
-constexpr BYTE HIBYTE(std::uintptr_t v) { return static_cast<BYTE>((v >> 8) & 0xFF); }
-constexpr LONG MAKELONG(WORD lo, WORD hi) { return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
-constexpr LPARAM MAKELPARAM(int lo, int hi) {
-    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(lo)) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16));
+constexpr WORD LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
 }
-constexpr WPARAM MAKEWPARAM(int lo, int hi) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi))); }
-constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp))); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp))); }
+constexpr WORD HIWORD(std::uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(std::uintptr_t v) {
+    return static_cast<BYTE>(v & 0xFF);
+}
+constexpr BYTE HIBYTE(std::uintptr_t v) {
+    return static_cast<BYTE>((v >> 8) & 0xFF);
+}
+constexpr LONG MAKELONG(WORD lo, WORD hi) {
+    return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
+}
+constexpr LPARAM MAKELPARAM(int lo, int hi) {
+    return static_cast<LPARAM>(static_cast<DWORD>(static_cast<WORD>(lo)) |
+                               (static_cast<DWORD>(static_cast<WORD>(hi)) << 16));
+}
+constexpr WPARAM MAKEWPARAM(int lo, int hi) {
+    return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi)));
+}
+constexpr int GET_X_LPARAM(LPARAM lp) {
+    return static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lp)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lp) {
+    return static_cast<SHORT>(HIWORD(static_cast<std::uintptr_t>(lp)));
+}
 
 } // namespace win

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/controls/ControlClasses.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/user/HeadlessInput.h"
 #include "platform/user/User.h"
 

@@ -3,8 +3,8 @@
 // binary templates.
 #include "DialogsTestSupport.h"
 
-#include "platform/controls/EditMessages.h"
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/edit/EditMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"
 

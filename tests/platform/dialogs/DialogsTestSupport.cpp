@@ -1,7 +1,7 @@
 // The fixture, scripts and sample folder of the dialog tests.
 #include "DialogsTestSupport.h"
 
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/system/Files.h"
 
 #include <cstdlib>

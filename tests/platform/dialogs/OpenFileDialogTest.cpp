@@ -4,7 +4,7 @@
 // records.
 #include "DialogsTestSupport.h"
 
-#include "platform/controls/ListMessages.h"
+#include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/system/Files.h"
 

@@ -1,0 +1,116 @@
+// TBitmapCanvas and the process-wide list of bitmap canvases that hold a context.
+#include "framework/graphics/GraphicsBitmapCanvas.h"
+
+#include "framework/core/OSErrors.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Palettes.h"
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+namespace gl {
+
+namespace {
+
+struct CanvasList {
+    std::recursive_mutex mutex;
+    std::vector<TBitmapCanvas*> canvases;
+};
+
+CanvasList& BitmapCanvases() {
+    static CanvasList list;
+    return list;
+}
+
+} // namespace
+
+TBitmapCanvas::TBitmapCanvas(TBitmap* bitmap) : m_bitmap(bitmap) {
+    AddContextReleaser(&FreeMemoryContexts);
+}
+
+TBitmapCanvas::~TBitmapCanvas() {
+    FreeContext();
+}
+
+void TBitmapCanvas::CreateHandle() {
+    if (!m_bitmap) return;
+    Lock();
+    struct Unlocker {
+        TBitmapCanvas& canvas;
+        ~Unlocker() { canvas.Unlock(); }
+    } unlocker{*this};
+    m_bitmap->HandleNeeded();
+    const win::HBITMAP handle = m_bitmap->m_image->Handle();
+    DeselectBitmap(handle);
+    m_bitmap->PaletteNeeded();
+    const win::HDC dc = GDICheck(win::CreateCompatibleDC(nullptr));
+    if (handle) {
+        m_oldBitmap = win::SelectObject(dc, handle);
+        if (!m_oldBitmap) {
+            win::DeleteDC(dc);
+            GDIError();
+        }
+        m_selected = handle;
+    } else {
+        // An empty bitmap has no pixels: the context's own one-pixel surface is clipped away, so that every
+        // read gives the invalid colour and drawing changes nothing.
+        win::IntersectClipRect(dc, 0, 0, 0, 0);
+    }
+    if (const win::HPALETTE palette = m_bitmap->m_image->Palette()) {
+        m_oldPalette = win::SelectPalette(dc, palette, win::TRUE);
+        win::RealizePalette(dc);
+    }
+    SetHandle(dc);
+    std::lock_guard guard(BitmapCanvases().mutex);
+    BitmapCanvases().canvases.push_back(this);
+}
+
+void TBitmapCanvas::FreeContext() {
+    const win::HDC dc = HandleValue();
+    if (!dc) return;
+    Lock();
+    if (m_oldBitmap) win::SelectObject(dc, m_oldBitmap);
+    if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, win::TRUE);
+    m_oldBitmap = nullptr;
+    m_oldPalette = nullptr;
+    m_selected = nullptr;
+    SetHandle(nullptr);
+    win::DeleteDC(dc);
+    {
+        std::lock_guard guard(BitmapCanvases().mutex);
+        std::erase(BitmapCanvases().canvases, this);
+    }
+    Unlock();
+}
+
+void DeselectBitmap(win::HBITMAP handle) {
+    if (!handle) return;
+    CanvasList& list = BitmapCanvases();
+    std::lock_guard guard(list.mutex);
+    const std::vector<TBitmapCanvas*> canvases = list.canvases;
+    for (auto it = canvases.rbegin(); it != canvases.rend(); ++it)
+        if ((*it)->m_selected == handle) (*it)->FreeContext();
+}
+
+void FreeMemoryContexts() {
+    CanvasList& list = BitmapCanvases();
+    std::lock_guard guard(list.mutex);
+    const std::vector<TBitmapCanvas*> canvases = list.canvases;
+    for (auto it = canvases.rbegin(); it != canvases.rend(); ++it) {
+        TBitmapCanvas* canvas = *it;
+        if (!canvas->TryLock()) continue;
+        canvas->FreeContext();
+        canvas->Unlock();
+    }
+}
+
+int BitmapCanvasContextCount() {
+    std::lock_guard guard(BitmapCanvases().mutex);
+    return static_cast<int>(BitmapCanvases().canvases.size());
+}
+
+} // namespace gl
