@@ -83,16 +83,18 @@ LRESULT EditControl::OnKeyDown(WPARAM wParam, LPARAM) {
         break;
     case VK_DELETE:
         if (shift)
-            OnCut(0, 0);
+            SendMessage(m_hwnd, WM_CUT, 0, 0);
+        else if (m_buffer.HasSelection() && !ReadOnly())
+            SendMessage(m_hwnd, WM_CLEAR, 0, 0);
         else
             DeleteAtCaret(true, ctrl);
         FlushScrollBars();
         return 0;
     case VK_INSERT:
         if (ctrl)
-            OnCopy(0, 0);
+            SendMessage(m_hwnd, WM_COPY, 0, 0);
         else if (shift)
-            OnPaste(0, 0);
+            SendMessage(m_hwnd, WM_PASTE, 0, 0);
         FlushScrollBars();
         return 0;
     default:
@@ -132,12 +134,14 @@ bool EditControl::HandleControlCharacter(char32_t cp) {
         MoveSelection(0, m_buffer.Length());
         UpdateCaret();
         return true;
+    // The clipboard keys go through the messages, so that a window that refuses a paste or a cut (by its own
+    // handler of the message) refuses it from the keyboard too.
     case 0x03:
-        return OnCopy(0, 0) != 0; // Ctrl+C
+        return SendMessage(m_hwnd, WM_COPY, 0, 0) != 0; // Ctrl+C
     case 0x16:
-        return OnPaste(0, 0) != 0; // Ctrl+V
+        return SendMessage(m_hwnd, WM_PASTE, 0, 0) != 0; // Ctrl+V
     case 0x18:
-        return OnCut(0, 0) != 0; // Ctrl+X
+        return SendMessage(m_hwnd, WM_CUT, 0, 0) != 0; // Ctrl+X
     case 0x1A:
         return OnUndo(0, 0) != 0; // Ctrl+Z
     default:

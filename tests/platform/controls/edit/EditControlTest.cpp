@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace win {
 namespace {
@@ -256,6 +257,47 @@ TEST_F(EditTest, ClipboardCopyCutAndPasteFitTheControl) {
     headless::KeyChord({VK_CONTROL, 'V'});
     EXPECT_EQ(GetWindowTextString(memo), "a\r\nb\r\nc\r\nd");
     EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 4);
+}
+
+// The clipboard keys reach the control as messages, so that a window procedure put in front of it can refuse
+// them.
+std::vector<UINT>* g_clipboardMessages = nullptr;
+WNDPROC g_editProc = nullptr;
+
+LRESULT RefusingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CUT || msg == WM_COPY || msg == WM_PASTE || msg == WM_CLEAR) {
+        g_clipboardMessages->push_back(msg);
+        return 0;
+    }
+    return CallWindowProc(g_editProc, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(EditTest, ClipboardKeysSendTheClipboardMessages) {
+    const HWND field = Edit(ES_AUTOHSCROLL, "abc");
+    std::vector<UINT> seen;
+    g_clipboardMessages = &seen;
+    g_editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtr(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RefusingProc)));
+    SetFocus(field);
+    ASSERT_TRUE(SetClipboardUtf8("xyz"));
+    headless::KeyChord({VK_CONTROL, 'A'});
+    headless::KeyChord({VK_CONTROL, 'C'});
+    headless::KeyChord({VK_CONTROL, VK_INSERT});
+    headless::KeyChord({VK_CONTROL, 'V'});
+    headless::KeyChord({VK_SHIFT, VK_INSERT});
+    headless::KeyChord({VK_CONTROL, 'X'});
+    headless::KeyChord({VK_SHIFT, VK_DELETE});
+    headless::KeyPress(VK_DELETE); // over a selection
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_COPY, WM_COPY, WM_PASTE, WM_PASTE, WM_CUT, WM_CUT, WM_CLEAR}));
+    EXPECT_EQ(GetWindowTextString(field), "abc");
+    EXPECT_EQ(GetClipboardUtf8(), "xyz");
+    headless::KeyPress(VK_END);
+    headless::KeyPress(VK_BACK);
+    headless::KeyPress(VK_HOME);
+    headless::KeyPress(VK_DELETE); // no selection: deletes a character without a message
+    EXPECT_EQ(GetWindowTextString(field), "b");
+    EXPECT_EQ(seen.size(), 7u);
+    g_clipboardMessages = nullptr;
 }
 
 TEST_F(EditTest, MultiLineTextReplacementIsSilentAndEachAddedLineReportsOnce) {
