@@ -12,10 +12,13 @@
 #include "platform/user/Beep.h"
 #include "platform/user/MessageLoop.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
 #include <string_view>
 
 namespace gl {
@@ -38,10 +41,47 @@ bool ParseNumber(std::string_view text, double& result) {
     return true;
 }
 
+// Fixed notation from the number's 18 significant digits (later places are zeros), rounded half away from
+// zero to `decimals` places; a result of zero has no sign.
 std::string FormatFixed(double value, int decimals) {
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    return buffer;
+    char scientific[64];
+    std::snprintf(scientific, sizeof scientific, "%.17e", value);
+    std::string_view text = scientific;
+    const bool negative = text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    std::string digits{text[0]};
+    digits.append(text.substr(2, 17));
+    const auto exponent = static_cast<int>(std::strtol(text.data() + text.find('e') + 1, nullptr, 10));
+    // Digits before the point; zeros in front make at least one.
+    int point = exponent + 1;
+    if (point < 1) {
+        digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+        point = 1;
+    }
+    const auto wanted = static_cast<std::size_t>(point + decimals);
+    if (wanted < digits.size()) {
+        const bool roundUp = digits[wanted] >= '5';
+        digits.resize(wanted);
+        for (std::size_t i = wanted; roundUp && i-- > 0;) {
+            if (digits[i] != '9') {
+                ++digits[i];
+                break;
+            }
+            digits[i] = '0';
+            if (i == 0) {
+                digits.insert(0, 1, '1');
+                ++point;
+            }
+        }
+    } else {
+        digits.resize(wanted, '0');
+    }
+    std::string whole = digits.substr(0, static_cast<std::size_t>(point));
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    std::string out = whole;
+    if (decimals > 0) out += "." + digits.substr(static_cast<std::size_t>(point));
+    if (negative && out.find_first_not_of("0.") != std::string::npos) out.insert(0, 1, '-');
+    return out;
 }
 
 std::string FormatGeneral(double value) {
@@ -297,6 +337,12 @@ void TRzSpinEdit::CMEnabledChanged(TMessage& message) {
     TRzCustomEdit::CMEnabledChanged(message);
     m_buttons->SetEnabled(Enabled());
     if (FlatButtons()) m_buttons->SetButtonColor(Color());
+    SetTextMargins();
+}
+
+void TRzSpinEdit::CMFontChanged(TMessage& message) {
+    // The platform edit takes its margins from a new font; the buttons' room is kept again.
+    TRzCustomEdit::CMFontChanged(message);
     SetTextMargins();
 }
 

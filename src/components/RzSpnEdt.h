@@ -12,6 +12,7 @@
 
 namespace gl {
 
+class TBitmap;
 class TTimer;
 
 enum TSpinDirection { sdUpDown, sdLeftRight };
@@ -41,11 +42,23 @@ public:
     unsigned Delay() const { return m_delay; }
     void SetDelay(unsigned delay) { m_delay = delay; }
 
+    // A picture shown instead of the arrow while the style is cbsNone: a strip of NumGlyphs images (normal,
+    // disabled, pressed). Owned by the button; an empty bitmap means none.
+    TBitmap* Glyph() const { return m_glyph.get(); }
+    void SetGlyph(const TBitmap* glyph);
+    int NumGlyphs() const { return m_numGlyphs; }
+    void SetNumGlyphs(int value);
+    // Drops the pressed look and the repeat without a click: the mouse capture went elsewhere.
+    void CancelPress();
+
     // Asked before a press takes effect; false aborts it (no click, no repeat).
     std::function<bool(TRzControlButton*)> OnPressing;
+    // The glyph was assigned or drawn on.
+    std::function<void(TRzControlButton*)> OnGlyphChanged;
 
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
+    void WMLButtonUp(TWMMouse& message) override;
 
 protected:
     void Paint() override;
@@ -55,10 +68,15 @@ protected:
 private:
     void TimerExpired();
     void DrawArrow(TCanvas& canvas, TRect inside, bool enabledLook);
+    void DrawGlyph(TCanvas& canvas, TRect inside);
 
     TRzControlButtonStyle m_style = cbsNone;
+    std::unique_ptr<TBitmap> m_glyph;
+    int m_numGlyphs = 2;
     bool m_flat = false;
     bool m_pressed = false;
+    // The release itself gives the capture back; that is no loss of it.
+    bool m_releasing = false;
     bool m_mouseOver = false;
     bool m_repeatClicks = true;
     unsigned m_initialDelay = 400;
@@ -83,6 +101,15 @@ public:
     // The colour of the buttons (they take it too).
     void SetButtonColor(TColor color);
     void SetEnabled(bool enabled) override;
+    // Custom pictures of the two buttons; none (or an empty one) gives back the arrow.
+    TBitmap* GlyphUpRight() const;
+    void SetGlyphUpRight(const TBitmap* glyph);
+    TBitmap* GlyphDownLeft() const;
+    void SetGlyphDownLeft(const TBitmap* glyph);
+    int NumGlyphsUpRight() const { return m_upRight->NumGlyphs(); }
+    void SetNumGlyphsUpRight(int value) { m_upRight->SetNumGlyphs(value); }
+    int NumGlyphsDownLeft() const { return m_downLeft->NumGlyphs(); }
+    void SetNumGlyphsDownLeft(int value) { m_downLeft->SetNumGlyphs(value); }
     // The control a press on a button gives the focus to.
     TWinControl* FocusControl() const { return m_focusControl; }
     void SetFocusControl(TWinControl* control) { m_focusControl = control; }
@@ -92,6 +119,8 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     void Loaded() override;
+    void WMGetDlgCode(TMessage& message);
+    void WMCaptureChanged(TMessage& message);
 
 protected:
     // Places the two buttons in a pair of the given size.
@@ -100,6 +129,7 @@ protected:
     // A press first takes the focus to the focus control; false when it could not.
     bool ButtonMouseDown(TRzControlButton* button);
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    virtual void GlyphChanged(TRzControlButton* button);
 
 private:
     void UpdateStyles();
@@ -156,6 +186,14 @@ public:
     void SetOrientation(TOrientation orientation);
     void SetFlatButtons(bool flatButtons) override;
     TRzControlButton* ButtonOf(TSpinButtonType button) const;
+    TBitmap* ButtonUpGlyph() const { return m_buttons->GlyphUpRight(); }
+    void SetButtonUpGlyph(const TBitmap* glyph) { m_buttons->SetGlyphUpRight(glyph); }
+    TBitmap* ButtonDownGlyph() const { return m_buttons->GlyphDownLeft(); }
+    void SetButtonDownGlyph(const TBitmap* glyph) { m_buttons->SetGlyphDownLeft(glyph); }
+    int ButtonUpNumGlyphs() const { return m_buttons->NumGlyphsUpRight(); }
+    void SetButtonUpNumGlyphs(int value) { m_buttons->SetNumGlyphsUpRight(value); }
+    int ButtonDownNumGlyphs() const { return m_buttons->NumGlyphsDownLeft(); }
+    void SetButtonDownNumGlyphs(int value) { m_buttons->SetNumGlyphsDownLeft(value); }
 
     // The candidate value within Min..Max (unless Min equals Max and CheckRange is off).
     double ConstrainValue(double value) const;
@@ -169,6 +207,7 @@ public:
     void WMPaste(TMessage& message);
     void WMCut(TMessage& message);
     void CMEnabledChanged(TMessage& message) override;
+    void CMFontChanged(TMessage& message) override;
     void CMMouseEnter(TMessage& message) override;
     void CMMouseLeave(TMessage& message) override;
     void WMSize(TWMSize& message) override;

@@ -2,18 +2,36 @@
 // TRzSpinButtons, the pair that places them and passes their clicks on.
 #include "components/RzSpnEdt.h"
 
+#include "components/RzGlyphStrip.h"
+#include "framework/controls/MessageDispatch.h"
 #include "framework/forms/ExtCtrlsTimer.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
 #include "platform/display/VirtualKeys.h"
+#include "platform/user/Messages.h"
 
 #include <array>
 
 namespace gl {
 
+namespace {
+
+const bool g_spinButtonMessages =
+    (MessageTable::Global().Add(win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode),
+     MessageTable::Global().Add(win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged), true);
+
+} // namespace
+
 // ---- TRzControlButton ----
 
 TRzControlButton::TRzControlButton(TComponent* owner)
-    : TGraphicControl(owner), m_timer(std::make_unique<TTimer>(nullptr)) {
+    : TGraphicControl(owner), m_glyph(std::make_unique<TBitmap>()),
+      m_timer(std::make_unique<TTimer>(nullptr)) {
+    (void)g_spinButtonMessages;
+    m_glyph->OnChange = [this](TObject*) {
+        if (OnGlyphChanged) OnGlyphChanged(this);
+        Invalidate();
+    };
     // Clicks come from the release and the repeat timer, not from the control's own click rule.
     ExcludeStyle(csClickEvents);
     ExcludeStyle(csDoubleClicks);
@@ -36,6 +54,26 @@ void TRzControlButton::SetFlat(bool flat) {
     Invalidate();
 }
 
+void TRzControlButton::SetGlyph(const TBitmap* glyph) {
+    // Assigning reports the change through the bitmap's own notification.
+    m_glyph->Assign(glyph);
+}
+
+void TRzControlButton::SetNumGlyphs(int value) {
+    value = value < 1 ? 1 : (value > 4 ? 4 : value);
+    if (m_numGlyphs == value) return;
+    m_numGlyphs = value;
+    Invalidate();
+}
+
+void TRzControlButton::CancelPress() {
+    if (m_releasing) return;
+    m_timer->SetEnabled(false);
+    if (!m_pressed) return;
+    m_pressed = false;
+    Invalidate();
+}
+
 void TRzControlButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TGraphicControl::MouseDown(button, shift, x, y);
     if (button != mbLeft || !Enabled()) return;
@@ -55,6 +93,16 @@ void TRzControlButton::MouseUp(TMouseButton button, TShiftState shift, int x, in
     m_pressed = false;
     Repaint();
     if (x >= 0 && y >= 0 && x < Width() && y < Height()) Click();
+}
+
+void TRzControlButton::WMLButtonUp(TWMMouse& message) {
+    // Reset on every way out: a click's handler may raise.
+    struct Releasing {
+        bool& flag;
+        ~Releasing() { flag = false; }
+    } releasing{m_releasing};
+    m_releasing = true;
+    TGraphicControl::WMLButtonUp(message);
 }
 
 void TRzControlButton::TimerExpired() {
@@ -95,7 +143,25 @@ void TRzControlButton::Paint() {
     }
     canvas.Brush().SetColor(fill);
     canvas.FillRect(rect);
-    DrawArrow(canvas, rect, Enabled());
+    if (m_style == cbsNone)
+        DrawGlyph(canvas, rect);
+    else
+        DrawArrow(canvas, rect, Enabled());
+}
+
+void TRzControlButton::DrawGlyph(TCanvas& canvas, TRect inside) {
+    const TSize size = GlyphImageSize(*m_glyph, m_numGlyphs);
+    if (size.cx <= 0) return;
+    // The images of a strip: normal, disabled, pressed.
+    int index = 0;
+    if (!Enabled() && m_numGlyphs >= 2)
+        index = 1;
+    else if (m_pressed && m_numGlyphs >= 3)
+        index = 2;
+    const int shift = m_pressed ? 1 : 0;
+    const int x = inside.left + (inside.right - inside.left - size.cx) / 2 + shift;
+    const int y = inside.top + (inside.bottom - inside.top - size.cy) / 2 + shift;
+    DrawGlyphImage(canvas, *m_glyph, m_numGlyphs, index, x, y);
 }
 
 void TRzControlButton::DrawArrow(TCanvas& canvas, TRect inside, bool enabledLook) {
@@ -145,19 +211,47 @@ TRzSpinButtons::TRzSpinButtons(TComponent* owner) : TCustomControl(owner) {
         button->SetParent(this);
         button->OnClick = [this](TObject* sender) { ButtonClicked(static_cast<TRzControlButton*>(sender)); };
         button->OnPressing = [this](TRzControlButton* pressed) { return ButtonMouseDown(pressed); };
+        button->OnGlyphChanged = [this](TRzControlButton* changed) { GlyphChanged(changed); };
     }
     UpdateStyles();
     ArrangeButtons(Width(), Height());
 }
 
 void TRzSpinButtons::UpdateStyles() {
-    m_upRight->SetStyle(m_direction == sdUpDown ? cbsUp : cbsRight);
-    m_downLeft->SetStyle(m_direction == sdUpDown ? cbsDown : cbsLeft);
+    // A button with a picture of its own shows it instead of the arrow.
+    const auto styleOf = [](TRzControlButton* button, TRzControlButtonStyle arrow) {
+        return button->Glyph()->Empty() ? arrow : cbsNone;
+    };
+    m_upRight->SetStyle(styleOf(m_upRight, m_direction == sdUpDown ? cbsUp : cbsRight));
+    m_downLeft->SetStyle(styleOf(m_downLeft, m_direction == sdUpDown ? cbsDown : cbsLeft));
+}
+
+void TRzSpinButtons::GlyphChanged(TRzControlButton*) {
+    UpdateStyles();
+}
+
+TBitmap* TRzSpinButtons::GlyphUpRight() const {
+    return m_upRight->Glyph();
+}
+
+void TRzSpinButtons::SetGlyphUpRight(const TBitmap* glyph) {
+    m_upRight->SetGlyph(glyph);
+}
+
+TBitmap* TRzSpinButtons::GlyphDownLeft() const {
+    return m_downLeft->Glyph();
+}
+
+void TRzSpinButtons::SetGlyphDownLeft(const TBitmap* glyph) {
+    m_downLeft->SetGlyph(glyph);
 }
 
 void TRzSpinButtons::SetDirection(TSpinDirection direction) {
     if (m_direction == direction) return;
     m_direction = direction;
+    // The pictures were drawn for the other direction.
+    m_upRight->SetGlyph(nullptr);
+    m_downLeft->SetGlyph(nullptr);
     UpdateStyles();
     Invalidate();
 }
@@ -229,6 +323,20 @@ bool TRzSpinButtons::ButtonMouseDown(TRzControlButton*) {
         return takeFocus(m_focusControl);
     if (m_focusControl && m_focusControl->Focused()) return true;
     return takeFocus(this);
+}
+
+void TRzSpinButtons::WMGetDlgCode(TMessage& message) {
+    // Focused, the pair steps with the arrow keys instead of letting them move the focus.
+    DefaultHandler(message);
+    message.Result |= win::DLGC_WANTARROWS;
+}
+
+void TRzSpinButtons::WMCaptureChanged(TMessage& message) {
+    // A box raised from a step (or anything else) took the mouse: the held button lets go, without a click.
+    DefaultHandler(message);
+    if (reinterpret_cast<win::HWND>(message.LParam) == (HandleAllocated() ? Handle() : nullptr)) return;
+    m_upRight->CancelPress();
+    m_downLeft->CancelPress();
 }
 
 void TRzSpinButtons::KeyDown(std::uint16_t& key, TShiftState shift) {

@@ -2,6 +2,7 @@
 // order, steps by buttons, keys and wheel, and the typing filter.
 #include "PaneTestSupport.h"
 
+#include "SpinTestSupport.h"
 #include "components/RzSpnEdt.h"
 #include "framework/stored/LayoutClass.h"
 #include "framework/stored/LayoutReader.h"
@@ -26,17 +27,7 @@ protected:
 
     // The space-length field: 1..20, value 3, typing allowed.
     TRzSpinEdit* MakeSpin(bool allowKeyEdit = true) {
-        auto* spin = new TRzSpinEdit(&m_owner);
-        spin->SetBounds(109, 34, 47, 20);
-        spin->SetAllowKeyEdit(allowKeyEdit);
-        spin->SetMax(20);
-        spin->SetMin(1);
-        spin->SetValue(3);
-        spin->SetFlatButtons(true);
-        spin->SetFrameColor(TColor(12164479));
-        spin->SetFrameVisible(true);
-        spin->SetParent(m_form);
-        spin->Loaded();
+        TRzSpinEdit* spin = MakeNumberField(&m_owner, m_form, 20, 3, allowKeyEdit);
         Flush();
         return spin;
     }
