@@ -67,7 +67,12 @@ void TRzMemo::KeyUp(std::uint16_t& key, TShiftState shift) {
 void TRzMemo::LineColChanged() {
     if (OnLineColChange && HandleAllocated()) {
         const TPoint caret = CaretPos();
-        OnLineColChange(this, caret.y + 1, caret.x + 1);
+        // The caret's place is a byte offset into the line's UTF-8; the column counts its characters.
+        const std::string line = Lines()->Strings(caret.y);
+        int column = 0;
+        for (int i = 0; i < caret.x && i < static_cast<int>(line.size()); ++i)
+            if ((static_cast<unsigned char>(line[static_cast<std::size_t>(i)]) & 0xC0) != 0x80) ++column;
+        OnLineColChange(this, caret.y + 1, column + 1);
     }
     ClipboardChanged();
 }

@@ -9,6 +9,9 @@
 #include "platform/display/VirtualKeys.h"
 #include "platform/user/MessageLoop.h"
 
+#include <utility>
+#include <vector>
+
 namespace gl::panetest {
 namespace {
 
@@ -142,6 +145,20 @@ TEST_F(RzEditTest, MemoLinesAddKeepsOneTrailingBreakAndChangesOncePerAdd) {
     memo->Lines()->Add("b");
     EXPECT_EQ(memo->Text(), "a\r\nb");
     EXPECT_EQ(changes, 4);
+}
+
+TEST_F(RzEditTest, MemoLineAndColumnCountCharacters) {
+    TRzMemo* memo = MakeMemo();
+    std::vector<std::pair<int, int>> places;
+    memo->OnLineColChange = [&places](TObject*, int line, int column) { places.emplace_back(line, column); };
+    memo->SetFocus();
+    win::headless::TypeText("ab");
+    win::headless::KeyPress(win::VK_RETURN);
+    win::headless::TypeText("中文é");
+    ASSERT_FALSE(places.empty());
+    EXPECT_EQ(places.back(), (std::pair<int, int>{2, 4})) << "after three characters of seven bytes";
+    win::headless::KeyPress(win::VK_LEFT);
+    EXPECT_EQ(places.back(), (std::pair<int, int>{2, 3}));
 }
 
 TEST_F(RzEditTest, MemoWheelScrollsALinePerNotchAndTabAndEnterGoIntoTheText) {
