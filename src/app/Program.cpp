@@ -2,6 +2,7 @@
 #include "app/Program.h"
 
 #include "app/Unit1.h"
+#include "app/formats/PictureFormats.h"
 #include "components/RzButton.h"
 #include "components/RzCmboBx.h"
 #include "components/RzEdit.h"
@@ -52,6 +53,7 @@ void RegisterProgram() {
     RegisterComboBoxLayout();
     RegisterMainFormLayout();
     RegisterResource(TResourceType::Bitmap, kGlyphStripResource, resources::GlyphStrip);
+    RegisterPictureFormats();
 }
 
 } // namespace gl

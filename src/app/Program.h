@@ -1,5 +1,6 @@
 // What the program makes known before its window is created: the platform's standard controls, the stored
-// properties of every class the window's layout names, the window's layout and the program's resources.
+// properties of every class the window's layout names, the window's layout, the program's resources and the
+// picture formats it reads besides the framework's.
 #pragma once
 
 #include <string_view>

@@ -2,6 +2,8 @@
 // buttons (mode switch, glyph string, font and size, banner text, About box).
 #include "app/Unit1.h"
 
+#include "app/formats/PictureFormats.h"
+
 #include "app/Program.h"
 #include "components/RzButton.h"
 #include "components/RzCmboBx.h"
@@ -74,7 +76,9 @@ void TF_main::BindComponents() {
     Bind(OpenPictureDialog1, "OpenPictureDialog1");
     Bind(FontDialog1, "FontDialog1");
 
-    // What the layout does not hold: the button glyphs and the output view's sample.
+    // What the layout does not hold: the button glyphs, the output view's sample, and the pictures the
+    // program reads besides bitmaps (after the layout's own pair, which stays the dialog's first choice).
+    OpenPictureDialog1->SetFilter(OpenPictureDialog1->Filter() + "|" + AddedPicturesFilter());
     ImageList1->AddGlyphStripResource(kGlyphStripResource);
     if (auto sample = FindResource(TResourceType::Text, kStartupSampleResource))
         RzMemo1->Lines()->SetText(std::string(*sample));

@@ -125,7 +125,9 @@ TEST_F(MainWindowTest, CaptionsHintsAndTabOrders) {
     EXPECT_EQ(w.RzBitBtn5->ImageIndex(), 0);
     EXPECT_EQ(w.RzBitBtn1->ImageIndex(), 6);
     EXPECT_EQ(w.ImageList1->Count(), 8);
-    EXPECT_EQ(w.OpenPictureDialog1->Filter(), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(w.OpenPictureDialog1->Filter(),
+              "Bitmaps (*.bmp)|*.bmp|Pictures "
+              "(*.png;*.jpg;*.jpeg;*.gif;*.webp)|*.png;*.jpg;*.jpeg;*.gif;*.webp");
 
     const std::map<TWinControl*, int> tabOrders = {
         {w.RzMemo1, 0},         {w.RzPanel2, 1},       {w.RzBitBtn4, 0},   {w.RzGroupBox1, 1},
