@@ -9,7 +9,8 @@ namespace gl::cli {
 
 const char* const kConvertUsage =
     "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [PICTURE]\n"
-    "Turns a BMP picture (default: Tarnwick.bmp beside the program) or, with --text, a line of text into\n"
+    "Turns a picture (BMP, PNG, JPEG, GIF or WebP, told by its extension; default: Tarnwick.bmp beside the\n"
+    "program; - reads it from standard input, told by its first bytes) or, with --text, a line of text into\n"
     "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
     "\n"
     "  --glyph S      glyph string for dark pixels (default \"Kiv\"); also sets the space length to its "

@@ -95,9 +95,11 @@ public:
     Child& operator=(const Child&) = delete;
     ~Child() { Stop(); }
 
-    // Standard input is empty; standard output and error go to the files named (created or truncated).
+    // Standard input comes from the file named (empty by default); standard output and error go to the files
+    // named (created or truncated).
     bool Start(const std::vector<std::string>& args, const EnvChanges& env = {},
-               const std::string& outPath = "/dev/null", const std::string& errPath = "/dev/null") {
+               const std::string& outPath = "/dev/null", const std::string& errPath = "/dev/null",
+               const std::string& inPath = "/dev/null") {
         std::vector<char*> argv;
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
@@ -107,7 +109,7 @@ public:
         envp.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
@@ -170,8 +172,9 @@ struct RunResult {
 };
 
 // Runs a program to its end (at most `timeoutMs`, `between` run while it works) and returns what it wrote.
+// Standard input comes from `inPath`.
 inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const EnvChanges& env = {},
-                     const std::function<void()>& between = {}) {
+                     const std::function<void()>& between = {}, const std::string& inPath = "/dev/null") {
     char dirTemplate[] = "/tmp/glyphloom-run-XXXXXX";
     const char* dir = mkdtemp(dirTemplate);
     if (!dir) return {};
@@ -179,7 +182,8 @@ inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const 
     RunResult result;
     {
         Child child;
-        if (child.Start(args, env, outPath, errPath)) result.exitCode = child.Wait(timeoutMs, between);
+        if (child.Start(args, env, outPath, errPath, inPath))
+            result.exitCode = child.Wait(timeoutMs, between);
     }
     result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);
