@@ -3,6 +3,7 @@
 
 #include "app/Unit1.h"
 #include "app/formats/PictureFormats.h"
+#include "components/ComponentMessages.h"
 #include "components/RzButton.h"
 #include "components/RzCmboBx.h"
 #include "components/RzEdit.h"
@@ -32,6 +33,7 @@ namespace gl {
 
 void RegisterProgram() {
     win::RegisterStandardControls();
+    RegisterComponentMessages();
     RegisterControlLayout();
     RegisterFontLayout();
     RegisterStdCtrlsLayout();

@@ -15,13 +15,6 @@ namespace gl {
 
 namespace {
 
-bool RegisterLabelMessages() {
-    MessageTable& table = MessageTable::Global();
-    table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
-    table.Add(RM_BLINKPHASE, &TRzLabel::RMBlinkPhase);
-    return true;
-}
-
 template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
     if (member == value) return;
     member = value;
@@ -30,9 +23,12 @@ template <class T> void StoreAndRepaint(TControl& control, T& member, const T& v
 
 } // namespace
 
+void RegisterLabelMessages(MessageTable& table) {
+    table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
+    table.Add(RM_BLINKPHASE, &TRzLabel::RMBlinkPhase);
+}
+
 TRzLabel::TRzLabel(TComponent* owner) : TGraphicControl(owner) {
-    static const bool messagesRegistered = RegisterLabelMessages();
-    (void)messagesRegistered;
     IncludeStyle(csOpaque);
     SetBounds(Left(), Top(), 65, 17);
     SetAutoSize(true);

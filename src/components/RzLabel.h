@@ -79,4 +79,7 @@ private:
 // The label's stored properties. Safe to call more than once.
 void RegisterLabelLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
+// The label's message entries (blinking); RegisterComponentMessages runs it.
+void RegisterLabelMessages(MessageTable& table);
+
 } // namespace gl

@@ -25,9 +25,6 @@ namespace gl {
 
 namespace {
 
-const bool g_spinMessages = (MessageTable::Global().Add(win::WM_PASTE, &TRzSpinEdit::WMPaste),
-                             MessageTable::Global().Add(win::WM_CUT, &TRzSpinEdit::WMCut), true);
-
 // The whole text as a number (spaces around it allowed, one leading "+"); false when it is not one.
 bool ParseNumber(std::string_view text, double& result) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -92,8 +89,12 @@ std::string FormatGeneral(double value) {
 
 } // namespace
 
+void RegisterSpinEditMessages(MessageTable& table) {
+    table.Add(win::WM_PASTE, &TRzSpinEdit::WMPaste);
+    table.Add(win::WM_CUT, &TRzSpinEdit::WMCut);
+}
+
 TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {
-    (void)g_spinMessages;
     ExcludeStyle(csSetCaption);
     SetWidth(47);
     m_buttons = new TRzSpinButtons(this);

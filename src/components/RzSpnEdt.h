@@ -252,4 +252,7 @@ private:
 // The stored properties of TRzSpinEdit (and the framed edit's). Safe to call more than once.
 void RegisterRzSpinEditLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
+// The spin edit's message entries (cut and paste keep the field a number); RegisterComponentMessages runs it.
+void RegisterSpinEditMessages(MessageTable& table);
+
 } // namespace gl

@@ -8,22 +8,14 @@
 
 namespace gl {
 
-namespace {
-
 // The messages the pane adds to the table: the blink list's two and the action-execution step.
-bool RegisterPaneMessages() {
-    MessageTable& table = MessageTable::Global();
+void RegisterStatusPaneMessages(MessageTable& table) {
     table.Add(CM_ACTIONEXECUTE, &TRzCustomStatusPane::CMActionExecute);
     table.Add(RM_BLINKQUERY, &TRzCustomStatusPane::RMBlinkQuery);
     table.Add(RM_BLINKPHASE, &TRzCustomStatusPane::RMBlinkPhase);
-    return true;
 }
 
-} // namespace
-
 TRzCustomStatusPane::TRzCustomStatusPane(TComponent* owner) : TGraphicControl(owner) {
-    static const bool messagesRegistered = RegisterPaneMessages();
-    (void)messagesRegistered;
     SetBounds(Left(), Top(), 100, 20);
     m_fillColor = Color();
     TRzBlinkingControlsList::Register(this);

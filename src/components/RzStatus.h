@@ -131,4 +131,7 @@ public:
 // to call more than once.
 void RegisterStatusPaneLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
+// The pane's message entries (blinking, actions); RegisterComponentMessages runs it.
+void RegisterStatusPaneMessages(MessageTable& table);
+
 } // namespace gl

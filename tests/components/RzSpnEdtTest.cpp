@@ -153,6 +153,19 @@ TEST_F(RzSpinEditTest, TypingFilterFollowsAllowKeyEdit) {
     EXPECT_EQ(BeepCount(), 3);
     KeyPress(win::VK_UP);
     EXPECT_EQ(locked->Text(), "4") << "steps still work";
+
+    // Cut and paste obey the same rule: the locked field keeps its number.
+    win::SendMessage(locked->Handle(), win::EM_SETSEL, 0, -1);
+    win::SendMessage(locked->Handle(), win::WM_CUT, 0, 0);
+    EXPECT_EQ(locked->Text(), "4");
+    win::SendMessage(spin->Handle(), win::EM_SETSEL, 0, -1);
+    win::SendMessage(spin->Handle(), win::WM_CUT, 0, 0);
+    EXPECT_EQ(spin->Text(), "");
+    win::SendMessage(locked->Handle(), win::EM_SETSEL, 0, -1);
+    win::SendMessage(locked->Handle(), win::WM_PASTE, 0, 0);
+    EXPECT_EQ(locked->Text(), "4");
+    win::SendMessage(spin->Handle(), win::WM_PASTE, 0, 0);
+    EXPECT_EQ(spin->Text(), "20");
 }
 
 TEST_F(RzSpinEditTest, LoadsTheStoredLayout) {

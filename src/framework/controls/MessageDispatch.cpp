@@ -1,17 +1,23 @@
 // The message table shared by all controls.
 #include "framework/controls/MessageDispatch.h"
 
+#include <algorithm>
+
 namespace gl {
 
 MessageTable& MessageTable::Global() {
-    static MessageTable table = [] {
-        MessageTable framework;
-        RegisterControlMessages(framework);
-        RegisterWinControlMessages(framework);
-        RegisterGraphicControlMessages(framework);
-        return framework;
-    }();
+    static MessageTable table;
     return table;
+}
+
+void MessageTable::Register(Registration registration) {
+    if (Registered(registration)) return;
+    m_registered.push_back(registration);
+    registration(*this);
+}
+
+bool MessageTable::Registered(Registration registration) const {
+    return std::find(m_registered.begin(), m_registered.end(), registration) != m_registered.end();
 }
 
 bool MessageTable::Dispatch(TControl& control, TMessage& message) const {

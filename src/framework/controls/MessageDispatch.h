@@ -3,11 +3,15 @@
 // looks the number up here; a message without an entry that applies goes to the control's DefaultHandler.
 //
 // A class that introduces a message registers it once, for itself and its descendants, and derived classes
-// override the virtual handler. Register from a function-local static or a namespace-scope initialiser in the
-// class's own .cpp:
+// override the virtual handler. Each such class has one function in its own .cpp that adds its entries,
 //
-//   static const bool blinkMessages = (MessageTable::Global().Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery),
-//   true);
+//   void RegisterLabelMessages(MessageTable& table) {
+//       table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
+//   }
+//
+// and its layer's registration (RegisterFrameworkMessages, RegisterComponentMessages) runs it through
+// Register, base classes first; the program's start-up calls the top one beside the stored properties'
+// registrations. Nothing registers on its own: a table nobody filled dispatches nothing.
 //
 // An entry applies to controls of the class it was registered for; when several entries of one number apply,
 // the one registered last is called.
@@ -20,6 +24,7 @@
 #include <functional>
 #include <type_traits>
 #include <unordered_map>
+#include <vector>
 
 namespace gl {
 
@@ -27,8 +32,14 @@ class TControl;
 
 class MessageTable {
 public:
-    // The table every control dispatches through, with the framework's own entries.
+    // The table every control dispatches through; empty until the start-up's registration fills it.
     static MessageTable& Global();
+
+    using Registration = void (*)(MessageTable&);
+    // Runs `registration` (one class's function that adds its entries) unless it ran on this table before, so
+    // that every start-up path may ask for the classes it needs, in any number.
+    void Register(Registration registration);
+    bool Registered(Registration registration) const;
 
     template <class C, class View>
     requires std::derived_from<C, TControl> &&
@@ -65,9 +76,11 @@ private:
     using Entry = std::function<bool(TControl&, TMessage&)>;
     // A deque keeps every entry in place when a handler's class registers more entries during a dispatch.
     std::unordered_map<win::UINT, std::deque<Entry>> m_entries;
+    std::vector<Registration> m_registered;
 };
 
-// The framework's entries, one function per class that introduces handlers (each in that class's .cpp).
+// The entries of the classes of this folder that introduce handlers (each in that class's .cpp); the rest of
+// the framework's are in their classes' headers, and RegisterFrameworkMessages runs them all.
 void RegisterControlMessages(MessageTable& table);
 void RegisterWinControlMessages(MessageTable& table);
 void RegisterGraphicControlMessages(MessageTable& table);

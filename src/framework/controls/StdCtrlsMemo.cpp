@@ -9,9 +9,6 @@ namespace gl {
 
 namespace {
 
-const bool g_memoMessages =
-    (MessageTable::Global().Add(win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode), true);
-
 win::DWORD AlignmentStyle(TAlignment alignment) {
     switch (alignment) {
     case taRightJustify:
@@ -38,9 +35,12 @@ win::DWORD ScrollBarStyle(TScrollStyle scrollBars) {
 
 } // namespace
 
+void RegisterMemoMessages(MessageTable& table) {
+    table.Add(win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode);
+}
+
 TCustomMemo::TCustomMemo(TComponent* owner)
     : TCustomEdit(owner), m_lines(std::make_unique<TMemoStrings>(*this)) {
-    (void)g_memoMessages;
     SetBounds(Left(), Top(), 185, 89);
     SetAutoSize(false);
 }

@@ -90,4 +90,7 @@ public:
     std::string ClassName() const override { return "TMemo"; }
 };
 
+// The memo's message entry (the keys it takes from the dialog); RegisterFrameworkMessages runs it.
+void RegisterMemoMessages(MessageTable& table);
+
 } // namespace gl

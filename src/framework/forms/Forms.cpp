@@ -17,14 +17,6 @@ namespace gl {
 
 namespace {
 
-const bool g_formMessages = [] {
-    MessageTable& table = MessageTable::Global();
-    table.Add(win::WM_CLOSE, &TCustomForm::WMClose);
-    table.Add(win::WM_ACTIVATE, &TCustomForm::WMActivate);
-    table.Add(CM_RELEASE, &TCustomForm::CMRelease);
-    return true;
-}();
-
 // The frame and caption bits of each border style.
 void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD& exStyle) {
     using namespace win;
@@ -55,6 +47,12 @@ void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD
 }
 
 } // namespace
+
+void RegisterFormMessages(MessageTable& table) {
+    table.Add(win::WM_CLOSE, &TCustomForm::WMClose);
+    table.Add(win::WM_ACTIVATE, &TCustomForm::WMActivate);
+    table.Add(CM_RELEASE, &TCustomForm::CMRelease);
+}
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {
     IncludeStyle(csAcceptsControls);

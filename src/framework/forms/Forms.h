@@ -213,4 +213,7 @@ void RegisterFormLayoutText(std::string_view className, std::string_view layoutT
 // controls' they build on; safe to call more than once.
 void RegisterFormsLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
+// The form's message entries (closing, activation, CM_RELEASE); RegisterFrameworkMessages runs it.
+void RegisterFormMessages(MessageTable& table);
+
 } // namespace gl

@@ -5,6 +5,7 @@
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/MessageDispatch.h"
 #include "framework/core/Exceptions.h"
+#include "framework/forms/FrameworkMessages.h"
 #include "framework/graphics/Font.h"
 #include "framework/stored/LayoutClass.h"
 #include "framework/stored/LayoutReader.h"
@@ -18,9 +19,10 @@ constexpr win::UINT kProbeMessage = win::WM_APP + 7;
 class TDispatchProbe : public TPanelProbe {
 public:
     explicit TDispatchProbe(TComponent* owner) : TPanelProbe(owner) {
-        static const bool registered =
-            (MessageTable::Global().Add(kProbeMessage, &TDispatchProbe::ProbeMessage), true);
-        (void)registered;
+        MessageTable::Global().Register(&RegisterMessages);
+    }
+    static void RegisterMessages(MessageTable& table) {
+        table.Add(kProbeMessage, &TDispatchProbe::ProbeMessage);
     }
     void ProbeMessage(TMessage& message) { message.Result = 40 + static_cast<win::LRESULT>(message.WParam); }
     void WMSize(TWMSize& message) override {
@@ -115,6 +117,35 @@ TEST_F(ControlTest, MessagesReachTypedHandlersAndTheRestTheDefault) {
     char buffer[5] = {};
     EXPECT_EQ(probe->Perform(win::WM_GETTEXT, sizeof buffer, reinterpret_cast<win::LPARAM>(buffer)), 3);
     EXPECT_STREQ(buffer, "宋");
+}
+
+int g_probeRegistrations = 0;
+
+void CountedProbeRegistration(MessageTable& table) {
+    ++g_probeRegistrations;
+    TDispatchProbe::RegisterMessages(table);
+}
+
+TEST_F(ControlTest, EachRegistrationFillsATableOnce) {
+    MessageTable table;
+    auto* probe = new TDispatchProbe(&m_owner);
+    TMessage message{kProbeMessage, 2, 0, 0};
+    EXPECT_FALSE(table.Dispatch(*probe, message)) << "a table nobody filled dispatches nothing";
+    EXPECT_FALSE(table.Handles(win::WM_PAINT));
+
+    g_probeRegistrations = 0;
+    table.Register(&CountedProbeRegistration);
+    table.Register(&CountedProbeRegistration);
+    EXPECT_EQ(g_probeRegistrations, 1);
+    EXPECT_TRUE(table.Dispatch(*probe, message));
+    EXPECT_EQ(message.Result, 42);
+
+    RegisterFrameworkMessages(table);
+    RegisterFrameworkMessages(table);
+    EXPECT_TRUE(table.Registered(&RegisterControlMessages));
+    EXPECT_TRUE(table.Handles(win::WM_PAINT));
+    EXPECT_TRUE(table.Handles(win::WM_GETDLGCODE)) << "the memo's entry";
+    EXPECT_TRUE(table.Handles(win::WM_CLOSE)) << "the form's entry";
 }
 
 TEST_F(ControlTest, ColourNotificationsComeOncePerRealChange) {
