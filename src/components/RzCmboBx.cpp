@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Canvas.h"
 #include "platform/controls/list/ListMessages.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"
 
@@ -65,16 +66,12 @@ void TRzCustomComboBox::WMPaint(TWMPaint& message) {
 void TRzCustomComboBox::PaintFrame() {
     // The platform draws no visual themes, so the own frame always applies.
     if (!FrameVisible() || !HandleAllocated()) return;
-    const win::HWND hwnd = Handle();
-    const win::HDC dc = win::GetDC(hwnd);
+    const win::WindowDC dc(Handle());
     if (!dc) return;
-    {
-        TCanvas canvas;
-        canvas.SetHandle(dc);
-        PaintFrameOn(canvas, Width(), Height(), Color(), FrameHotTrack() && Focused());
-        canvas.SetHandle(nullptr);
-    }
-    win::ReleaseDC(hwnd, dc);
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    PaintFrameOn(canvas, Width(), Height(), Color(), FrameHotTrack() && Focused());
+    canvas.SetHandle(nullptr);
 }
 
 } // namespace gl

@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Canvas.h"
 #include "platform/fonts/FontApi.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 
 #include <cstring>
@@ -106,9 +107,8 @@ void TRzFontComboBox::AddFamily(const win::LOGFONT& logFont, const win::TEXTMETR
 
 void TRzFontComboBox::LoadFontList() {
     // There is no printer: the printer's families are the screen's.
-    const win::HDC dc = win::GetDC(nullptr);
-    win::EnumFontFamilies(dc, nullptr, &TRzFontComboBox::EnumFamily, reinterpret_cast<win::LPARAM>(this));
-    if (dc) win::ReleaseDC(nullptr, dc);
+    const win::WindowDC screen(nullptr);
+    win::EnumFontFamilies(screen, nullptr, &TRzFontComboBox::EnumFamily, reinterpret_cast<win::LPARAM>(this));
 }
 
 void TRzFontComboBox::EnsureFontList() {

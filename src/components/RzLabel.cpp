@@ -6,6 +6,7 @@
 #include "framework/controls/MessageDispatch.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
@@ -153,16 +154,15 @@ win::UINT TRzLabel::TextFormat() const {
 void TRzLabel::AdjustSize() {
     if (!AutoSize() || ComponentState().Contains(csLoading)) return;
     const std::string text = Caption();
-    win::HDC dc = win::GetDC(nullptr);
-    if (!dc) return;
-    win::HGDIOBJ old = win::SelectObject(dc, Font()->Handle());
     TRect r = Rect(0, 0, m_wordWrap ? Width() : 0, 0);
-    // An empty caption still takes the height of one line.
-    const std::string measured = text.empty() ? std::string(" ") : text;
-    win::DrawText(dc, measured.c_str(), static_cast<int>(measured.size()), &r,
-                  TextFormat() | win::DT_CALCRECT);
-    win::SelectObject(dc, old);
-    win::ReleaseDC(nullptr, dc);
+    {
+        const ScreenText screen(*Font());
+        if (!screen) return;
+        // An empty caption still takes the height of one line.
+        const std::string measured = text.empty() ? std::string(" ") : text;
+        win::DrawText(screen.Handle(), measured.c_str(), static_cast<int>(measured.size()), &r,
+                      TextFormat() | win::DT_CALCRECT);
+    }
     const int width = text.empty() ? 0 : r.right;
     SetBounds(Left(), Top(), m_wordWrap ? Width() : width, r.bottom);
 }

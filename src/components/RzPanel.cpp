@@ -5,6 +5,7 @@
 #include "framework/controls/ControlProperties.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
@@ -30,14 +31,8 @@ void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
 } // namespace
 
 int ScreenTextHeight(TFont& font, const std::string& text) {
-    win::HDC dc = win::GetDC(nullptr);
-    if (!dc) return 0;
-    win::HGDIOBJ old = win::SelectObject(dc, font.Handle());
-    win::SIZE size{};
-    win::GetTextExtentPoint32(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    win::SelectObject(dc, old);
-    win::ReleaseDC(nullptr, dc);
-    return size.cy;
+    const std::optional<win::SIZE> size = ScreenText(font).Extent(text);
+    return size ? size->cy : 0;
 }
 
 // ---- TRzCustomPanel ----

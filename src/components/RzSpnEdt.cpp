@@ -4,6 +4,7 @@
 
 #include "framework/controls/MessageDispatch.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/display/VirtualKeys.h"
 #include "platform/fonts/FontApi.h"
@@ -394,14 +395,8 @@ void TRzSpinEdit::SetOrientation(TOrientation orientation) {
 
 void TRzSpinEdit::PlaceButtons() {
     if (ComponentState().Contains(csLoading)) return;
-    int textHeight = 0;
-    if (win::HDC dc = win::GetDC(nullptr)) {
-        win::TEXTMETRIC metrics{};
-        const win::HGDIOBJ saved = win::SelectObject(dc, Font()->Handle());
-        if (win::GetTextMetrics(dc, &metrics)) textHeight = metrics.tmHeight;
-        win::SelectObject(dc, saved);
-        win::ReleaseDC(nullptr, dc);
-    }
+    const std::optional<win::TEXTMETRIC> metrics = ScreenText(*Font()).Metrics();
+    const int textHeight = metrics ? metrics->tmHeight : 0;
     if (Height() < textHeight + 2) {
         SetHeight(textHeight + 2);
         return;

@@ -7,6 +7,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "platform/fonts/FontApi.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 
 namespace gl {
@@ -132,17 +133,13 @@ int TRzCustomStatusPane::MeasureAutoWidth() {
 
 void TRzCustomStatusPane::ApplyAutoWidth() {
     if (ComponentState().Contains(csLoading) || !AutoSize()) return;
-    win::HDC dc = win::GetDC(nullptr);
-    if (!dc) throw EOutOfResources(msg::SWindowDCError);
     int width = 0;
-    try {
-        LentContext lent(*Canvas(), dc);
+    {
+        const win::WindowDC screen(nullptr);
+        if (!screen) throw EOutOfResources(msg::SWindowDCError);
+        LentContext lent(*Canvas(), screen);
         width = MeasureAutoWidth();
-    } catch (...) {
-        win::ReleaseDC(nullptr, dc);
-        throw;
     }
-    win::ReleaseDC(nullptr, dc);
     SetWidth(width);
 }
 

@@ -3,6 +3,7 @@
 #include "framework/controls/StdCtrlsEdit.h"
 
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
@@ -144,17 +145,11 @@ void TCustomEdit::UpdateHeight() {
 }
 
 void TCustomEdit::AdjustHeight() {
-    win::HDC dc = win::GetDC(nullptr);
-    if (!dc) return;
-    win::TEXTMETRIC metrics{};
-    const win::HGDIOBJ saved = win::SelectObject(dc, Font()->Handle());
-    const bool measured = win::GetTextMetrics(dc, &metrics) != win::FALSE;
-    win::SelectObject(dc, saved);
-    win::ReleaseDC(nullptr, dc);
-    if (!measured) return;
+    const std::optional<win::TEXTMETRIC> metrics = ScreenText(*Font()).Metrics();
+    if (!metrics) return;
     // The border takes 4 border units on each side with the sunken edge, 3 with the flat line.
     const int borderUnits = Ctl3D() ? 8 : 6;
-    SetHeight(metrics.tmHeight + win::GetSystemMetrics(win::SM_CYBORDER) * borderUnits);
+    SetHeight(metrics->tmHeight + win::GetSystemMetrics(win::SM_CYBORDER) * borderUnits);
 }
 
 // ---- Selection and editing ----

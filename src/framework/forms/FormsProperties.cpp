@@ -7,6 +7,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "framework/stored/LayoutClass.h"
 #include "framework/stored/LayoutScaling.h"
 #include "platform/fonts/FontApi.h"
@@ -96,14 +97,8 @@ void TCustomForm::ScaleToScreen() {
 
 // The height of a line of text in the form's font, as its canvas measures "0".
 int TCustomForm::MeasureTextHeight() {
-    win::HDC dc = win::GetDC(nullptr);
-    if (!dc) return 0;
-    const win::HGDIOBJ old = win::SelectObject(dc, Font()->Handle());
-    win::SIZE size{};
-    const bool measured = win::GetTextExtentPoint32(dc, "0", 1, &size) != 0;
-    win::SelectObject(dc, old);
-    win::ReleaseDC(nullptr, dc);
-    return measured ? size.cy : 0;
+    const std::optional<win::SIZE> size = ScreenText(*Font()).Extent("0");
+    return size ? size->cy : 0;
 }
 
 void RegisterFormLayoutText(std::string_view className, std::string_view layoutText) {

@@ -9,6 +9,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/graphics/Font.h"
 #include "platform/fonts/FontApi.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/User.h"
 
@@ -122,10 +123,8 @@ TStrings* TScreen::Fonts() {
     m_fonts = std::make_unique<TStringList>();
     m_fonts->SetSorted(true);
     m_fonts->SetDuplicates(dupIgnore);
-    if (win::HDC dc = win::GetDC(nullptr)) {
-        win::EnumFontFamilies(dc, nullptr, &CollectFamily, reinterpret_cast<win::LPARAM>(m_fonts.get()));
-        win::ReleaseDC(nullptr, dc);
-    }
+    if (const win::WindowDC screen(nullptr); screen)
+        win::EnumFontFamilies(screen, nullptr, &CollectFamily, reinterpret_cast<win::LPARAM>(m_fonts.get()));
     return m_fonts.get();
 }
 

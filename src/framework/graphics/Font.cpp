@@ -6,6 +6,7 @@
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 
 #include <algorithm>
@@ -27,9 +28,8 @@ void CopyFaceName(const std::string& name, char (&field)[win::LF_FACESIZE_BYTES]
 } // namespace
 
 int ScreenPixelsPerInch() {
-    win::HDC screen = win::GetDC(nullptr);
+    const win::WindowDC screen(nullptr);
     const int dpi = screen ? win::GetDeviceCaps(screen, win::LOGPIXELSY) : 0;
-    if (screen) win::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : 96;
 }
 

@@ -56,18 +56,18 @@ TGraphicClass TBitmap::StaticClass() {
 }
 
 TBitmap::TBitmap() {
-    SwapImage(m_image, new TBitmapImage);
+    SwapImage(m_image, std::make_shared<TBitmapImage>());
 }
 
 TBitmap::~TBitmap() {
     FreeContext();
     m_canvas.reset();
-    m_image->Release();
+    SwapImage(m_image, {});
 }
 
 void TBitmap::NewImage(win::HBITMAP handle, win::HPALETTE palette, const win::DIBSECTION& dib,
                        bool coreHeader, std::unique_ptr<TMemoryStream> saveStream) {
-    auto* image = new TBitmapImage;
+    auto image = std::make_shared<TBitmapImage>();
     image->m_handle = handle;
     image->m_palette = palette;
     image->m_dib = dib;
@@ -76,23 +76,18 @@ void TBitmap::NewImage(win::HBITMAP handle, win::HPALETTE palette, const win::DI
     image->m_saveStream = std::move(saveStream);
     // Our canvas must not go on drawing on the image being let go.
     FreeContext();
-    SwapImage(m_image, image);
+    SwapImage(m_image, std::move(image));
     m_maskValid = false;
 }
 
 void TBitmap::CopyImage(win::HBITMAP handle, win::HPALETTE palette, win::DIBSECTION dib) {
     FreeContext();
-    win::HPALETTE newPalette = nullptr;
-    win::HBITMAP newHandle = nullptr;
-    try {
-        newPalette = palette == SystemPalette16() ? palette : CopyPalette(palette);
-        newHandle = CopyBitmap(handle, palette, newPalette, dib, m_canvas.get());
-        NewImage(newHandle, newPalette, dib, m_image->m_coreHeader);
-    } catch (...) {
-        InternalDeletePalette(newPalette);
-        if (newHandle) win::DeleteObject(newHandle);
-        throw;
-    }
+    OwnPalette newPalette(palette == SystemPalette16() ? palette : CopyPalette(palette));
+    win::UniqueBitmap newHandle(CopyBitmap(handle, palette, newPalette.Get(), dib, m_canvas.get()));
+    NewImage(newHandle.Get(), newPalette.Get(), dib, m_image->m_coreHeader);
+    // The new image holds both now.
+    newHandle.Release();
+    newPalette.Release();
 }
 
 void TBitmap::FreeContext() {
@@ -270,17 +265,13 @@ void TBitmap::SetPixelFormat(TPixelFormat value) {
     h.biPlanes = 1;
     h.biBitCount = kBitCounts[static_cast<std::size_t>(value)];
     win::HPALETTE palette = m_image->m_palette;
-    struct HalftoneGuard {
-        win::HPALETTE palette = nullptr;
-        ~HalftoneGuard() {
-            if (palette) win::DeleteObject(palette);
-        }
-    } halftone;
+    win::UniquePalette halftone;
     if (value == pf4bit) {
         palette = SystemPalette16();
     } else if (value == pf8bit) {
         ScreenDC screen;
-        palette = halftone.palette = win::CreateHalftonePalette(screen);
+        halftone.Reset(win::CreateHalftonePalette(screen));
+        palette = halftone.Get();
     } else if (value == pf16bit) {
         h.biCompression = win::BI_BITFIELDS;
         dib.dsBitfields[0] = 0xF800;
@@ -510,14 +501,9 @@ void TBitmap::SaveToClipboardFormat(std::uint16_t& format, win::HANDLE& data, wi
     format = 2;
     HandleNeeded();
     win::DIBSECTION dib = m_image->m_dib;
-    palette = CopyPalette(m_image->m_palette);
-    try {
-        data = CopyBitmap(m_image->m_handle, m_image->m_palette, palette, dib, nullptr);
-    } catch (...) {
-        InternalDeletePalette(palette);
-        palette = nullptr;
-        throw;
-    }
+    OwnPalette copy(CopyPalette(m_image->m_palette));
+    data = CopyBitmap(m_image->m_handle, m_image->m_palette, copy.Get(), dib, nullptr);
+    palette = copy.Release();
 }
 
 } // namespace gl

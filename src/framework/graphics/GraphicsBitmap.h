@@ -146,7 +146,7 @@ private:
     void ReadDIB(TStream& stream, std::int64_t size, const win::BITMAPFILEHEADER* fileHeader);
     void WriteStream(TStream& stream, bool writeSize);
 
-    TBitmapImage* m_image = nullptr;
+    std::shared_ptr<TBitmapImage> m_image;
     std::unique_ptr<TBitmapCanvas> m_canvas;
     bool m_ignorePalette = false;
     bool m_maskBitsValid = false;

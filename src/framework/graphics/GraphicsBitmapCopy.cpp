@@ -101,19 +101,6 @@ void FillAndCopy(win::HBITMAP result, win::HBITMAP handle, win::HPALETTE oldPale
     win::BitBlt(target, 0, 0, width, height, source, 0, 0, win::SRCCOPY);
 }
 
-// Deletes the new bitmap when the routine fails after making it.
-struct BitmapGuard {
-    win::HBITMAP bitmap = nullptr;
-    ~BitmapGuard() {
-        if (bitmap) win::DeleteObject(bitmap);
-    }
-    win::HBITMAP Release() {
-        win::HBITMAP result = bitmap;
-        bitmap = nullptr;
-        return result;
-    }
-};
-
 } // namespace
 
 win::DIBSECTION DescribeBitmap(win::HBITMAP handle) {
@@ -135,13 +122,13 @@ win::HBITMAP CopyBitmap(win::HBITMAP handle, win::HPALETTE oldPalette, win::HPAL
     const win::DIBSECTION given = dib;
     win::SetLastError(0);
     ScreenDC screen;
-    BitmapGuard result;
+    // Deleted again when the copy fails after making it.
+    win::UniqueBitmap result;
     if (dib.dsBmih.biSize < sizeof(win::BITMAPINFOHEADER)) {
         if ((dib.dsBm.bmPlanes | dib.dsBm.bmBitsPixel) == 1)
-            result.bitmap = GDICheck(win::CreateBitmap(dib.dsBm.bmWidth, dib.dsBm.bmHeight, 1, 1, nullptr));
+            result.Reset(GDICheck(win::CreateBitmap(dib.dsBm.bmWidth, dib.dsBm.bmHeight, 1, 1, nullptr)));
         else
-            result.bitmap =
-                GDICheck(win::CreateCompatibleBitmap(screen, dib.dsBm.bmWidth, dib.dsBm.bmHeight));
+            result.Reset(GDICheck(win::CreateCompatibleBitmap(screen, dib.dsBm.bmWidth, dib.dsBm.bmHeight)));
     } else {
         win::BITMAPINFOHEADER& h = dib.dsBmih;
         h.biSize = sizeof(win::BITMAPINFOHEADER);
@@ -158,8 +145,8 @@ win::HBITMAP CopyBitmap(win::HBITMAP handle, win::HPALETTE oldPalette, win::HPAL
         else if ((h.biBitCount == 16 || h.biBitCount == 32) && (h.biCompression & win::BI_BITFIELDS) != 0)
             PutMasks(info, dib);
         void* bits = nullptr;
-        result.bitmap =
-            GDICheck(win::CreateDIBSection(screen, info.Info(), win::DIB_RGB_COLORS, &bits, nullptr, 0));
+        result.Reset(
+            GDICheck(win::CreateDIBSection(screen, info.Info(), win::DIB_RGB_COLORS, &bits, nullptr, 0)));
         if (!bits) GDIError();
         const int rows = std::abs(h.biHeight);
         if (handle && source.dsBm.bmWidth == h.biWidth && std::abs(source.dsBm.bmHeight) == rows &&
@@ -167,12 +154,12 @@ win::HBITMAP CopyBitmap(win::HBITMAP handle, win::HPALETTE oldPalette, win::HPAL
             // Same size and a deep format: the pixels are fetched straight into the new bits.
             win::GetDIBits(screen, handle, 0, static_cast<win::UINT>(rows), bits, info.Info(),
                            win::DIB_RGB_COLORS);
-            win::GetObject(result.bitmap, sizeof dib, &dib);
+            win::GetObject(result.Get(), sizeof dib, &dib);
             return result.Release();
         }
     }
-    FillAndCopy(result.bitmap, handle, oldPalette, newPalette, given, dib, canvas, screen);
-    win::GetObject(result.bitmap, sizeof dib, &dib);
+    FillAndCopy(result.Get(), handle, oldPalette, newPalette, given, dib, canvas, screen);
+    win::GetObject(result.Get(), sizeof dib, &dib);
     return result.Release();
 }
 

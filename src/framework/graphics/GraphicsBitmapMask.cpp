@@ -23,20 +23,17 @@ win::HBITMAP CopyBitmapAsMask(win::HBITMAP handle, win::HPALETTE palette, win::C
     DeselectBitmap(handle);
     const win::DIBSECTION dib = DescribeBitmap(handle);
     const int width = dib.dsBm.bmWidth, height = std::abs(dib.dsBm.bmHeight);
-    const win::HBITMAP mask = GDICheck(win::CreateBitmap(width, height, 1, 1, nullptr));
-    try {
+    win::UniqueBitmap mask(GDICheck(win::CreateBitmap(width, height, 1, 1, nullptr)));
+    {
         MemoryDC source;
         source.SelectBitmap(handle);
         source.SelectPalette(palette, false);
         MemoryDC target;
-        target.SelectBitmap(mask);
+        target.SelectBitmap(mask.Get());
         win::SetBkColor(source, color);
         win::BitBlt(target, 0, 0, width, height, source, 0, 0, win::SRCCOPY);
-    } catch (...) {
-        win::DeleteObject(mask);
-        throw;
     }
-    return mask;
+    return mask.Release();
 }
 
 } // namespace

@@ -109,26 +109,18 @@ win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t count) 
         CheckBacked(ImageBytes(h.biWidth, h.biHeight, h.biBitCount), std::min(count, Remaining(source)), 1);
     win::SetLastError(0);
     void* bits = nullptr;
-    win::HBITMAP handle;
+    win::UniqueBitmap handle;
     {
         ScreenDC screen;
-        handle = win::CreateDIBSection(screen, block.Info(), win::DIB_RGB_COLORS, &bits, nullptr, 0);
+        handle.Reset(win::CreateDIBSection(screen, block.Info(), win::DIB_RGB_COLORS, &bits, nullptr, 0));
     }
-    if (!handle || !bits) {
-        if (handle) win::DeleteObject(handle);
-        DibCreationFailed();
-    }
+    if (!handle || !bits) DibCreationFailed();
     win::DIBSECTION ds{};
-    win::GetObject(handle, sizeof ds, &ds);
+    win::GetObject(handle.Get(), sizeof ds, &ds);
     const std::uint64_t capacity =
         static_cast<std::uint64_t>(ds.dsBm.bmWidthBytes) * static_cast<std::uint64_t>(ds.dsBm.bmHeight);
-    try {
-        source.ReadBuffer(bits, static_cast<std::int64_t>(std::min(count, capacity)));
-    } catch (...) {
-        win::DeleteObject(handle);
-        throw;
-    }
-    return handle;
+    source.ReadBuffer(bits, static_cast<std::int64_t>(std::min(count, capacity)));
+    return handle.Release();
 }
 
 // Run-length data: decoded by the platform into a device-dependent bitmap, with the colour table's palette
@@ -143,12 +135,9 @@ win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t cou
     // The decoder reads exactly the bytes that arrived.
     h.biSizeImage = static_cast<win::DWORD>(count);
     ScreenDC screen;
-    struct TempBitmap {
-        win::HBITMAP handle;
-        ~TempBitmap() { win::DeleteObject(handle); }
-    } temp{GDICheck(win::CreateCompatibleBitmap(screen, 1, 1))};
+    const win::UniqueBitmap temp(GDICheck(win::CreateCompatibleBitmap(screen, 1, 1)));
     MemoryDC dc(screen);
-    dc.SelectBitmap(temp.handle);
+    dc.SelectBitmap(temp.Get());
     if (colors > 0) {
         palette = PaletteFromDIBColorTable(nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(0)),
                                            static_cast<int>(colors));

@@ -64,13 +64,6 @@ void TGraphic::SaveToFile(const std::string& fileName) {
     SaveToStream(stream);
 }
 
-void TSharedImage::Release() {
-    std::lock_guard guard(ImageLock());
-    if (--m_refCount > 0) return;
-    FreeHandle();
-    delete this;
-}
-
 std::recursive_mutex& ImageLock() {
     static std::recursive_mutex lock;
     return lock;

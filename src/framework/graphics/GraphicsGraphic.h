@@ -100,35 +100,29 @@ private:
     bool m_paletteModified = false;
 };
 
-// An image that several graphics refer to. The last Release frees the platform handles and the image.
-class TSharedImage {
+// An image that several graphics refer to, each through a shared owner; the last owner to let go frees the
+// platform handles (each kind's destructor does) and the image.
+class TSharedImage : public std::enable_shared_from_this<TSharedImage> {
 public:
     TSharedImage() = default;
     TSharedImage(const TSharedImage&) = delete;
     TSharedImage& operator=(const TSharedImage&) = delete;
     virtual ~TSharedImage() = default;
 
-    void Reference() { ++m_refCount; }
-    void Release();
-    int RefCount() const { return m_refCount; }
+    // How many graphics refer to the image.
+    long RefCount() const { return weak_from_this().use_count(); }
 
 protected:
     virtual void FreeHandle() = 0;
-
-private:
-    int m_refCount = 0;
 };
 
 // Held while a graphic swaps the image it refers to.
 std::recursive_mutex& ImageLock();
 
-// Replaces `image` by `newImage` (which gains a reference) under the image lock; the old image loses one.
-template <class Image> void SwapImage(Image*& image, Image* newImage) {
+// Makes `image` refer to `newImage` under the image lock; the old image goes when nobody else refers to it.
+template <class Image> void SwapImage(std::shared_ptr<Image>& image, std::shared_ptr<Image> newImage) {
     std::lock_guard guard(ImageLock());
-    newImage->Reference();
-    Image* old = image;
-    image = newImage;
-    if (old) old->Release();
+    std::swap(image, newImage);
 }
 
 } // namespace gl

@@ -30,18 +30,18 @@ TGraphicClass TIcon::StaticClass() {
 }
 
 TIcon::TIcon() {
-    SwapImage(m_image, new TIconImage);
+    SwapImage(m_image, std::make_shared<TIconImage>());
     SetTransparentFlag(true);
 }
 
 TIcon::~TIcon() {
-    m_image->Release();
+    SwapImage(m_image, {});
 }
 
 void TIcon::NewImage(std::unique_ptr<TMemoryStream> memoryImage) {
-    auto* image = new TIconImage;
+    auto image = std::make_shared<TIconImage>();
     image->m_memoryImage = std::move(memoryImage);
-    SwapImage(m_image, image);
+    SwapImage(m_image, std::move(image));
 }
 
 void TIcon::Assign(const TPersistent* source) {

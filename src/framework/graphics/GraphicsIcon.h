@@ -73,7 +73,7 @@ public:
 private:
     void NewImage(std::unique_ptr<TMemoryStream> memoryImage);
 
-    TIconImage* m_image = nullptr;
+    std::shared_ptr<TIconImage> m_image;
     TSize m_requestedSize{0, 0};
 };
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace gl {
@@ -52,30 +53,24 @@ win::HBITMAP MakeSection(int width, int height, int bitCount, void** bits) {
 
 // Both bitmaps of a decoded icon, deleted unless handed out.
 struct IconBitmaps {
+    win::UniqueBitmap ownColor, ownMask;
     DecodedIcon icon;
     std::uint8_t* color = nullptr; // 32-bit pixels, bottom row first
     std::uint8_t* mask = nullptr;  // one-bit rows, bottom row first
     IconBitmaps(int width, int height) {
         icon.size = TSize{width, height};
         void* bits = nullptr;
-        icon.color = MakeSection(width, height, 32, &bits);
+        ownColor.Reset(MakeSection(width, height, 32, &bits));
         color = static_cast<std::uint8_t*>(bits);
-        try {
-            icon.mask = MakeSection(width, height, 1, &bits);
-        } catch (...) {
-            win::DeleteObject(icon.color);
-            throw;
-        }
+        ownMask.Reset(MakeSection(width, height, 1, &bits));
         mask = static_cast<std::uint8_t*>(bits);
-    }
-    ~IconBitmaps() {
-        if (icon.color) win::DeleteObject(icon.color);
-        if (icon.mask) win::DeleteObject(icon.mask);
+        icon.color = ownColor.Get();
+        icon.mask = ownMask.Get();
     }
     DecodedIcon Release() {
-        DecodedIcon result = icon;
-        icon = DecodedIcon{};
-        return result;
+        ownColor.Release();
+        ownMask.Release();
+        return std::exchange(icon, DecodedIcon{});
     }
 };
 

@@ -73,28 +73,28 @@ TGraphicClass TMetafile::StaticClass() {
 }
 
 TMetafile::TMetafile() {
-    SwapImage(m_image, new TMetafileImage);
+    SwapImage(m_image, std::make_shared<TMetafileImage>());
     SetTransparentFlag(true);
 }
 
 TMetafile::~TMetafile() {
-    m_image->Release();
+    SwapImage(m_image, {});
 }
 
-void TMetafile::NewImage(TMetafileImage* image) {
-    SwapImage(m_image, image);
+void TMetafile::NewImage(std::shared_ptr<TMetafileImage> image) {
+    SwapImage(m_image, std::move(image));
 }
 
 TMetafileImage& TMetafile::UniqueImage() {
     if (m_image->RefCount() > 1) {
-        auto* copy = new TMetafileImage;
+        auto copy = std::make_shared<TMetafileImage>();
         copy->m_data = m_image->m_data;
         copy->m_header = m_image->m_header;
         copy->m_enhanced = m_image->m_enhanced;
         copy->m_mmWidth = m_image->m_mmWidth;
         copy->m_mmHeight = m_image->m_mmHeight;
         copy->m_inch = m_image->m_inch;
-        NewImage(copy);
+        NewImage(std::move(copy));
     }
     return *m_image;
 }
@@ -109,7 +109,7 @@ void TMetafile::Assign(const TPersistent* source) {
         SwapImage(m_image, metafile->m_image);
         m_enhanced = metafile->m_enhanced;
     } else {
-        NewImage(new TMetafileImage);
+        NewImage(std::make_shared<TMetafileImage>());
         m_enhanced = true;
     }
     Changed(this);
@@ -186,18 +186,13 @@ void TMetafile::ReadEnhanced(TStream& stream, const std::uint8_t* header) {
     if (size < kEnhancedHeaderMinimum || headerSize < kEnhancedHeaderMinimum || headerSize > size ||
         right < left || bottom < top)
         InvalidMetafile();
-    auto* image = new TMetafileImage;
-    try {
-        image->m_data.resize(size);
-        stream.ReadBuffer(image->m_data.data(), size);
-    } catch (...) {
-        delete image;
-        throw;
-    }
+    auto image = std::make_shared<TMetafileImage>();
+    image->m_data.resize(size);
+    stream.ReadBuffer(image->m_data.data(), size);
     image->m_enhanced = true;
     image->m_mmWidth = MulDiv(std::int64_t(right) - left, 1, 1);
     image->m_mmHeight = MulDiv(std::int64_t(bottom) - top, 1, 1);
-    NewImage(image);
+    NewImage(std::move(image));
     m_enhanced = true;
 }
 
@@ -216,14 +211,14 @@ void TMetafile::ReadPlaceable(TStream& stream, std::int64_t length) {
     if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x100 && version != 0x300) ||
         bytes < kMetaHeaderSize || bytes > data.size())
         InvalidMetafile();
-    auto* image = new TMetafileImage;
+    auto image = std::make_shared<TMetafileImage>();
     image->m_header.assign(header, header + kPlaceableSize);
     image->m_data = std::move(data);
     image->m_enhanced = false;
     image->m_inch = U16(header + 14) != 0 ? static_cast<int>(U16(header + 14)) : 96;
     image->m_mmWidth = MulDiv(I16(header + 10) - I16(header + 6), 2540, image->m_inch);
     image->m_mmHeight = MulDiv(I16(header + 12) - I16(header + 8), 2540, image->m_inch);
-    NewImage(image);
+    NewImage(std::move(image));
     m_enhanced = false;
 }
 

@@ -62,13 +62,13 @@ public:
     const TMetafileImage& Image() const { return *m_image; }
 
 private:
-    void NewImage(TMetafileImage* image);
+    void NewImage(std::shared_ptr<TMetafileImage> image);
     // A copy of the image that only this metafile refers to.
     TMetafileImage& UniqueImage();
     void ReadEnhanced(TStream& stream, const std::uint8_t* header);
     void ReadPlaceable(TStream& stream, std::int64_t length);
 
-    TMetafileImage* m_image = nullptr;
+    std::shared_ptr<TMetafileImage> m_image;
     bool m_enhanced = true;
 };
 

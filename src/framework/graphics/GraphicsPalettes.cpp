@@ -4,6 +4,7 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Palettes.h"
 #include "platform/gdi/Screen.h"
 #include "platform/gdi/StockPalette.h"
@@ -28,11 +29,8 @@ struct PaletteRecord {
 };
 
 bool ScreenHasStandardColors() {
-    const win::HDC dc = win::GetDC(nullptr);
-    if (!dc) return false;
-    const int size = win::GetDeviceCaps(dc, win::SIZEPALETTE);
-    win::ReleaseDC(nullptr, dc);
-    return size >= 16;
+    const win::WindowDC screen(nullptr);
+    return screen && win::GetDeviceCaps(screen, win::SIZEPALETTE) >= 16;
 }
 
 } // namespace

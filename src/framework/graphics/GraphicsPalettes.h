@@ -2,6 +2,7 @@
 // palettes, and palettes made from DIB colour tables (and back).
 #pragma once
 
+#include "platform/gdi/Owners.h"
 #include "platform/win/gdi_types.h"
 
 #include <array>
@@ -21,6 +22,12 @@ win::HPALETTE CreatePaletteOf(std::span<const win::PALETTEENTRY> entries);
 win::HPALETTE CopyPalette(win::HPALETTE palette);
 // Deletes a palette unless it is null or the shared 16-colour palette.
 void InternalDeletePalette(win::HPALETTE palette);
+
+struct DeleteOwnPalette {
+    void operator()(win::HPALETTE palette) const { InternalDeletePalette(palette); }
+};
+// A palette deleted at the end of its owner's life, unless it is the shared 16-colour one.
+using OwnPalette = win::UniqueGdiObject<win::HPALETTE, DeleteOwnPalette>;
 
 // A palette from a DIB section's colour table (when dibHandle is given; the section must not be selected in
 // any context), or from `count` table entries (blue, green, red, 0). Null for an empty table. A table of

@@ -19,10 +19,8 @@ void InvalidBitmap() {
     InvalidGraphic(msg::SInvalidBitmap);
 }
 
-ScreenDC::ScreenDC() : m_dc(GDICheck(win::GetDC(nullptr))) {}
-
-ScreenDC::~ScreenDC() {
-    win::ReleaseDC(nullptr, m_dc);
+ScreenDC::ScreenDC() : m_dc(nullptr) {
+    if (!m_dc) GDIError();
 }
 
 MemoryDC::MemoryDC(win::HDC reference) : m_dc(GDICheck(win::CreateCompatibleDC(reference))) {}

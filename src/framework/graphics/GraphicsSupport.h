@@ -2,6 +2,7 @@
 // back, and the invalid-graphic errors.
 #pragma once
 
+#include "platform/gdi/Owners.h"
 #include "platform/win/gdi_types.h"
 
 namespace gl {
@@ -14,13 +15,10 @@ namespace gl {
 class ScreenDC {
 public:
     ScreenDC();
-    ~ScreenDC();
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    operator win::HDC() const { return m_dc; }
+    operator win::HDC() const { return m_dc.Get(); }
 
 private:
-    win::HDC m_dc;
+    win::WindowDC m_dc;
 };
 
 // A memory context compatible with `reference` (the screen when null), deleted at the end of the scope with
