@@ -10,6 +10,7 @@ namespace gl {
 
 void RegisterComponentMessages(MessageTable& table) {
     RegisterFrameworkMessages(table);
+    table.Register(&RegisterSpinButtonsMessages);
     table.Register(&RegisterSpinEditMessages);
     table.Register(&RegisterLabelMessages);
     table.Register(&RegisterStatusPaneMessages);

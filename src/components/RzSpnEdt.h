@@ -254,5 +254,7 @@ void RegisterRzSpinEditLayout(PropertyRegistry& registry = PropertyRegistry::Glo
 
 // The spin edit's message entries (cut and paste keep the field a number); RegisterComponentMessages runs it.
 void RegisterSpinEditMessages(MessageTable& table);
+// The button pair's message entries (the arrow keys, a lost capture); RegisterComponentMessages runs it.
+void RegisterSpinButtonsMessages(MessageTable& table);
 
 } // namespace gl

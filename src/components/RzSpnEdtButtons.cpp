@@ -14,20 +14,16 @@
 
 namespace gl {
 
-namespace {
-
-const bool g_spinButtonMessages =
-    (MessageTable::Global().Add(win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode),
-     MessageTable::Global().Add(win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged), true);
-
-} // namespace
+void RegisterSpinButtonsMessages(MessageTable& table) {
+    table.Add(win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode);
+    table.Add(win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged);
+}
 
 // ---- TRzControlButton ----
 
 TRzControlButton::TRzControlButton(TComponent* owner)
     : TGraphicControl(owner), m_glyph(std::make_unique<TBitmap>()),
       m_timer(std::make_unique<TTimer>(nullptr)) {
-    (void)g_spinButtonMessages;
     m_glyph->OnChange = [this](TObject*) {
         if (OnGlyphChanged) OnGlyphChanged(this);
         Invalidate();
