@@ -74,6 +74,11 @@ bool HasCurrentDisplay() {
     return Current() != nullptr;
 }
 
+bool CurrentDisplayRequested() {
+    const char* requested = std::getenv("GLYPHLOOM_DISPLAY");
+    return requested && std::strcmp(requested, CurrentDisplay().Name()) == 0;
+}
+
 std::unique_ptr<Display> CreateDisplay(const std::string& name) {
     if (name == "headless") return std::make_unique<HeadlessDisplay>();
     if (name == "sdl") return CreateSdlDisplay();

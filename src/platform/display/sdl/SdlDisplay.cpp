@@ -42,6 +42,8 @@ public:
     }
 
     const char* Name() const override { return "sdl"; }
+    bool ShownToPerson() const override { return true; }
+    bool WaitsForInput() const override { return true; }
 
     SIZE ScreenSize() override {
         SDL_DisplayMode mode;
