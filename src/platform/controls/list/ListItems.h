@@ -2,6 +2,7 @@
 // when asked, with the prefix and whole-text searches of LB_FINDSTRING / LB_FINDSTRINGEXACT.
 #pragma once
 
+#include "platform/controls/list/ListMessages.h"
 #include "platform/win/types.h"
 
 #include <string>
@@ -16,11 +17,6 @@ struct ListItem {
     std::string key; // the sort key of the text, kept by sorted lists
 };
 
-// The platform's case-insensitive order of item texts: punctuation and blanks first, then digits, then
-// letters (ASCII letters without regard to case), then other characters in code-page order, which for Chinese
-// text is the order of their readings. Texts that differ only in case compare by their bytes, so the order is
-// total.
-int CompareItemText(std::string_view a, std::string_view b);
 // The key that orders texts as CompareItemText does when compared bytewise (ties aside).
 std::string ItemSortKey(std::string_view text);
 // True when text starts with prefix, ignoring ASCII case.
