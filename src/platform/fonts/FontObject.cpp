@@ -3,7 +3,7 @@
 #include "platform/fonts/FontObject.h"
 
 #include "platform/fonts/FontApi.h"
-#include "platform/fonts/StockFonts.h"
+#include "platform/gdi/StockObjects.h"
 #include "platform/system/LastError.h"
 #include "platform/system/Utf8.h"
 
