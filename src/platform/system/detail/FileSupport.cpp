@@ -1,5 +1,5 @@
 // Error mapping and buffer rules shared by the file services.
-#include "platform/system/FileSupport.h"
+#include "platform/system/detail/FileSupport.h"
 
 #include "platform/system/Files.h"
 #include "platform/system/LastError.h"
