@@ -1,5 +1,5 @@
 // Row readers and writers for every pixel layout, and the colour-to-pixel mapping used by blits.
-#include "platform/gdi/PixelRows.h"
+#include "platform/gdi/detail/PixelRows.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Checked reading of bitmap headers, masks and colour tables.
-#include "platform/gdi/DibFormat.h"
+#include "platform/gdi/detail/DibFormat.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/StockPalette.h"

@@ -1,9 +1,9 @@
 // Blits on surfaces: source sampling, colour rules, raster operations and the fast paths of same-size copies.
-#include "platform/gdi/BlitEngine.h"
+#include "platform/gdi/detail/BlitEngine.h"
 
 #include "platform/gdi/BrushPattern.h"
-#include "platform/gdi/PixelRows.h"
-#include "platform/gdi/RasterOps.h"
+#include "platform/gdi/detail/PixelRows.h"
+#include "platform/gdi/detail/RasterOps.h"
 
 #include <algorithm>
 #include <cstring>

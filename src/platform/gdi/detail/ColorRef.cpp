@@ -1,5 +1,5 @@
 // Resolution of palette-relative colour values.
-#include "platform/gdi/ColorRef.h"
+#include "platform/gdi/detail/ColorRef.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/StockPalette.h"

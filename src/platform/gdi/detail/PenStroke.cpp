@@ -1,10 +1,10 @@
 // Line rasterisation: one-pixel lines by exact integer stepping, dash styles, and wide pens as capsules.
-#include "platform/gdi/PenStroke.h"
+#include "platform/gdi/detail/PenStroke.h"
 
-#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/StockObjects.h"
+#include "platform/gdi/detail/ColorRef.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Exact ellipse rows in integer arithmetic, and the split of a figure into outline and interior.
-#include "platform/gdi/FigureSpans.h"
+#include "platform/gdi/detail/FigureSpans.h"
 
 #include <algorithm>
 #include <cmath>
