@@ -1,5 +1,5 @@
 // Laying out and painting one line of text.
-#include "platform/fonts/TextRun.h"
+#include "platform/fonts/detail/TextRun.h"
 
 #include "platform/system/Utf8.h"
 

@@ -1,8 +1,8 @@
 // Rendering glyphs of a realized font with FreeType: from an embedded bitmap strike where the face has one at
 // this size, otherwise from outlines (grey levels, or one bit for non-antialiased fonts), with synthetic bold
 // and italic for faces that lack them. Characters the chosen face lacks come from the fallback faces.
-#include "platform/fonts/FontCatalog.h"
-#include "platform/fonts/FontInstance.h"
+#include "platform/fonts/detail/FontCatalog.h"
+#include "platform/fonts/detail/FontInstance.h"
 
 #include FT_BITMAP_H
 #include FT_OUTLINE_H

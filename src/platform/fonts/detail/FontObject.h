@@ -1,8 +1,8 @@
 // The object behind an HFONT: the LOGFONT it was created from and the realized font that draws it.
 #pragma once
 
-#include "platform/fonts/FontInstance.h"
 #include "platform/fonts/FontTypes.h"
+#include "platform/fonts/detail/FontInstance.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiObject.h"
 

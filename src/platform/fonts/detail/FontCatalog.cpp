@@ -1,6 +1,6 @@
 // fontconfig queries behind the font catalog. Every match passes a pixel size: fontconfig would otherwise
 // assume 12.5 pixels and pick the wrong strike of a bitmap family.
-#include "platform/fonts/FontCatalog.h"
+#include "platform/fonts/detail/FontCatalog.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -1,5 +1,5 @@
 // Opening FreeType faces and reading what the platform reports about them from their tables.
-#include "platform/fonts/FontFaces.h"
+#include "platform/fonts/detail/FontFaces.h"
 
 #include "platform/fonts/FontTypes.h"
 

@@ -2,7 +2,7 @@
 // font.
 #pragma once
 
-#include "platform/fonts/FontInstance.h"
+#include "platform/fonts/detail/FontInstance.h"
 
 #include <string>
 #include <string_view>

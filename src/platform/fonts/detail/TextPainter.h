@@ -2,7 +2,7 @@
 // rectangles for backgrounds and underlines, always inside a set of clip rectangles (surface coordinates).
 #pragma once
 
-#include "platform/fonts/FontInstance.h"
+#include "platform/fonts/detail/FontInstance.h"
 #include "platform/gdi/Surface.h"
 
 #include <vector>

@@ -2,8 +2,8 @@
 // supply characters it lacks), its text metrics, and the cache of rendered glyphs.
 #pragma once
 
-#include "platform/fonts/FontFaces.h"
 #include "platform/fonts/FontTypes.h"
+#include "platform/fonts/detail/FontFaces.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Font objects: CreateFont(Indirect), GetObject of a font, and the font queries of a device context
 // (GetTextMetrics, GetTextFace).
-#include "platform/fonts/FontObject.h"
+#include "platform/fonts/detail/FontObject.h"
 
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/StockObjects.h"

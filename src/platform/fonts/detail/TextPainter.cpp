@@ -1,7 +1,7 @@
 // Blending glyph coverage into surfaces of every bit depth. 32- and 24-bit surfaces are written directly; the
 // others go through the surface's colour encoding (nearest table entry for palette surfaces), so grey edges
 // land on the nearest colour the surface has and full coverage is exactly the text colour.
-#include "platform/fonts/TextPainter.h"
+#include "platform/fonts/detail/TextPainter.h"
 
 #include "platform/gdi/Region.h"
 

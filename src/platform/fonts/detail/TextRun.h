@@ -3,8 +3,8 @@
 // DrawText.
 #pragma once
 
-#include "platform/fonts/FontInstance.h"
-#include "platform/fonts/TextPainter.h"
+#include "platform/fonts/detail/FontInstance.h"
+#include "platform/fonts/detail/TextPainter.h"
 #include "platform/gdi/DeviceContext.h"
 
 #include <string_view>

@@ -1,8 +1,8 @@
 // Realizing a font: choosing its faces through the catalog, its size (an embedded bitmap strike where the
 // face has one at that size) and its text metrics. The instances are shared and cached by request.
-#include "platform/fonts/FontInstance.h"
+#include "platform/fonts/detail/FontInstance.h"
 
-#include "platform/fonts/FontCatalog.h"
+#include "platform/fonts/detail/FontCatalog.h"
 
 #include <algorithm>
 #include <cmath>

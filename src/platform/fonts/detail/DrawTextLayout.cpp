@@ -1,7 +1,7 @@
 // DrawText's lines: prefixes are taken out first, then the text is cut at line breaks (unless single-line),
 // wrapped at spaces and between wide (CJK) characters when asked, and finally shortened with an ellipsis when
 // asked.
-#include "platform/fonts/DrawTextLayout.h"
+#include "platform/fonts/detail/DrawTextLayout.h"
 
 #include "platform/system/Utf8.h"
 

@@ -1,6 +1,6 @@
 // The stock fonts of GetStockObject. The system and GUI fonts are the platform's "宋体", as on a Chinese
 // system; the others name the classic faces, which map to installed sans and monospace faces.
-#include "platform/fonts/FontObject.h"
+#include "platform/fonts/detail/FontObject.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/win/gdi_types.h"
 
