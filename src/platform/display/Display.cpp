@@ -2,8 +2,8 @@
 // step.
 #include "platform/display/Display.h"
 
+#include "platform/display/detail/sdl/SdlDisplay.h"
 #include "platform/display/headless/HeadlessDisplay.h"
-#include "platform/display/sdl/SdlDisplay.h"
 #include "platform/gdi/Screen.h"
 
 #include <cstdio>

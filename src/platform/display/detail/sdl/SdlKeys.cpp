@@ -1,6 +1,6 @@
 // Key code translation for the SDL display: letters and digits by the layout's key code, the rest by scan
 // code.
-#include "platform/display/sdl/SdlKeys.h"
+#include "platform/display/detail/sdl/SdlKeys.h"
 
 #include "platform/display/VirtualKeys.h"
 

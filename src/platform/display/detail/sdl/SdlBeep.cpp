@@ -1,5 +1,5 @@
 // A 150 ms tone at 880 Hz, fading in and out so it does not click.
-#include "platform/display/sdl/SdlBeep.h"
+#include "platform/display/detail/sdl/SdlBeep.h"
 
 #include <cmath>
 #include <vector>

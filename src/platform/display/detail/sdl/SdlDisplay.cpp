@@ -1,9 +1,9 @@
 // The SDL display: each top-level window is a real window at its client size, its pixels shown through a
 // streaming texture; events, text input, the clipboard, cursors, the beep and the clock come from SDL.
-#include "platform/display/sdl/SdlDisplay.h"
+#include "platform/display/detail/sdl/SdlDisplay.h"
 
-#include "platform/display/sdl/SdlBeep.h"
-#include "platform/display/sdl/SdlKeys.h"
+#include "platform/display/detail/sdl/SdlBeep.h"
+#include "platform/display/detail/sdl/SdlKeys.h"
 
 #include <SDL.h>
 
