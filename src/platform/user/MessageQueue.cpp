@@ -5,7 +5,7 @@
 #include "platform/display/Display.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Timers.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <deque>

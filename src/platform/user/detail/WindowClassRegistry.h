@@ -1,7 +1,7 @@
 // Inside the window manager: looking up a registered window class by name or atom.
 #pragma once
 
-#include "platform/user/WindowObject.h"
+#include "platform/user/detail/WindowObject.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "platform/display/Display.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Region.h"
-#include "platform/user/WindowObject.h"
+#include "platform/user/detail/WindowObject.h"
 
 #include <cstdint>
 #include <functional>
