@@ -1,7 +1,7 @@
 // Modal dialogs (their own message loop with the dialog keys, the owner disabled meanwhile), EndDialog, and
 // the helpers that address a dialog's controls by identifier.
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
+#include "platform/dialogs/detail/DialogInternal.h"
 #include "platform/display/Display.h"
 #include "platform/system/LastError.h"
 #include "platform/user/User.h"

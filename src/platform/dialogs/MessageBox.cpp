@@ -5,7 +5,7 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/MessageIcons.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/MessageBoxLayout.h"
+#include "platform/dialogs/detail/MessageBoxLayout.h"
 #include "platform/display/Display.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"

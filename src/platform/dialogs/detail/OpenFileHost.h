@@ -6,7 +6,7 @@
 
 #include "platform/dialogs/CommDlg.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/dialogs/FolderPaths.h"
+#include "platform/dialogs/detail/FolderPaths.h"
 
 #include <optional>
 #include <string>

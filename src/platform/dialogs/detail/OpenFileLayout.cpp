@@ -2,7 +2,7 @@
 // child dialog built around its placeholder, sizing, and centring on the owner.
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/OpenFileHost.h"
+#include "platform/dialogs/detail/OpenFileHost.h"
 #include "platform/user/User.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 // child dialog whose procedure is the caller's hook, the CDN_* notifications and the CDM_* queries.
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
 #include "platform/dialogs/MessageBox.h"
-#include "platform/dialogs/OpenFileHost.h"
+#include "platform/dialogs/detail/DialogInternal.h"
+#include "platform/dialogs/detail/OpenFileHost.h"
 #include "platform/user/User.h"
 
 #include <cstring>

@@ -1,9 +1,9 @@
 // The open-file dialog's lists: the folder list with its folder and file glyphs, the box of the folders above
 // the current one, and the filter box.
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
 #include "platform/dialogs/ImageList.h"
-#include "platform/dialogs/OpenFileHost.h"
+#include "platform/dialogs/detail/DialogInternal.h"
+#include "platform/dialogs/detail/OpenFileHost.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"

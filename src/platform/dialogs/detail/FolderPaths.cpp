@@ -1,5 +1,5 @@
 // Paths, filter lists, wildcard patterns and folder listings for the open-file dialog.
-#include "platform/dialogs/FolderPaths.h"
+#include "platform/dialogs/detail/FolderPaths.h"
 
 #include "platform/system/Files.h"
 

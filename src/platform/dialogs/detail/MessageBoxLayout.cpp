@@ -1,6 +1,6 @@
 // The message box's buttons and layout: margins round the content, the icon at the top left with the text
 // beside it (centred on the icon when shorter), and a row of equal buttons centred under them.
-#include "platform/dialogs/MessageBoxLayout.h"
+#include "platform/dialogs/detail/MessageBoxLayout.h"
 
 #include "platform/controls/MessageIcons.h"
 #include "platform/fonts/FontApi.h"
