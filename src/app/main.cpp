@@ -6,8 +6,6 @@
 #include "platform/display/Display.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string_view>
 
 namespace {
@@ -16,11 +14,6 @@ constexpr const char* kUsage =
     "usage: glyphloom\n"
     "Opens the Glyphloom window on the desktop named by DISPLAY (or WAYLAND_DISPLAY).\n"
     "Without a desktop, glyphloom-convert writes the same text art to standard output.\n";
-
-bool HeadlessByRequest() {
-    const char* requested = std::getenv("GLYPHLOOM_DISPLAY");
-    return requested && std::strcmp(requested, "headless") == 0;
-}
 
 } // namespace
 
@@ -32,7 +25,7 @@ int main(int argc, char** argv) {
         return arg == "--help" ? 0 : 2;
     }
     // Without a desktop the window would open on an invisible screen and end at once: say so instead.
-    if (std::strcmp(win::CurrentDisplay().Name(), "headless") == 0 && !HeadlessByRequest()) {
+    if (!win::CurrentDisplay().ShownToPerson() && !win::CurrentDisplayRequested()) {
         std::fputs("glyphloom: no desktop display to open the window on (DISPLAY is not set).\n"
                    "Use glyphloom-convert to write text art without one.\n",
                    stderr);

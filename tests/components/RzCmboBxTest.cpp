@@ -7,7 +7,6 @@
 #include "framework/core/Exceptions.h"
 #include "framework/stored/LayoutClass.h"
 #include "platform/controls/ControlClasses.h"
-#include "platform/controls/list/ListItems.h"
 #include "platform/controls/list/ListMessages.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Screen.h"

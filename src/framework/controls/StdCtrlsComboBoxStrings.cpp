@@ -3,7 +3,6 @@
 #include "framework/controls/StdCtrlsComboBox.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageTexts.h"
-#include "platform/controls/list/ListItems.h"
 #include "platform/controls/list/ListMessages.h"
 #include "platform/user/MessageLoop.h"
 

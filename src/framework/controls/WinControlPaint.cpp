@@ -6,7 +6,6 @@
 #include "framework/graphics/Font.h"
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/RectFills.h"

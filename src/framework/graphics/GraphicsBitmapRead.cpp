@@ -10,7 +10,6 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
-#include "platform/gdi/Surface.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 #include "platform/controls/HintWindow.h"
 
 #include "platform/controls/ControlClasses.h"
-#include "platform/controls/ControlDraw.h"
-#include "platform/controls/ControlSlot.h"
+#include "platform/controls/detail/ControlDraw.h"
+#include "platform/controls/detail/ControlSlot.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"

@@ -3,7 +3,7 @@
 // (warning).
 #include "platform/controls/MessageIcons.h"
 
-#include "platform/controls/ControlDraw.h"
+#include "platform/controls/detail/ControlDraw.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/PensBrushes.h"

@@ -1,8 +1,8 @@
 // Modal dialogs (their own message loop with the dialog keys, the owner disabled meanwhile), EndDialog, and
 // the helpers that address a dialog's controls by identifier.
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
-#include "platform/display/headless/HeadlessDisplay.h"
+#include "platform/dialogs/detail/DialogInternal.h"
+#include "platform/display/Display.h"
 #include "platform/system/LastError.h"
 #include "platform/user/User.h"
 
@@ -24,9 +24,9 @@ bool RunModalLoop(HWND dialog) {
         if (!info || info->ended) return true;
         const BOOL got = GetMessage(&msg, nullptr, 0, 0);
         if (got == 0) {
-            // On a screen the quit belongs to the loop outside too; the headless display ends a wait that
-            // nothing could ever end this way, and then nobody is owed a quit.
-            if (!CurrentHeadlessDisplay()) PostQuitMessage(static_cast<int>(msg.wParam));
+            // Where input can still arrive the quit belongs to the loop outside too; a display that waits for
+            // no input ends a wait that nothing could ever end this way, and then nobody is owed a quit.
+            if (CurrentDisplay().WaitsForInput()) PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
         if (got < 0) return false;

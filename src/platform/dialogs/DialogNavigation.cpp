@@ -2,7 +2,7 @@
 // take part with their own controls), focus moves, the default push button, Enter and Escape.
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
+#include "platform/dialogs/detail/DialogInternal.h"
 #include "platform/system/LastError.h"
 #include "platform/user/User.h"
 

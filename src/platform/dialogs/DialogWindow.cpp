@@ -2,7 +2,7 @@
 // and the default handling of a dialog (background, close, focus, default button id, font).
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/DialogInternal.h"
+#include "platform/dialogs/detail/DialogInternal.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/GdiObject.h"

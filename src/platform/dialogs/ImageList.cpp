@@ -2,7 +2,7 @@
 // bitmap or a mask colour.
 #include "platform/dialogs/ImageList.h"
 
-#include "platform/dialogs/ImageListStore.h"
+#include "platform/dialogs/detail/ImageListStore.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"

@@ -2,7 +2,7 @@
 // colour, or the mask alone; inside the context's clip like any drawing.
 #include "platform/dialogs/ImageList.h"
 
-#include "platform/dialogs/ImageListStore.h"
+#include "platform/dialogs/detail/ImageListStore.h"
 #include "platform/gdi/PixelWriter.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"

@@ -5,8 +5,8 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/MessageIcons.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/MessageBoxLayout.h"
-#include "platform/display/headless/HeadlessDisplay.h"
+#include "platform/dialogs/detail/MessageBoxLayout.h"
+#include "platform/display/Display.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SysColors.h"
@@ -205,9 +205,9 @@ bool RunModal(BoxState& state, HWND box) {
     while (!state.done && IsWindow(box)) {
         const BOOL got = GetMessage(&msg, nullptr, 0, 0);
         if (got == 0) {
-            // A quit ends the box; on a screen it stays for the loop outside. The headless display ends a
-            // wait with nothing left to come this way, and nothing is owed to an outer loop then.
-            if (!CurrentHeadlessDisplay()) PostQuitMessage(static_cast<int>(msg.wParam));
+            // A quit ends the box; where input can still arrive it stays for the loop outside. A display that
+            // waits for no input ends a wait with nothing left to come this way, and nothing is owed then.
+            if (CurrentDisplay().WaitsForInput()) PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
         if (got < 0) return false;

@@ -1,7 +1,7 @@
 // GetOpenFileName: checking the caller's OPENFILENAME record, the folder and name to start with, running the
 // dialog, and writing the chosen path back into the record.
 #include "platform/controls/list/ListMessages.h"
-#include "platform/dialogs/OpenFileHost.h"
+#include "platform/dialogs/detail/OpenFileHost.h"
 #include "platform/system/Files.h"
 #include "platform/user/User.h"
 

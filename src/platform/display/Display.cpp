@@ -2,8 +2,8 @@
 // step.
 #include "platform/display/Display.h"
 
+#include "platform/display/detail/sdl/SdlDisplay.h"
 #include "platform/display/headless/HeadlessDisplay.h"
-#include "platform/display/sdl/SdlDisplay.h"
 #include "platform/gdi/Screen.h"
 
 #include <cstdio>
@@ -72,6 +72,11 @@ void SetCurrentDisplay(std::unique_ptr<Display> display) {
 
 bool HasCurrentDisplay() {
     return Current() != nullptr;
+}
+
+bool CurrentDisplayRequested() {
+    const char* requested = std::getenv("GLYPHLOOM_DISPLAY");
+    return requested && std::strcmp(requested, CurrentDisplay().Name()) == 0;
 }
 
 std::unique_ptr<Display> CreateDisplay(const std::string& name) {

@@ -96,6 +96,14 @@ public:
 
     virtual const char* Name() const = 0;
 
+    // What the layers above may ask of a display, instead of asking which one it is.
+    // Whether a person sees the windows: a window opened where nobody can see it is of no use to them.
+    virtual bool ShownToPerson() const = 0;
+    // Whether input can still arrive while the program waits with nothing queued. Where it cannot, a message
+    // loop that runs dry must end by itself (as if WM_QUIT were posted) instead of waiting for ever, and a
+    // modal loop ended that way owes no quit to the loop outside it.
+    virtual bool WaitsForInput() const = 0;
+
     // The screen.
     virtual SIZE ScreenSize() = 0;
     virtual RECT WorkArea() = 0;
@@ -142,6 +150,8 @@ Display& CurrentDisplay();
 // Replaces the display in use (tests install a fresh headless one). Windows of the old display must be gone.
 void SetCurrentDisplay(std::unique_ptr<Display> display);
 bool HasCurrentDisplay();
+// Whether GLYPHLOOM_DISPLAY asked for the display in use by its name, rather than it being what was left.
+bool CurrentDisplayRequested();
 // Makes a backend by name ("sdl", "headless"); null when it cannot run here.
 std::unique_ptr<Display> CreateDisplay(const std::string& name);
 

@@ -1,8 +1,8 @@
 // DrawText: formatted text in a rectangle, or its measure with DT_CALCRECT.
-#include "platform/fonts/DrawTextLayout.h"
 #include "platform/fonts/FontApi.h"
-#include "platform/fonts/FontObject.h"
-#include "platform/fonts/TextRun.h"
+#include "platform/fonts/detail/DrawTextLayout.h"
+#include "platform/fonts/detail/FontObject.h"
+#include "platform/fonts/detail/TextRun.h"
 #include "platform/system/LastError.h"
 #include "platform/system/Utf8.h"
 #include "platform/win/gdi_types.h"

@@ -1,8 +1,8 @@
 // EnumFontFamilies(Ex): the platform's "宋体" and every family fontconfig lists, each described by a LOGFONT
 // and the text metrics of its regular face at the window font's size. The list is built once per process.
 #include "platform/fonts/FontApi.h"
-#include "platform/fonts/FontCatalog.h"
-#include "platform/fonts/FontObject.h"
+#include "platform/fonts/detail/FontCatalog.h"
+#include "platform/fonts/detail/FontObject.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/system/LastError.h"
 

@@ -1,8 +1,8 @@
 // Text output and measuring on a device context: TextOut, ExtTextOut, the extent calls, GetCharWidth32, and
 // the context's text alignment and character spacing.
 #include "platform/fonts/FontApi.h"
-#include "platform/fonts/FontObject.h"
-#include "platform/fonts/TextRun.h"
+#include "platform/fonts/detail/FontObject.h"
+#include "platform/fonts/detail/TextRun.h"
 #include "platform/system/LastError.h"
 #include "platform/system/Utf8.h"
 #include "platform/win/gdi_types.h"

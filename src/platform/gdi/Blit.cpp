@@ -3,11 +3,11 @@
 #include "platform/gdi/Blit.h"
 
 #include "platform/gdi/Bitmaps.h"
-#include "platform/gdi/BlitEngine.h"
-#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/PixelRows.h"
-#include "platform/gdi/RasterOps.h"
+#include "platform/gdi/detail/BlitEngine.h"
+#include "platform/gdi/detail/ColorRef.h"
+#include "platform/gdi/detail/PixelRows.h"
+#include "platform/gdi/detail/RasterOps.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

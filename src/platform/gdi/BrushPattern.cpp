@@ -2,9 +2,9 @@
 // colours.
 #include "platform/gdi/BrushPattern.h"
 
-#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/gdi/detail/ColorRef.h"
 
 namespace win {
 

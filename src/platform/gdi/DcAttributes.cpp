@@ -1,7 +1,7 @@
 // The colours and modes a context keeps for drawing: background and text colours, background mode, stretch
 // mode and brush origin.
 #include "platform/gdi/DC.h"
-#include "platform/gdi/DcStateAccess.h"
+#include "platform/gdi/detail/DcStateAccess.h"
 
 namespace win {
 

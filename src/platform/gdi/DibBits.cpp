@@ -1,12 +1,12 @@
 // Reading and writing a bitmap's pixels as DIB data, and the colour table of the DIB section in a context.
 #include "platform/gdi/Bitmaps.h"
 
-#include "platform/gdi/BlitEngine.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/DibFormat.h"
 #include "platform/gdi/Palettes.h"
-#include "platform/gdi/PixelRows.h"
-#include "platform/gdi/Rle.h"
+#include "platform/gdi/detail/BlitEngine.h"
+#include "platform/gdi/detail/DibFormat.h"
+#include "platform/gdi/detail/PixelRows.h"
+#include "platform/gdi/detail/Rle.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

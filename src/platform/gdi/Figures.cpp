@@ -2,10 +2,10 @@
 // it.
 #include "platform/gdi/BrushPattern.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/FigureSpans.h"
-#include "platform/gdi/PenStroke.h"
 #include "platform/gdi/PixelWriter.h"
 #include "platform/gdi/Shapes.h"
+#include "platform/gdi/detail/FigureSpans.h"
+#include "platform/gdi/detail/PenStroke.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

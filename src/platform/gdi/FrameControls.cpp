@@ -2,9 +2,9 @@
 #include "platform/gdi/FrameControls.h"
 
 #include "platform/gdi/Edges.h"
-#include "platform/gdi/FigureSpans.h"
 #include "platform/gdi/PixelWriter.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/gdi/detail/FigureSpans.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

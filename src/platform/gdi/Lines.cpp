@@ -1,7 +1,7 @@
 // The current position and the line calls.
-#include "platform/gdi/PenStroke.h"
 #include "platform/gdi/PixelWriter.h"
 #include "platform/gdi/Shapes.h"
+#include "platform/gdi/detail/PenStroke.h"
 #include "platform/system/LastError.h"
 
 #include <vector>

@@ -1,8 +1,8 @@
 // Creation of pens and brushes, and the context settings that only pens and brushes use.
 #include "platform/gdi/PensBrushes.h"
 
-#include "platform/gdi/DcStateAccess.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/detail/DcStateAccess.h"
 #include "platform/system/LastError.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
 // Clipped pixel and span writes with the binary raster modes.
 #include "platform/gdi/PixelWriter.h"
 
-#include "platform/gdi/PixelRows.h"
-#include "platform/gdi/RasterOps.h"
+#include "platform/gdi/detail/PixelRows.h"
+#include "platform/gdi/detail/RasterOps.h"
 
 #include <algorithm>
 

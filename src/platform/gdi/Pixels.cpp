@@ -2,8 +2,8 @@
 // handle lookup, the origin shift, a clip test and one read.
 #include "platform/gdi/Pixels.h"
 
-#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/detail/ColorRef.h"
 #include "platform/system/LastError.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Polygon filling by scanlines (alternate and winding rules) and the fill mode.
 #include "platform/gdi/BrushPattern.h"
-#include "platform/gdi/PenStroke.h"
 #include "platform/gdi/PixelWriter.h"
 #include "platform/gdi/Shapes.h"
+#include "platform/gdi/detail/PenStroke.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 
 #include "platform/gdi/BrushPattern.h"
 #include "platform/gdi/PixelWriter.h"
-#include "platform/gdi/RasterOps.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/gdi/detail/RasterOps.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>

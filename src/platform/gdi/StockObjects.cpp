@@ -1,7 +1,6 @@
 // The stock brushes and pens, and the dispatch of GetStockObject to the stock palette and fonts.
 #include "platform/gdi/StockObjects.h"
 
-#include "platform/fonts/StockFonts.h"
 #include "platform/gdi/StockPalette.h"
 
 #include <array>

@@ -11,6 +11,11 @@ namespace win {
 // index that names none. Stock objects are made on first use and never deleted.
 HGDIOBJ GetStockObject(int index);
 
+// The stock font of a stock-object index; null for other indexes. The text code, which shares this library,
+// makes and keeps the fonts and defines this, so that drawing hands the font indexes on without knowing
+// fonts.
+HGDIOBJ GetStockFont(int index);
+
 // Puts the objects every new context starts with into its state: BLACK_PEN, WHITE_BRUSH, SYSTEM_FONT and
 // DEFAULT_PALETTE, each only where the state has none yet. Call it before the context is registered, which
 // counts the selections.

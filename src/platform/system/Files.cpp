@@ -2,9 +2,9 @@
 // sizes, closing; deleting files and reading attributes.
 #include "platform/system/Files.h"
 
-#include "platform/system/FileSupport.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/detail/FileSupport.h"
 
 #include <cerrno>
 #include <fcntl.h>

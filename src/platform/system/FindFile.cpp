@@ -1,9 +1,9 @@
 // Folder listing: a search takes a sorted snapshot of the folder's matching entries and hands them out one by
 // one.
-#include "platform/system/FileSupport.h"
 #include "platform/system/Files.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/detail/FileSupport.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,8 +1,8 @@
 // Paths: full paths worked out from the current folder, the current folder itself, the executable's own path
 // and the temporary folder.
-#include "platform/system/FileSupport.h"
 #include "platform/system/Files.h"
 #include "platform/system/LastError.h"
+#include "platform/system/detail/FileSupport.h"
 
 #include <cerrno>
 #include <cstdlib>

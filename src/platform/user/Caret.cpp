@@ -5,7 +5,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Metrics.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 

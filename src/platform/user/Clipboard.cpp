@@ -5,7 +5,7 @@
 
 #include "platform/system/CodePage.h"
 #include "platform/system/LastError.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <cstring>
 #include <map>

@@ -3,7 +3,7 @@
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Input.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 namespace win {
 

@@ -7,7 +7,7 @@
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
 #include "platform/user/Paint.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <cstring>

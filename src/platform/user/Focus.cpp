@@ -2,7 +2,7 @@
 #include "platform/system/LastError.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 

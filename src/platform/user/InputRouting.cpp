@@ -6,7 +6,7 @@
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <cstdlib>
 #include <deque>

@@ -1,7 +1,7 @@
 // Key state, the characters of keys (a US layout, with Shift, Caps Lock and Ctrl) and TranslateMessage.
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,10 +2,10 @@
 // WM_QUIT, then input, then WM_PAINT, then WM_TIMER), waiting on the display, and dispatching.
 #include "platform/user/MessageLoop.h"
 
-#include "platform/display/headless/HeadlessDisplay.h"
+#include "platform/display/Display.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Timers.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <deque>
@@ -113,7 +113,8 @@ bool QueueEmpty() {
     return q.posted.empty();
 }
 
-// Headless: lets the idle hook feed the queue once (never from inside the hook itself).
+// A display that waits for no input: lets the idle hook feed the queue once (never from inside the hook
+// itself).
 void RunIdleHook() {
     wm::PresentAll();
     if (IdleHook() && !g_inIdleHook) {
@@ -124,7 +125,7 @@ void RunIdleHook() {
     }
 }
 
-// A screen: blocks until the display has an event or the next timer is due.
+// A display that waits for input: blocks until it has an event or the next timer is due.
 void Wait() {
     wm::PresentAll();
     int timeout = -1;
@@ -235,13 +236,13 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     if (hwnd && hwnd != kThreadOnly && !wm::FindOrFail(hwnd)) return -1;
     for (;;) {
         if (TryTake(msg, hwnd, filterMin, filterMax, true)) return msg->message == WM_QUIT ? FALSE : TRUE;
-        if (!CurrentHeadlessDisplay()) {
+        if (CurrentDisplay().WaitsForInput()) {
             Wait();
             continue;
         }
         RunIdleHook();
         if (TryTake(msg, hwnd, filterMin, filterMax, true)) return msg->message == WM_QUIT ? FALSE : TRUE;
-        // The headless display has nothing more to give: end the loop as WM_QUIT would.
+        // Nothing more can come from this display: end the loop as WM_QUIT would.
         *msg = MSG{};
         msg->message = WM_QUIT;
         return FALSE;
@@ -250,10 +251,10 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 
 BOOL WaitMessage() {
     if (TryTake(nullptr, nullptr, 0, 0, false)) return TRUE;
-    if (CurrentHeadlessDisplay())
-        RunIdleHook();
-    else
+    if (CurrentDisplay().WaitsForInput())
         Wait();
+    else
+        RunIdleHook();
     return TRUE;
 }
 

@@ -6,7 +6,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/user/Metrics.h"
 #include "platform/user/Paint.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include "platform/system/LastError.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 namespace win::wm {
 

@@ -4,7 +4,7 @@
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/ScrollBars.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 namespace win::wm {
 

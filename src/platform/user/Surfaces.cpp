@@ -1,6 +1,6 @@
 // The retained surfaces of top-level windows and presenting their changed parts on the display.
 #include "platform/gdi/SysColors.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <cstring>

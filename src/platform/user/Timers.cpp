@@ -4,7 +4,7 @@
 
 #include "platform/system/LastError.h"
 #include "platform/user/Messages.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,7 +3,7 @@
 #include "platform/gdi/BrushPattern.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/SysColors.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowManager.h"
 
 namespace win::wm {
 

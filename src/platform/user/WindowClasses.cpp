@@ -1,7 +1,7 @@
 // The registry of window classes: registering, looking up by name or atom, class data.
 #include "platform/system/LastError.h"
-#include "platform/user/WindowClassRegistry.h"
-#include "platform/user/WindowObject.h"
+#include "platform/user/detail/WindowClassRegistry.h"
+#include "platform/user/detail/WindowObject.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,7 +2,7 @@
 #include "platform/display/Display.h"
 #include "platform/gdi/Screen.h"
 #include "platform/system/LastError.h"
-#include "platform/user/WindowObject.h"
+#include "platform/user/detail/WindowObject.h"
 
 namespace win::wm {
 

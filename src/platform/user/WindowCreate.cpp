@@ -6,8 +6,8 @@
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
-#include "platform/user/WindowClassRegistry.h"
-#include "platform/user/WindowManager.h"
+#include "platform/user/detail/WindowClassRegistry.h"
+#include "platform/user/detail/WindowManager.h"
 
 #include <algorithm>
 

@@ -30,7 +30,15 @@ TEST(DisplayChoice, EnvironmentPicksTheBackendAndTheDensity) {
     EXPECT_EQ(DpiFromEnvironment(), 96);
     EXPECT_EQ(CreateDisplay("nonsense"), nullptr);
     EXPECT_NE(CreateDisplay("headless"), nullptr);
+    // An in-memory screen is seen by nobody and no input comes to it unasked; it was asked for by name here,
+    // and is merely what was left once the request is gone.
+    EXPECT_FALSE(display.ShownToPerson());
+    EXPECT_FALSE(display.WaitsForInput());
+    EXPECT_TRUE(CurrentDisplayRequested());
+    setenv("GLYPHLOOM_DISPLAY", "sdl", 1);
+    EXPECT_FALSE(CurrentDisplayRequested());
     unsetenv("GLYPHLOOM_DISPLAY");
+    EXPECT_FALSE(CurrentDisplayRequested());
     SetCurrentDisplay(nullptr);
 }
 

@@ -2,12 +2,12 @@
 // aligned to the brush origin, and handles that are gone.
 #include "DrawingCanvas.h"
 
-#include "platform/gdi/ColorRef.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/RectFills.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/StockObjects.h"
 #include "platform/gdi/StockPalette.h"
+#include "platform/gdi/detail/ColorRef.h"
 #include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>

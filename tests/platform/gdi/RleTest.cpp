@@ -1,7 +1,7 @@
 // Run-length data: runs, literal pixels, the escapes, and malformed data that must never write outside.
 #include "BitmapSupport.h"
 
-#include "platform/gdi/Rle.h"
+#include "platform/gdi/detail/Rle.h"
 #include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>

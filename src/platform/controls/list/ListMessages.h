@@ -4,6 +4,8 @@
 
 #include "platform/win/types.h"
 
+#include <string_view>
+
 namespace win {
 
 // List box styles.
@@ -260,5 +262,15 @@ constexpr WORD STN_CLICKED = 0;
 constexpr WORD STN_DBLCLK = 1;
 constexpr WORD STN_ENABLE = 2;
 constexpr WORD STN_DISABLE = 3;
+
+namespace listbox {
+
+// The order a sorted list box or combo box keeps its items in, case-insensitive: punctuation and blanks
+// first, then digits, then letters (ASCII letters without regard to case), then other characters in code-page
+// order, which for Chinese text is the order of their readings. Texts that differ only in case compare by
+// their bytes, so the order is total. Negative, zero or positive as a is before, equal to or after b.
+int CompareItemText(std::string_view a, std::string_view b);
+
+} // namespace listbox
 
 } // namespace win

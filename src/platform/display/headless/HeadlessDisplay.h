@@ -15,6 +15,8 @@ public:
     HeadlessDisplay();
 
     const char* Name() const override { return "headless"; }
+    bool ShownToPerson() const override { return false; }
+    bool WaitsForInput() const override { return false; }
 
     SIZE ScreenSize() override { return m_screen; }
     RECT WorkArea() override { return RECT{0, 0, m_screen.cx, m_screen.cy}; }

@@ -1,6 +1,6 @@
 // Tests of the edit control's text model: the line index under edits, positions, the code-page limit, undo
 // and word movement.
-#include "platform/controls/edit/EditBuffer.h"
+#include "platform/controls/detail/edit/EditBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // own.
 #include "EditFuzzing.h"
 
-#include "platform/controls/edit/EditBuffer.h"
+#include "platform/controls/detail/edit/EditBuffer.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Utf8.h"
 

@@ -2,7 +2,7 @@
 // consistent with a plain scan of its text; and the faults the fuzzing found, checked directly.
 #include "EditFuzzing.h"
 
-#include "platform/controls/edit/EditBuffer.h"
+#include "platform/controls/detail/edit/EditBuffer.h"
 
 #include <gtest/gtest.h>
 

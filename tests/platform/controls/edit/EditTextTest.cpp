@@ -1,6 +1,6 @@
 // Tests of the edit control's text storage: it must behave as a plain string under any sequence of edits,
 // including edits whose bytes come from the text itself, and a refused edit must leave the text as it was.
-#include "platform/controls/edit/EditText.h"
+#include "platform/controls/detail/edit/EditText.h"
 
 #include <gtest/gtest.h>
 

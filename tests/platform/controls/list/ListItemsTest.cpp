@@ -1,6 +1,6 @@
 // Tests of the list model shared by list and combo boxes: the platform's sort order, prefix search with its
 // wrap-round, type-ahead and the navigation keys.
-#include "platform/controls/list/ListItems.h"
+#include "platform/controls/detail/list/ListItems.h"
 #include "platform/display/VirtualKeys.h"
 
 #include <gtest/gtest.h>
