@@ -222,5 +222,17 @@ TEST_F(WindowConvertTest, ABannerWiderThanItsGroupBoxIsConvertedWholeShownOrNot)
     EXPECT_TRUE(m_boxes.empty());
 }
 
+// The edit takes 40 characters, but a banner text set by a program is bounded by the widest banner drawn.
+TEST_F(WindowConvertTest, ABannerWiderThanTextModeDrawsIsAnError) {
+    TF_main& w = Open();
+    TextMode();
+    w.RzEdit3->SetText(bannertest::Repeated("W", 5460));
+    ASSERT_EQ(w.RzStatusPane1->Width(), 32770);
+    EXPECT_EQ(Convert(), std::vector<std::string>{});
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text,
+              "Text too wide: the banner is 32770 pixels wide, and text mode draws at most 32767.");
+}
+
 } // namespace
 } // namespace gl::apptest

@@ -251,10 +251,11 @@ bool FontInstance::RenderGlyph(Slot& slot, FT_UInt index, Glyph& glyph, Render r
     if (!fromBitmap && !RenderOutline(g, style, oneBit, advance)) return false;
     // A stroke thinner than a pixel can vanish one bit deep; the grey rendering shows where its ink is, and
     // Solidify keeps the darkest of it.
-    if (!fromBitmap && oneBit && m_pureBlack && Blank(g->bitmap) &&
-        (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0 ||
-         !RenderOutline(g, style, false, advance = g->advance.x)))
-        return false;
+    if (!fromBitmap && oneBit && m_pureBlack && Blank(g->bitmap)) {
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_LIGHT | FT_LOAD_NO_BITMAP) != 0) return false;
+        advance = g->advance.x;
+        if (!RenderOutline(g, style, false, advance)) return false;
+    }
     if (!CopyCoverage(g, fromBitmap && slot.syntheticBold, advance, glyph)) return false;
     if (fromBitmap && slot.syntheticItalic && !glyph.coverage.empty()) ShearGlyph(glyph);
     if (m_pureBlack && !glyph.solid) Solidify(glyph);

@@ -84,14 +84,14 @@ bool InkInAnyInstalledFace(char32_t cp) {
     return ink;
 }
 
-// A white 32-bit surface of one row of 24 x 24 cells, each character drawn at (4, 6) of its own cell, read
-// back through the section's bits.
+// A white 32-bit surface of one row of 24 x 24 cells, each character drawn in "宋体" at (4, 6) of its own
+// cell, read back through the section's bits.
 class CellStrip {
 public:
     static constexpr int kCell = 24;
     static constexpr int kCells = 256;
 
-    CellStrip() {
+    explicit CellStrip(int pixels = 12) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = kCell * kCells;
@@ -103,7 +103,7 @@ public:
         m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         m_bits = static_cast<const std::uint32_t*>(bits);
         m_oldBitmap = SelectObject(m_dc, m_bitmap);
-        const LOGFONT lf = MakeLogFont("宋体", -12);
+        const LOGFONT lf = MakeLogFont("宋体", -pixels);
         m_font = CreateFontIndirect(&lf);
         m_oldFont = SelectObject(m_dc, m_font);
         SetTextColor(m_dc, RGB(0, 0, 0));
@@ -153,9 +153,9 @@ struct CoverageFaults {
     std::vector<char32_t> blank; // cells without a black pixel whose character has ink in some face
 };
 
-CoverageFaults DrawAll(const std::vector<char32_t>& characters) {
+CoverageFaults DrawAll(const std::vector<char32_t>& characters, int pixels = 12) {
     CoverageFaults faults;
-    CellStrip strip;
+    CellStrip strip(pixels);
     for (std::size_t first = 0; first < characters.size(); first += CellStrip::kCells) {
         const int count =
             static_cast<int>(std::min<std::size_t>(CellStrip::kCells, characters.size() - first));
@@ -205,6 +205,13 @@ TEST(SongTiCoverage, CharactersBeyondTheCodePageArePureBlackOrAQuestionMark) {
     int others = 0;
     EXPECT_EQ(strip.Black(1, others), strip.Black(0, others));
     EXPECT_GT(strip.Black(1, others), 0);
+}
+
+TEST(SongTiCoverage, StrokesThinnerThanAPixelKeepTheirInkOneBitDeep) {
+    // At 11 pixels these marks have no bitmap, and their one-bit outlines come out empty.
+    const CoverageFaults faults = DrawAll({0x0357, 0x20D2, 0x20E6}, 11);
+    EXPECT_TRUE(faults.grey.empty()) << "grey in " << Listed(faults.grey);
+    EXPECT_TRUE(faults.blank.empty()) << "no black in " << Listed(faults.blank);
 }
 
 } // namespace
