@@ -77,6 +77,11 @@ public:
     void RzBitBtn1Click(TObject* sender);
 
     // ---- Steps the handlers are made of ----
+    // The widest banner text mode draws, in pixels (in the window font about 5,400 Latin letters or 2,700
+    // Chinese characters): its off-screen drawing and the length of every line stay bounded.
+    static constexpr int kMaxBannerWidth = 32767;
+    // Raises EInvalidOperation when the banner is wider than kMaxBannerWidth.
+    void CheckBannerWidth() const;
     // Loads a picture file into the current picture, as the import command does once a file is chosen.
     void LoadPicture(const std::string& fileName);
     // The default picture's path: the executable's folder + "/Tarnwick.bmp".
@@ -91,6 +96,8 @@ protected:
 private:
     void DefaultPictureStep();
     void PictureMode();
+    // Scans an off-screen drawing of the banner.
+    void TextMode();
     void Reduce();
     // Appends one line per row of the source, one cell per pixel.
     void Scan(TCanvas& source, int width, int height);

@@ -7,6 +7,8 @@
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
 #include "framework/controls/ExtCtrlsImage.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/Format.h"
 #include "framework/core/Strings.h"
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Canvas.h"
@@ -25,6 +27,9 @@ namespace {
 constexpr std::string_view kBlanks = "                      ";
 static_assert(kBlanks.size() == 22);
 
+constexpr const char* kBannerTooWide =
+    "Text too wide: the banner is %d pixels wide, and text mode draws at most %d";
+
 // The two-colour palette of the reduction: black, then white.
 constexpr win::PALETTEENTRY kBlackWhite[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
 
@@ -35,8 +40,27 @@ void TF_main::RzBitBtn4Click(TObject*) {
         PictureMode();
         return;
     }
-    // The banner as it shows on the window, read in its own coordinates.
-    Scan(*RzStatusPane1->Canvas(), RzStatusPane1->Width(), RzStatusPane1->Height());
+    TextMode();
+}
+
+void TF_main::TextMode() {
+    CheckBannerWidth();
+    // The banner drawn off screen by its own painting, at its full width: the group box it sits in cuts it on
+    // the window, and whatever covers the window does not matter here. Read in the banner's own coordinates.
+    const int width = RzStatusPane1->Width();
+    const int height = RzStatusPane1->Height();
+    auto banner = std::make_unique<TBitmap>();
+    if (width > 0 && height > 0) {
+        banner->SetWidth(width);
+        banner->SetHeight(height);
+        RzStatusPane1->PaintTo(banner->Canvas().Handle());
+    }
+    Scan(banner->Canvas(), width, height);
+}
+
+void TF_main::CheckBannerWidth() const {
+    const int width = RzStatusPane1->Width();
+    if (width > kMaxBannerWidth) throw EInvalidOperation(Format(kBannerTooWide, {width, kMaxBannerWidth}));
 }
 
 void TF_main::Scan(TCanvas& source, int width, int height) {

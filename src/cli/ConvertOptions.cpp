@@ -16,7 +16,8 @@ const char* const kConvertUsage =
     "  --glyph S      glyph string for dark pixels (default \"Kiv\"); also sets the space length to its "
     "width\n"
     "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
-    "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture\n"
+    "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
+    "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
     "  -o FILE        write to FILE instead of standard output\n"
     "  --help         show this text\n"
     "  --version      show the version\n";
@@ -29,6 +30,20 @@ bool ParseInteger(const std::string& text, long long& value) {
     char* end = nullptr;
     value = std::strtoll(text.c_str(), &end, 10);
     return errno == 0 && *end == '\0';
+}
+
+// The banner shows one line: a line break or another control character (C0, DEL, C1, and the line and
+// paragraph separators, in UTF-8) has no place in it.
+bool HasControlCharacter(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7F || (byte == 0xC2 && next >= 0x80 && next <= 0x9F)) return true;
+        if (byte == 0xE2 && next == 0x80 && i + 2 < text.size() &&
+            (text[i + 2] == '\xA8' || text[i + 2] == '\xA9'))
+            return true;
+    }
+    return false;
 }
 
 struct Option {
@@ -56,6 +71,8 @@ std::string Apply(ConvertOptions& options, const Option& option, const std::stri
         if (!ParseInteger(value, space)) return "--space needs a whole number, not \"" + value + "\"";
         options.space = space;
     } else if (name == "--text") {
+        if (HasControlCharacter(value))
+            return "--text takes one line: no line breaks or other control characters";
         options.text = value;
     } else if (name == "--output") {
         if (value.empty()) return "-o needs a file name";

@@ -7,8 +7,10 @@
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"
 #include "components/RzSpnEdt.h"
+#include "components/RzStatus.h"
 #include "framework/controls/ExtCtrlsImage.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Format.h"
 #include "framework/core/Streams.h"
 #include "framework/core/Strings.h"
 #include "framework/forms/Application.h"
@@ -65,9 +67,19 @@ void Prepare(TF_main& window, const ConvertOptions& options) {
     }
 }
 
+static_assert(TF_main::kMaxBannerWidth == 32767, "the usage text names the widest banner");
+
+// The banner's width is known once the window has measured its text.
+std::string BannerUsageError(const TF_main& window) {
+    const int width = window.RzStatusPane1->Width();
+    if (width <= TF_main::kMaxBannerWidth) return {};
+    return Format("--text is too wide: its banner is %d pixels wide, and at most %d can be drawn",
+                  {width, TF_main::kMaxBannerWidth});
+}
+
 } // namespace
 
-std::string Convert(const ConvertOptions& options, const LineWriter& write) {
+ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
     TApplication application(nullptr);
     application.Initialize();
     // An error of the creation handler (a default picture that cannot be loaded) would be one box before the
@@ -76,26 +88,23 @@ std::string Convert(const ConvertOptions& options, const LineWriter& write) {
     try {
         application.CreateForm(F_main);
     } catch (...) {
-        return MessageOf(std::current_exception());
+        return {MessageOf(std::current_exception()), {}};
     }
     application.OnException = nullptr;
     TF_main& window = *F_main;
     try {
         Prepare(window, options);
-        // Text mode reads the banner as the window shows it, so the window is shown and painted first.
-        // Picture mode reads only bitmaps; its window stays hidden, so that the output view does not collect
-        // a repaint for every line it receives.
-        if (options.text) {
-            window.Show();
-            application.ProcessMessages();
-        }
+        // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden and the
+        // output view does not collect a repaint for every line it receives.
+        if (options.text)
+            if (std::string usage = BannerUsageError(window); !usage.empty()) return {{}, usage};
         TStrings& lines = *window.RzMemo1->Lines();
         const int before = lines.Count();
         window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
         const int after = lines.Count();
         for (int i = before; i < after; ++i) write(lines.Strings(i));
     } catch (...) {
-        return MessageOf(std::current_exception());
+        return {MessageOf(std::current_exception()), {}};
     }
     return {};
 }

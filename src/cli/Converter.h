@@ -13,8 +13,13 @@ namespace gl::cli {
 // Receives each appended line, without its line end.
 using LineWriter = std::function<void(std::string_view line)>;
 
-// Empty on success; otherwise the message the window's error box would show (without the box's closing ".").
+// What became of a conversion: both texts empty on success.
+struct ConvertResult {
+    std::string error; // the message the window's error box would show (without the box's closing ".")
+    std::string usage; // an input the window can take but not convert (a banner wider than it draws)
+};
+
 // Expects the program's registrations (RegisterProgram) and a display in use.
-std::string Convert(const ConvertOptions& options, const LineWriter& write);
+ConvertResult Convert(const ConvertOptions& options, const LineWriter& write);
 
 } // namespace gl::cli

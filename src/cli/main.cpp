@@ -44,15 +44,16 @@ int main(int argc, char** argv) {
         }
         return out;
     };
-    const std::string error = gl::cli::Convert(options, [&](std::string_view line) {
+    const gl::cli::ConvertResult result = gl::cli::Convert(options, [&](std::string_view line) {
         if (std::FILE* file = output()) {
             std::fwrite(line.data(), 1, line.size(), file);
             std::fputc('\n', file);
         }
     });
-    if (!error.empty()) {
+    if (!result.error.empty() || !result.usage.empty()) {
         if (out && out != stdout) std::fclose(out);
-        std::fprintf(stderr, "%s\n", error.c_str());
+        if (!result.usage.empty()) return UsageError(result.usage);
+        std::fprintf(stderr, "%s\n", result.error.c_str());
         return 1;
     }
     // A conversion without a line still makes its (empty) file.

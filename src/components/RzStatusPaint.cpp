@@ -44,27 +44,6 @@ win::UINT TextAlignFlags(TAlignment alignment) {
     }
 }
 
-// Lends the canvas a context for as long as it lives, then gives it back whatever it held before (the
-// parent's painting context, or its own cached one).
-class LentContext {
-public:
-    LentContext(TCanvas& canvas, win::HDC dc) : m_canvas(canvas) {
-        m_canvas.Lock();
-        m_previous = m_canvas.HandleAllocated() ? m_canvas.Handle() : nullptr;
-        m_canvas.SetHandle(dc);
-    }
-    ~LentContext() {
-        m_canvas.SetHandle(m_previous);
-        m_canvas.Unlock();
-    }
-    LentContext(const LentContext&) = delete;
-    LentContext& operator=(const LentContext&) = delete;
-
-private:
-    TCanvas& m_canvas;
-    win::HDC m_previous = nullptr;
-};
-
 } // namespace
 
 void TRzCustomStatusPane::Paint() {
@@ -137,7 +116,7 @@ void TRzCustomStatusPane::ApplyAutoWidth() {
     {
         const win::WindowDC screen(nullptr);
         if (!screen) throw EOutOfResources(msg::SWindowDCError);
-        LentContext lent(*Canvas(), screen);
+        TLentContext lent(*Canvas(), screen);
         width = MeasureAutoWidth();
     }
     SetWidth(width);

@@ -1,6 +1,7 @@
 // The convert command end to end: pictures imported or loaded and reduced to black and white, the banner
 // as the window shows it, and the lines appended to the output view.
 #include "MainWindowTestSupport.h"
+#include "support/BannerArt.h"
 
 #include "framework/graphics/BmpBuilder.h"
 
@@ -195,6 +196,42 @@ TEST_F(WindowConvertTest, TheDefaultBannerIsDarkExactlyWhereItsTextIsBlack) {
     // Margins stay light: the first columns and the top and bottom rows.
     EXPECT_EQ(lines[0], std::string(148 * 3, ' '));
     EXPECT_EQ(lines[19], std::string(148 * 3, ' '));
+}
+
+// A banner wider than the group box that holds it (40 "€" are 490 pixels; the box shows 313 of them) is
+// converted whole, the same whether the window shows it or not.
+TEST_F(WindowConvertTest, ABannerWiderThanItsGroupBoxIsConvertedWholeShownOrNot) {
+    TF_main& w = Open();
+    TypeInto(*w.RzEdit2, "#");
+    TextMode();
+    TypeInto(*w.RzEdit3, bannertest::Repeated("€", 40));
+    ASSERT_EQ(w.RzStatusPane1->Width(), 490);
+    const std::vector<std::string> euros = bannertest::RepeatedArt(
+        {"............", ".....###....", "....#...#...", "...#........", "...#........", "..#####.....",
+         "...#........", "..#####.....", "...#........", "....#...#...", ".....###...."},
+        40);
+    EXPECT_EQ(Convert(), euros);
+
+    w.SetWindowState(wsMinimized);
+    const std::size_t before = MemoLines().size();
+    w.RzBitBtn4Click(w.RzBitBtn4);
+    const std::vector<std::string> lines = MemoLines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(before), lines.end()),
+              euros)
+        << "minimised";
+    EXPECT_TRUE(m_boxes.empty());
+}
+
+// The edit takes 40 characters, but a banner text set by a program is bounded by the widest banner drawn.
+TEST_F(WindowConvertTest, ABannerWiderThanTextModeDrawsIsAnError) {
+    TF_main& w = Open();
+    TextMode();
+    w.RzEdit3->SetText(bannertest::Repeated("W", 5460));
+    ASSERT_EQ(w.RzStatusPane1->Width(), 32770);
+    EXPECT_EQ(Convert(), std::vector<std::string>{});
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text,
+              "Text too wide: the banner is 32770 pixels wide, and text mode draws at most 32767.");
 }
 
 } // namespace

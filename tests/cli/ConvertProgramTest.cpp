@@ -1,6 +1,7 @@
 // glyphloom-convert run as a user runs it: the build's executable on pictures made here, on the default
 // picture beside it and on banner texts, checked by its exact output, messages and exit codes.
 #include "TestPictures.h"
+#include "support/BannerArt.h"
 #include "support/ChildProcess.h"
 
 #include "cli/ConvertOptions.h"
@@ -12,6 +13,8 @@
 namespace gl::clitest {
 namespace {
 
+using bannertest::Repeated;
+using bannertest::RepeatedArt;
 using proctest::ReadFile;
 using proctest::RunResult;
 
@@ -143,6 +146,72 @@ TEST_F(ConvertProgram, TextModeScansTheBannerAsTheWindowShowsIt) {
     const RunResult hash = Convert({"--glyph", "#", "--text", kDefaultBanner});
     ASSERT_EQ(hash.exitCode, 0) << hash.err;
     EXPECT_EQ(CountCells(Lines(hash.out), "#", " ", 148), dark);
+}
+
+TEST_F(ConvertProgram, TextModeDrawsTheWholeBannerHoweverWideTheWindowShowsIt) {
+    // 60 "W" make a banner of 370 pixels; the window shows only its first 313 inside the group box.
+    const RunResult run = Convert({"--glyph", "#", "--text", Repeated("W", 60)});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> w = {"......", "#.#.#.", "#.#.#.", "#.#.#.", "#.#.#.", "#.#.#.",
+                                        "#.#.#.", ".#.#..", ".#.#..", ".#.#..", ".#.#.."};
+    EXPECT_EQ(Lines(run.out), RepeatedArt(w, 60));
+    EXPECT_EQ(Lines(run.out)[9].substr(312, 12), "# # # # # # ") << "dark past the group box's edge";
+
+    // The widest banner drawn: 5,459 "W" are 32,764 pixels; one more is too wide.
+    const RunResult widest = Convert({"--glyph", "#", "--text", Repeated("W", 5459)});
+    ASSERT_EQ(widest.exitCode, 0) << widest.err;
+    EXPECT_EQ(Lines(widest.out), RepeatedArt(w, 5459));
+}
+
+TEST_F(ConvertProgram, TextModeDrawsEveryCharacterInPureBlack) {
+    // The numeral zero of the Chinese numbers has no bitmap in the backing face's 12-pixel strike.
+    const RunResult zero = Convert({"--glyph", "#", "--text", "〇"});
+    ASSERT_EQ(zero.exitCode, 0) << zero.err;
+    EXPECT_EQ(Lines(zero.out), RepeatedArt({"............", "...####.....", "..#....#....", ".#......#...",
+                                            "#........#..", "#........#..", "#........#..", "#........#..",
+                                            ".#......#...", "..#....#....", "...####.....", "............"},
+                                           1))
+        << zero.out;
+    // More of them, a character outside the code page and one that no installed face has (drawn as "?", like
+    // the "?" beside it): each gives dark cells.
+    for (const std::string text : {"丂", "ⅵ", "ⅹ", "한", "\xF4\x8F\xBF\xBD"}) {
+        const RunResult run = Convert({"--glyph", "#", "--text", text});
+        ASSERT_EQ(run.exitCode, 0) << text;
+        EXPECT_NE(run.out.find('#'), std::string::npos) << text;
+    }
+    const RunResult missing = Convert({"--glyph", "#", "--text", "\xF4\x8F\xBF\xBD"});
+    const RunResult question = Convert({"--glyph", "#", "--text", "?"});
+    EXPECT_EQ(missing.out, question.out);
+}
+
+TEST_F(ConvertProgram, TextOfMoreThanOneLineOrWiderThanTheBannerDrawsIsAUsageError) {
+    const std::string oneLine = "--text takes one line: no line breaks or other control characters";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--text", "two\nlines"}, oneLine},
+        {{"--text=carriage\rreturn"}, oneLine},
+        {{"--text", "a\ttab"}, oneLine},
+        {{"--text", "delete\x7F"}, oneLine},
+        {{"--text", "next\xC2\x85line"}, oneLine},
+        {{"--text", "line\xE2\x80\xA8separator"}, oneLine},
+        {{"--text", Repeated("W", 5460)},
+         "--text is too wide: its banner is 32770 pixels wide, and at most 32767 can be drawn"},
+        {{"--text", Repeated("群", 2731)},
+         "--text is too wide: its banner is 32782 pixels wide, and at most 32767 can be drawn"},
+    };
+    for (const auto& [args, error] : cases) {
+        std::vector<std::string> withFile = args;
+        withFile.insert(withFile.begin(), {"-o", m_folder.Path("out.txt")});
+        const RunResult run = Convert(withFile);
+        EXPECT_EQ(run.exitCode, 2) << error;
+        EXPECT_EQ(run.err, "glyphloom-convert: " + error + "\n" + cli::kConvertUsage);
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(std::filesystem::exists(m_folder.Path("out.txt")));
+    }
+    // Other characters of the separators' block are text.
+    EXPECT_EQ(Convert({"--text", "a\xE2\x80\xA7"
+                                 "b"})
+                  .exitCode,
+              0);
 }
 
 TEST_F(ConvertProgram, OutputFileGetsExactlyTheBytesOfStandardOutput) {

@@ -56,4 +56,10 @@ void TGraphicControl::WMPaint(TWMPaint& message) {
     Paint();
 }
 
+void TGraphicControl::PaintTo(win::HDC dc) {
+    if (!dc || ComponentState().Contains(csDestroying)) return;
+    TLentContext lent(*m_canvas, dc);
+    Paint();
+}
+
 } // namespace gl

@@ -23,6 +23,9 @@ public:
 
     // The parent's paint message: the canvas is locked and given the parent's context for the paint step.
     virtual void WMPaint(TWMPaint& message);
+    // The very paint step on a context of the caller's (an off-screen bitmap's), in the control's own
+    // coordinates: the drawing the parent would show, whole, whatever covers or clips it on the screen.
+    void PaintTo(win::HDC dc);
 
     // A context the canvas keeps is moved to the old place (or belongs to the old parent): it is given back.
     void SetBounds(int left, int top, int width, int height) override;

@@ -184,6 +184,27 @@ private:
     int m_lockCount = 0;
 };
 
+// Lends a canvas a context for as long as it lives, locked so that nothing takes it away, then gives the
+// canvas back whatever it held before (a context it was painting with, or its own cached one).
+class TLentContext {
+public:
+    TLentContext(TCanvas& canvas, win::HDC dc) : m_canvas(canvas) {
+        m_canvas.Lock();
+        m_previous = m_canvas.HandleAllocated() ? m_canvas.Handle() : nullptr;
+        m_canvas.SetHandle(dc);
+    }
+    ~TLentContext() {
+        m_canvas.SetHandle(m_previous);
+        m_canvas.Unlock();
+    }
+    TLentContext(const TLentContext&) = delete;
+    TLentContext& operator=(const TLentContext&) = delete;
+
+private:
+    TCanvas& m_canvas;
+    win::HDC m_previous = nullptr;
+};
+
 // Canvases that acquire contexts themselves (of windows, of bitmaps) keep them between drawing calls and give
 // them back after every message a windowed control handled. Each kind adds its releaser once;
 // ReleaseCachedContexts runs them all (the windowed controls call it after each message).

@@ -85,6 +85,7 @@ std::shared_ptr<FontInstance> FontInstance::Realize(const LOGFONT& lf) {
 
 FontInstance::FontInstance(const FontRequest& request) : m_request(request) {
     ChoosePrimary();
+    m_pureBlack = m_songTi && !m_slots.empty() && m_slots.front().useBitmaps;
     AddFallbacks();
     ComputeMetrics();
 }

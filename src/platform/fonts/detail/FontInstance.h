@@ -95,13 +95,24 @@ private:
     void ComputeStrikeMetrics(const Slot& slot);
     void ComputeOutlineMetrics(const Slot& slot);
     void ComputeDecorations(const Slot& slot);
+    // How a glyph may be drawn: as the font's quality says, only from an embedded bitmap, or one bit deep
+    // from its outline.
+    enum class Render { AsFont, BitmapOnly, OneBit };
+
     const Glyph& LoadGlyph(char32_t cp);
-    bool RenderGlyph(Slot& slot, FT_UInt index, Glyph& glyph);
-    Slot* SlotFor(char32_t cp, FT_UInt& index);
+    bool LoadAnyGlyph(char32_t cp, Glyph& glyph);
+    bool LoadPureGlyph(char32_t cp, Glyph& glyph);
+    bool RenderGlyph(Slot& slot, FT_UInt index, Glyph& glyph, Render render);
+    // The first face that has the character (outline faces only when asked), trying every installed face
+    // after the font's own; null when none has it.
+    Slot* SlotFor(char32_t cp, FT_UInt& index, bool outlinesOnly);
 
     FontRequest m_request;
     std::string m_familyName;
     bool m_songTi = false;
+    // "宋体" at one of its face's strike sizes: every glyph is pure black (bitmaps, else one-bit outlines),
+    // and a character no face has is the code page's "?".
+    bool m_pureBlack = false;
     double m_ppem = 12;     // character height in pixels
     double m_xppem = 12;    // character width scale (differs when LOGFONT asks for a width)
     int m_strikeIndex = -1; // the primary face's strike, when drawing from bitmaps
