@@ -12,6 +12,7 @@
 #include "framework/core/Streams.h"
 #include "framework/core/Strings.h"
 #include "framework/forms/Application.h"
+#include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsFormats.h"
 #include "framework/graphics/GraphicsPicture.h"
 
@@ -67,7 +68,7 @@ void Prepare(TF_main& window, const ConvertOptions& options) {
 
 } // namespace
 
-std::string Convert(const ConvertOptions& options, const LineWriter& write) {
+std::string Convert(const ConvertOptions& options, const LineWriter& write, std::string* warning) {
     TApplication application(nullptr);
     application.Initialize();
     // An error of the creation handler (a default picture that cannot be loaded) would be one box before the
@@ -94,6 +95,14 @@ std::string Convert(const ConvertOptions& options, const LineWriter& write) {
         window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
         const int after = lines.Count();
         for (int i = before; i < after; ++i) write(lines.Strings(i));
+        // An empty picture converts to nothing, which a script could not tell from a picture of no dark
+        // pixels that lost its lines.
+        TBitmap* reduced = window.Image2->Picture()->Bitmap();
+        if (warning && !options.text && (reduced->Width() == 0 || reduced->Height() == 0)) {
+            const std::string path = options.picture ? *options.picture : TF_main::DefaultPicturePath();
+            *warning = "the picture " + (path == "-" ? "on standard input" : "\"" + path + "\"") +
+                       " has no pixels: no text art was written";
+        }
     } catch (...) {
         return MessageOf(std::current_exception());
     }

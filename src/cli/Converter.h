@@ -14,7 +14,8 @@ namespace gl::cli {
 using LineWriter = std::function<void(std::string_view line)>;
 
 // Empty on success; otherwise the message the window's error box would show (without the box's closing ".").
+// A conversion that succeeds but has nothing to show (a picture without pixels) says so in `warning`.
 // Expects the program's registrations (RegisterProgram) and a display in use.
-std::string Convert(const ConvertOptions& options, const LineWriter& write);
+std::string Convert(const ConvertOptions& options, const LineWriter& write, std::string* warning = nullptr);
 
 } // namespace gl::cli

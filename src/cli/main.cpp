@@ -44,12 +44,16 @@ int main(int argc, char** argv) {
         }
         return out;
     };
-    const std::string error = gl::cli::Convert(options, [&](std::string_view line) {
-        if (std::FILE* file = output()) {
-            std::fwrite(line.data(), 1, line.size(), file);
-            std::fputc('\n', file);
-        }
-    });
+    std::string warning;
+    const std::string error = gl::cli::Convert(
+        options,
+        [&](std::string_view line) {
+            if (std::FILE* file = output()) {
+                std::fwrite(line.data(), 1, line.size(), file);
+                std::fputc('\n', file);
+            }
+        },
+        &warning);
     if (!error.empty()) {
         if (out && out != stdout) std::fclose(out);
         std::fprintf(stderr, "%s\n", error.c_str());
@@ -61,6 +65,7 @@ int main(int argc, char** argv) {
                      std::strerror(openError));
         return 1;
     }
+    if (!warning.empty()) std::fprintf(stderr, "glyphloom-convert: warning: %s\n", warning.c_str());
     const bool written = std::fflush(out) == 0 && !std::ferror(out);
     const bool closed = out == stdout || std::fclose(out) == 0;
     if (!written || !closed) {
