@@ -286,6 +286,18 @@ TEST(BitmapRead, MalformedHeadersFailAsInvalidBitmaps) {
     }
 }
 
+// 8-bit run-length data of two bytes: the end of the picture at once.
+BmpSpec EndOnlyRuns(std::int32_t width, std::int32_t height) {
+    BmpSpec runs;
+    runs.width = width;
+    runs.height = height;
+    runs.bitCount = 8;
+    runs.compression = 1;
+    runs.colors = Table(256);
+    runs.pixels = std::string("\0\1", 2);
+    return runs;
+}
+
 TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
     auto osError = [](BmpSpec desc, std::uint32_t code) {
         TBitmap bitmap;
@@ -309,28 +321,13 @@ TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
     osError(noWidth, 87);
     // Run-length data claiming far more pixels than it could fill: refused as memory, never allocated. Two
     // bytes fill at most 255 pixels, and 16 Mi pixels may stay unfilled.
-    BmpSpec hugeRuns;
-    hugeRuns.width = hugeRuns.height = 20000;
-    hugeRuns.bitCount = 8;
-    hugeRuns.compression = 1;
-    hugeRuns.colors = Table(256);
-    hugeRuns.pixels = std::string("\0\1", 2);
-    osError(hugeRuns, 8);
-    hugeRuns.width = 16777216 + 256 + 1;
-    hugeRuns.height = 1;
-    osError(hugeRuns, 8);
+    osError(EndOnlyRuns(20000, 20000), 8);
+    osError(EndOnlyRuns(16777216 + 256 + 1, 1), 8);
 }
 
 TEST(BitmapRead, RunLengthPicturesMayLeaveSixteenMebipixelsUnfilled) {
-    BmpSpec runs;
-    runs.width = 16777216 + 256; // the data's two bytes could fill 256 of them
-    runs.height = 1;
-    runs.bitCount = 8;
-    runs.compression = 1;
-    runs.colors = Table(256);
-    runs.pixels = std::string("\0\1", 2); // the end of the picture at once
     TBitmap bitmap;
-    LoadBytes(bitmap, MakeBmp(runs));
+    LoadBytes(bitmap, MakeBmp(EndOnlyRuns(16777216 + 256, 1))); // two bytes could fill 256 of the pixels
     EXPECT_EQ(bitmap.Width(), 16777472);
     EXPECT_EQ(bitmap.Height(), 1);
 }
