@@ -54,10 +54,15 @@ protected:
         args.insert(args.begin(), "xdotool");
         return proctest::Run(args, 20000, Env());
     }
-    // The first shown window whose name matches, waited for.
+    // The first shown window whose name matches, waited for. A search fails when a window it lists goes
+    // away before it is asked its name (the last program's, say): it is asked again.
     std::string Window(const std::string& namePattern) {
-        const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", namePattern});
-        return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", namePattern});
+            if (found.exitCode == 0) return found.out.substr(0, found.out.find('\n'));
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return {};
     }
     bool Click(const std::string& window, int x, int y) {
         return Xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"})

@@ -115,8 +115,17 @@ public:
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        // Every signal takes its default action, as in a program started from a shell, whatever this
+        // process was started with ignoring (a background job ignores SIGINT).
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t all;
+        sigfillset(&all);
+        posix_spawnattr_setsigdefault(&attributes, &all);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
         pid_t pid = -1;
-        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
+        if (posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), envp.data()) != 0) pid = -1;
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         m_pid = pid;
         return m_pid > 0;
