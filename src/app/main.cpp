@@ -4,7 +4,9 @@
 #include "framework/forms/Application.h"
 
 #include "platform/display/Display.h"
+#include "platform/system/Termination.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string_view>
 
@@ -31,7 +33,14 @@ int main(int argc, char** argv) {
                    stderr);
         return 1;
     }
+    // SIGTERM and SIGINT close the window as the desktop's request to end would, in whatever box or list is
+    // open; what cannot close in this time is ended by the signal.
+    win::HandleTerminationSignals(std::chrono::milliseconds(1500));
     gl::RegisterProgram();
     gl::RegisterStartupSample();
-    return gl::RunApplication([](gl::TApplication& application) { application.CreateForm(gl::F_main); });
+    const int status =
+        gl::RunApplication([](gl::TApplication& application) { application.CreateForm(gl::F_main); });
+    // Whoever sent the signal learns that it ended the program.
+    win::EndByTerminationSignal();
+    return status;
 }

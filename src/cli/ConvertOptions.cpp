@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 namespace gl::cli {
 
@@ -69,6 +70,10 @@ std::string Apply(ConvertOptions& options, const Option& option, const std::stri
     } else if (name == "--space") {
         long long space = 0;
         if (!ParseInteger(value, space)) return "--space needs a whole number, not \"" + value + "\"";
+        // The window's spin edit would quietly clamp a value outside its range: a script hears of it instead.
+        if (space < kMinSpace || space > kMaxSpace)
+            return "--space takes " + std::to_string(kMinSpace) + " to " + std::to_string(kMaxSpace) +
+                   " blanks, not " + value;
         options.space = space;
     } else if (name == "--text") {
         if (HasControlCharacter(value))

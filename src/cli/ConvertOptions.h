@@ -23,6 +23,10 @@ struct ParsedOptions {
     std::string error;
 };
 
+// The space lengths the window's spin edit offers.
+constexpr long long kMinSpace = 1;
+constexpr long long kMaxSpace = 20;
+
 ParsedOptions ParseConvertOptions(const std::vector<std::string>& args);
 
 extern const char* const kConvertUsage;

@@ -14,6 +14,7 @@
 #include "framework/core/Streams.h"
 #include "framework/core/Strings.h"
 #include "framework/forms/Application.h"
+#include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsFormats.h"
 #include "framework/graphics/GraphicsPicture.h"
 
@@ -92,6 +93,7 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
     }
     application.OnException = nullptr;
     TF_main& window = *F_main;
+    ConvertResult result;
     try {
         Prepare(window, options);
         // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden and the
@@ -103,10 +105,18 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
         window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
         const int after = lines.Count();
         for (int i = before; i < after; ++i) write(lines.Strings(i));
+        // An empty picture converts to nothing, which a script could not tell from a picture of no dark
+        // pixels that lost its lines.
+        TBitmap* reduced = window.Image2->Picture()->Bitmap();
+        if (!options.text && (reduced->Width() == 0 || reduced->Height() == 0)) {
+            const std::string path = options.picture ? *options.picture : TF_main::DefaultPicturePath();
+            result.warning = "the picture " + (path == "-" ? "on standard input" : "\"" + path + "\"") +
+                       " has no pixels: no text art was written";
+        }
     } catch (...) {
         return {MessageOf(std::current_exception()), {}};
     }
-    return {};
+    return result;
 }
 
 } // namespace gl::cli

@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
                      std::strerror(openError));
         return 1;
     }
+    if (!result.warning.empty())
+        std::fprintf(stderr, "glyphloom-convert: warning: %s\n", result.warning.c_str());
     const bool written = std::fflush(out) == 0 && !std::ferror(out);
     const bool closed = out == stdout || std::fclose(out) == 0;
     if (!written || !closed) {

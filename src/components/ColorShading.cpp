@@ -83,16 +83,24 @@ RgbColor HslToRgb(const HslColor& hsl) {
     return Pack(channel(r), channel(g), channel(b));
 }
 
-RgbColor DarkerRgb(RgbColor rgb, int n) {
+namespace {
+
+// Lightness moved by any amount a stored layout can hold, kept within 0..255: the sum is taken wide, so that
+// an amount near the integer's limits cannot wrap round to the other end of the scale.
+RgbColor ShiftLightness(RgbColor rgb, std::int64_t by) {
     HslColor hsl = RgbToHsl(rgb);
-    hsl.lightness = std::max(hsl.lightness - n, 0);
+    hsl.lightness = static_cast<int>(std::clamp<std::int64_t>(hsl.lightness + by, 0, kMaxShadeLightness));
     return HslToRgb(hsl);
 }
 
+} // namespace
+
+RgbColor DarkerRgb(RgbColor rgb, int n) {
+    return ShiftLightness(rgb, -static_cast<std::int64_t>(n));
+}
+
 RgbColor LighterRgb(RgbColor rgb, int n) {
-    HslColor hsl = RgbToHsl(rgb);
-    hsl.lightness = std::min(hsl.lightness + n, 255);
-    return HslToRgb(hsl);
+    return ShiftLightness(rgb, n);
 }
 
 RgbColor BlendRgb(RgbColor a, RgbColor b, int weight) {

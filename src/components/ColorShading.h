@@ -18,7 +18,11 @@ struct HslColor {
 HslColor RgbToHsl(RgbColor rgb);
 RgbColor HslToRgb(const HslColor& hsl);
 
-// Lightness lowered by n (not below 0) / raised by n (not above 255), through the conversion and back.
+// Shades may push lightness past the conversion's 240, up to this; the conversion back saturates.
+constexpr int kMaxShadeLightness = 255;
+
+// Lightness lowered by n (not below 0) / raised by n (not above 255), through the conversion and back; any n
+// of either sign.
 RgbColor DarkerRgb(RgbColor rgb, int n);
 RgbColor LighterRgb(RgbColor rgb, int n);
 

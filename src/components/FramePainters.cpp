@@ -4,6 +4,8 @@
 #include "components/ColorShading.h"
 #include "framework/graphics/Canvas.h"
 
+#include <algorithm>
+
 namespace gl {
 
 namespace {
@@ -128,6 +130,9 @@ TColor BlendColors(TColor a, TColor b, int weight) {
 }
 
 TColor AdjustColor(TColor color, int adjustment) {
+    // Any adjustment beyond the lightness scale gives what the scale's end gives; held there, the most
+    // negative integer can be negated too.
+    adjustment = std::clamp(adjustment, -kMaxShadeLightness, kMaxShadeLightness);
     if (adjustment < 0) return DarkerColor(color, -adjustment);
     if (adjustment > 0) return LighterColor(color, adjustment);
     return color;

@@ -78,6 +78,8 @@ CommandLineExercise ExerciseCommandLine(std::string_view data) {
         std::none_of(args.begin(), args.end(),
                      [](const std::string& a) { return a.starts_with("--space="); }))
         faults.push_back("a space length came from nowhere");
+    if (o.space && (*o.space < kMinSpace || *o.space > kMaxSpace))
+        faults.push_back("a space length outside the spin edit's range was accepted");
     if (o.help && !AnyOf(args, {"--help", "-h"})) faults.push_back("help was asked for by nothing");
     if (o.version && !AnyOf(args, {"--version"})) faults.push_back("the version was asked for by nothing");
     return result;

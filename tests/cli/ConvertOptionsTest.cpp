@@ -35,15 +35,14 @@ TEST(ConvertOptions, EveryOptionTakesItsValueAsTheNextArgumentOrAfterAnEqualsSig
     ExpectSettings(Parse({"pic.bmp", "--glyph=ab", "--space=5", "-o=out.txt"}), "ab", 5, nullptr, "out.txt",
                    "pic.bmp");
     ExpectSettings(
-        Parse({"--output", "a.txt", "--text", "Tarnwick<QQ群号3164825>", "--glyph", "文字", "--space", "-3"}),
-        "文字", -3, "Tarnwick<QQ群号3164825>", "a.txt", nullptr);
+        Parse({"--output", "a.txt", "--text", "Tarnwick<QQ群号3164825>", "--glyph", "文字", "--space", "3"}),
+        "文字", 3, "Tarnwick<QQ群号3164825>", "a.txt", nullptr);
     ExpectSettings(Parse({"--output=a.txt", "--text=", "--glyph=", "--space=+20"}), "", 20, "", "a.txt",
                    nullptr);
     // Only the first "=" separates; a value may itself start with "-" when it is a separate argument.
-    ExpectSettings(Parse({"--glyph==x", "--text=a=b", "--space", "0", "-o", "-dash.txt"}), "=x", 0, "a=b",
+    ExpectSettings(Parse({"--glyph==x", "--text=a=b", "--space", "007", "-o", "-dash.txt"}), "=x", 7, "a=b",
                    "-dash.txt", nullptr);
-    ExpectSettings(Parse({"--glyph", "-x", "--space=1000", "-o", "o", "--", "-"}), "-x", 1000, nullptr, "o",
-                   "-");
+    ExpectSettings(Parse({"--glyph", "-x", "--space=1", "-o", "o", "--", "-"}), "-x", 1, nullptr, "o", "-");
     // A later value replaces an earlier one.
     EXPECT_EQ(Parse({"--glyph", "a", "--glyph=b"}).glyph, "b");
 
@@ -72,6 +71,11 @@ TEST(ConvertOptions, UnusableCommandLinesAreUsageErrors) {
         {{"--space="}, "--space needs a whole number, not \"\""},
         {{"--space", "2.5"}, "--space needs a whole number, not \"2.5\""},
         {{"--space", "99999999999999999999"}, "--space needs a whole number, not \"99999999999999999999\""},
+        {{"--space", "0"}, "--space takes 1 to 20 blanks, not 0"},
+        {{"--space=21"}, "--space takes 1 to 20 blanks, not 21"},
+        {{"--space", "-7"}, "--space takes 1 to 20 blanks, not -7"},
+        {{"--space", "+25"}, "--space takes 1 to 20 blanks, not +25"},
+        {{"--space", "9223372036854775807"}, "--space takes 1 to 20 blanks, not 9223372036854775807"},
         {{"-o="}, "-o needs a file name"},
         {{"--output", ""}, "-o needs a file name"},
         {{"--bogus"}, "unknown option --bogus"},

@@ -81,9 +81,7 @@ TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
         {{"--glyph", "ab", "--space", "5"}, "ab     ab\n          ab\n"},
         {{"--space=5", "--glyph=ab"}, "ab     ab\n          ab\n"}, // a given space length wins either way
         {{"--space", "1"}, "Kiv Kiv\n  Kiv\n"},
-        {{"--space", "0"}, "Kiv Kiv\n  Kiv\n"}, // the spin edit keeps 1..20
-        {{"--space", "-7"}, "Kiv Kiv\n  Kiv\n"},
-        {{"--space", "25"}, "Kiv" + blanks20 + "Kiv\n" + blanks20 + blanks20 + "Kiv\n"},
+        {{"--space", "20"}, "Kiv" + blanks20 + "Kiv\n" + blanks20 + blanks20 + "Kiv\n"},
         {{"--glyph", ""}, " \n  \n"}, // nothing for a dark pixel, one blank for a light one
         {{"--glyph", "文字"}, "文字    文字\n        文字\n"},
         {{"--glyph", "文字字"}, "文字字      文字字\n            文字字\n"},
@@ -254,12 +252,80 @@ TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
     }
 }
 
+// Run-length data of two bytes (the picture's end) under a header of the given size, with a grey table.
+std::string RunLength8(int width, int height) {
+    std::string info;
+    PutInfoHeader(info, width, height, 8, 2);
+    info[16] = 1; // compression: 8-bit runs
+    for (int i = 0; i < 256; ++i) info += std::string(3, static_cast<char>(i)) + '\0';
+    info += std::string("\0\1", 2);
+    std::string file = "BM";
+    Put32(file, static_cast<std::uint32_t>(14 + info.size()));
+    Put32(file, 0);
+    Put32(file, static_cast<std::uint32_t>(14 + info.size() - 2));
+    return file + info;
+}
+
+TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
+    // Cut inside its pixels: the last row lost two of its bytes.
+    const std::string whole = Bmp24({"#.#", "..#"});
+    const std::string cut = m_folder.Write("cut.bmp", whole.substr(0, whole.size() - 2));
+    // 62 bytes claiming 23,168 x 23,168 one-bit pixels (64 MiB of them), and two bytes of runs claiming as
+    // many.
+    std::string huge = "BM";
+    Put32(huge, 62);
+    Put32(huge, 0);
+    Put32(huge, 62);
+    PutInfoHeader(huge, 23168, 23168, 1, 0);
+    huge += std::string("\0\0\0\0\xFF\xFF\xFF\0", 8);
+    ASSERT_EQ(huge.size(), 62u);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {cut, "Stream read error"},
+        {m_folder.Write("huge.bmp", huge), "Stream read error"},
+        {m_folder.Write("runs.bmp", RunLength8(23168, 23168)),
+         "System Error.  Code: 8.\r\nNot enough storage is available to process this command"},
+    };
+    for (const auto& [picture, message] : cases) {
+        const RunResult run = Convert({picture});
+        EXPECT_EQ(run.exitCode, 1) << picture;
+        EXPECT_EQ(run.err, message + "\n");
+        EXPECT_EQ(run.out, "");
+        EXPECT_LT(run.peakKiB, 100 * 1024) << picture;
+    }
+    // Runs may leave 16 Mi pixels unfilled: a 4097 x 4096 picture of two bytes is refused, 4096 x 4096 is
+    // not.
+    const RunResult wide = Convert({"--glyph", "#", m_folder.Write("wide.bmp", RunLength8(4097, 4096))});
+    EXPECT_EQ(wide.err,
+              "System Error.  Code: 8.\r\nNot enough storage is available to process this command\n");
+    const RunResult square = Convert({"--glyph", "#", m_folder.Write("square.bmp", RunLength8(4096, 4096))});
+    EXPECT_EQ(square.exitCode, 0) << square.err;
+    EXPECT_EQ(square.out.size(), 4097u * 4096u);
+    EXPECT_EQ(square.out.substr(0, 4097),
+              std::string(4096, '#') + "\n"); // unfilled pixels are entry 0, black
+}
+
+TEST_F(ConvertProgram, APictureWithoutPixelsConvertsToNothingWithAWarning) {
+    const std::string empty = m_folder.Write("empty.bmp", "");
+    const RunResult run = Convert({empty});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "glyphloom-convert: warning: the picture \"" + empty +
+                           "\" has no pixels: no text art was written\n");
+    // A picture of light pixels only writes its blank lines and no warning.
+    ExpectSuccess(Convert({"--space", "1", m_folder.Write("white.bmp", Bmp24({".."}))}), "  \n",
+                  "a white picture");
+}
+
 TEST_F(ConvertProgram, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--bogus"}, "unknown option --bogus"},
         {{"--space", "many", m_example}, "--space needs a whole number, not \"many\""},
         {{m_example, "--glyph"}, "--glyph needs a value"},
         {{"--text", "hi", m_example}, "--text converts the banner, not a picture: give one or the other"},
+        // The window's spin edit holds 1 to 20 and would clamp anything else without a word.
+        {{"--space", "0", m_example}, "--space takes 1 to 20 blanks, not 0"},
+        {{"--space=25", m_example}, "--space takes 1 to 20 blanks, not 25"},
+        {{"--space", "-7", "--text", "hi"}, "--space takes 1 to 20 blanks, not -7"},
     };
     for (const auto& [args, error] : cases) {
         const RunResult run = Convert(args);

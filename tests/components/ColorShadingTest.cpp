@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace gl {
 namespace {
 
@@ -30,6 +32,14 @@ TEST(ColorShading, ExtremesSaturate) {
     // Lightness pushed past 240 (up to 255) comes back as white, not as a wrapped colour.
     EXPECT_EQ(LighterRgb(Rgb(200, 200, 200), 100), Rgb(255, 255, 255));
     EXPECT_EQ(HslToRgb(HslColor{80, 240, 250}), Rgb(255, 255, 255));
+    // Amounts at the integer's limits neither wrap nor run past either end; a negative one moves the other
+    // way.
+    const RgbColor lightGrey = Rgb(204, 204, 204);
+    EXPECT_EQ(LighterRgb(lightGrey, INT_MAX), Rgb(255, 255, 255));
+    EXPECT_EQ(DarkerRgb(lightGrey, INT_MAX), Rgb(0, 0, 0));
+    EXPECT_EQ(LighterRgb(lightGrey, INT_MIN), Rgb(0, 0, 0));
+    EXPECT_EQ(DarkerRgb(lightGrey, INT_MIN), Rgb(255, 255, 255));
+    EXPECT_EQ(LighterRgb(lightGrey, -100), Rgb(98, 98, 98));
     EXPECT_EQ(BlendRgb(Rgb(10, 20, 30), Rgb(200, 100, 0), 255), Rgb(10, 20, 30));
     EXPECT_EQ(BlendRgb(Rgb(10, 20, 30), Rgb(200, 100, 0), 0), Rgb(200, 100, 0));
 }

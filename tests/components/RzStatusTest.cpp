@@ -125,6 +125,32 @@ TEST_F(RzStatus, FlatFrameLeavesItsCornersInTheColour) {
     }
 }
 
+TEST_F(RzStatus, StoredFlatColorAdjustmentsSaturateAtWhiteAndBlack) {
+    RegisterStatusPaneLayout();
+    LayoutClass<TFormStandIn>("TFormStandIn", "TWinControl");
+    // Light grey (lightness 200 of 240) moved by the whole range of the stored integer, and a little past the
+    // lightness's own range.
+    const std::pair<const char*, TColor> cases[] = {
+        {"2147483647", Rgb(255, 255, 255)}, {"-2147483648", Rgb(0, 0, 0)}, {"2147483600", Rgb(255, 255, 255)},
+        {"-2147483647", Rgb(0, 0, 0)},      {"56", Rgb(255, 255, 255)},    {"-201", Rgb(0, 0, 0)},
+        {"-100", Rgb(98, 98, 98)},
+    };
+    for (const auto& [adjustment, line] : cases) {
+        SCOPED_TRACE(adjustment);
+        ReadLayout(*m_form, std::string("object Form1: TFormStandIn\n"
+                                        "  object Pane: TRzStatusPane\n"
+                                        "    Width = 30\n    Color = clBtnFace\n    ParentColor = False\n"
+                                        "    FlatColor = 13421772\n    FlatColorAdjustment = ") +
+                                adjustment + "\n  end\nend\n");
+        auto* pane = dynamic_cast<TRzStatusPane*>(m_form->FindComponent("Pane"));
+        ASSERT_NE(pane, nullptr);
+        Flush();
+        EXPECT_EQ(At(*pane, 1, 10), line);
+        EXPECT_EQ(At(*pane, 10, 1), line);
+        delete pane;
+    }
+}
+
 TEST_F(RzStatus, CaptionRectByStyleAndBorder) {
     TPaneProbe* pane = MakePane();
     auto expectRect = [&](int inset) {

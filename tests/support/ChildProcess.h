@@ -15,6 +15,7 @@
 #include <spawn.h>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -114,8 +115,17 @@ public:
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        // Every signal takes its default action, as in a program started from a shell, whatever this
+        // process was started with ignoring (a background job ignores SIGINT).
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t all;
+        sigfillset(&all);
+        posix_spawnattr_setsigdefault(&attributes, &all);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
         pid_t pid = -1;
-        if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid = -1;
+        if (posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), envp.data()) != 0) pid = -1;
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         m_pid = pid;
         return m_pid > 0;
@@ -124,9 +134,10 @@ public:
     bool Running() {
         if (m_pid <= 0) return false;
         int status = 0;
-        const pid_t done = waitpid(m_pid, &status, WNOHANG);
+        rusage usage{};
+        const pid_t done = wait4(m_pid, &status, WNOHANG, &usage);
         if (done == 0) return true;
-        Finished(status);
+        Finished(status, usage);
         return false;
     }
 
@@ -149,26 +160,32 @@ public:
         if (Wait(3000)) return;
         kill(m_pid, SIGKILL);
         int status = 0;
-        waitpid(m_pid, &status, 0);
-        Finished(status);
+        rusage usage{};
+        wait4(m_pid, &status, 0, &usage);
+        Finished(status, usage);
     }
 
     pid_t Pid() const { return m_pid; }
+    // The most memory the ended child held at once, in KiB.
+    long PeakKiB() const { return m_peakKiB; }
 
 private:
-    void Finished(int status) {
+    void Finished(int status, const rusage& usage) {
         m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        m_peakKiB = usage.ru_maxrss;
         m_pid = -1;
     }
 
     pid_t m_pid = -1;
     std::optional<int> m_exitCode;
+    long m_peakKiB = 0;
 };
 
 struct RunResult {
     std::optional<int> exitCode; // none: the program did not end in time (it was killed)
     std::string out;
     std::string err;
+    long peakKiB = 0; // the most memory the program held at once
 };
 
 // Runs a program to its end (at most `timeoutMs`, `between` run while it works) and returns what it wrote.
@@ -184,6 +201,7 @@ inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const 
         Child child;
         if (child.Start(args, env, outPath, errPath, inPath))
             result.exitCode = child.Wait(timeoutMs, between);
+        result.peakKiB = child.PeakKiB();
     }
     result.out = ReadFile(outPath);
     result.err = ReadFile(errPath);

@@ -39,6 +39,9 @@ public:
         return !m_name.empty();
     }
 
+    // Ends the server now, with whatever still uses it.
+    void Stop() { m_server.Stop(); }
+
     // The display's name, as DISPLAY and -display take it (":99").
     const std::string& Name() const { return m_name; }
 

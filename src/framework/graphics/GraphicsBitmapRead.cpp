@@ -26,11 +26,11 @@ constexpr std::uint32_t kFileHeaderSize = sizeof(win::BITMAPFILEHEADER);
 constexpr std::uint32_t kCoreHeaderSize = sizeof(win::BITMAPCOREHEADER);
 constexpr std::uint32_t kInfoHeaderSize = sizeof(win::BITMAPINFOHEADER);
 
-// How much pixel storage a header may ask for beyond what the data in the stream could fill. Truncated files
-// still load (their missing rows stay black), but a few bytes claiming a gigantic picture fail as the memory
-// the platform would not give, instead of being allocated. Run-length data may expand a great deal.
-constexpr std::uint64_t kUnbackedPixelBytes = std::uint64_t(64) << 20;
-constexpr std::uint64_t kRunLengthExpansion = 1024;
+// How many pixels a run-length picture may have beyond what its data could fill: a few bytes claiming a
+// gigantic picture fail as the memory the platform would not give, instead of being allocated. One run of two
+// bytes fills at most 255 pixels; skips and line ends fill nothing, so they count against the bound.
+constexpr std::uint64_t kUnfilledPixels = std::uint64_t(16) << 20;
+constexpr std::uint64_t kPixelsPerRunLengthByte = 128;
 
 [[noreturn]] void ReadError() {
     throw EReadError(msg::SReadError);
@@ -84,9 +84,8 @@ private:
     InvalidBitmap();
 }
 
-void CheckBacked(std::uint64_t storageBytes, std::uint64_t dataBytes, std::uint64_t expansion) {
-    if (storageBytes <= kUnbackedPixelBytes || dataBytes >= storageBytes / expansion) return;
-    if (storageBytes - kUnbackedPixelBytes <= dataBytes * expansion) return;
+void CheckRunLengthBacked(std::uint64_t pixels, std::uint64_t dataBytes) {
+    if (pixels <= kUnfilledPixels || pixels - kUnfilledPixels <= dataBytes * kPixelsPerRunLengthByte) return;
     RaiseLastOSError(win::ERROR_NOT_ENOUGH_MEMORY);
 }
 
@@ -101,11 +100,11 @@ struct ReadGuard {
 };
 
 // An uncompressed DIB: a section made from the header and colour table, its bits read straight from the
-// stream (never more than the section holds).
-win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t count) {
+// stream. Every row must be there: a picture cut short fails before anything is made for it.
+win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t available) {
     const win::BITMAPINFOHEADER& h = block.Header();
-    if (PlatformBitCount(h.biBitCount))
-        CheckBacked(ImageBytes(h.biWidth, h.biHeight, h.biBitCount), std::min(count, Remaining(source)), 1);
+    const std::uint64_t needed = ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
+    if (PlatformBitCount(h.biBitCount) && needed > std::min(available, Remaining(source))) ReadError();
     win::SetLastError(0);
     void* bits = nullptr;
     win::UniqueBitmap handle;
@@ -118,7 +117,7 @@ win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t count) 
     win::GetObject(handle.Get(), sizeof ds, &ds);
     const std::uint64_t capacity =
         static_cast<std::uint64_t>(ds.dsBm.bmWidthBytes) * static_cast<std::uint64_t>(ds.dsBm.bmHeight);
-    source.ReadBuffer(bits, static_cast<std::int64_t>(std::min(count, capacity)));
+    source.ReadBuffer(bits, static_cast<std::int64_t>(std::min(needed, capacity)));
     return handle.Release();
 }
 
@@ -127,8 +126,8 @@ win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t count) 
 win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t count, std::uint32_t colors,
                              win::HPALETTE& palette) {
     win::BITMAPINFOHEADER& h = block.Header();
-    CheckBacked(static_cast<std::uint64_t>(std::max<win::LONG>(h.biWidth, 0)) * AbsHeight(h.biHeight) * 4,
-                count, kRunLengthExpansion);
+    CheckRunLengthBacked(
+        static_cast<std::uint64_t>(std::max<win::LONG>(h.biWidth, 0)) * AbsHeight(h.biHeight), count);
     std::vector<std::uint8_t> data(static_cast<std::size_t>(count));
     source.ReadBuffer(data.data(), static_cast<std::int64_t>(count));
     // The decoder reads exactly the bytes that arrived.
@@ -265,15 +264,14 @@ void TBitmap::ReadDIB(TStream& stream, std::int64_t size, const win::BITMAPFILEH
             available -= offset - tableEnd;
         }
     }
-    const std::uint64_t imageSize =
-        h.biSizeImage != 0 ? h.biSizeImage : ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
-    const std::uint64_t count = std::min(imageSize, available);
-
     ReadGuard made;
-    if (saved)
-        made.handle = DecodeRunLength(*source, block, count, colors, made.palette);
-    else
-        made.handle = ReadSection(*source, block, count);
+    if (saved) {
+        const std::uint64_t imageSize =
+            h.biSizeImage != 0 ? h.biSizeImage : ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
+        made.handle = DecodeRunLength(*source, block, std::min(imageSize, available), colors, made.palette);
+    } else {
+        made.handle = ReadSection(*source, block, available);
+    }
     if (h.biBitCount > 8 && colors > 0 && !made.palette)
         made.palette = PaletteFromDIBColorTable(
             nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(maskBytes)), static_cast<int>(colors));
@@ -321,11 +319,14 @@ void TBitmap::WriteStream(TStream& stream, bool writeSize) {
     }
     h.biSize = kInfoHeaderSize;
     h.biPlanes = 1;
-    const win::DWORD colorsUsed = h.biClrUsed;
+    // The colours-used field names the entries of the table written here, and nothing else: a reader takes
+    // that many entries before the pixels.
+    win::DWORD colorsUsed = 0;
     std::uint32_t extraBytes = 0;
     if (h.biBitCount <= 8) {
         const std::uint32_t full = 1u << h.biBitCount;
-        extraBytes = 4 * (colorsUsed > 0 && colorsUsed < full ? colorsUsed : full);
+        if (h.biClrUsed > 0 && h.biClrUsed < full) colorsUsed = h.biClrUsed;
+        extraBytes = 4 * (colorsUsed > 0 ? colorsUsed : full);
     } else if ((h.biBitCount == 16 || h.biBitCount == 32) && h.biCompression == win::BI_BITFIELDS) {
         std::memcpy(info.colors, dib.dsBitfields, sizeof dib.dsBitfields);
         extraBytes = sizeof dib.dsBitfields;

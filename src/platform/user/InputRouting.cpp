@@ -2,6 +2,7 @@
 // key and text events wait in the input queue and are routed when retrieved, as the platform does:
 // hit-testing with WM_NCHITTEST (HTTRANSPARENT passes on), capture, WM_MOUSEACTIVATE, WM_SETCURSOR, double
 // clicks, mouse leave, the wheel to the focus window, keys and text to the focus window.
+#include "platform/system/Termination.h"
 #include "platform/system/Utf8.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
@@ -423,6 +424,8 @@ Window* WindowForDisplay(DisplayWindowId id) {
 }
 
 void PollDisplay() {
+    // A termination signal asks for the end as the desktop's own request does.
+    if (TakeTerminationRequest()) PostQuitMessage(0);
     Display& display = CurrentDisplay();
     DisplayEvent e;
     while (display.PollEvent(e)) {

@@ -286,6 +286,18 @@ TEST(BitmapRead, MalformedHeadersFailAsInvalidBitmaps) {
     }
 }
 
+// 8-bit run-length data of two bytes: the end of the picture at once.
+BmpSpec EndOnlyRuns(std::int32_t width, std::int32_t height) {
+    BmpSpec runs;
+    runs.width = width;
+    runs.height = height;
+    runs.bitCount = 8;
+    runs.compression = 1;
+    runs.colors = Table(256);
+    runs.pixels = std::string("\0\1", 2);
+    return runs;
+}
+
 TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
     auto osError = [](BmpSpec desc, std::uint32_t code) {
         TBitmap bitmap;
@@ -307,38 +319,62 @@ TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
     BmpSpec noWidth;
     noWidth.width = 0;
     osError(noWidth, 87);
-    // A few bytes claiming a gigantic picture: refused as memory, never allocated.
-    BmpSpec huge;
-    huge.width = 20000;
-    huge.height = 20000;
-    huge.pixels = std::string(64, '\0');
-    osError(huge, 8);
-    huge.width = huge.height = 60000;
-    osError(huge, 8);
-    BmpSpec hugeRuns;
-    hugeRuns.width = hugeRuns.height = 20000;
-    hugeRuns.bitCount = 8;
-    hugeRuns.compression = 1;
-    hugeRuns.colors = Table(256);
-    hugeRuns.pixels = std::string("\0\1", 2);
-    osError(hugeRuns, 8);
+    // Run-length data claiming far more pixels than it could fill: refused as memory, never allocated. Two
+    // bytes fill at most 255 pixels, and 16 Mi pixels may stay unfilled.
+    osError(EndOnlyRuns(20000, 20000), 8);
+    osError(EndOnlyRuns(16777216 + 256 + 1, 1), 8);
 }
 
-TEST(BitmapRead, ImageSizeLargerThanThePixelsIsBoundedBySection) {
+TEST(BitmapRead, RunLengthPicturesMayLeaveSixteenMebipixelsUnfilled) {
+    TBitmap bitmap;
+    LoadBytes(bitmap, MakeBmp(EndOnlyRuns(16777216 + 256, 1))); // two bytes could fill 256 of the pixels
+    EXPECT_EQ(bitmap.Width(), 16777472);
+    EXPECT_EQ(bitmap.Height(), 1);
+}
+
+TEST(BitmapRead, PixelsCutShortFailWithReadError) {
     BmpSpec desc;
     desc.width = 2;
     desc.height = 2;
-    desc.sizeImage = 4096;
-    desc.pixels = std::string(4096, '\x7F');
+    desc.pixels = std::string(16, '\x7F'); // two rows of 2 x 3 bytes, each padded to 8
+    const std::string whole = MakeBmp(desc);
     TBitmap bitmap;
+    LoadBytes(bitmap, Rgb24File(3, 3, [](int, int) { return 0u; }));
+    for (std::size_t cut : {std::size_t(1), std::size_t(8), std::size_t(15)}) {
+        SCOPED_TRACE(cut);
+        ExpectError<EReadError>([&] { LoadBytes(bitmap, whole.substr(0, whole.size() - cut)); },
+                                "Stream read error");
+        EXPECT_EQ(bitmap.Width(), 3); // the previous picture stays
+    }
+    // A few bytes claiming a gigantic one-bit picture fail the same way, before anything is allocated.
+    BmpSpec huge;
+    huge.width = huge.height = 23168;
+    huge.bitCount = 1;
+    huge.colors = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
+    const std::string tiny = MakeBmp(huge);
+    EXPECT_EQ(tiny.size(), 62u);
+    ExpectError<EReadError>([&] { LoadBytes(bitmap, tiny); }, "Stream read error");
+}
+
+TEST(BitmapRead, TheImageSizeFieldNeitherShortensNorPadsThePixels) {
+    BmpSpec desc;
+    desc.width = 2;
+    desc.height = 2;
+    desc.pixels = std::string(16, '\x7F');
+    TBitmap bitmap;
+    // A padded field larger than the data: the data holds every row, so it loads.
+    desc.sizeImage = 4096;
     LoadBytes(bitmap, MakeBmp(desc));
     EXPECT_EQ(Pixels(bitmap), std::vector<std::uint32_t>(4, 0x7F7F7Fu));
-    // A truncated picture loads with the rows that arrived; the rest stays black.
-    BmpSpec cut = desc;
-    cut.sizeImage = 0;
-    cut.pixels = std::string(8, '\x7F');
-    LoadBytes(bitmap, MakeBmp(cut));
-    EXPECT_EQ(Pixels(bitmap), (std::vector<std::uint32_t>{0, 0, 0x7F7F7F, 0x7F7F7F}));
+    // A field smaller than the rows: every row is read all the same.
+    desc.sizeImage = 8;
+    LoadBytes(bitmap, MakeBmp(desc));
+    EXPECT_EQ(Pixels(bitmap), std::vector<std::uint32_t>(4, 0x7F7F7Fu));
+    // More data than the picture needs: the section takes its own size.
+    desc.sizeImage = 0;
+    desc.pixels = std::string(4096, '\x7F');
+    LoadBytes(bitmap, MakeBmp(desc));
+    EXPECT_EQ(Pixels(bitmap), std::vector<std::uint32_t>(4, 0x7F7F7Fu));
 }
 
 TEST(BitmapRead, SavedFilesReadBackToTheSamePixels) {
@@ -355,6 +391,45 @@ TEST(BitmapRead, SavedFilesReadBackToTheSamePixels) {
             EXPECT_EQ(Pixels(again), expected);
             EXPECT_TRUE(bitmap.Equals(&again));
         }
+    }
+}
+
+std::uint32_t U32At(const std::string& bytes, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    return v;
+}
+
+TEST(BitmapRead, SavedColoursUsedNamesTheTableThatIsWritten) {
+    struct Case {
+        int bitCount;
+        std::uint32_t clrUsed, tableEntries; // in the file read
+        std::uint32_t savedClrUsed, savedOffBits;
+    };
+    for (const Case& c : {Case{24, 256, 256, 0, 54}, Case{32, 3, 3, 0, 54}, Case{1, 256, 256, 0, 62},
+                          Case{8, 3, 3, 3, 66}, Case{4, 0, 16, 0, 118}}) {
+        SCOPED_TRACE(testing::Message() << c.bitCount << " bits, " << c.clrUsed << " colours used");
+        BmpSpec desc;
+        desc.width = 3;
+        desc.height = 2;
+        desc.bitCount = static_cast<std::uint16_t>(c.bitCount);
+        desc.clrUsed = c.clrUsed;
+        desc.colors = Table(static_cast<int>(c.tableEntries));
+        desc.pixels = PackRows(3, 2, c.bitCount, false, [&](int x, int y) -> std::uint32_t {
+            return c.bitCount > 8
+                       ? 0x102030u * static_cast<std::uint32_t>(x + 1) + static_cast<std::uint32_t>(y)
+                       : static_cast<std::uint32_t>(x + y) % std::min(c.tableEntries, 3u);
+        });
+        TBitmap bitmap;
+        LoadBytes(bitmap, MakeBmp(desc));
+        const std::vector<std::uint32_t> pixels = Pixels(bitmap);
+        TStringStream saved;
+        bitmap.SaveToStream(saved);
+        EXPECT_EQ(U32At(saved.DataString(), 10), c.savedOffBits);
+        EXPECT_EQ(U32At(saved.DataString(), 14 + 32), c.savedClrUsed);
+        TBitmap again;
+        LoadBytes(again, saved.DataString());
+        EXPECT_EQ(Pixels(again), pixels);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "framework/graphics/GraphicsPicture.h"
 
 #include <string>
+#include <vector>
 
 namespace gl::picturefuzz {
 
@@ -26,12 +27,23 @@ template <class F> bool Try(F&& run) {
     }
 }
 
+bool SmallEnoughToScan(TBitmap& bitmap) {
+    return static_cast<long>(bitmap.Width()) * bitmap.Height() <= kMaxPixelsToScan;
+}
+
+// Every pixel with a ring of one pixel outside, row by row from the top.
+std::vector<TColor> ScanPixels(TBitmap& bitmap) {
+    std::vector<TColor> pixels;
+    for (int y = -1; y <= bitmap.Height(); ++y)
+        for (int x = -1; x <= bitmap.Width(); ++x) pixels.push_back(bitmap.Canvas().Pixels(x, y));
+    return pixels;
+}
+
 // Reads every pixel, reduces the picture to black and white as the program does, and saves it.
-bool UseBitmap(TBitmap& bitmap, std::string& saved) {
+bool UseBitmap(TBitmap& bitmap, std::vector<TColor>& pixels, std::string& saved) {
     return Try([&] {
-        if (static_cast<long>(bitmap.Width()) * bitmap.Height() <= kMaxPixelsToScan) {
-            for (int y = -1; y <= bitmap.Height(); ++y)
-                for (int x = -1; x <= bitmap.Width(); ++x) bitmap.Canvas().Pixels(x, y);
+        if (SmallEnoughToScan(bitmap)) {
+            pixels = ScanPixels(bitmap);
             TBitmap target;
             target.SetWidth(bitmap.Width());
             target.SetHeight(bitmap.Height());
@@ -56,13 +68,17 @@ PictureExercise ExercisePictureReaders(std::string_view data) {
         bitmap.LoadFromStream(stream);
     });
     std::string saved;
-    if (result.bitmapRead && UseBitmap(bitmap, saved)) {
+    std::vector<TColor> pixels;
+    result.saved = result.bitmapRead && UseBitmap(bitmap, pixels, saved);
+    if (result.saved) {
         TBitmap again;
         result.savedReadsBack = Try([&] {
                                     TStringStream stream(saved);
                                     again.LoadFromStream(stream);
                                 }) &&
                                 again.Width() == bitmap.Width() && again.Height() == bitmap.Height();
+        if (result.savedReadsBack)
+            Try([&] { result.savedPixelsMatch = !SmallEnoughToScan(again) || ScanPixels(again) == pixels; });
     }
 
     // The same bytes as a bitmap's stored data (its length first) and as a stored picture.

@@ -7,8 +7,10 @@
 namespace gl::picturefuzz {
 
 struct PictureExercise {
-    bool bitmapRead = false;     // the input loaded as a bitmap file
-    bool savedReadsBack = false; // and what it saved loaded again with the same size
+    bool bitmapRead = false;       // the input loaded as a bitmap file
+    bool saved = false;            // and was saved
+    bool savedReadsBack = false;   // and what it saved loaded again with the same size
+    bool savedPixelsMatch = false; // and with the same pixels (pictures too large to scan count as matching)
 };
 
 // Any input must end in a loaded picture or in one of the framework's exceptions: a crash, a hang, another

@@ -4,10 +4,13 @@
 
 #include "platform/display/detail/sdl/SdlBeep.h"
 #include "platform/display/detail/sdl/SdlKeys.h"
+#include "platform/display/detail/sdl/SdlX11.h"
+#include "platform/system/Termination.h"
 
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 namespace win {
@@ -31,9 +34,12 @@ public:
     SdlDisplay() : m_dpi(DpiFromEnvironment()) {
         m_wakeEvent = SDL_RegisterEvents(1);
         SDL_StartTextInput();
+        // A request to end (a signal) must reach the loop even while it waits for the desktop.
+        SetTerminationWake([](void* display) { static_cast<SdlDisplay*>(display)->Wake(); }, this);
     }
 
     ~SdlDisplay() override {
+        SetTerminationWake(nullptr, nullptr);
         for (auto& [id, w] : m_windows) Release(w);
         for (auto& [shape, cursor] : m_cursors) SDL_FreeCursor(cursor);
         m_beep.Close();
@@ -459,7 +465,11 @@ std::unique_ptr<Display> CreateSdlDisplay() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The program decides what a termination signal does (Termination.h), not the display.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && std::strcmp(driver, "x11") == 0) sdl::EndOnBrokenX11Connection();
     return std::make_unique<SdlDisplay>();
 }
 
