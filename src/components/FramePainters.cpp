@@ -166,6 +166,17 @@ TRect DrawBevel(TCanvas& canvas, TRect rect, TColor upperLeft, TColor lowerRight
     return rect;
 }
 
+void DrawCutCornerOutline(TCanvas& canvas, TRect rect, TColor color) {
+    const TRect r = rect;
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetColor(color);
+    Line(canvas, r.left, r.top + 1, r.left, r.bottom - 1);
+    Line(canvas, r.left + 1, r.top, r.right - 1, r.top);
+    Line(canvas, r.right - 1, r.top + 1, r.right - 1, r.bottom - 1);
+    Line(canvas, r.left + 1, r.bottom - 1, r.right - 1, r.bottom - 1);
+}
+
 TRect DrawEtchedPair(TCanvas& canvas, TRect rect, TColor upperLeft, TColor lowerRight, TSides sides) {
     const TRect r = rect;
     const bool left = sides.Contains(sdLeft), top = sides.Contains(sdTop);

@@ -48,6 +48,8 @@ TColor AdjustColor(TColor color, int adjustment);
 TRect DrawSides(TCanvas& canvas, TRect rect, TColor upperLeft, TColor lowerRight, TSides sides);
 // `count` nested outlines of the same two colours.
 TRect DrawBevel(TCanvas& canvas, TRect rect, TColor upperLeft, TColor lowerRight, int count, TSides sides);
+// One outline of a single colour whose four corner pixels are left out, so the frame looks slightly rounded.
+void DrawCutCornerOutline(TCanvas& canvas, TRect rect, TColor color);
 // Two outlines offset by one pixel (a groove or a bump), with the corner pixels of partial sides set so the
 // ends look cut square. Returns the rectangle shrunk by two pixels on every chosen side.
 TRect DrawEtchedPair(TCanvas& canvas, TRect rect, TColor upperLeft, TColor lowerRight, TSides sides);

@@ -6,14 +6,6 @@
 
 namespace gl {
 
-namespace {
-
-TRect Inset(TRect r, int by) {
-    return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by);
-}
-
-} // namespace
-
 TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {
     m_imagesLink.OnChange = [this](TObject*) { Invalidate(); };
 }
@@ -97,7 +89,7 @@ bool TRzBitBtn::HasImage(TSize& size) const {
 }
 
 TRect TRzBitBtn::TextArea() const {
-    TRect area = Inset(ClientRect(), 5);
+    TRect area = InsetRect(ClientRect(), 5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     TSize size{};
     if (!HasImage(size)) return area;
@@ -123,7 +115,7 @@ TRect TRzBitBtn::GlyphRect() const {
     TSize size{};
     if (!HasImage(size)) return Rect(0, 0, 0, 0);
     // A pressed hot-tracking face keeps the image still; only the classic look moves it.
-    TRect area = Inset(ClientRect(), 5);
+    TRect area = InsetRect(ClientRect(), 5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     const int margin = m_margin < 0 ? 0 : m_margin;
     const int centredX = area.left + (area.right - area.left - size.cx + 1) / 2;

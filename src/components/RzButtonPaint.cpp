@@ -15,21 +15,9 @@ void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
     canvas.LineTo(x2, y2);
 }
 
-// An outline whose four corner pixels are left out.
-void CutCornerBorder(TCanvas& canvas, TRect r, TColor color) {
-    Line(canvas, color, r.left, r.top + 1, r.left, r.bottom - 1);
-    Line(canvas, color, r.left + 1, r.top, r.right - 1, r.top);
-    Line(canvas, color, r.right - 1, r.top + 1, r.right - 1, r.bottom - 1);
-    Line(canvas, color, r.left + 1, r.bottom - 1, r.right - 1, r.bottom - 1);
-}
-
 void Fill(TCanvas& canvas, TRect r, TColor color) {
     canvas.Brush().SetColor(color);
     canvas.FillRect(r);
-}
-
-TRect Inset(TRect r, int by) {
-    return Rect(r.left + by, r.top + by, r.right - by, r.bottom - by);
 }
 
 // Two nested outlines (upper-left and lower-right colours), the inner one shaded towards the middle, and the
@@ -77,9 +65,9 @@ void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
     Fill(canvas, client, BackgroundColor());
     const bool systemFace = Color() == clBtnFace;
     if (!Enabled()) {
-        CutCornerBorder(canvas, Inset(client, 1),
-                        systemFace ? LighterColor(clBtnShadow, 30) : DarkerColor(Color(), 80));
-        Fill(canvas, Inset(client, 2), Color());
+        DrawCutCornerOutline(canvas, InsetRect(client, 1),
+                             systemFace ? LighterColor(clBtnShadow, 30) : DarkerColor(Color(), 80));
+        Fill(canvas, InsetRect(client, 2), Color());
         return;
     }
     // The outer ring is in shades of the system face, whatever the button's colour.
@@ -94,9 +82,9 @@ void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
     canvas.SetPixels(r - 2, t + 1, dark);
     canvas.SetPixels(l + 1, b - 2, dark);
     canvas.SetPixels(r - 2, b - 2, light);
-    CutCornerBorder(canvas, Inset(client, 1), systemFace ? cl3DDkShadow : DarkerColor(Color(), 150));
+    DrawCutCornerOutline(canvas, InsetRect(client, 1), systemFace ? cl3DDkShadow : DarkerColor(Color(), 150));
 
-    const TRect face = Inset(client, 2);
+    const TRect face = InsetRect(client, 2);
     if (ShowsDown())
         Fill(canvas, face, DarkerColor(Color(), 10));
     else if (MouseOver())
@@ -113,7 +101,7 @@ void TRzButton::PaintClassicFace(TCanvas& canvas) {
     if (!grouped && (m_active || Focused() || ShowsPressed())) {
         canvas.Brush().SetColor(clWindowFrame);
         canvas.FrameRect(r);
-        r = Inset(r, 1);
+        r = InsetRect(r, 1);
     }
     TFrameStyle style = ShowsPressed() ? fsButtonDown : fsButtonUp;
     if (grouped) style = m_down ? fsLowered : fsButtonUp;
@@ -124,13 +112,13 @@ void TRzButton::PaintClassicFace(TCanvas& canvas) {
 
 void TRzButton::PaintDownPattern(TCanvas& canvas) {
     const TColor other = ColorToRGB(Color()) == ColorToRGB(clSilver) ? clGray : clSilver;
-    const TRect r = Inset(ClientRect(), 2);
+    const TRect r = InsetRect(ClientRect(), 2);
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left + ((y - r.top) & 1); x < r.right; x += 2) canvas.SetPixels(x, y, other);
 }
 
 void TRzButton::DrawCaptionAndGlyph(TCanvas& canvas) {
-    TRect area = Inset(ClientRect(), 5);
+    TRect area = InsetRect(ClientRect(), 5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     win::UINT format = win::DT_WORDBREAK | win::DT_EXPANDTABS;
     if (m_alignment == taCenter) format |= win::DT_CENTER;
@@ -140,7 +128,7 @@ void TRzButton::DrawCaptionAndGlyph(TCanvas& canvas) {
 
 // Every second pixel along each side, starting one after the corner; black dots on the light faces.
 void TRzButton::PaintFocusDots(TCanvas& canvas) {
-    TRect r = Inset(ClientRect(), HotTrack() ? 3 : 4);
+    TRect r = InsetRect(ClientRect(), HotTrack() ? 3 : 4);
     if (ShowsDown()) r = Rect(r.left + 1, r.top + 1, r.right + 1, r.bottom + 1);
     for (int x = r.left + 1; x < r.right; x += 2) {
         canvas.SetPixels(x, r.top, clBlack);

@@ -210,7 +210,7 @@ void TRzCustomGroupBox::AdjustClientRect(TRect& rect) const {
     if (BorderWidth() != 0) return;
     rect.top += ScreenTextHeight(*Font(), "Yy");
     const int inset = m_groupStyle == gsStandard ? 2 : 1;
-    rect = Rect(rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset);
+    rect = InsetRect(rect, inset);
 }
 
 void TRzCustomGroupBox::Paint() {

@@ -14,10 +14,6 @@ namespace gl {
 
 namespace {
 
-TRect Inflated(TRect rect, int by) {
-    return Rect(rect.left - by, rect.top - by, rect.right + by, rect.bottom + by);
-}
-
 // How far inside the border ring the caption starts, by frame style.
 int StyleInset(TFrameStyle style) {
     switch (style) {
@@ -52,7 +48,7 @@ void TRzCustomStatusPane::Paint() {
 }
 
 TRect TRzCustomStatusPane::CaptionRect() {
-    return Inflated(Rect(0, 0, Width(), Height()), -(m_borderWidth + StyleInset(m_frameStyle)));
+    return InsetRect(Rect(0, 0, Width(), Height()), m_borderWidth + StyleInset(m_frameStyle));
 }
 
 void TRzCustomStatusPane::PaintFrame() {
@@ -60,21 +56,13 @@ void TRzCustomStatusPane::PaintFrame() {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(Rect(0, 0, Width(), Height()));
     canvas.Pen().SetWidth(1);
-    const TRect r = Inflated(Rect(0, 0, Width(), Height()), -m_borderWidth);
+    const TRect r = InsetRect(Rect(0, 0, Width(), Height()), m_borderWidth);
     if (m_frameStyle != fsFlat) {
         DrawBorder(canvas, r, m_frameStyle, sdAllSides);
         return;
     }
-    // Four lines that leave the corner pixels alone, so the flat frame looks slightly rounded.
-    canvas.Pen().SetColor(AdjustColor(m_flatColor, m_flatColorAdjustment));
-    canvas.MoveTo(r.left, r.top + 1);
-    canvas.LineTo(r.left, r.bottom - 1);
-    canvas.MoveTo(r.left + 1, r.top);
-    canvas.LineTo(r.right - 1, r.top);
-    canvas.MoveTo(r.right - 1, r.top + 1);
-    canvas.LineTo(r.right - 1, r.bottom - 1);
-    canvas.MoveTo(r.left + 1, r.bottom - 1);
-    canvas.LineTo(r.right - 1, r.bottom - 1);
+    // The flat frame leaves its corner pixels alone, so it looks slightly rounded.
+    DrawCutCornerOutline(canvas, r, AdjustColor(m_flatColor, m_flatColorAdjustment));
 }
 
 void TRzCustomStatusPane::PaintCaption(const std::string& text) {

@@ -109,6 +109,13 @@ TEST(FramePainters, OutlineOnPartialSidesAndNoColour) {
     EXPECT_EQ(inner.top, 1);
 }
 
+TEST(FramePainters, CutCornerOutlineLeavesTheFourCornersAlone) {
+    Surface surface(6, 5);
+    DrawCutCornerOutline(surface.canvas, Rect(1, 0, 6, 5), kRed);
+    surface.Expect({"..RRR.", ".R...R", ".R...R", ".R...R", "..RRR."}, {{'R', Rgb(255, 0, 0)}},
+                   "cut corners");
+}
+
 TEST(FramePainters, EtchedPairSetsTheCornerPixelsOfPartialSides) {
     struct Case {
         TSides sides;

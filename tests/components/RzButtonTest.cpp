@@ -96,7 +96,8 @@ TEST_F(RzBitBtnTest, FacesOfThePlainHotAndFocusedStates) {
     TRzBitBtn* button = MakeButton();
     // Plain: the cut-corner border, the light top rows, the face and the shadow rows.
     EXPECT_EQ(Pixel(*button, 1, 12), Rgb(96, 96, 70));
-    EXPECT_EQ(Pixel(*button, 1, 1), Pixel(*m_form, 21, 21)) << "cut corner shows the form";
+    EXPECT_EQ(Pixel(*button, 0, 0), Rgb(240, 240, 240)) << "the cut corner shows the form's face";
+    EXPECT_EQ(Pixel(*button, 1, 1), Rgb(219, 219, 219)) << "the outer ring's corner dot";
     EXPECT_EQ(Pixel(*button, 40, 2), Rgb(255, 255, 255));
     EXPECT_EQ(Pixel(*button, 40, 4), Rgb(253, 253, 253));
     EXPECT_EQ(Pixel(*button, 4, 12), Rgb(244, 244, 240));
