@@ -1,9 +1,8 @@
-// The canvas on a memory context: its defaults, what it puts into the context and when, pixel reads and
-// writes, text output as the caption pane uses it, drawing a graphic, change events and the lock.
+// The canvas on a memory context: what its defaults draw, what it puts into the context and when, pixel reads
+// and writes, text output as the caption pane uses it, drawing a graphic, change events and the lock.
 #include "DibCanvas.h"
 
 #include "framework/core/Exceptions.h"
-#include "platform/gdi/SysColors.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +18,48 @@ using test::TDibCanvas;
 constexpr const char* kBanner = "Tarnwick<QQ群号3164825>";
 constexpr win::COLORREF kWhite = win::RGB(255, 255, 255);
 constexpr win::COLORREF kFace = win::RGB(240, 240, 240);
+// A colour no default draws: what a surface holds before the test draws on it.
+constexpr win::COLORREF kMarker = win::RGB(1, 2, 3);
 
-TEST(Canvas, StartsWithoutContextInTheDefaultState) {
+TEST(Canvas, StartsWithoutContextAndAPlainOneCannotMakeOne) {
     TCanvas canvas;
     EXPECT_FALSE(canvas.HandleAllocated());
     EXPECT_TRUE(canvas.State().Empty());
-    EXPECT_EQ(canvas.Brush().Color(), 16777215);
-    EXPECT_EQ(canvas.Brush().Style(), bsSolid);
-    EXPECT_EQ(canvas.Font().Color(), -16777208);
-    EXPECT_EQ(canvas.Font().Size(), 8);
-    EXPECT_EQ(canvas.Pen().Color(), clBlack);
-    EXPECT_EQ(canvas.Pen().Width(), 1);
-    EXPECT_EQ(canvas.Pen().Mode(), pmCopy);
-    EXPECT_EQ(canvas.CopyMode(), 13369376u);
-    // A plain canvas has no way of making a context of its own.
     try {
         canvas.Pixels(0, 0);
         FAIL() << "no error";
     } catch (const EInvalidOperation& e) {
         EXPECT_EQ(e.Message(), "Canvas does not allow drawing");
     }
+}
+
+// What a fresh canvas does with its defaults: fills in solid white, lines in black one pixel wide, text on an
+// opaque white background, and copies that replace the pixels underneath rather than mixing with them.
+TEST(Canvas, DefaultsFillWhiteDrawThinBlackLinesAndCopyPlainly) {
+    TDibCanvas canvas(8, 8);
+    canvas.Clear(kMarker);
+    canvas.FillRect(Rect(0, 0, 8, 2));
+    EXPECT_EQ(canvas.At(7, 1), kWhite);
+    EXPECT_EQ(canvas.At(7, 2), kMarker);
+
+    canvas.MoveTo(0, 3);
+    canvas.LineTo(8, 3);
+    EXPECT_EQ(canvas.At(0, 3), win::RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(7, 3), win::RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(4, 2), kMarker) << "one pixel wide";
+    EXPECT_EQ(canvas.At(4, 4), kMarker) << "one pixel wide";
+
+    TDibCanvas source(2, 2);
+    source.Clear(win::RGB(10, 20, 30));
+    canvas.CopyRect(Rect(0, 5, 2, 7), source, Rect(0, 0, 2, 2));
+    EXPECT_EQ(canvas.At(0, 5), win::RGB(10, 20, 30));
+    EXPECT_EQ(canvas.At(1, 6), win::RGB(10, 20, 30));
+    EXPECT_EQ(canvas.At(2, 6), kMarker);
+
+    // A blank's whole cell shows the background; the text itself is black.
+    canvas.TextOut(4, 4, " ");
+    EXPECT_EQ(canvas.At(4, 4), kWhite);
+    EXPECT_EQ(win::GetTextColor(canvas.Handle()), win::RGB(0, 0, 0));
 }
 
 TEST(Canvas, MakesEachPartValidOnlyWhenADrawingCallNeedsIt) {
@@ -55,7 +76,7 @@ TEST(Canvas, MakesEachPartValidOnlyWhenADrawingCallNeedsIt) {
 
     // The font in the window-text colour, the solid white brush as an opaque background.
     const win::HDC dc = canvas.Context();
-    EXPECT_EQ(win::GetTextColor(dc), win::GetSysColor(win::COLOR_WINDOWTEXT));
+    EXPECT_EQ(win::GetTextColor(dc), win::RGB(0, 0, 0));
     EXPECT_EQ(win::GetBkColor(dc), kWhite);
     EXPECT_EQ(win::GetBkMode(dc), win::OPAQUE);
 
@@ -82,11 +103,12 @@ TEST(Canvas, ReadsAndWritesPixelsAndGivesClrInvalidOutside) {
     canvas.SetPixels(3, 2, clBtnFace);
     canvas.SetPixels(4, 2, clBlack);
     EXPECT_EQ(canvas.At(3, 2), kFace) << "system colours are resolved";
-    EXPECT_EQ(canvas.Pixels(3, 2), 0xF0F0F0);
-    EXPECT_EQ(canvas.Pixels(4, 2), 0);
-    EXPECT_EQ(canvas.Pixels(0, 0), 16777215);
+    EXPECT_EQ(canvas.Pixels(3, 2), TColor(win::RGB(240, 240, 240)));
+    EXPECT_EQ(canvas.Pixels(4, 2), TColor(win::RGB(0, 0, 0)));
+    EXPECT_EQ(canvas.Pixels(0, 0), TColor(win::RGB(255, 255, 255)));
+    // Outside the surface: every bit set, the invalid colour.
     for (auto [x, y] : {std::pair{10, 0}, {0, 5}, {-1, 0}, {0, -1}})
-        EXPECT_EQ(static_cast<std::uint32_t>(canvas.Pixels(x, y)), 4294967295u) << x << "," << y;
+        EXPECT_EQ(static_cast<std::uint32_t>(canvas.Pixels(x, y)), 0xFFFFFFFFu) << x << "," << y;
 }
 
 TEST(Canvas, AnnouncesEveryDrawingCallButNotReads) {
@@ -190,7 +212,7 @@ TEST(Canvas, DrawsAGraphicAtItsSizeWithTheBrushAndFontColours) {
     ASSERT_EQ(picture.rects.size(), 1u);
     EXPECT_EQ(picture.rects[0], Rect(2, 5, 9, 8));
     EXPECT_EQ(picture.background, kWhite);
-    EXPECT_EQ(picture.text, win::GetSysColor(win::COLOR_WINDOWTEXT));
+    EXPECT_EQ(picture.text, win::RGB(0, 0, 0));
     EXPECT_EQ(changes, 1);
 
     canvas.StretchDraw(Rect(0, 0, 20, 10), &picture);
