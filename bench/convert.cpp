@@ -12,7 +12,7 @@
 
 #include "platform/user/HeadlessInput.h"
 
-#include "BmpWriter.h"
+#include "support/BmpWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -76,10 +76,16 @@ std::uint8_t Channel(int x, int y, int k) {
     return static_cast<std::uint8_t>(std::clamp(gradient + ring - 32 + noise + 8 * (k - 1), 0, 255));
 }
 
+// The stored pixel: blue, green and red from the channels.
+std::uint32_t PackedPixel(int x, int y) {
+    return gl::bmptest::Bgr(Channel(x, y, 2), Channel(x, y, 1), Channel(x, y, 0));
+}
+
 const std::string& Picture() {
     static const std::string path = [] {
         const std::string file = (Folder() / "picture.bmp").string();
-        bench::WriteBmp24(file, kWidth, kHeight, Channel);
+        // The file as most programs save it (no size of the pixel bytes in the header).
+        gl::bmptest::WriteFile(file, gl::bmptest::Bmp24(kWidth, kHeight, PackedPixel, false));
         return file;
     }();
     return path;

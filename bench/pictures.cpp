@@ -8,7 +8,7 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
 
-#include "BmpWriter.h"
+#include "support/BmpWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,18 +26,24 @@ namespace {
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
-constexpr std::size_t kStride = bench::Bmp24Stride(kWidth);
+constexpr std::size_t kStride = gl::bmptest::RowBytes(kWidth, 24);
 
 // A gradient with some noise, so that both colours of the reduction occur everywhere.
 std::uint8_t Channel(int x, int y, int k) {
     return static_cast<std::uint8_t>((x * (k + 1) + y * (3 - k) + ((x * 7919 + y * 104729) >> 3)) & 0xFF);
 }
 
+// The stored pixel: blue, green and red from the channels.
+std::uint32_t PackedPixel(int x, int y) {
+    return gl::bmptest::Bgr(Channel(x, y, 2), Channel(x, y, 1), Channel(x, y, 0));
+}
+
 std::string MakeFile() {
     const std::string path = (std::filesystem::temp_directory_path() /
                               ("glyphloom-bench-pictures-" + std::to_string(::getpid()) + ".bmp"))
                                  .string();
-    bench::WriteBmp24(path, kWidth, kHeight, Channel);
+    // The file as most programs save it (no size of the pixel bytes in the header).
+    gl::bmptest::WriteFile(path, gl::bmptest::Bmp24(kWidth, kHeight, PackedPixel, false));
     return path;
 }
 

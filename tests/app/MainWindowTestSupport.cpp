@@ -1,7 +1,7 @@
 // The main window's test fixture: registrations, the program's folder, the recorded boxes and user actions.
 #include "MainWindowTestSupport.h"
 
-#include "framework/graphics/BmpBuilder.h"
+#include "support/BmpWriter.h"
 
 #include "app/Program.h"
 #include "components/RzButton.h"

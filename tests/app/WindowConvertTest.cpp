@@ -3,7 +3,7 @@
 #include "MainWindowTestSupport.h"
 #include "support/BannerArt.h"
 
-#include "framework/graphics/BmpBuilder.h"
+#include "support/BmpWriter.h"
 
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"

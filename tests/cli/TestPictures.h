@@ -2,6 +2,8 @@
 // a small icon, and a folder of their own that goes away with everything in it.
 #pragma once
 
+#include "support/BmpWriter.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,32 +16,7 @@
 
 namespace gl::clitest {
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
-
-inline void Put16(std::string& s, std::uint32_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>((v >> 8) & 0xFF);
-}
-inline void Put32(std::string& s, std::uint32_t v) {
-    Put16(s, v & 0xFFFF);
-    Put16(s, v >> 16);
-}
-
-inline void PutInfoHeader(std::string& s, int width, int height, int bitCount, std::uint32_t imageSize) {
-    Put32(s, 40);
-    Put32(s, static_cast<std::uint32_t>(width));
-    Put32(s, static_cast<std::uint32_t>(height));
-    Put16(s, 1);
-    Put16(s, static_cast<std::uint32_t>(bitCount));
-    Put32(s, 0);
-    Put32(s, imageSize);
-    Put32(s, 0);
-    Put32(s, 0);
-    Put32(s, 0);
-    Put32(s, 0);
-}
+using bmptest::Rgb;
 
 // A bottom-up 24-bit bitmap; rows[y][x] names the pixel's colour by a letter of `palette` ('#' black and
 // '.' white unless the palette says otherwise). Rows are listed top first, as the picture looks.
@@ -48,46 +25,29 @@ inline std::string Bmp24(const std::vector<std::string>& rows, std::map<char, Rg
     palette.emplace('.', Rgb{255, 255, 255});
     const int height = static_cast<int>(rows.size());
     const int width = height ? static_cast<int>(rows[0].size()) : 0;
-    const int stride = (width * 3 + 3) / 4 * 4;
-    std::string pixels;
-    for (int y = height - 1; y >= 0; --y) {
-        for (char c : rows[static_cast<std::size_t>(y)]) {
-            const Rgb rgb = palette.at(c);
-            pixels += static_cast<char>(rgb.b);
-            pixels += static_cast<char>(rgb.g);
-            pixels += static_cast<char>(rgb.r);
-        }
-        pixels.append(static_cast<std::size_t>(stride - width * 3), '\0');
-    }
-    std::string file = "BM";
-    Put32(file, static_cast<std::uint32_t>(14 + 40 + pixels.size()));
-    Put32(file, 0);
-    Put32(file, 14 + 40);
-    PutInfoHeader(file, width, height, 24, static_cast<std::uint32_t>(pixels.size()));
-    return file + pixels;
+    return bmptest::Bmp24(width, height, [&](int x, int y) {
+        const Rgb rgb = palette.at(rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)]);
+        return bmptest::Bgr(rgb.r, rgb.g, rgb.b);
+    });
 }
 
 // A 16 x 16 icon with one 24-bit image, all black, fully opaque.
 inline std::string Icon16() {
     constexpr int size = 16;
     const std::uint32_t xorBytes = size * size * 3, andBytes = size * 4; // 16 one-bit pixels: 4 bytes a row
-    std::string image;
-    PutInfoHeader(image, size, size * 2, 24, xorBytes + andBytes);
-    image.append(xorBytes, '\0');
-    image.append(andBytes, '\0');
-    std::string file;
-    Put16(file, 0);
-    Put16(file, 1); // an icon
-    Put16(file, 1); // one image
-    file += static_cast<char>(size);
-    file += static_cast<char>(size);
-    file += '\0'; // no colour table
-    file += '\0';
-    Put16(file, 1);
-    Put16(file, 24);
-    Put32(file, static_cast<std::uint32_t>(image.size()));
-    Put32(file, 6 + 16);
-    return file + image;
+    bmptest::BmpSpec image;
+    image.width = size;
+    image.height = size * 2; // the colour image and the mask below it
+    image.sizeImage = xorBytes + andBytes;
+    image.pixelsPerMeter = 0;
+    image.pixels.assign(xorBytes + andBytes, '\0');
+    image.fileHeader = false;
+    const std::string imageBytes = bmptest::MakeBmp(image);
+    bmptest::Bytes directory;
+    directory.U16(0).U16(1).U16(1);          // an icon, one image
+    directory.U8(size).U8(size).U8(0).U8(0); // no colour table
+    directory.U16(1).U16(24).U32(static_cast<std::uint32_t>(imageBytes.size())).U32(6 + 16);
+    return directory.Data() + imageBytes;
 }
 
 class TempFolder {

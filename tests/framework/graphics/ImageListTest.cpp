@@ -2,6 +2,7 @@
 // embossed while disabled; change links.
 #include "DibCanvas.h"
 #include "framework/forms/FormsTestSupport.h"
+#include "support/BmpWriter.h"
 
 #include "framework/core/Resources.h"
 #include "framework/graphics/ImageList.h"
@@ -20,7 +21,7 @@ constexpr win::COLORREF kGreen = win::RGB(0, 160, 0);
 // A 24-bit bitmap file of three 16 × 16 glyphs on fuchsia: a red square at (4, 4)-(12, 12), a blue one at
 // (0, 0)-(8, 8), and a single white pixel at (15, 0).
 std::string GlyphStrip() {
-    const int width = 48, height = 16, stride = width * 3;
+    const int width = 48, height = 16;
     std::vector<win::COLORREF> pixels(static_cast<std::size_t>(width * height), kFuchsia);
     const auto set = [&](int x, int y, win::COLORREF c) {
         pixels[static_cast<std::size_t>(y * width + x)] = c;
@@ -30,21 +31,10 @@ std::string GlyphStrip() {
     for (int y = 0; y < 8; ++y)
         for (int x = 16; x < 24; ++x) set(x, y, kBlue);
     set(47, 0, win::RGB(255, 255, 255));
-    std::string file;
-    const auto put = [&](std::uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i) file.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    put(0x4D42, 2), put(54 + stride * height, 4), put(0, 4), put(54, 4);
-    put(40, 4), put(width, 4), put(height, 4), put(1, 2), put(24, 2), put(0, 4), put(stride * height, 4);
-    put(0, 4), put(0, 4), put(0, 4), put(0, 4);
-    for (int y = height - 1; y >= 0; --y)
-        for (int x = 0; x < width; ++x) {
-            const win::COLORREF c = pixels[static_cast<std::size_t>(y * width + x)];
-            file.push_back(static_cast<char>(win::GetBValue(c)));
-            file.push_back(static_cast<char>(win::GetGValue(c)));
-            file.push_back(static_cast<char>(win::GetRValue(c)));
-        }
-    return file;
+    return bmptest::Bmp24(width, height, [&](int x, int y) {
+        const win::COLORREF c = pixels[static_cast<std::size_t>(y * width + x)];
+        return bmptest::Bgr(win::GetRValue(c), win::GetGValue(c), win::GetBValue(c));
+    });
 }
 
 class ImageListTest : public FormsTest {

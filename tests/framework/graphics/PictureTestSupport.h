@@ -2,7 +2,7 @@
 // white palette of the reduction, and checking an exception's class and message at once.
 #pragma once
 
-#include "BmpBuilder.h"
+#include "support/BmpWriter.h"
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/Streams.h"

@@ -1,9 +1,10 @@
-// Bitmap files written byte by byte for the picture tests: file header, any header kind (12, 40, 108, 124
-// bytes), masks, colour table, an optional gap, and pixel rows packed as the format stores them.
+// The one writer of bitmap files for the tests and the benchmarks, byte by byte: file header, any header kind
+// (12, 40, 108, 124 bytes), masks, colour table, an optional gap, and pixel rows packed as the format stores
+// them; plain bottom-up 24-bit files on top of that.
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -47,11 +48,12 @@ struct BmpSpec {
     std::uint32_t compression = 0;
     std::uint32_t sizeImage = 0;
     std::uint32_t clrUsed = 0;
-    std::vector<std::uint32_t> masks; // written after a 40-byte header, or inside a larger one
-    std::vector<Rgb> colors;          // 3-byte entries for a 12-byte header, else 4-byte
-    std::string pixels;               // the pixel bytes exactly as stored
-    std::uint32_t gap = 0;            // bytes of 0xEE between the colour table and the pixels
-    std::int64_t offBits = -1;        // the file header's pixel offset; -1: where the pixels really start
+    std::int32_t pixelsPerMeter = 2835; // both resolutions of a header of 40 bytes or more
+    std::vector<std::uint32_t> masks;   // written after a 40-byte header, or inside a larger one
+    std::vector<Rgb> colors;            // 3-byte entries for a 12-byte header, else 4-byte
+    std::string pixels;                 // the pixel bytes exactly as stored
+    std::uint32_t gap = 0;              // bytes of 0xEE between the colour table and the pixels
+    std::int64_t offBits = -1;          // the file header's pixel offset; -1: where the pixels really start
     bool fileHeader = true;
 };
 
@@ -62,7 +64,8 @@ inline std::string MakeBmp(const BmpSpec& s) {
         body.U16(s.planes).U16(s.bitCount);
     } else {
         body.U32(s.headerSize).I32(s.width).I32(s.height).U16(s.planes).U16(s.bitCount);
-        body.U32(s.compression).U32(s.sizeImage).I32(2835).I32(2835).U32(s.clrUsed).U32(0);
+        body.U32(s.compression).U32(s.sizeImage).I32(s.pixelsPerMeter).I32(s.pixelsPerMeter);
+        body.U32(s.clrUsed).U32(0);
         std::size_t written = 40;
         if (s.headerSize > 40) {
             for (std::uint32_t m : s.masks) {
@@ -80,24 +83,38 @@ inline std::string MakeBmp(const BmpSpec& s) {
     }
     body.Fill(s.gap, 0xEE);
     const std::size_t pixelStart = body.Size();
-    body.Raw(s.pixels);
-    if (!s.fileHeader) return body.Data();
-    Bytes file;
-    const std::uint32_t offset =
-        s.offBits >= 0 ? static_cast<std::uint32_t>(s.offBits) : static_cast<std::uint32_t>(14 + pixelStart);
-    file.U16(0x4D42).U32(static_cast<std::uint32_t>(14 + body.Size())).U16(0).U16(0).U32(offset);
-    return file.Data() + body.Data();
+    // The pixels are appended once, to the finished headers: a benchmark's picture is tens of megabytes.
+    std::string file;
+    if (s.fileHeader) {
+        Bytes header;
+        const std::uint32_t offset = s.offBits >= 0 ? static_cast<std::uint32_t>(s.offBits)
+                                                    : static_cast<std::uint32_t>(14 + pixelStart);
+        header.U16(0x4D42).U32(static_cast<std::uint32_t>(14 + pixelStart + s.pixels.size())).U16(0).U16(0);
+        header.U32(offset);
+        file.reserve(14 + pixelStart + s.pixels.size());
+        file += header.Data();
+    }
+    file += body.Data();
+    file += s.pixels;
+    return file;
+}
+
+// The bytes of one stored row: whole pixels, padded to 32 bits.
+constexpr std::size_t RowBytes(int width, int bitCount) {
+    return ((static_cast<std::size_t>(width) * static_cast<std::size_t>(bitCount) + 31) / 32) * 4;
 }
 
 // Pixel rows in file order (bottom row first unless topDown), each padded to 32 bits; value(x, y) gives the
 // stored value of the pixel at (x, y) counted from the top: a table index, or the packed pixel.
-inline std::string PackRows(int width, int height, int bitCount, bool topDown,
-                            const std::function<std::uint32_t(int x, int y)>& value) {
-    const std::size_t rowBytes = ((static_cast<std::size_t>(width) * bitCount + 31) / 32) * 4;
+template <class Value>
+std::string PackRows(int width, int height, int bitCount, bool topDown, const Value& value) {
+    const std::size_t rowBytes = RowBytes(width, bitCount);
     std::string out;
+    out.reserve(rowBytes * static_cast<std::size_t>(height > 0 ? height : 0));
+    std::string line;
     for (int row = 0; row < height; ++row) {
         const int y = topDown ? row : height - 1 - row;
-        std::string line(rowBytes, '\0');
+        line.assign(rowBytes, '\0');
         for (int x = 0; x < width; ++x) {
             const std::uint32_t v = value(x, y);
             if (bitCount < 8) {
@@ -125,6 +142,23 @@ constexpr std::uint32_t Bgr(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 constexpr std::uint32_t ColorRef(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
            (static_cast<std::uint32_t>(b) << 16);
+}
+
+// A plain bottom-up 24-bit file as most programs save one: a 40-byte header without resolution, no colour
+// table. pixel(x, y) gives the packed pixel (see Bgr) at (x, y) counted from the top. recordSize says whether
+// the header states the pixel bytes' size, which an uncompressed file may leave at 0.
+template <class Pixel> std::string Bmp24(int width, int height, const Pixel& pixel, bool recordSize = true) {
+    BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.pixelsPerMeter = 0;
+    spec.pixels = PackRows(width, height, 24, false, pixel);
+    if (recordSize) spec.sizeImage = static_cast<std::uint32_t>(spec.pixels.size());
+    return MakeBmp(spec);
+}
+
+inline void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace gl::bmptest
