@@ -20,6 +20,9 @@ public:
 
     // The platform's line count, less an empty last line (the one after a trailing line break).
     int Count() const override;
+    // Inserts at Count() as Insert does, in one message to the window (its own append), so that adding the
+    // rows of a large conversion does not query the line table for each one.
+    int AddObject(const std::string& text, TObjectWord object) override;
     // At index Count() (which Add uses) the line lands after a trailing break and keeps one; after text
     // without a trailing break, the break comes first. Goes through the platform's replace-selection, so the
     // memo reports one change and the view scrolls to the new line.

@@ -124,6 +124,14 @@ int TMemoStrings::Count() const {
     return count;
 }
 
+int TMemoStrings::AddObject(const std::string& text, TObjectWord object) {
+    if (!m_memo.HandleAllocated()) return TStrings::AddObject(text, object);
+    const auto index =
+        win::SendMessage(m_memo.Handle(), win::EM_APPENDLINE, 0, reinterpret_cast<win::LPARAM>(text.c_str()));
+    PutObject(static_cast<int>(index), object);
+    return static_cast<int>(index);
+}
+
 std::string TMemoStrings::Get(int index) const {
     return MemoLines(m_memo).Line(index);
 }

@@ -61,6 +61,14 @@ constexpr UINT EM_GETLIMITTEXT = 0x00D5;
 constexpr UINT EM_POSFROMCHAR = 0x00D6;
 constexpr UINT EM_CHARFROMPOS = 0x00D7;
 
+// Our own message, with no counterpart on the platform: appends the NUL-terminated text at lParam as a new
+// last line, the way a memo's line list adds one, in one step instead of a round of line queries. After a
+// trailing line break (or into an empty control) the text goes in followed by a break; after text without a
+// trailing break, a break goes in first. The caret ends after it and is brought into view, and the change is
+// reported with EN_CHANGE alone. The text is cut to the limit as EM_REPLACESEL cuts it. Returns the index of
+// the line the text starts (the line count before, less an empty last line).
+constexpr UINT EM_APPENDLINE = 0x0600; // WM_USER + 0x200: a number the edit class leaves unused
+
 // EM_SETMARGINS flags.
 constexpr WPARAM EC_LEFTMARGIN = 0x0001;
 constexpr WPARAM EC_RIGHTMARGIN = 0x0002;

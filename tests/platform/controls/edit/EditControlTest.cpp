@@ -334,6 +334,42 @@ TEST_F(EditTest, MultiLineTextReplacementIsSilentAndEachAddedLineReportsOnce) {
     EXPECT_FALSE(SendMessage(memo, EM_CANUNDO, 0, 0));
 }
 
+// The one-message append gives what the round of line queries above gives, with a single EN_CHANGE each.
+TEST_F(EditTest, AppendLineAddsALastLineInOneStepAndReportsOnce) {
+    const HWND memo = Memo();
+    const auto append = [&](const char* line) {
+        return SendMessage(memo, EM_APPENDLINE, 0, reinterpret_cast<LPARAM>(line));
+    };
+    EXPECT_EQ(append("x"), 0);
+    EXPECT_EQ(GetWindowTextString(memo), "x\r\n");
+    EXPECT_EQ(append("y"), 1);
+    EXPECT_EQ(GetWindowTextString(memo), "x\r\ny\r\n");
+    EXPECT_EQ(m_log.notes[EN_CHANGE], 2);
+    EXPECT_EQ(m_log.notes[EN_UPDATE], 0);
+
+    SetWindowText(memo, "a\r\nb");
+    SendMessage(memo, EM_SETSEL, 0, 1);
+    EXPECT_EQ(append("c"), 2) << "after text without a break, the break comes first";
+    EXPECT_EQ(GetWindowTextString(memo), "a\r\nb\r\nc");
+    EXPECT_EQ(Selection(memo), std::make_pair(DWORD(7), DWORD(7))) << "the caret ends after the new line";
+    EXPECT_FALSE(SendMessage(memo, EM_CANUNDO, 0, 0));
+
+    // Rows appended one by one keep the newest in view, as with the line queries.
+    SetWindowText(memo, "");
+    for (int i = 0; i < 42; ++i) append(("row " + std::to_string(i)).c_str());
+    EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 43);
+    EXPECT_EQ(FirstVisibleLine(memo), 33);
+
+    // Cut to the limit as a replacement is, and said so.
+    SetWindowText(memo, "");
+    SendMessage(memo, EM_LIMITTEXT, 6, 0);
+    m_log.notes.clear();
+    EXPECT_EQ(append("abcdefgh"), 0);
+    EXPECT_EQ(GetWindowTextString(memo), "abcdef");
+    EXPECT_EQ(m_log.notes[EN_MAXTEXT], 1);
+    EXPECT_EQ(m_log.notes[EN_CHANGE], 1);
+}
+
 TEST_F(EditTest, WheelAndScrollMessagesMoveTheFirstVisibleLine) {
     const HWND memo = Memo();
     std::string text;

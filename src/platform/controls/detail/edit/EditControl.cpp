@@ -34,6 +34,7 @@ const std::unordered_map<UINT, EditControl::Handler>& EditControl::Handlers() {
         {EM_GETSEL, &C::OnGetSel},
         {EM_SETSEL, &C::OnSetSel},
         {EM_REPLACESEL, &C::OnReplaceSel},
+        {EM_APPENDLINE, &C::OnAppendLine},
         {EM_GETLINECOUNT, &C::OnGetLineCount},
         {EM_LINEINDEX, &C::OnLineIndex},
         {EM_LINELENGTH, &C::OnLineLength},

@@ -66,6 +66,30 @@ LRESULT EditControl::OnReplaceSel(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+LRESULT EditControl::OnAppendLine(WPARAM, LPARAM lParam) {
+    const char* raw = reinterpret_cast<const char*>(lParam);
+    const std::string_view line = raw ? std::string_view(raw) : std::string_view();
+    const std::size_t lastLine = m_buffer.LineCount() - 1;
+    const bool afterBreak = m_buffer.LineLength(lastLine) == 0;
+    const auto index = static_cast<LRESULT>(afterBreak ? lastLine : lastLine + 1);
+    const std::string text = afterBreak ? std::string(line) + "\r\n" : "\r\n" + std::string(line);
+    const std::string_view fit = m_buffer.FitToLimit(text);
+    if (fit.size() < text.size()) Notify(EN_MAXTEXT);
+    MoveSelection(m_buffer.Length(), m_buffer.Length());
+    bool ok = false;
+    const EditBuffer::Change change = m_buffer.ReplaceSelection(fit, EditBuffer::UndoMode::None, &ok);
+    if (!ok) {
+        Notify(EN_ERRSPACE);
+        return index;
+    }
+    if (!change.textChanged) return index;
+    TextChanged(change);
+    ScrollCaretIntoView();
+    UpdateCaret();
+    Notify(EN_CHANGE);
+    return index;
+}
+
 LRESULT EditControl::OnGetLineCount(WPARAM, LPARAM) {
     return static_cast<LRESULT>(m_buffer.LineCount());
 }
