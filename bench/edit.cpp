@@ -1,4 +1,5 @@
-// Benchmarks of the multi-line edit control as the output view uses it: appending long lines one at a time,
+// Benchmarks of the multi-line edit control as the output view uses it: appending long lines one at a time
+// (one append message against the older round of line queries and a replaced selection),
 // repainting a view that holds them in a 1-point font, and the memory it takes.
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/fonts/FontApi.h"
@@ -56,8 +57,14 @@ struct View {
         DeleteObject(font);
     }
 
-    // What the memo's line list does to add one line (the text passed already ends in CR LF).
-    void AddLine(const std::string& lineWithBreak) {
+    // What the memo's line list does to add one line: one message, the control's own append.
+    void AddLine(const std::string& line) {
+        SendMessage(memo, EM_APPENDLINE, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    }
+
+    // What it did before: find where the new line goes through the line queries, then select there, replace
+    // the selection and bring the caret into view (seven messages; the text passed ends in CR LF).
+    void AddLineByQueries(const std::string& lineWithBreak) {
         LRESULT count = SendMessage(memo, EM_GETLINECOUNT, 0, 0);
         const LRESULT lastStart = SendMessage(memo, EM_LINEINDEX, static_cast<WPARAM>(count - 1), 0);
         if (SendMessage(memo, EM_LINELENGTH, static_cast<WPARAM>(lastStart), 0) == 0) --count;
@@ -69,9 +76,10 @@ struct View {
     }
 };
 
-std::vector<std::string> Rows(int count) {
+// The rows of text art, each with the break a line ends in when `withBreak` (the control adds its own).
+std::vector<std::string> Rows(int count, bool withBreak = false) {
     std::vector<std::string> rows;
-    for (int i = 0; i < count; ++i) rows.push_back(ArtRow(i % 7) + "\r\n");
+    for (int i = 0; i < count; ++i) rows.push_back(ArtRow(i % 7) + (withBreak ? "\r\n" : ""));
     return rows;
 }
 
@@ -88,9 +96,23 @@ void BM_MemoAppendLines(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoAppendLines)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 
+// The same lines added through the line queries and a replaced selection, as the line list once did.
+void BM_MemoAppendLinesByQueries(benchmark::State& state) {
+    const auto rows = Rows(static_cast<int>(state.range(0)), true);
+    View view;
+    for (auto _ : state) {
+        state.PauseTiming();
+        SendMessage(view.memo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        state.ResumeTiming();
+        for (const std::string& row : rows) view.AddLineByQueries(row);
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * (kLineChars + 2));
+}
+BENCHMARK(BM_MemoAppendLinesByQueries)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
+
 // The same text built in a plain string: the floor that appending to the control is measured against.
 void BM_StringAppendLines(benchmark::State& state) {
-    const auto rows = Rows(static_cast<int>(state.range(0)));
+    const auto rows = Rows(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
         std::string text;
         for (const std::string& row : rows) text += row;

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace gl {
 
@@ -65,6 +66,7 @@ void TF_main::CheckBannerWidth() const {
 
 void TF_main::Scan(TCanvas& source, int width, int height) {
     std::string line;
+    std::vector<win::COLORREF> row(static_cast<std::size_t>(std::max(width, 0)));
     for (int y = 0; y < height; ++y) {
         // Nothing can change the settings while a scan runs (no message is handled in between), so reading
         // them once a row gives what reading them for every cell would.
@@ -73,10 +75,12 @@ void TF_main::Scan(TCanvas& source, int width, int height) {
         const std::string_view blanks = kBlanks.substr(0, static_cast<std::size_t>(space));
         line.clear();
         line.reserve(static_cast<std::size_t>(width) * std::max(glyphs.size(), blanks.size()));
+        // The row is read as its pixels one by one would be: through the canvas, clip and all.
+        source.ReadPixelRow(0, y, row);
         for (int x = 0; x < width; ++x) {
             // Exactly black is dark; every other colour, the invalid colour of a read outside included, is
             // light.
-            if (source.Pixels(x, y) == 0)
+            if (row[static_cast<std::size_t>(x)] == 0)
                 line += glyphs;
             else
                 line += blanks;

@@ -105,6 +105,9 @@ public:
     // The colour at a point as 0x00BBGGRR, or CLR_INVALID (all bits set) outside the surface or its clip.
     // Reading changes nothing and announces no change.
     TColor Pixels(int x, int y);
+    // The row of pixels from (x, y) on, as many as `out` holds, each exactly as Pixels gives it: whole
+    // pictures are read a row at a time.
+    void ReadPixelRow(int x, int y, std::span<win::COLORREF> out);
     void SetPixels(int x, int y, TColor color);
 
     void MoveTo(int x, int y);

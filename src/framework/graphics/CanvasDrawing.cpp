@@ -10,6 +10,7 @@
 #include "platform/gdi/RectFills.h"
 #include "platform/gdi/Shapes.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace gl {
@@ -38,6 +39,15 @@ TRect TCanvas::ClipRect() {
 TColor TCanvas::Pixels(int x, int y) {
     RequiredState({csHandleValid});
     return static_cast<TColor>(win::GetPixel(m_handle, x, y));
+}
+
+void TCanvas::ReadPixelRow(int x, int y, std::span<win::COLORREF> out) {
+    if (out.empty()) return;
+    RequiredState({csHandleValid});
+    // A row longer than a count can say reads as what lies past the surface: the invalid colour.
+    std::fill(out.begin(), out.end(), win::CLR_INVALID);
+    const auto count = static_cast<int>(std::min<std::size_t>(out.size(), INT_MAX));
+    win::GetPixelRow(m_handle, x, y, count, out.data());
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {

@@ -1,5 +1,5 @@
-// GetPixel and SetPixel. GetPixel stays short because callers read whole pictures one pixel at a time: one
-// handle lookup, the origin shift, a clip test and one read.
+// GetPixel, its row-wise companion, and SetPixel. GetPixel stays short because callers read whole pictures
+// one pixel at a time: one handle lookup, the origin shift, a clip test and one read.
 #include "platform/gdi/Pixels.h"
 
 #include "platform/gdi/DeviceContext.h"
@@ -51,6 +51,32 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
         return surface.TableColors()[(row[sx >> 3] >> (7 - (sx & 7))) & 1u];
     }
     return surface.GetPixel(sx, sy);
+}
+
+BOOL GetPixelRow(HDC hdc, int x, int y, int count, COLORREF* out) {
+    const DeviceContext* dc = g_contexts.Find(hdc);
+    if (!dc) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (!out || count < 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const Surface& surface = *dc->surface;
+    const bool oneBit = surface.BitCount() == 1;
+    for (int i = 0; i < count; ++i) {
+        int sx, sy;
+        const std::int64_t px = std::int64_t(x) + i;
+        if (px > INT32_MAX || !VisiblePoint(*dc, static_cast<int>(px), y, sx, sy)) {
+            out[i] = CLR_INVALID;
+        } else if (oneBit) {
+            out[i] = surface.TableColors()[(surface.Row(sy)[sx >> 3] >> (7 - (sx & 7))) & 1u];
+        } else {
+            out[i] = surface.GetPixel(sx, sy);
+        }
+    }
+    return TRUE;
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {

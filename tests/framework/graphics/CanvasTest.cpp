@@ -109,6 +109,13 @@ TEST(Canvas, ReadsAndWritesPixelsAndGivesClrInvalidOutside) {
     // Outside the surface: every bit set, the invalid colour.
     for (auto [x, y] : {std::pair{10, 0}, {0, 5}, {-1, 0}, {0, -1}})
         EXPECT_EQ(static_cast<std::uint32_t>(canvas.Pixels(x, y)), 0xFFFFFFFFu) << x << "," << y;
+
+    // A whole row at once, past the right edge.
+    std::vector<win::COLORREF> row(4, 7u);
+    canvas.ReadPixelRow(2, 2, row);
+    EXPECT_EQ(row, (std::vector<win::COLORREF>{kWhite, kFace, 0u, kWhite}));
+    canvas.ReadPixelRow(8, 2, row);
+    EXPECT_EQ(row, (std::vector<win::COLORREF>{kWhite, kWhite, 0xFFFFFFFFu, 0xFFFFFFFFu}));
 }
 
 TEST(Canvas, AnnouncesEveryDrawingCallButNotReads) {

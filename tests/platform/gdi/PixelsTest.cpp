@@ -37,6 +37,34 @@ TEST(Pixels, InvalidColourOutsideTheSurfaceAndTheClip) {
     EXPECT_EQ(GetPixel(m.dc, 1, 1), CLR_INVALID);
 }
 
+// A row read gives what reading its pixels one by one gives: table colours of a one-bit picture, the invalid
+// colour past the edges and the clip, with the origins applied.
+TEST(Pixels, RowReadsMatchSinglePixelReads) {
+    MemDc m(MakeDib(5, 2, 1, {kQuadBlack, kQuadWhite}).bitmap);
+    SetPixelV(m.dc, 1, 1, RGB(255, 255, 255));
+    SetPixelV(m.dc, 3, 1, RGB(255, 255, 255));
+    COLORREF row[7] = {};
+    ASSERT_TRUE(GetPixelRow(m.dc, -1, 1, 7, row));
+    const COLORREF expected[7] = {CLR_INVALID, 0u, 0xFFFFFFu, 0u, 0xFFFFFFu, 0u, CLR_INVALID};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(row[i], expected[i]) << i;
+
+    IntersectClipRect(m.dc, 2, 0, 5, 2);
+    SetWindowOrgEx(m.dc, 1, 0, nullptr);
+    // Logical 2..5 are surface columns 1..4, of which the clip keeps 2..4.
+    ASSERT_TRUE(GetPixelRow(m.dc, 2, 1, 4, row));
+    const COLORREF clipped[4] = {CLR_INVALID, 0u, 0xFFFFFFu, 0u};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(row[i], clipped[i]) << i;
+
+    MemDc deep(MakeDib(2, 1, 32).bitmap);
+    SetPixelV(deep.dc, 1, 0, RGB(10, 20, 30));
+    ASSERT_TRUE(GetPixelRow(deep.dc, 0, 0, 2, row));
+    EXPECT_EQ(row[1], RGB(10, 20, 30));
+    EXPECT_FALSE(GetPixelRow(deep.dc, 0, 0, -1, row));
+    EXPECT_FALSE(GetPixelRow(deep.dc, 0, 0, 1, nullptr));
+    EXPECT_FALSE(GetPixelRow(nullptr, 0, 0, 1, row));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
 TEST(Pixels, SetPixelReportsTheColourTheSurfaceHolds) {
     MemDc mono(CreateBitmap(2, 1, 1, 1, nullptr));
     EXPECT_EQ(SetPixel(mono.dc, 0, 0, RGB(200, 200, 200)), 0xFFFFFFu);
