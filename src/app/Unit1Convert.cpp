@@ -73,18 +73,19 @@ void TF_main::Scan(TCanvas& source, int width, int height) {
         const std::string glyphs = RzEdit2->Text();
         const auto space = std::clamp<std::int64_t>(RzSpinEdit2->IntegerValue(), 0, kBlanks.size());
         const std::string_view blanks = kBlanks.substr(0, static_cast<std::size_t>(space));
-        line.clear();
-        line.reserve(static_cast<std::size_t>(width) * std::max(glyphs.size(), blanks.size()));
+        // Each cell's text is copied straight into a line sized for the wider of the two.
+        line.resize(static_cast<std::size_t>(width) * std::max(glyphs.size(), blanks.size()));
+        char* out = line.data();
         // The row is read as its pixels one by one would be: through the canvas, clip and all.
         source.ReadPixelRow(0, y, row);
         for (int x = 0; x < width; ++x) {
             // Exactly black is dark; every other colour, the invalid colour of a read outside included, is
             // light.
-            if (row[static_cast<std::size_t>(x)] == 0)
-                line += glyphs;
-            else
-                line += blanks;
+            // A cell is a few bytes: a plain loop beats a library copy for each.
+            const std::string_view cell = row[static_cast<std::size_t>(x)] == 0 ? glyphs : blanks;
+            for (const char c : cell) *out++ = c;
         }
+        line.resize(static_cast<std::size_t>(out - line.data()));
         RzMemo1->Lines()->Add(line);
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/gdi/detail/ColorRef.h"
 #include "platform/system/LastError.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace win {
@@ -63,19 +64,39 @@ BOOL GetPixelRow(HDC hdc, int x, int y, int count, COLORREF* out) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const Surface& surface = *dc->surface;
-    const bool oneBit = surface.BitCount() == 1;
-    for (int i = 0; i < count; ++i) {
-        int sx, sy;
-        const std::int64_t px = std::int64_t(x) + i;
-        if (px > INT32_MAX || !VisiblePoint(*dc, static_cast<int>(px), y, sx, sy)) {
-            out[i] = CLR_INVALID;
-        } else if (oneBit) {
-            out[i] = surface.TableColors()[(surface.Row(sy)[sx >> 3] >> (7 - (sx & 7))) & 1u];
-        } else {
-            out[i] = surface.GetPixel(sx, sy);
+    const Region& clip = dc->Clip();
+    if (!clip.IsSingleRect()) {
+        for (int i = 0; i < count; ++i) {
+            const std::int64_t px = std::int64_t(x) + i;
+            out[i] = px > INT32_MAX ? CLR_INVALID : GetPixel(hdc, static_cast<int>(px), y);
         }
+        return TRUE;
     }
+    // One clip rectangle: the visible stretch of the row is worked out once, then read straight.
+    const std::int64_t dx =
+        std::int64_t(x) - dc->state.windowOrg.x + dc->state.viewportOrg.x + dc->surfaceOrigin.x;
+    const std::int64_t py =
+        std::int64_t(y) - dc->state.windowOrg.y + dc->state.viewportOrg.y + dc->surfaceOrigin.y;
+    const RECT& r = clip.Rects().front();
+    std::int64_t first = 0, last = 0; // the visible stretch [first, last) of the indices
+    if (py >= r.top && py < r.bottom) {
+        first = std::clamp<std::int64_t>(r.left - dx, 0, count);
+        last = std::clamp<std::int64_t>(r.right - dx, first, count);
+    }
+    std::fill(out, out + first, CLR_INVALID);
+    std::fill(out + last, out + count, CLR_INVALID);
+    const Surface& surface = *dc->surface;
+    const int sy = static_cast<int>(py);
+    if (surface.BitCount() == 1 && first < last) {
+        const BYTE* row = surface.Row(sy);
+        const COLORREF* table = surface.TableColors();
+        for (std::int64_t i = first; i < last; ++i) {
+            const auto sx = static_cast<std::size_t>(dx + i);
+            out[i] = table[(row[sx >> 3] >> (7 - (sx & 7))) & 1u];
+        }
+        return TRUE;
+    }
+    for (std::int64_t i = first; i < last; ++i) out[i] = surface.GetPixel(static_cast<int>(dx + i), sy);
     return TRUE;
 }
 
