@@ -7,7 +7,6 @@
 #include "platform/user/MessageLoop.h"
 
 #include <cstring>
-#include <vector>
 
 namespace gl {
 
@@ -81,13 +80,15 @@ public:
         // The platform copies at most a 16-bit count; longer lines come from the whole text.
         if (length > 0xFFFF)
             return m_memo.Text().substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
-        std::vector<char> buffer(static_cast<std::size_t>(length) + sizeof(win::WORD));
-        const auto size = static_cast<win::WORD>(buffer.size());
-        std::memcpy(buffer.data(), &size, sizeof size);
+        // The line is copied straight into the string it is returned in: the converter reads every row this
+        // way.
+        std::string line(static_cast<std::size_t>(length) + sizeof(win::WORD), '\0');
+        const auto size = static_cast<win::WORD>(line.size());
+        std::memcpy(line.data(), &size, sizeof size);
         const auto copied = Send(win::EM_GETLINE, static_cast<win::WPARAM>(index),
-                                 reinterpret_cast<win::LPARAM>(buffer.data()));
-        return std::string(buffer.data(),
-                           static_cast<std::size_t>(std::clamp<win::LRESULT>(copied, 0, length)));
+                                 reinterpret_cast<win::LPARAM>(line.data()));
+        line.resize(static_cast<std::size_t>(std::clamp<win::LRESULT>(copied, 0, length)));
+        return line;
     }
 
     // Replaces [start, end) with text, leaves the caret after it and brings it into view. On the window this
