@@ -89,7 +89,7 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
     try {
         application.CreateForm(F_main);
     } catch (...) {
-        return {MessageOf(std::current_exception()), {}};
+        return {MessageOf(std::current_exception()), {}, {}};
     }
     application.OnException = nullptr;
     TF_main& window = *F_main;
@@ -99,7 +99,7 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
         // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden and the
         // output view does not collect a repaint for every line it receives.
         if (options.text)
-            if (std::string usage = BannerUsageError(window); !usage.empty()) return {{}, usage};
+            if (std::string usage = BannerUsageError(window); !usage.empty()) return {{}, usage, {}};
         TStrings& lines = *window.RzMemo1->Lines();
         const int before = lines.Count();
         window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
@@ -111,10 +111,10 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
         if (!options.text && (reduced->Width() == 0 || reduced->Height() == 0)) {
             const std::string path = options.picture ? *options.picture : TF_main::DefaultPicturePath();
             result.warning = "the picture " + (path == "-" ? "on standard input" : "\"" + path + "\"") +
-                       " has no pixels: no text art was written";
+                             " has no pixels: no text art was written";
         }
     } catch (...) {
-        return {MessageOf(std::current_exception()), {}};
+        return {MessageOf(std::current_exception()), {}, {}};
     }
     return result;
 }
