@@ -254,16 +254,19 @@ TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
 
 // Run-length data of two bytes (the picture's end) under a header of the given size, with a grey table.
 std::string RunLength8(int width, int height) {
-    std::string info;
-    PutInfoHeader(info, width, height, 8, 2);
-    info[16] = 1; // compression: 8-bit runs
-    for (int i = 0; i < 256; ++i) info += std::string(3, static_cast<char>(i)) + '\0';
-    info += std::string("\0\1", 2);
-    std::string file = "BM";
-    Put32(file, static_cast<std::uint32_t>(14 + info.size()));
-    Put32(file, 0);
-    Put32(file, static_cast<std::uint32_t>(14 + info.size() - 2));
-    return file + info;
+    bmptest::BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.bitCount = 8;
+    spec.compression = 1; // 8-bit runs
+    spec.sizeImage = 2;
+    spec.pixelsPerMeter = 0;
+    for (int i = 0; i < 256; ++i) {
+        const auto grey = static_cast<std::uint8_t>(i);
+        spec.colors.push_back({grey, grey, grey});
+    }
+    spec.pixels = std::string("\0\1", 2);
+    return bmptest::MakeBmp(spec);
 }
 
 TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
@@ -272,12 +275,12 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
     const std::string cut = m_folder.Write("cut.bmp", whole.substr(0, whole.size() - 2));
     // 62 bytes claiming 23,168 x 23,168 one-bit pixels (64 MiB of them), and two bytes of runs claiming as
     // many.
-    std::string huge = "BM";
-    Put32(huge, 62);
-    Put32(huge, 0);
-    Put32(huge, 62);
-    PutInfoHeader(huge, 23168, 23168, 1, 0);
-    huge += std::string("\0\0\0\0\xFF\xFF\xFF\0", 8);
+    bmptest::BmpSpec hugeSpec;
+    hugeSpec.width = hugeSpec.height = 23168;
+    hugeSpec.bitCount = 1;
+    hugeSpec.pixelsPerMeter = 0;
+    hugeSpec.colors = {{0, 0, 0}, {255, 255, 255}};
+    const std::string huge = bmptest::MakeBmp(hugeSpec);
     ASSERT_EQ(huge.size(), 62u);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {cut, "Stream read error"},

@@ -1,6 +1,7 @@
 // Writing the tests' pictures through libpng, libjpeg, giflib and libwebp. A library error here is a broken
 // test, so it ends the test program rather than being reported.
 #include "support/PictureEncoders.h"
+#include "support/BmpWriter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -251,30 +252,10 @@ std::string WebPLossy(const Picture& picture, float quality) {
 }
 
 std::string Bmp(const Picture& picture) {
-    const int stride = (picture.width * 3 + 3) / 4 * 4;
-    std::string pixels;
-    for (int y = picture.height - 1; y >= 0; --y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgba& p = picture.At(x, y);
-            pixels += {static_cast<char>(p.b), static_cast<char>(p.g), static_cast<char>(p.r)};
-        }
-        pixels.append(static_cast<std::size_t>(stride - picture.width * 3), '\0');
-    }
-    auto put32 = [](std::string& s, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    std::string file = "BM";
-    put32(file, static_cast<std::uint32_t>(54 + pixels.size()));
-    put32(file, 0);
-    put32(file, 54);
-    put32(file, 40);
-    put32(file, static_cast<std::uint32_t>(picture.width));
-    put32(file, static_cast<std::uint32_t>(picture.height));
-    put32(file, 1 | (24 << 16)); // one plane, 24 bits
-    put32(file, 0);
-    put32(file, static_cast<std::uint32_t>(pixels.size()));
-    for (int i = 0; i < 4; ++i) put32(file, 0);
-    return file + pixels;
+    return bmptest::Bmp24(picture.width, picture.height, [&](int x, int y) {
+        const Rgba& p = picture.At(x, y);
+        return bmptest::Bgr(p.r, p.g, p.b);
+    });
 }
 
 } // namespace gl::enctest
