@@ -7,10 +7,34 @@ else()
   set(GLYPHLOOM_WARNINGS -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Werror)
 endif()
 
-# glyphloom_library(NAME DIR [DIRS more...] [DEPS public...] [PRIVATE_DEPS private...]): a static library of every
-# .cpp in DIR and the other folders named, their sub-folders included.
+# Precompiled headers for our libraries: the standard library's most used headers, a third to a half of a small
+# source file's compile time. Compiled once and reused by every library, which needs the same options everywhere
+# (every library takes the same warnings; the build type's and the sanitizers' flags are global). Our own headers
+# stay out, so that every file still includes what it uses; and clang (the fuzz build) goes without, so that its
+# build shows a file that leans on them. The tests go without: with GoogleTest precompiled, GCC 12 reports its
+# known false overflows in std::string concatenation in a few test bodies.
+if(GLYPHLOOM_PCH AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  set(GLYPHLOOM_PCH_HEADERS <algorithm> <array> <cstdint> <cstring> <functional> <map> <memory> <string>
+                            <string_view> <unordered_map> <utility> <vector>)
+  set(pch_stub ${PROJECT_BINARY_DIR}/glyphloom_pch.cpp)
+  file(WRITE ${pch_stub} "namespace {}\n")
+  add_library(glyphloom_pch OBJECT ${pch_stub})
+  target_compile_options(glyphloom_pch PRIVATE ${GLYPHLOOM_WARNINGS})
+  target_precompile_headers(glyphloom_pch PRIVATE ${GLYPHLOOM_PCH_HEADERS})
+endif()
+
+# glyphloom_precompiled(TARGET): TARGET compiles with the precompiled headers.
+function(glyphloom_precompiled target)
+  if(TARGET glyphloom_pch)
+    target_precompile_headers(${target} REUSE_FROM glyphloom_pch)
+  endif()
+endfunction()
+
+# glyphloom_library(NAME DIR [DIRS more...] [DEPS public...] [PRIVATE_DEPS private...] [NO_PCH]): a static library
+# of every .cpp in DIR and the other folders named, their sub-folders included. NO_PCH for a library whose own
+# options (a -D of another library's) would not match the precompiled headers.
 function(glyphloom_library name dir)
-  cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "NO_PCH" "" "DIRS;DEPS;PRIVATE_DEPS" ${ARGN})
   set(patterns ${dir}/*.cpp)
   foreach(d ${ARG_DIRS})
     list(APPEND patterns ${d}/*.cpp)
@@ -25,6 +49,9 @@ function(glyphloom_library name dir)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${GLYPHLOOM_WARNINGS})
+  if(NOT ARG_NO_PCH)
+    glyphloom_precompiled(${name})
+  endif()
   if(ARG_DEPS)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   endif()
