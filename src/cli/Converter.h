@@ -15,8 +15,8 @@ using LineWriter = std::function<void(std::string_view line)>;
 
 // What became of a conversion: both texts empty on success.
 struct ConvertResult {
-    std::string error; // the message the window's error box would show (without the box's closing ".")
-    std::string usage; // an input the window can take but not convert (a banner wider than it draws)
+    std::string error;   // the message the window's error box would show (without the box's closing ".")
+    std::string usage;   // an input the window can take but not convert (a banner wider than it draws)
     std::string warning; // a conversion that succeeded with nothing to show (a picture without pixels)
 };
 
