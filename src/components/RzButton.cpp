@@ -4,6 +4,7 @@
 #include "components/RzButton.h"
 
 #include "components/ColorShading.h"
+#include "framework/core/StringUtils.h"
 #include "framework/forms/Forms.h"
 #include "platform/user/Input.h"
 #include "platform/user/User.h"
@@ -188,6 +189,15 @@ void TRzCustomButton::CMFontChanged(TMessage& message) {
     Invalidate();
 }
 
+void TRzCustomButton::CMDialogChar(TCMDialogChar& message) {
+    if (IsAccel(message.CharCode(), Caption()) && CanFocus()) {
+        AccelPressed();
+        message.SetResult(1);
+        return;
+    }
+    TCustomControl::CMDialogChar(message);
+}
+
 // ---- TRzButton ----
 
 TRzButton::TRzButton(TComponent* owner) : TRzCustomButton(owner) {
@@ -263,9 +273,17 @@ void TRzButton::Click() {
         SetDown(!m_down || !m_allowAllUp);
     else
         Invalidate();
+    struct Clicking {
+        bool& flag;
+        ~Clicking() { flag = false; }
+    } clicking{m_clicking};
+    m_clicking = true;
     // A button in a modal form closes it with its result.
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(m_modalResult);
     TRzCustomButton::Click();
+    // The classic look framed the button for the click's duration.
+    m_clicking = false;
+    Invalidate();
 }
 
 void TRzButton::CMFocusChanged(TCMFocusChanged& message) {

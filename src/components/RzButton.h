@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace gl {
 
+class TBitmap;
 class TCanvas;
 
 enum TRzHotTrackColorType { htctComplement, htctActual };
@@ -84,9 +86,12 @@ public:
     void CMEnabledChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
+    void CMDialogChar(TCMDialogChar& message) override;
     void WMKillFocus(TWMKillFocus& message) override;
 
 protected:
+    // The caption's access key was typed (Alt+key, or the key where the focused control takes no text).
+    virtual void AccelPressed() { Click(); }
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -191,6 +196,8 @@ private:
     bool m_allowAllUp = false;
     bool m_dropDownOnEnter = true;
     bool m_active = false;
+    // A click is running (its ModalResult and OnClick).
+    bool m_clicking = false;
 };
 
 class TRzBitBtn : public TRzButton {
@@ -208,6 +215,10 @@ public:
     int Margin() const { return m_margin; }
     // Values below -1 are refused (the margin stays).
     void SetMargin(int value);
+    // A strip of NumGlyphs images side by side (normal, disabled), owned by the button; an empty bitmap means
+    // none. Assigning a strip whose width is a multiple of its height sets NumGlyphs from it.
+    TBitmap* Glyph() const { return m_glyph.get(); }
+    void SetGlyph(const TBitmap* glyph);
     int NumGlyphs() const { return m_numGlyphs; }
     void SetNumGlyphs(int value);
     // The image list the glyph comes from; its changes repaint the button, and it is detached when the list
@@ -228,6 +239,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The image list supplies the image (else the glyph strip does).
+    bool UsesImageList() const;
     bool HasImage(TSize& size) const;
     void DrawImage(TCanvas& canvas, const TRect& glyph);
 
@@ -235,6 +248,7 @@ private:
     TButtonLayout m_layout = blGlyphLeft;
     int m_spacing = 4;
     int m_margin = 2;
+    std::unique_ptr<TBitmap> m_glyph;
     int m_numGlyphs = 1;
     TCustomImageList* m_images = nullptr;
     TChangeLink m_imagesLink;

@@ -1,13 +1,20 @@
-// TRzBitBtn: its properties, the image list link, and where the image and the caption go; a disabled button
-// draws its image embossed (the image list's own disabled drawing).
+// TRzBitBtn: its properties, the image list link and the glyph strip, and where the image and the caption go;
+// a disabled button draws its image embossed, or the strip's second image when it has one.
 #include "components/RzButton.h"
+#include "components/RzGlyphStrip.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
 
 namespace gl {
 
-TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner) {
+TRzBitBtn::TRzBitBtn(TComponent* owner) : TRzButton(owner), m_glyph(std::make_unique<TBitmap>()) {
     m_imagesLink.OnChange = [this](TObject*) { Invalidate(); };
+    // A strip read from a stored layout changes the bitmap without SetGlyph: count its images here.
+    m_glyph->OnChange = [this](TObject*) {
+        m_numGlyphs = GlyphCountOf(*m_glyph, m_numGlyphs);
+        Invalidate();
+    };
 }
 
 TRzBitBtn::~TRzBitBtn() {
@@ -39,6 +46,11 @@ void TRzBitBtn::SetMargin(int value) {
     if (value < -1 || m_margin == value) return;
     m_margin = value;
     Invalidate();
+}
+
+void TRzBitBtn::SetGlyph(const TBitmap* glyph) {
+    // Assigning reports the change through the bitmap's own notification.
+    m_glyph->Assign(glyph);
 }
 
 void TRzBitBtn::SetNumGlyphs(int value) {
@@ -82,10 +94,18 @@ void TRzBitBtn::Notification(TComponent* component, TOperation operation) {
     }
 }
 
+bool TRzBitBtn::UsesImageList() const {
+    return m_images && m_imageIndex != -1 && m_kind == bkCustom;
+}
+
 bool TRzBitBtn::HasImage(TSize& size) const {
-    if (!m_images || m_imageIndex == -1 || m_kind != bkCustom) return false;
-    size = TSize{m_images->Width(), m_images->Height()};
-    return true;
+    if (UsesImageList()) {
+        size = TSize{m_images->Width(), m_images->Height()};
+        return true;
+    }
+    if (m_glyph->Empty()) return false;
+    size = GlyphImageSize(*m_glyph, m_numGlyphs);
+    return size.cx > 0 && size.cy > 0;
 }
 
 TRect TRzBitBtn::TextArea() const {
@@ -149,6 +169,15 @@ void TRzBitBtn::DrawCaptionAndGlyph(TCanvas& canvas) {
 }
 
 void TRzBitBtn::DrawImage(TCanvas& canvas, const TRect& glyph) {
+    if (!UsesImageList()) {
+        if (Enabled())
+            DrawGlyphImage(canvas, *m_glyph, m_numGlyphs, 0, glyph.left, glyph.top);
+        else if (m_numGlyphs >= 2)
+            DrawGlyphImage(canvas, *m_glyph, m_numGlyphs, 1, glyph.left, glyph.top);
+        else
+            DrawGlyphEmbossed(canvas, *m_glyph, m_numGlyphs, 0, glyph.left, glyph.top);
+        return;
+    }
     if (Enabled())
         m_images->Draw(canvas, glyph.left, glyph.top, m_imageIndex, true);
     else if (m_disabledIndex != -1)

@@ -2,6 +2,7 @@
 // the classic look, the down pattern of grouped buttons, the caption and the dotted focus rectangle.
 #include "components/ColorShading.h"
 #include "components/RzButton.h"
+#include "framework/controls/ParentImage.h"
 #include "framework/graphics/Canvas.h"
 #include "platform/fonts/FontApi.h"
 
@@ -61,8 +62,8 @@ void TRzButton::Paint() {
 
 void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
     const TRect client = ClientRect();
-    // A hot-tracking button is transparent: its corners show what lies behind it.
-    Fill(canvas, client, BackgroundColor());
+    // A hot-tracking button is transparent: its corners show what the parent paints behind it.
+    DrawParentImage(*this, canvas.Handle());
     const bool systemFace = Color() == clBtnFace;
     if (!Enabled()) {
         DrawCutCornerOutline(canvas, InsetRect(client, 1),
@@ -98,7 +99,9 @@ void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
 void TRzButton::PaintClassicFace(TCanvas& canvas) {
     TRect r = ClientRect();
     const bool grouped = m_groupIndex != 0;
-    if (!grouped && (m_active || Focused() || ShowsPressed())) {
+    // The frame of the button Enter clicks, and of one whose click is running (a box raised from OnClick
+    // paints it so).
+    if (!grouped && (m_active || (Focused() && !ShowsPressed()) || m_clicking)) {
         canvas.Brush().SetColor(clWindowFrame);
         canvas.FrameRect(r);
         r = InsetRect(r, 1);
@@ -110,11 +113,13 @@ void TRzButton::PaintClassicFace(TCanvas& canvas) {
     Fill(canvas, r, Color());
 }
 
+// An 8 x 8 checker of the button's colour and silver (grey on a silver button), aligned to the client area's
+// corner as a pattern brush is.
 void TRzButton::PaintDownPattern(TCanvas& canvas) {
     const TColor other = ColorToRGB(Color()) == ColorToRGB(clSilver) ? clGray : clSilver;
     const TRect r = InsetRect(ClientRect(), 2);
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left + ((y - r.top) & 1); x < r.right; x += 2) canvas.SetPixels(x, y, other);
+        for (int x = r.left; x < r.right; ++x) canvas.SetPixels(x, y, ((x + y) & 1) == 0 ? other : Color());
 }
 
 void TRzButton::DrawCaptionAndGlyph(TCanvas& canvas) {

@@ -4,6 +4,8 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
 
+#include <vector>
+
 namespace gl {
 
 int GlyphCountOf(const TBitmap& strip, int current) {
@@ -31,6 +33,23 @@ void DrawGlyphImage(TCanvas& canvas, TBitmap& strip, int numGlyphs, int index, i
     image.SetTransparentColor(transparent);
     image.SetTransparent(true);
     canvas.Draw(x, y, &image);
+}
+
+void DrawGlyphEmbossed(TCanvas& canvas, TBitmap& strip, int numGlyphs, int index, int x, int y) {
+    const TSize size = GlyphImageSize(strip, numGlyphs);
+    if (size.cx <= 0 || size.cy <= 0) return;
+    if (index < 0 || index >= numGlyphs) index = 0;
+    TCanvas& source = strip.Canvas();
+    const win::COLORREF transparent = ColorToRGB(source.Pixels(0, strip.Height() - 1));
+    std::vector<TPoint> ink;
+    for (int row = 0; row < size.cy; ++row)
+        for (int column = 0; column < size.cx; ++column) {
+            const win::COLORREF pixel = ColorToRGB(source.Pixels(index * size.cx + column, row));
+            if (pixel != transparent && pixel != ColorToRGB(clWhite)) ink.push_back(TPoint{column, row});
+        }
+    // All the highlight first, so the shadow of a neighbour covers it.
+    for (const TPoint& p : ink) canvas.SetPixels(x + p.x + 1, y + p.y + 1, clBtnHighlight);
+    for (const TPoint& p : ink) canvas.SetPixels(x + p.x, y + p.y, clBtnShadow);
 }
 
 } // namespace gl

@@ -16,5 +16,8 @@ int GlyphCountOf(const TBitmap& strip, int current);
 TSize GlyphImageSize(const TBitmap& strip, int numGlyphs);
 // Draws image `index` (the first one when the strip has fewer) with its top-left at (x, y).
 void DrawGlyphImage(TCanvas& canvas, TBitmap& strip, int numGlyphs, int index, int x, int y);
+// Draws image `index` embossed, as a disabled image: every pixel that is neither the left-out colour nor
+// white is ink, painted in the button highlight one pixel down and right, then in the button shadow.
+void DrawGlyphEmbossed(TCanvas& canvas, TBitmap& strip, int numGlyphs, int index, int x, int y);
 
 } // namespace gl

@@ -111,6 +111,12 @@ void TRzRadioButton::Click() {
     if (!m_checked) SetChecked(true);
 }
 
+// The access key takes the focus to the radio button and checks it.
+void TRzRadioButton::AccelPressed() {
+    SetFocus();
+    SetChecked(true);
+}
+
 // Focus that comes by the keyboard (arrows, Tab, code) checks the radio button; a press of the mouse waits
 // for its release.
 void TRzRadioButton::DoEnter() {

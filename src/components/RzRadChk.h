@@ -68,6 +68,7 @@ public:
 
 protected:
     void Click() override;
+    void AccelPressed() override;
     void DoEnter() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void DrawGlyph(TCanvas& canvas, int x, int y) override;

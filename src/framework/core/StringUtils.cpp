@@ -4,6 +4,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
 #include "framework/core/MessageTexts.h"
+#include "platform/system/Utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -147,6 +148,21 @@ bool TryStrToFloat(std::string_view text, double& value) {
     if (error != std::errc() || end != s.data() + s.size()) return false;
     value = parsed;
     return true;
+}
+
+bool IsAccel(char32_t character, std::string_view caption) {
+    const auto fold = [](char32_t c) { return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c; };
+    std::size_t pos = 0;
+    while ((pos = caption.find('&', pos)) != std::string_view::npos) {
+        ++pos;
+        if (pos >= caption.size()) return false;
+        if (caption[pos] == '&') {
+            ++pos;
+            continue;
+        }
+        return fold(win::DecodeUtf8(caption, pos)) == fold(character);
+    }
+    return false;
 }
 
 } // namespace gl

@@ -34,4 +34,8 @@ bool TryStrToInt(std::string_view text, int& value);
 std::string FloatToStr(double value);
 bool TryStrToFloat(std::string_view text, double& value);
 
+// Whether `character` (a code point) is the access key of a caption: the character after a single "&"
+// ("&&" is a literal ampersand), ASCII letters without regard to case.
+bool IsAccel(char32_t character, std::string_view caption);
+
 } // namespace gl
