@@ -52,6 +52,8 @@ TEST_F(StdCtrlsTest, AddedLinesKeepOneTrailingBreakAndRaiseOneChangeEach) {
 TEST_F(StdCtrlsTest, LongLinesAreAddedWholeAndTheNewestComesIntoView) {
     MakeForm();
     TMemo* memo = MakeMemo(&m_owner, m_form);
+    // Unbroken: a wrapping memo's lines are the rows it shows.
+    memo->SetWordWrap(false);
     for (int i = 0; i < 100; ++i) memo->Lines()->Add(std::string(12000, static_cast<char>('a' + i % 26)));
     EXPECT_EQ(memo->Text().size(), 100u * 12002u);
     EXPECT_EQ(memo->Lines()->Count(), 100);

@@ -500,5 +500,54 @@ TEST_F(EditTest, BadArgumentsAndDestructionFromANotificationAreSafe) {
     m_log.onCommand = nullptr;
 }
 
+TEST_F(EditTest, MemoWithoutSidewaysScrollingWrapsAtWordsToItsWidth) {
+    // 60 pixels of text: ten Latin letters of 6 pixels; rows of 12 pixels, three in view.
+    const HWND memo = Edit(ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, "", 62, 36);
+    SetWindowText(memo, "aaa bbb ccc ddddddddddddddd\r\nxy");
+    // "aaa bbb " | "ccc " | ten d | five d | "xy": blanks stay at the row's end, a long word breaks anywhere.
+    EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 5);
+    const std::vector<LRESULT> starts{0, 8, 12, 22, 29};
+    for (std::size_t row = 0; row < starts.size(); ++row)
+        EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, row, 0), starts[row]) << row;
+    EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 5, 0), -1);
+    EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, 11, 0), 1);
+    EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, 12, 0), 2);
+    EXPECT_EQ(SendMessage(memo, EM_LINEFROMCHAR, 27, 0), 3);
+    EXPECT_EQ(SendMessage(memo, EM_LINELENGTH, 12, 0), 10);
+    char row[16] = {};
+    row[0] = static_cast<char>(sizeof row);
+    EXPECT_EQ(SendMessage(memo, EM_GETLINE, 0, reinterpret_cast<LPARAM>(row)), 8);
+    EXPECT_EQ(std::string(row, 8), "aaa bbb ");
+    EXPECT_EQ(SendMessage(memo, EM_POSFROMCHAR, 12, 0), MAKELPARAM(1, 24));
+
+    // "ccc" is painted on the second row; nothing reaches past the first row's "bbb".
+    UpdateWindow(memo);
+    EXPECT_TRUE(CellHas(memo, 1, 19, 12, 24, 0));
+    EXPECT_FALSE(CellHas(memo, 43, 62, 0, 12, 0));
+    EXPECT_FALSE(CellHas(memo, 19, 62, 12, 24, 0));
+
+    // The caret moves by rows; End stays on a broken row; the view follows the caret down.
+    SetFocus(memo);
+    SendMessage(memo, EM_SETSEL, 1, 1);
+    headless::KeyPress(VK_DOWN);
+    EXPECT_EQ(Selection(memo).first, 9u);
+    headless::KeyPress(VK_DOWN);
+    headless::KeyPress(VK_END);
+    EXPECT_EQ(Selection(memo).first, 21u);
+    EXPECT_EQ(FirstVisibleLine(memo), 0);
+    headless::KeyChord({VK_CONTROL, VK_END});
+    EXPECT_EQ(Selection(memo).first, 31u);
+    EXPECT_EQ(FirstVisibleLine(memo), 2);
+
+    // Wider, the rows are broken again.
+    SetWindowPos(memo, nullptr, 0, 0, 122, 36, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 1, 0), 12);
+    // Typing re-breaks too: the first word grows past the row.
+    SendMessage(memo, EM_SETSEL, 0, 0);
+    SendMessage(memo, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("zzzzzzzzz"));
+    EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 1, 0), 21);
+}
+
 } // namespace
 } // namespace win

@@ -116,6 +116,7 @@ LRESULT EditControl::OnCreate(WPARAM, LPARAM lParam) {
     const auto* cs = reinterpret_cast<const CREATESTRUCT*>(lParam);
     if (cs && cs->lpszName && !m_buffer.SetText(cs->lpszName)) return -1;
     m_layout.Reset(static_cast<int>(m_buffer.LineCount()));
+    m_rows.Invalidate();
     m_scrollBarsStale = true;
     return 0;
 }
@@ -127,6 +128,7 @@ LRESULT EditControl::OnSetText(WPARAM, LPARAM lParam) {
         return FALSE;
     }
     m_layout.Reset(static_cast<int>(m_buffer.LineCount()));
+    m_rows.Invalidate();
     m_topLine = 0;
     m_xOffset = 0;
     m_preferredX = -1;
@@ -170,6 +172,7 @@ void EditControl::ApplyFont(HFONT font) {
             return width;
         },
         8 * m_aveCharWidth, static_cast<int>(m_buffer.LineCount()));
+    m_rows.Invalidate();
 }
 
 int EditControl::MarginFromFont() const {
@@ -203,6 +206,14 @@ void EditControl::UpdateFormatRect() {
     m_format = client;
     m_format.left += m_leftMargin;
     m_format.right = std::max(m_format.left, m_format.right - m_rightMargin);
+    UpdateWrapping();
+}
+
+void EditControl::UpdateWrapping() {
+    // A multi-line control that may not scroll sideways breaks its lines to the text's width.
+    const bool wraps = MultiLine() && !(Style() & (ES_AUTOHSCROLL | WS_HSCROLL));
+    m_rows.SetWrapWidth(wraps ? std::max(1, FormatWidth()) : 0);
+    if (wraps) m_xOffset = 0;
 }
 
 LRESULT EditControl::OnSize(WPARAM, LPARAM) {
@@ -227,8 +238,7 @@ LRESULT EditControl::OnSetFocus(WPARAM, LPARAM) {
     UpdateCaret();
     ShowCaret(m_hwnd);
     if (m_buffer.HasSelection() && !(Style() & ES_NOHIDESEL))
-        InvalidateLines(m_buffer.LineFromPosition(m_buffer.SelectionStart()),
-                        m_buffer.LineFromPosition(m_buffer.SelectionEnd()));
+        InvalidateLines(m_rows.RowOf(m_buffer.SelectionStart()), m_rows.RowOf(m_buffer.SelectionEnd()));
     Notify(EN_SETFOCUS);
     return 0;
 }
@@ -237,8 +247,7 @@ LRESULT EditControl::OnKillFocus(WPARAM, LPARAM) {
     m_focused = false;
     DestroyCaret();
     if (m_buffer.HasSelection() && !(Style() & ES_NOHIDESEL))
-        InvalidateLines(m_buffer.LineFromPosition(m_buffer.SelectionStart()),
-                        m_buffer.LineFromPosition(m_buffer.SelectionEnd()));
+        InvalidateLines(m_rows.RowOf(m_buffer.SelectionStart()), m_rows.RowOf(m_buffer.SelectionEnd()));
     Notify(EN_KILLFOCUS);
     return 0;
 }
@@ -250,18 +259,23 @@ LRESULT EditControl::OnGetDlgCode(WPARAM, LPARAM) {
 }
 
 LRESULT EditControl::OnStyleChanged(WPARAM, LPARAM) {
+    UpdateWrapping();
+    m_topLine = std::min(m_topLine, MaxTopLine());
+    m_scrollBarsStale = true;
     InvalidateRect(m_hwnd, nullptr, TRUE);
     return 0;
 }
 
 void EditControl::TextChanged(const EditBuffer::Change& change) {
     m_layout.Apply(change);
+    m_rows.Invalidate();
     m_scrollBarsStale = true;
     m_preferredX = -1;
-    if (!MultiLine() || (Style() & (ES_RIGHT | ES_CENTER))) {
+    // Broken rows may move anywhere below the change: the change's lines are no rows.
+    if (!MultiLine() || m_rows.Wrapping() || (Style() & (ES_RIGHT | ES_CENTER))) {
         InvalidateRect(m_hwnd, nullptr, FALSE);
     } else if (change.insertedLines != change.removedLines) {
-        InvalidateLines(change.firstLine, m_buffer.LineCount());
+        InvalidateLines(change.firstLine, m_rows.Count());
     } else {
         InvalidateLines(change.firstLine, change.firstLine + change.insertedLines);
     }
@@ -308,7 +322,7 @@ void EditControl::SelectionChanged(std::size_t oldStart, std::size_t oldEnd) {
     // Only the lines whose highlight changed: the ends that moved.
     auto invalidateSpan = [this](std::size_t a, std::size_t b) {
         if (a > b) std::swap(a, b);
-        InvalidateLines(m_buffer.LineFromPosition(a), m_buffer.LineFromPosition(b));
+        InvalidateLines(m_rows.RowOf(a), m_rows.RowOf(b));
     };
     if (oldStart == oldEnd || start == end) {
         invalidateSpan(std::min(oldStart, start), std::max(oldEnd, end));

@@ -4,6 +4,7 @@
 
 #include "platform/controls/detail/edit/EditBuffer.h"
 #include "platform/controls/detail/edit/EditLayout.h"
+#include "platform/controls/detail/edit/EditRows.h"
 #include "platform/user/Messages.h"
 #include "platform/win/types.h"
 
@@ -114,6 +115,8 @@ private:
     void ApplyFont(HFONT font);
     int MarginFromFont() const;
     void UpdateFormatRect();
+    // Rows broken to the width while the control wraps (multi-line, no sideways scrolling).
+    void UpdateWrapping();
     int FormatWidth() const { return m_format.right - m_format.left; }
     int VisibleLines() const;
     int LineY(std::size_t line) const;
@@ -128,7 +131,7 @@ private:
     void ScrollLines(long lines);
     void UpdateCaret();
     void FlushScrollBars();
-    std::size_t MaxTopLine() const;
+    std::size_t MaxTopLine();
     int MaxXOffset();
 
     // Keyboard helpers.
@@ -154,6 +157,7 @@ private:
     HWND m_hwnd;
     EditBuffer m_buffer;
     EditLayout m_layout;
+    EditRows m_rows{m_buffer, m_layout};
     HFONT m_font = nullptr;
     HDC m_measureDc = nullptr;
     int m_lineHeight = 16;

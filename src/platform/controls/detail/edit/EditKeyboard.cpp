@@ -15,15 +15,15 @@ bool KeyHeld(int key) {
 } // namespace
 
 std::size_t EditControl::LineMove(std::size_t pos, long lines) {
-    const std::size_t line = m_buffer.LineFromPosition(pos);
+    const std::size_t line = m_rows.RowOf(pos);
     const long long wanted = static_cast<long long>(line) + lines;
     const auto target = static_cast<std::size_t>(
-        std::clamp<long long>(wanted, 0, static_cast<long long>(m_buffer.LineCount()) - 1));
+        std::clamp<long long>(wanted, 0, static_cast<long long>(m_rows.Count()) - 1));
     // The column is kept as an x from the text's left edge, so that moving through short lines comes back to
     // it.
     const int base = m_format.left - m_xOffset;
-    if (m_preferredX < 0) m_preferredX = LineOriginX(line) - base + m_layout.XOfPosition(m_buffer, pos);
-    return m_layout.PositionNearest(m_buffer, target, m_preferredX - (LineOriginX(target) - base));
+    if (m_preferredX < 0) m_preferredX = LineOriginX(line) - base + m_rows.X(pos);
+    return m_rows.PositionNearest(target, m_preferredX - (LineOriginX(target) - base));
 }
 
 bool EditControl::DeleteAtCaret(bool forward, bool word) {
@@ -44,7 +44,7 @@ LRESULT EditControl::OnKeyDown(WPARAM wParam, LPARAM) {
     const bool shift = KeyHeld(VK_SHIFT);
     const bool ctrl = KeyHeld(VK_CONTROL);
     const std::size_t caret = m_buffer.Caret();
-    const std::size_t line = m_buffer.LineFromPosition(caret);
+    const std::size_t line = m_rows.RowOf(caret);
     const bool collapse = !shift && m_buffer.HasSelection();
     std::size_t target = caret;
     bool vertical = false;
@@ -76,10 +76,13 @@ LRESULT EditControl::OnKeyDown(WPARAM wParam, LPARAM) {
         break;
     }
     case VK_HOME:
-        target = ctrl ? 0 : m_buffer.LineStart(line);
+        target = ctrl ? 0 : m_rows.Start(line);
         break;
     case VK_END:
-        target = ctrl ? m_buffer.Length() : m_buffer.LineEnd(line);
+        target = ctrl ? m_buffer.Length() : m_rows.End(line);
+        // A broken row ends where the next one starts: End stays on this row.
+        if (!ctrl && target > m_rows.Start(line) && m_rows.RowOf(target) != line)
+            target = m_buffer.PreviousPosition(target);
         break;
     case VK_DELETE:
         if (shift)

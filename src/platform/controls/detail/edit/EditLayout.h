@@ -47,6 +47,8 @@ public:
     // Steps over one character at text[pos] that starts at x; returns the x after it. Tabs go to the next
     // stop.
     int Advance(std::string_view text, std::size_t& pos, int x);
+    // Walks a text from `from` up to endOffset, stopping before the character that would end past stopX.
+    Column WalkTo(std::string_view lineText, Column from, std::size_t endOffset, int stopX);
 
 private:
     struct Checkpoint {
@@ -56,7 +58,6 @@ private:
     static constexpr std::size_t kCheckpointStep = 256;
 
     const std::vector<Checkpoint>* Checkpoints(const EditBuffer& buffer, std::size_t line);
-    Column WalkTo(std::string_view lineText, Column from, std::size_t endOffset, int stopX);
 
     Measure m_measure;
     int m_tabWidth = 8;

@@ -40,8 +40,8 @@ void EditControl::DrawRun(HDC dc, int x, int y, const RECT& lineRect, std::strin
 
 void EditControl::PaintLine(HDC dc, std::size_t line, const RECT& lineRect, COLORREF text, COLORREF back,
                             bool selection) {
-    const std::string_view lineText = m_buffer.LineText(line);
-    const std::size_t lineStart = m_buffer.LineStart(line);
+    const std::string_view lineText = m_rows.Text(line);
+    const std::size_t lineStart = m_rows.Start(line);
     const int origin = LineOriginX(line);
     const int y = LineY(line);
     std::size_t selStart = 0;
@@ -53,7 +53,7 @@ void EditControl::PaintLine(HDC dc, std::size_t line, const RECT& lineRect, COLO
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
 
-    const EditLayout::Column first = m_layout.ColumnAtOrBefore(m_buffer, line, lineRect.left - origin);
+    const EditLayout::Column first = m_rows.ColumnAtOrBefore(line, lineRect.left - origin);
     std::size_t pos = first.pos;
     int x = first.x;
     const int stopX = lineRect.right - origin;
@@ -108,7 +108,7 @@ LRESULT EditControl::OnPaint(WPARAM, LPARAM) {
         const bool selection = ShowsSelection();
         std::size_t line =
             MultiLine() ? m_topLine + static_cast<std::size_t>((area.top - m_format.top) / m_lineHeight) : 0;
-        for (; line < m_buffer.LineCount(); ++line) {
+        for (; line < m_rows.Count(); ++line) {
             const int y = LineY(line);
             if (y >= area.bottom) break;
             const RECT lineRect = Intersect(RECT{area.left, y, area.right, y + m_lineHeight}, area);

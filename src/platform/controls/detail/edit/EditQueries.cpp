@@ -91,15 +91,14 @@ LRESULT EditControl::OnAppendLine(WPARAM, LPARAM lParam) {
 }
 
 LRESULT EditControl::OnGetLineCount(WPARAM, LPARAM) {
-    return static_cast<LRESULT>(m_buffer.LineCount());
+    return static_cast<LRESULT>(m_rows.Count());
 }
 
 LRESULT EditControl::OnLineIndex(WPARAM wParam, LPARAM) {
     const INT line = AsInt(wParam);
-    if (line == -1)
-        return static_cast<LRESULT>(m_buffer.LineStart(m_buffer.LineFromPosition(m_buffer.Caret())));
-    if (line < 0 || static_cast<std::size_t>(line) >= m_buffer.LineCount()) return -1;
-    return static_cast<LRESULT>(m_buffer.LineStart(static_cast<std::size_t>(line)));
+    if (line == -1) return static_cast<LRESULT>(m_rows.Start(m_rows.RowOf(m_buffer.Caret())));
+    if (line < 0 || static_cast<std::size_t>(line) >= m_rows.Count()) return -1;
+    return static_cast<LRESULT>(m_rows.Start(static_cast<std::size_t>(line)));
 }
 
 LRESULT EditControl::OnLineLength(WPARAM wParam, LPARAM) {
@@ -108,19 +107,19 @@ LRESULT EditControl::OnLineLength(WPARAM wParam, LPARAM) {
         // What is not selected on the lines that the selection touches.
         const std::size_t start = m_buffer.SelectionStart();
         const std::size_t end = m_buffer.SelectionEnd();
-        const std::size_t before = start - m_buffer.LineStart(m_buffer.LineFromPosition(start));
-        const std::size_t after = m_buffer.LineEnd(m_buffer.LineFromPosition(end)) - end;
+        const std::size_t before = start - m_rows.Start(m_rows.RowOf(start));
+        const std::size_t after = m_rows.End(m_rows.RowOf(end)) - end;
         return static_cast<LRESULT>(before + after);
     }
     if (pos < 0) return 0;
-    return static_cast<LRESULT>(
-        m_buffer.LineLength(m_buffer.LineFromPosition(static_cast<std::size_t>(pos))));
+    const std::size_t row = m_rows.RowOf(static_cast<std::size_t>(pos));
+    return static_cast<LRESULT>(m_rows.End(row) - m_rows.Start(row));
 }
 
 LRESULT EditControl::OnLineFromChar(WPARAM wParam, LPARAM) {
     const INT pos = AsInt(wParam);
-    if (pos < 0) return static_cast<LRESULT>(m_buffer.LineFromPosition(m_buffer.SelectionStart()));
-    return static_cast<LRESULT>(m_buffer.LineFromPosition(static_cast<std::size_t>(pos)));
+    if (pos < 0) return static_cast<LRESULT>(m_rows.RowOf(m_buffer.SelectionStart()));
+    return static_cast<LRESULT>(m_rows.RowOf(static_cast<std::size_t>(pos)));
 }
 
 LRESULT EditControl::OnGetLine(WPARAM wParam, LPARAM lParam) {
@@ -131,8 +130,8 @@ LRESULT EditControl::OnGetLine(WPARAM wParam, LPARAM lParam) {
     WORD size = 0;
     std::memcpy(&size, out, sizeof size);
     const INT line = MultiLine() ? AsInt(wParam) : 0;
-    if (line < 0 || static_cast<std::size_t>(line) >= m_buffer.LineCount()) return 0;
-    const std::string_view text = m_buffer.LineText(static_cast<std::size_t>(line));
+    if (line < 0 || static_cast<std::size_t>(line) >= m_rows.Count()) return 0;
+    const std::string_view text = m_rows.Text(static_cast<std::size_t>(line));
     std::size_t count = std::min<std::size_t>(size, text.size());
     if (count < text.size()) count = CharacterStart(text, count);
     std::memcpy(out, text.data(), count);
@@ -200,6 +199,7 @@ LRESULT EditControl::OnSetRectNp(WPARAM, LPARAM lParam) {
         m_formatFixed = false;
         UpdateFormatRect();
     }
+    UpdateWrapping();
     m_topLine = std::min(m_topLine, MaxTopLine());
     m_scrollBarsStale = true;
     UpdateCaret();
@@ -239,7 +239,7 @@ LRESULT EditControl::OnPosFromChar(WPARAM wParam, LPARAM) {
 
 LRESULT EditControl::OnCharFromPos(WPARAM, LPARAM lParam) {
     const std::size_t pos = PositionFromPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    return PackWords(pos, MultiLine() ? m_buffer.LineFromPosition(pos) : 0);
+    return PackWords(pos, MultiLine() ? m_rows.RowOf(pos) : 0);
 }
 
 } // namespace win::edit

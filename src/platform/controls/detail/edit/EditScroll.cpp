@@ -16,14 +16,15 @@ int EditControl::VisibleLines() const {
     return std::max(1, (m_format.bottom - m_format.top) / m_lineHeight);
 }
 
-std::size_t EditControl::MaxTopLine() const {
-    const std::size_t lines = m_buffer.LineCount();
+std::size_t EditControl::MaxTopLine() {
+    const std::size_t lines = m_rows.Count();
     const auto visible = static_cast<std::size_t>(VisibleLines());
     return MultiLine() && lines > visible ? lines - visible : 0;
 }
 
 int EditControl::MaxXOffset() {
-    return std::max(0, m_layout.MaxWidth(m_buffer) + 1 - FormatWidth());
+    if (m_rows.Wrapping()) return 0;
+    return std::max(0, m_rows.MaxWidth() + 1 - FormatWidth());
 }
 
 int EditControl::LineY(std::size_t line) const {
@@ -37,15 +38,15 @@ int EditControl::LineOriginX(std::size_t line) {
     int shift = 0;
     const DWORD style = Style();
     if (style & (ES_RIGHT | ES_CENTER)) {
-        const int room = FormatWidth() - m_layout.LineWidth(m_buffer, line) - 1; // the caret needs a pixel
+        const int room = FormatWidth() - m_rows.Width(line) - 1; // the caret needs a pixel
         if (room > 0) shift = (style & ES_RIGHT) ? room : room / 2;
     }
     return m_format.left - m_xOffset + shift;
 }
 
 POINT EditControl::PointOfPosition(std::size_t pos) {
-    const std::size_t line = m_buffer.LineFromPosition(pos);
-    return {LineOriginX(line) + m_layout.XOfPosition(m_buffer, pos), LineY(line)};
+    const std::size_t line = m_rows.RowOf(pos);
+    return {LineOriginX(line) + m_rows.X(pos), LineY(line)};
 }
 
 std::size_t EditControl::PositionFromPoint(int x, int y) {
@@ -55,9 +56,9 @@ std::size_t EditControl::PositionFromPoint(int x, int y) {
                                                 : -((m_format.top - y + m_lineHeight - 1) / m_lineHeight);
         const long long wanted = static_cast<long long>(m_topLine) + row;
         line = static_cast<std::size_t>(
-            std::clamp<long long>(wanted, 0, static_cast<long long>(m_buffer.LineCount()) - 1));
+            std::clamp<long long>(wanted, 0, static_cast<long long>(m_rows.Count()) - 1));
     }
-    return m_layout.PositionNearest(m_buffer, line, x - LineOriginX(line));
+    return m_rows.PositionNearest(line, x - LineOriginX(line));
 }
 
 void EditControl::InvalidateLines(std::size_t first, std::size_t last) {
@@ -99,7 +100,7 @@ void EditControl::ScrollCaretIntoView() {
     const std::size_t caret = m_buffer.Caret();
     std::size_t top = m_topLine;
     if (MultiLine()) {
-        const std::size_t line = m_buffer.LineFromPosition(caret);
+        const std::size_t line = m_rows.RowOf(caret);
         const auto visible = static_cast<std::size_t>(VisibleLines());
         if (line < top)
             top = line;
@@ -107,11 +108,11 @@ void EditControl::ScrollCaretIntoView() {
             top = line - visible + 1;
     }
     int x = m_xOffset;
-    if (MultiLine() || (Style() & ES_AUTOHSCROLL)) {
+    if (!m_rows.Wrapping() && (MultiLine() || (Style() & ES_AUTOHSCROLL))) {
         // Jump by a quarter of the width rather than a pixel at a time, so typing at the edge does not scroll
         // on every character.
         const int width = FormatWidth();
-        const int caretX = m_layout.XOfPosition(m_buffer, caret);
+        const int caretX = m_rows.X(caret);
         if (caretX < m_xOffset)
             x = std::max(0, caretX - width / 4);
         else if (caretX > m_xOffset + width - 1)
@@ -127,7 +128,7 @@ void EditControl::FlushScrollBars() {
     if (style & WS_VSCROLL) {
         SCROLLINFO info;
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-        info.nMax = static_cast<int>(std::min<std::size_t>(m_buffer.LineCount(), INT_MAX) - 1);
+        info.nMax = static_cast<int>(std::min<std::size_t>(m_rows.Count(), INT_MAX) - 1);
         info.nPage = MultiLine() ? static_cast<UINT>(VisibleLines()) : 1;
         info.nPos = static_cast<int>(std::min<std::size_t>(m_topLine, INT_MAX));
         SetScrollInfo(m_hwnd, SB_VERT, &info, TRUE);
@@ -272,7 +273,7 @@ LRESULT EditControl::OnScrollCaret(WPARAM, LPARAM) {
 
 LRESULT EditControl::OnGetFirstVisibleLine(WPARAM, LPARAM) {
     if (MultiLine()) return static_cast<LRESULT>(m_topLine);
-    return static_cast<LRESULT>(m_layout.ColumnAtOrBefore(m_buffer, 0, m_xOffset).pos);
+    return static_cast<LRESULT>(m_rows.ColumnAtOrBefore(0, m_xOffset).pos);
 }
 
 LRESULT EditControl::OnMouseWheel(WPARAM wParam, LPARAM lParam) {
