@@ -2,7 +2,9 @@
 // children, and their stored properties.
 #include "components/RzPanel.h"
 
+#include "components/ColorShading.h"
 #include "framework/controls/ControlProperties.h"
+#include "framework/controls/ParentImage.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ScreenText.h"
@@ -162,10 +164,42 @@ TRect TRzCustomPanel::PaintBorders(TCanvas& canvas, TRect rect) {
 void TRzCustomPanel::Paint() {
     TCanvas& canvas = *Canvas();
     canvas.Pen().SetWidth(1);
+    // A transparent panel shows what its parent paints, its borders over that.
+    if (m_transparent) DrawParentImage(*this, canvas.Handle());
     const TRect inside = PaintBorders(canvas, ClientRect());
-    canvas.Brush().SetColor(m_transparent && Parent() ? Parent()->Color() : Color());
-    canvas.FillRect(inside);
-    PaintCaption(canvas, inside);
+    if (!m_transparent) PaintFace(canvas, inside);
+    if (m_showGrid) PaintGrid(canvas, inside);
+    if (PaintsCaption()) PaintCaption(canvas, inside);
+}
+
+// Plain Color, or a gradient from white at the top to Color at the bottom.
+void TRzCustomPanel::PaintFace(TCanvas& canvas, TRect rect) {
+    if (!m_useGradients || rect.bottom - rect.top < 2) {
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(rect);
+        return;
+    }
+    const win::COLORREF top = ColorToRGB(clWhite);
+    const win::COLORREF bottom = ColorToRGB(Color());
+    const int last = rect.bottom - rect.top - 1;
+    const auto channel = [last](win::COLORREF from, win::COLORREF to, int shift, int row) {
+        const int a = static_cast<int>((from >> shift) & 0xFF), b = static_cast<int>((to >> shift) & 0xFF);
+        return static_cast<win::COLORREF>(a + (b - a) * row / last) << shift;
+    };
+    for (int row = 0; row <= last; ++row) {
+        const win::COLORREF color =
+            channel(top, bottom, 0, row) | channel(top, bottom, 8, row) | channel(top, bottom, 16, row);
+        canvas.Brush().SetColor(static_cast<TColor>(color));
+        canvas.FillRect(Rect(rect.left, rect.top + row, rect.right, rect.top + row + 1));
+    }
+}
+
+// The placement grid: a dot in the button shadow colour every 8 pixels, counted from the client corner.
+void TRzCustomPanel::PaintGrid(TCanvas& canvas, TRect rect) {
+    constexpr int kStep = 8;
+    const auto firstOf = [](int from) { return (from + kStep - 1) / kStep * kStep; };
+    for (int y = firstOf(rect.top); y < rect.bottom; y += kStep)
+        for (int x = firstOf(rect.left); x < rect.right; x += kStep) canvas.SetPixels(x, y, clBtnShadow);
 }
 
 void TRzCustomPanel::PaintCaption(TCanvas& canvas, TRect rect) {
@@ -213,7 +247,12 @@ void TRzCustomGroupBox::AdjustClientRect(TRect& rect) const {
     rect = InsetRect(rect, inset);
 }
 
+bool TRzCustomGroupBox::PaintsCaption() const {
+    return m_groupStyle != gsCustom;
+}
+
 void TRzCustomGroupBox::Paint() {
+    // The custom style paints like a panel, without the caption.
     if (m_groupStyle == gsCustom) return TRzCustomPanel::Paint();
     TCanvas& canvas = *Canvas();
     canvas.Pen().SetWidth(1);

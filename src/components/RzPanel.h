@@ -60,6 +60,10 @@ protected:
     // The three borders (outer, BorderWidth, inner); returns what lies inside them.
     TRect PaintBorders(TCanvas& canvas, TRect rect);
     void PaintCaption(TCanvas& canvas, TRect rect);
+    void PaintFace(TCanvas& canvas, TRect rect);
+    void PaintGrid(TCanvas& canvas, TRect rect);
+    // Whether the panel's painting draws the caption in the middle.
+    virtual bool PaintsCaption() const { return true; }
     // The adjusted flat colour of flat frames.
     TColor AdjustedFlatColor() const;
     // How many pixels a style's frame takes on each of its sides.
@@ -106,6 +110,7 @@ public:
 
 protected:
     void Paint() override;
+    bool PaintsCaption() const override;
 
 private:
     void PaintFrame(TCanvas& canvas, int captionHeight);

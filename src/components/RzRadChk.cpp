@@ -3,7 +3,9 @@
 #include "components/RzRadChk.h"
 
 #include "framework/controls/ControlProperties.h"
+#include "framework/controls/ParentImage.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
 #include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
@@ -16,7 +18,78 @@ namespace gl {
 
 // ---- TRzCustomGlyphButton ----
 
-TRzCustomGlyphButton::TRzCustomGlyphButton(TComponent* owner) : TRzCustomButton(owner) {}
+TRzCustomGlyphButton::TRzCustomGlyphButton(TComponent* owner)
+    : TRzCustomButton(owner), m_customGlyphs(std::make_unique<TBitmap>()),
+      m_background(std::make_unique<TBitmap>()) {
+    m_customGlyphs->OnChange = [this](TObject*) { Invalidate(); };
+}
+
+TRzCustomGlyphButton::~TRzCustomGlyphButton() = default;
+
+void TRzCustomGlyphButton::SetCustomGlyphs(const TBitmap* glyphs) {
+    m_customGlyphs->Assign(glyphs);
+    if (!m_customGlyphs->Empty()) SetUseCustomGlyphs(true);
+}
+
+void TRzCustomGlyphButton::SetUseCustomGlyphs(bool value) {
+    if (m_useCustomGlyphs == value) return;
+    m_useCustomGlyphs = value;
+    Invalidate();
+}
+
+bool TRzCustomGlyphButton::DrawCustomGlyph(TCanvas& canvas, int x, int y, int state) {
+    if (!m_useCustomGlyphs || m_customGlyphs->Width() < 6 * kGlyphSize ||
+        m_customGlyphs->Height() < kGlyphSize)
+        return false;
+    TCanvas& source = m_customGlyphs->Canvas();
+    const win::COLORREF transparent = ColorToRGB(m_transparentColor);
+    const win::COLORREF mask = ColorToRGB(m_winMaskColor);
+    for (int row = 0; row < kGlyphSize; ++row)
+        for (int column = 0; column < kGlyphSize; ++column) {
+            const win::COLORREF pixel = ColorToRGB(source.Pixels(state * kGlyphSize + column, row));
+            if (pixel == transparent) continue;
+            canvas.SetPixels(x + column, y + row, pixel == mask ? clWindow : static_cast<TColor>(pixel));
+        }
+    return true;
+}
+
+void TRzCustomGlyphButton::UpdateBackground() {
+    const int width = Width(), height = Height();
+    if (!m_backgroundStale && m_background->Width() == width && m_background->Height() == height) return;
+    m_background->SetWidth(width);
+    m_background->SetHeight(height);
+    TCanvas& canvas = m_background->Canvas();
+    if (Transparent() && Parent()) {
+        DrawParentImage(*this, canvas.Handle());
+    } else {
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(Rect(0, 0, width, height));
+    }
+    m_backgroundCorner = static_cast<TColor>(ColorToRGB(canvas.Pixels(0, 0)));
+    m_backgroundStale = false;
+}
+
+void TRzCustomGlyphButton::CMEnabledChanged(TMessage& message) {
+    BackgroundChanged();
+    TRzCustomButton::CMEnabledChanged(message);
+}
+
+void TRzCustomGlyphButton::CMParentColorChanged(TMessage& message) {
+    BackgroundChanged();
+    TRzCustomButton::CMParentColorChanged(message);
+    Invalidate();
+}
+
+// Everything is painted over the cached background: erasing only asks for that background anew.
+void TRzCustomGlyphButton::WMEraseBkgnd(TWMEraseBkgnd& message) {
+    BackgroundChanged();
+    message.SetResult(1);
+}
+
+void TRzCustomGlyphButton::WMSize(TWMSize& message) {
+    BackgroundChanged();
+    TRzCustomButton::WMSize(message);
+}
 
 void TRzCustomGlyphButton::SetAlignment(TAlignment value) {
     if (m_alignment == value) return;
@@ -54,9 +127,17 @@ TRect TRzCustomGlyphButton::TextArea() const {
 }
 
 void TRzCustomGlyphButton::Paint() {
-    TCanvas& canvas = *Canvas();
-    canvas.Brush().SetColor(Transparent() ? BackgroundColor() : Color());
-    canvas.FillRect(ClientRect());
+    UpdateBackground();
+    TBitmap image;
+    image.SetWidth(Width());
+    image.SetHeight(Height());
+    TCanvas& canvas = image.Canvas();
+    canvas.Draw(0, 0, m_background.get());
+    PaintContent(canvas);
+    Canvas()->Draw(0, 0, &image);
+}
+
+void TRzCustomGlyphButton::PaintContent(TCanvas& canvas) {
     const TRect glyph = GlyphRect();
     DrawGlyph(canvas, glyph.left, glyph.top);
     const TRect area = TextArea();

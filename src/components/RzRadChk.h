@@ -5,6 +5,7 @@
 #include "components/RzButton.h"
 
 #include <array>
+#include <memory>
 
 namespace gl {
 
@@ -18,7 +19,16 @@ public:
     static constexpr int kGlyphSize = 13;
 
     explicit TRzCustomGlyphButton(TComponent* owner);
+    ~TRzCustomGlyphButton() override;
     std::string ClassName() const override { return "TRzCustomGlyphButton"; }
+
+    // Six glyphs of 13 x 13 side by side (unchecked, checked, each pressed, each disabled) drawn instead of
+    // the built ones; their TransparentColor pixels show the background, their WinMaskColor pixels the window
+    // colour. Assigning a picture turns UseCustomGlyphs on.
+    TBitmap* CustomGlyphs() const { return m_customGlyphs.get(); }
+    void SetCustomGlyphs(const TBitmap* glyphs);
+    bool UseCustomGlyphs() const { return m_useCustomGlyphs; }
+    void SetUseCustomGlyphs(bool value);
 
     TAlignment Alignment() const { return m_alignment; }
     void SetAlignment(TAlignment value);
@@ -38,19 +48,38 @@ public:
     TRect TextArea() const;
 
     void CMDialogKey(TCMDialogKey& message) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void CMParentColorChanged(TMessage& message) override;
+    void WMEraseBkgnd(TWMEraseBkgnd& message) override;
+    void WMSize(TWMSize& message) override;
 
 protected:
+    // Paints into an image of the control's size over the cached background, then shows it in one copy.
     void Paint() override;
     // Paints the 13 x 13 glyph with its top-left corner at (x, y).
     virtual void DrawGlyph(TCanvas& canvas, int x, int y) = 0;
+    // The custom glyph of this state, 0 to 5, when custom glyphs are in use; false otherwise.
+    bool DrawCustomGlyph(TCanvas& canvas, int x, int y, int state);
+    // The colour of the background's top-left pixel, which the glyph's outer corners blend with.
+    TColor BackgroundCorner() const { return m_backgroundCorner; }
+    // The background is rebuilt at the next paint.
+    void BackgroundChanged() { m_backgroundStale = true; }
 
 private:
+    void UpdateBackground();
+    // Glyph, caption and focus rectangle.
+    void PaintContent(TCanvas& canvas);
     TAlignment m_alignment = taRightJustify;
     bool m_tabOnEnter = false;
     TColor m_frameColor = clBtnShadow;
     TColor m_disabledColor = clBtnFace;
     TColor m_transparentColor = 32896;
     TColor m_winMaskColor = 65280;
+    std::unique_ptr<TBitmap> m_customGlyphs;
+    bool m_useCustomGlyphs = false;
+    std::unique_ptr<TBitmap> m_background;
+    bool m_backgroundStale = true;
+    TColor m_backgroundCorner = clBtnFace;
 };
 
 class TRzRadioButton : public TRzCustomGlyphButton {
@@ -74,6 +103,9 @@ protected:
     void DrawGlyph(TCanvas& canvas, int x, int y) override;
 
 private:
+    // Without hot tracking: the platform's radio frame control.
+    void DrawClassicGlyph(TCanvas& canvas, int x, int y);
+
     bool m_checked = false;
 };
 

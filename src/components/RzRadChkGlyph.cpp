@@ -3,6 +3,8 @@
 #include "components/ColorShading.h"
 #include "components/RzRadChk.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "platform/gdi/FrameControls.h"
 
 namespace gl {
 
@@ -67,7 +69,7 @@ TRzRadioGlyphColors TRzRadioButton::GlyphColors() const {
     c.F = Nudged(FrameColor());
     c.H = Nudged(HighlightColor());
     c.L = LighterColor(c.F, 10);
-    c.t = Transparent() ? BackgroundColor() : Color();
+    c.t = BackgroundCorner();
     c.G = BlendColors(c.F, c.t, 128);
     c.h = BlendColors(c.H, window, 153);
     TColor inner = window;
@@ -97,6 +99,10 @@ TRzRadioGlyphColors TRzRadioButton::GlyphColors() const {
 }
 
 void TRzRadioButton::DrawGlyph(TCanvas& canvas, int x, int y) {
+    // Custom glyphs: unchecked, checked, the two pressed, the two disabled.
+    const int state = (Checked() ? 1 : 0) + (!Enabled() ? 4 : (ShowsPressed() ? 2 : 0));
+    if (DrawCustomGlyph(canvas, x, y, state)) return;
+    if (!HotTrack()) return DrawClassicGlyph(canvas, x, y);
     const TRzRadioGlyphColors colors = GlyphColors();
     for (int row = 0; row < kGlyphSize; ++row) {
         const char* line = Checked() && row >= 4 && row <= 8 ? kCheckedDot[row - 4] : kUnchecked[row];
@@ -107,6 +113,29 @@ void TRzRadioButton::DrawGlyph(TCanvas& canvas, int x, int y) {
             canvas.SetPixels(x + column, y + row, RoleColor(colors, role));
         }
     }
+}
+
+// The platform's radio frame control, drawn on the transparent key colour, whose pixels then show the
+// background.
+void TRzRadioButton::DrawClassicGlyph(TCanvas& canvas, int x, int y) {
+    TBitmap glyph;
+    glyph.SetWidth(kGlyphSize);
+    glyph.SetHeight(kGlyphSize);
+    TCanvas& cell = glyph.Canvas();
+    cell.Brush().SetColor(TransparentColor());
+    cell.FillRect(Rect(0, 0, kGlyphSize, kGlyphSize));
+    win::UINT state = win::DFCS_BUTTONRADIO;
+    if (Checked()) state |= win::DFCS_CHECKED;
+    if (ShowsPressed()) state |= win::DFCS_PUSHED;
+    if (!Enabled()) state |= win::DFCS_INACTIVE;
+    win::RECT r{0, 0, kGlyphSize, kGlyphSize};
+    win::DrawFrameControl(cell.Handle(), &r, win::DFC_BUTTON, state);
+    const win::COLORREF key = ColorToRGB(TransparentColor());
+    for (int row = 0; row < kGlyphSize; ++row)
+        for (int column = 0; column < kGlyphSize; ++column) {
+            const win::COLORREF pixel = ColorToRGB(cell.Pixels(column, row));
+            if (pixel != key) canvas.SetPixels(x + column, y + row, static_cast<TColor>(pixel));
+        }
 }
 
 } // namespace gl

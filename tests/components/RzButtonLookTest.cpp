@@ -6,7 +6,6 @@
 #include "components/RzButton.h"
 #include "components/RzRadChk.h"
 #include "framework/controls/ControlMessages.h"
-#include "framework/controls/CustomControl.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
 
@@ -32,20 +31,6 @@ std::unique_ptr<TBitmap> MakeStrip(const std::vector<win::COLORREF>& colors, int
     strip->Canvas().SetPixels(0, 0, static_cast<TColor>(Rgb(255, 0, 255)));
     return strip;
 }
-
-// A parent that paints horizontal stripes, red on even rows and green on odd ones.
-class TStripedParent : public TCustomControl {
-public:
-    using TCustomControl::TCustomControl;
-
-protected:
-    void Paint() override {
-        for (int y = 0; y < Height(); ++y) {
-            Canvas()->Brush().SetColor(static_cast<TColor>(y % 2 == 0 ? Rgb(255, 0, 0) : Rgb(0, 128, 0)));
-            Canvas()->FillRect(Rect(0, y, Width(), y + 1));
-        }
-    }
-};
 
 class RzButtonLookTest : public RzControlsTest {
 protected:

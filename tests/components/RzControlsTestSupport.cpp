@@ -1,6 +1,7 @@
 // The headless fixture, the form stand-in and the test image list of the control library's tests.
 #include "RzControlsTestSupport.h"
 
+#include "framework/graphics/Canvas.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Pixels.h"
@@ -16,6 +17,13 @@ void TRzTestForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style = win::WS_OVERLAPPEDWINDOW | win::WS_CLIPCHILDREN;
     params.WndParent = nullptr;
+}
+
+void TStripedParent::Paint() {
+    for (int y = 0; y < Height(); ++y) {
+        Canvas()->Brush().SetColor(static_cast<TColor>(y % 2 == 0 ? Rgb(255, 0, 0) : Rgb(0, 128, 0)));
+        Canvas()->FillRect(Rect(0, y, Width(), y + 1));
+    }
 }
 
 TImageList* MakeImages(TComponent* owner, const std::vector<win::COLORREF>& colors) {

@@ -2,6 +2,7 @@
 // top-level form stand-in, an image list of solid-colour images, and pixel read-back.
 #pragma once
 
+#include "framework/controls/CustomControl.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/ImageList.h"
 #include "platform/user/HeadlessInput.h"
@@ -22,6 +23,16 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+};
+
+// A parent that paints horizontal stripes, red (255, 0, 0) on even rows and green (0, 128, 0) on odd ones:
+// what a transparent control shows of it tells the rows apart.
+class TStripedParent : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void Paint() override;
 };
 
 // An image list of 16 x 16 images, each one solid colour.
