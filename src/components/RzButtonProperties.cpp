@@ -3,6 +3,8 @@
 #include "components/RzButton.h"
 
 #include "framework/controls/ControlProperties.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsPicture.h"
 #include "framework/stored/LayoutClass.h"
 
 namespace gl {
@@ -33,6 +35,7 @@ void RegisterButtonNames() {
 void RegisterButtonLayout(PropertyRegistry& registry) {
     RegisterControlLayout(registry);
     RegisterImageListLayout(registry);
+    RegisterBitmapLayout(registry);
     RegisterColorConstants();
     RegisterButtonNames();
     using Base = TRzCustomButton;
@@ -66,6 +69,7 @@ void RegisterButtonLayout(PropertyRegistry& registry) {
         .Property("Layout", &TRzBitBtn::SetLayout)
         .Property("Spacing", &TRzBitBtn::SetSpacing)
         .Property("Margin", &TRzBitBtn::SetMargin)
+        .SubObject("Glyph", &TRzBitBtn::Glyph)
         .Property("NumGlyphs", &TRzBitBtn::SetNumGlyphs)
         .Property("ImageIndex", &TRzBitBtn::SetImageIndex)
         .Property("DisabledIndex", &TRzBitBtn::SetDisabledIndex)

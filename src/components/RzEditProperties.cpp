@@ -5,6 +5,8 @@
 
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/StdCtrlsProperties.h"
+#include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsPicture.h"
 #include "framework/stored/LayoutClass.h"
 
 namespace gl {
@@ -37,6 +39,7 @@ void RegisterRzEditLayout(PropertyRegistry& registry) {
 
 void RegisterRzSpinEditLayout(PropertyRegistry& registry) {
     RegisterRzEditLayout(registry);
+    RegisterBitmapLayout(registry);
     PropertyRegistry::RegisterEnum<TSpinDirection>({"sdUpDown", "sdLeftRight"});
     PropertyRegistry::RegisterEnum<TOrientation>({"orHorizontal", "orVertical"});
     using S = TRzSpinEdit;
@@ -57,6 +60,10 @@ void RegisterRzSpinEditLayout(PropertyRegistry& registry) {
         .Property("Orientation", &S::SetOrientation)
         .Property("PageSize", &S::SetPageSize)
         .Property("Value", &S::SetValue)
+        .SubObject("ButtonUpGlyph", &S::ButtonUpGlyph)
+        .SubObject("ButtonDownGlyph", &S::ButtonDownGlyph)
+        .Property("ButtonUpNumGlyphs", &S::SetButtonUpNumGlyphs)
+        .Property("ButtonDownNumGlyphs", &S::SetButtonDownNumGlyphs)
         .Event("OnChanging", &S::OnChanging)
         .Event("OnButtonClick", &S::OnButtonClick)
         .Ignored("FlatButtonParentColor");

@@ -21,14 +21,17 @@ namespace gl {
 TRzCustomGlyphButton::TRzCustomGlyphButton(TComponent* owner)
     : TRzCustomButton(owner), m_customGlyphs(std::make_unique<TBitmap>()),
       m_background(std::make_unique<TBitmap>()) {
-    m_customGlyphs->OnChange = [this](TObject*) { Invalidate(); };
+    // Glyphs assigned or read from a stored layout are put to use.
+    m_customGlyphs->OnChange = [this](TObject*) {
+        if (!m_customGlyphs->Empty()) m_useCustomGlyphs = true;
+        Invalidate();
+    };
 }
 
 TRzCustomGlyphButton::~TRzCustomGlyphButton() = default;
 
 void TRzCustomGlyphButton::SetCustomGlyphs(const TBitmap* glyphs) {
     m_customGlyphs->Assign(glyphs);
-    if (!m_customGlyphs->Empty()) SetUseCustomGlyphs(true);
 }
 
 void TRzCustomGlyphButton::SetUseCustomGlyphs(bool value) {
@@ -229,7 +232,9 @@ void RegisterRadioButtonLayout(PropertyRegistry& registry) {
         .Property("FrameColor", &Glyph::SetFrameColor, "TColor")
         .Property("DisabledColor", &Glyph::SetDisabledColor, "TColor")
         .Property("TransparentColor", &Glyph::SetTransparentColor, "TColor")
-        .Property("WinMaskColor", &Glyph::SetWinMaskColor, "TColor");
+        .Property("WinMaskColor", &Glyph::SetWinMaskColor, "TColor")
+        .SubObject("CustomGlyphs", &Glyph::CustomGlyphs)
+        .Property("UseCustomGlyphs", &Glyph::SetUseCustomGlyphs);
     LayoutClass<TRzRadioButton>("TRzRadioButton", "TRzCustomGlyphButton", registry)
         .Creatable()
         .Property("Checked", &TRzRadioButton::SetChecked);

@@ -5,9 +5,12 @@
 
 #include "components/RzButton.h"
 #include "components/RzRadChk.h"
+#include "components/RzSpnEdt.h"
 #include "framework/controls/ControlMessages.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
+#include "framework/stored/LayoutClass.h"
+#include "framework/stored/LayoutReader.h"
 
 #include <memory>
 
@@ -197,6 +200,47 @@ TEST_F(RzButtonLookTest, ClassicFrameWhileClickingAndTheDownPatternChecker) {
     EXPECT_EQ(Pixel(*button, 3, 2), Rgb(192, 192, 192));
     button->SetShowDownPattern(false);
     EXPECT_EQ(CountColor(*button, 2, 2, 73, 23, Rgb(128, 128, 128)), 0);
+}
+
+TEST_F(RzButtonLookTest, GlyphsReadFromAStoredLayout) {
+    RegisterButtonLayout();
+    RegisterRadioButtonLayout();
+    RegisterRzSpinEditLayout();
+    LayoutClass<TRzTestForm>("TRzTestForm", "TWinControl");
+    MakeForm();
+    // A 4 x 2 bitmap: blue and teal halves, the bottom-left pixel magenta.
+    const std::string strip =
+        "{4E000000424D4E000000000000003600000028000000040000000200000001001800000000001800"
+        "000000000000000000000000000000000000FF00FFFF0000C8C800C8C800FF0000FF0000C8C8"
+        "00C8C800}";
+    ReadLayout(*m_form,
+               "object F_main: TRzTestForm\n"
+               "  object Go: TRzBitBtn\n    Glyph.Data = " +
+                   strip +
+                   "\n  end\n"
+                   "  object Mode: TRzRadioButton\n    CustomGlyphs.Data = " +
+                   strip +
+                   "\n    UseCustomGlyphs = False\n  end\n"
+                   "  object Size: TRzSpinEdit\n    ButtonUpGlyph.Data = " +
+                   strip +
+                   "\n    ButtonUpNumGlyphs = 1\n  end\n"
+                   "end\n",
+               LayoutMethods{});
+    auto* button = dynamic_cast<TRzBitBtn*>(m_form->FindComponent("Go"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Glyph()->Width(), 4);
+    EXPECT_EQ(button->NumGlyphs(), 2) << "counted from the stored strip";
+    EXPECT_EQ(ColorToRGB(button->Glyph()->Canvas().Pixels(2, 0)), Rgb(0, 200, 200));
+    EXPECT_EQ(ColorToRGB(button->Glyph()->Canvas().Pixels(0, 1)), Rgb(255, 0, 255));
+    auto* radio = dynamic_cast<TRzRadioButton*>(m_form->FindComponent("Mode"));
+    ASSERT_NE(radio, nullptr);
+    EXPECT_EQ(radio->CustomGlyphs()->Height(), 2);
+    EXPECT_FALSE(radio->UseCustomGlyphs()) << "the stored switch comes after the picture";
+    auto* spin = dynamic_cast<TRzSpinEdit*>(m_form->FindComponent("Size"));
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->ButtonUpGlyph()->Width(), 4);
+    EXPECT_EQ(spin->ButtonUpNumGlyphs(), 1);
+    EXPECT_TRUE(spin->ButtonDownGlyph()->Empty());
 }
 
 } // namespace

@@ -98,5 +98,7 @@ private:
 
 // Makes TPicture's stored form ("Data") known to the layout reader. Safe to call more than once.
 void RegisterPictureLayout(PropertyRegistry& registry = PropertyRegistry::Global());
+// The same for a bitmap property of a control ("Glyph.Data"): the size, then a bitmap file.
+void RegisterBitmapLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl
