@@ -10,6 +10,7 @@
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/user/Input.h"
+#include "platform/user/Paint.h"
 #include "platform/user/User.h"
 
 #include <algorithm>
@@ -70,6 +71,12 @@ void TRzCustomGlyphButton::UpdateBackground() {
     }
     m_backgroundCorner = static_cast<TColor>(ColorToRGB(canvas.Pixels(0, 0)));
     m_backgroundStale = false;
+}
+
+void TRzCustomGlyphButton::RepaintHotArea() {
+    if (!HandleAllocated()) return;
+    const TRect glyph = GlyphRect();
+    win::InvalidateRect(Handle(), &glyph, win::FALSE);
 }
 
 void TRzCustomGlyphButton::CMEnabledChanged(TMessage& message) {

@@ -64,6 +64,8 @@ protected:
     TColor BackgroundCorner() const { return m_backgroundCorner; }
     // The background is rebuilt at the next paint.
     void BackgroundChanged() { m_backgroundStale = true; }
+    // Hovering changes only the glyph: it is painted again over the cached background, without erasing.
+    void RepaintHotArea() override;
 
 private:
     void UpdateBackground();
