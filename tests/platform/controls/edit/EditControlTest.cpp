@@ -547,6 +547,8 @@ TEST_F(EditTest, MemoWithoutSidewaysScrollingWrapsAtWordsToItsWidth) {
     SendMessage(memo, EM_SETSEL, 0, 0);
     SendMessage(memo, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("zzzzzzzzz"));
     EXPECT_EQ(SendMessage(memo, EM_LINEINDEX, 1, 0), 21);
+    // An appended line is reported by its row: the first line takes two.
+    EXPECT_EQ(SendMessage(memo, EM_APPENDLINE, 0, reinterpret_cast<LPARAM>("qq")), 3);
 }
 
 } // namespace

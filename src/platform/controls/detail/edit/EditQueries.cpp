@@ -87,7 +87,8 @@ LRESULT EditControl::OnAppendLine(WPARAM, LPARAM lParam) {
     ScrollCaretIntoView();
     UpdateCaret();
     Notify(EN_CHANGE);
-    return index;
+    // The index is a row, as the line messages count them: a wrapping control may break earlier lines.
+    return static_cast<LRESULT>(m_rows.RowOf(m_buffer.LineStart(static_cast<std::size_t>(index))));
 }
 
 LRESULT EditControl::OnGetLineCount(WPARAM, LPARAM) {
