@@ -87,17 +87,14 @@ template <bool Small, bool Closed> void PolyPolyRecord(MetafilePlayer& p, const 
     }
 }
 
-void MoveToRecord(MetafilePlayer& p, const RecordView& r) {
-    p.MoveTo(X(r, 8), X(r, 12));
+// The records of one rectangle (figures and clipping) and of one point.
+using BoxStep = void (MetafilePlayer::*)(double, double, double, double);
+template <BoxStep Step> void BoxRecord(MetafilePlayer& p, const RecordView& r) {
+    (p.*Step)(X(r, 8), X(r, 12), X(r, 16), X(r, 20));
 }
-void LineToRecord(MetafilePlayer& p, const RecordView& r) {
-    p.LineTo(X(r, 8), X(r, 12));
-}
-void RectangleRecord(MetafilePlayer& p, const RecordView& r) {
-    p.Rectangle(X(r, 8), X(r, 12), X(r, 16), X(r, 20));
-}
-void EllipseRecord(MetafilePlayer& p, const RecordView& r) {
-    p.Ellipse(X(r, 8), X(r, 12), X(r, 16), X(r, 20));
+using PointStep = void (MetafilePlayer::*)(double, double);
+template <PointStep Step> void PointRecord(MetafilePlayer& p, const RecordView& r) {
+    (p.*Step)(X(r, 8), X(r, 12));
 }
 void RoundRectRecord(MetafilePlayer& p, const RecordView& r) {
     p.RoundRect(X(r, 8), X(r, 12), X(r, 16), X(r, 20), X(r, 24), X(r, 28));
@@ -112,17 +109,8 @@ void SetPixelRecord(MetafilePlayer& p, const RecordView& r) {
 void MapModeRecord(MetafilePlayer& p, const RecordView& r) {
     p.SetMapMode(r.I32(8));
 }
-void WindowOrgRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetWindowOrg(X(r, 8), X(r, 12));
-}
-void WindowExtRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetWindowExt(X(r, 8), X(r, 12));
-}
-void ViewportOrgRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetViewportOrg(X(r, 8), X(r, 12));
-}
-void ViewportExtRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetViewportExt(X(r, 8), X(r, 12));
+template <MetafilePlayer::Pair Which> void PairRecord(MetafilePlayer& p, const RecordView& r) {
+    p.SetPair(Which, X(r, 8), X(r, 12));
 }
 void ReadTransform(const RecordView& r, double m[6]) {
     for (int i = 0; i < 6; ++i) m[i] = r.F32(8 + 4 * std::size_t(i));
@@ -139,26 +127,8 @@ void ModifyTransformRecord(MetafilePlayer& p, const RecordView& r) {
     if (!r.Short()) p.ModifyWorldTransform(m, mode);
 }
 
-void BkModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetBkMode(p.Dc(), r.I32(8));
-}
-void PolyFillModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetPolyFillMode(p.Dc(), r.I32(8));
-}
-void Rop2Record(MetafilePlayer& p, const RecordView& r) {
-    SetROP2(p.Dc(), r.I32(8));
-}
-void StretchModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetStretchBltMode(p.Dc(), r.I32(8));
-}
-void TextAlignRecord(MetafilePlayer& p, const RecordView& r) {
-    SetTextAlign(p.Dc(), r.U32(8));
-}
-void TextColorRecord(MetafilePlayer& p, const RecordView& r) {
-    SetTextColor(p.Dc(), r.U32(8) & 0xFFFFFF);
-}
-void BkColorRecord(MetafilePlayer& p, const RecordView& r) {
-    SetBkColor(p.Dc(), r.U32(8) & 0xFFFFFF);
+template <MetafilePlayer::State Which> void StateRecord(MetafilePlayer& p, const RecordView& r) {
+    p.SetState(Which, r.U32(8));
 }
 void SaveDcRecord(MetafilePlayer& p, const RecordView&) {
     p.SaveDC();
@@ -251,12 +221,6 @@ void RealizePaletteRecord(MetafilePlayer& p, const RecordView&) {
     RealizePalette(p.Dc());
 }
 
-void IntersectClipRecord(MetafilePlayer& p, const RecordView& r) {
-    p.IntersectClip(X(r, 8), X(r, 12), X(r, 16), X(r, 20));
-}
-void ExcludeClipRecord(MetafilePlayer& p, const RecordView& r) {
-    p.ExcludeClip(X(r, 8), X(r, 12), X(r, 16), X(r, 20));
-}
 void SelectClipRegionRecord(MetafilePlayer& p, const RecordView& r) {
     const std::uint32_t bytes = r.U32(8), mode = r.U32(12);
     std::vector<RECT> rects;
@@ -333,6 +297,8 @@ constexpr std::size_t kTypes = 123;
 
 constexpr std::array<Handler, kTypes> MakeTable() {
     using A = MetafilePlayer::ArcKind;
+    using P = MetafilePlayer::Pair;
+    using S = MetafilePlayer::State;
     std::array<Handler, kTypes> t{};
     t[2] = PolyBezierRecord<false>;
     t[3] = PolygonRecord<false>;
@@ -341,22 +307,22 @@ constexpr std::array<Handler, kTypes> MakeTable() {
     t[6] = PolylineToRecord<false>;
     t[7] = PolyPolyRecord<false, false>;
     t[8] = PolyPolyRecord<false, true>;
-    t[9] = WindowExtRecord;
-    t[10] = WindowOrgRecord;
-    t[11] = ViewportExtRecord;
-    t[12] = ViewportOrgRecord;
+    t[9] = PairRecord<P::WindowExt>;
+    t[10] = PairRecord<P::WindowOrg>;
+    t[11] = PairRecord<P::ViewportExt>;
+    t[12] = PairRecord<P::ViewportOrg>;
     t[15] = SetPixelRecord;
     t[17] = MapModeRecord;
-    t[18] = BkModeRecord;
-    t[19] = PolyFillModeRecord;
-    t[20] = Rop2Record;
-    t[21] = StretchModeRecord;
-    t[22] = TextAlignRecord;
-    t[24] = TextColorRecord;
-    t[25] = BkColorRecord;
-    t[27] = MoveToRecord;
-    t[29] = ExcludeClipRecord;
-    t[30] = IntersectClipRecord;
+    t[18] = StateRecord<S::BkMode>;
+    t[19] = StateRecord<S::PolyFillMode>;
+    t[20] = StateRecord<S::Rop2>;
+    t[21] = StateRecord<S::StretchMode>;
+    t[22] = StateRecord<S::TextAlign>;
+    t[24] = StateRecord<S::TextColor>;
+    t[25] = StateRecord<S::BkColor>;
+    t[27] = PointRecord<&MetafilePlayer::MoveTo>;
+    t[29] = BoxRecord<&MetafilePlayer::ExcludeClip>;
+    t[30] = BoxRecord<&MetafilePlayer::IntersectClip>;
     t[33] = SaveDcRecord;
     t[34] = RestoreDcRecord;
     t[35] = WorldTransformRecord;
@@ -365,8 +331,8 @@ constexpr std::array<Handler, kTypes> MakeTable() {
     t[38] = CreatePenRecord;
     t[39] = CreateBrushRecord;
     t[40] = DeleteObjectRecord;
-    t[42] = EllipseRecord;
-    t[43] = RectangleRecord;
+    t[42] = BoxRecord<&MetafilePlayer::Ellipse>;
+    t[43] = BoxRecord<&MetafilePlayer::Rectangle>;
     t[44] = RoundRectRecord;
     t[45] = ArcRecord<A::Arc>;
     t[46] = ArcRecord<A::Chord>;
@@ -374,7 +340,7 @@ constexpr std::array<Handler, kTypes> MakeTable() {
     t[48] = SelectPaletteRecord;
     t[49] = CreatePaletteRecord;
     t[52] = RealizePaletteRecord;
-    t[54] = LineToRecord;
+    t[54] = PointRecord<&MetafilePlayer::LineTo>;
     t[75] = SelectClipRegionRecord;
     t[76] = BitBltRecord;
     t[77] = StretchBltRecord;

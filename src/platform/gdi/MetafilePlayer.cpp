@@ -11,6 +11,7 @@
 #include "platform/gdi/Metafiles.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Palettes.h"
+#include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/Pixels.h"
 #include "platform/gdi/RectFills.h"
 #include "platform/gdi/Shapes.h"
@@ -129,26 +130,41 @@ void MetafilePlayer::SetMapMode(int mode) {
     m_map.mode = mode;
 }
 
-void MetafilePlayer::SetWindowOrg(double x, double y) {
-    m_map.winX = x;
-    m_map.winY = y;
+void MetafilePlayer::SetPair(Pair which, double x, double y) {
+    const bool extent = which == Pair::WindowExt || which == Pair::ViewportExt;
+    if (extent && (x == 0 || y == 0)) return;
+    const bool window = which == Pair::WindowOrg || which == Pair::WindowExt;
+    double& first = window ? (extent ? m_map.winCx : m_map.winX) : (extent ? m_map.vpCx : m_map.vpX);
+    double& second = window ? (extent ? m_map.winCy : m_map.winY) : (extent ? m_map.vpCy : m_map.vpY);
+    first = x;
+    second = y;
 }
 
-void MetafilePlayer::SetWindowExt(double cx, double cy) {
-    if (cx == 0 || cy == 0) return;
-    m_map.winCx = cx;
-    m_map.winCy = cy;
-}
-
-void MetafilePlayer::SetViewportOrg(double x, double y) {
-    m_map.vpX = x;
-    m_map.vpY = y;
-}
-
-void MetafilePlayer::SetViewportExt(double cx, double cy) {
-    if (cx == 0 || cy == 0) return;
-    m_map.vpCx = cx;
-    m_map.vpCy = cy;
+void MetafilePlayer::SetState(State which, std::uint32_t value) {
+    const int mode = static_cast<int>(value);
+    switch (which) {
+    case State::BkMode:
+        SetBkMode(m_hdc, mode);
+        break;
+    case State::PolyFillMode:
+        SetPolyFillMode(m_hdc, mode);
+        break;
+    case State::Rop2:
+        SetROP2(m_hdc, mode);
+        break;
+    case State::StretchMode:
+        SetStretchBltMode(m_hdc, mode);
+        break;
+    case State::TextAlign:
+        SetTextAlign(m_hdc, value);
+        break;
+    case State::TextColor:
+        SetTextColor(m_hdc, value & 0xFFFFFF);
+        break;
+    case State::BkColor:
+        SetBkColor(m_hdc, value & 0xFFFFFF);
+        break;
+    }
 }
 
 void MetafilePlayer::OffsetWindowOrg(double dx, double dy) {

@@ -54,13 +54,15 @@ public:
 
     HDC Dc() const { return m_hdc; }
 
-    // The metafile's own mapping (window and viewport, mapping mode, world transform).
+    // The metafile's own mapping (window and viewport, mapping mode, world transform); an extent of 0 is
+    // passed over.
+    enum class Pair { WindowOrg, WindowExt, ViewportOrg, ViewportExt };
     void SetMapMode(int mode);
-    void SetWindowOrg(double x, double y);
-    void SetWindowExt(double cx, double cy);
-    void SetViewportOrg(double x, double y);
-    void SetViewportExt(double cx, double cy);
+    void SetPair(Pair which, double x, double y);
     void OffsetWindowOrg(double dx, double dy);
+    // The context's modes and colours that records set with one value.
+    enum class State { BkMode, PolyFillMode, Rop2, StretchMode, TextAlign, TextColor, BkColor };
+    void SetState(State which, std::uint32_t value);
     // Reference-device pixels per millimetre, for the metric mapping modes.
     void SetReferenceDensity(double xPerMm, double yPerMm);
     // m = {m11, m12, m21, m22, dx, dy}; mode 1: identity, 2: left-multiply, 3: right-multiply, 4: set.

@@ -49,17 +49,14 @@ std::string TextOf(const MetafilePlayer& p, const BYTE* bytes, std::size_t count
     return out;
 }
 
-void MoveToRecord(MetafilePlayer& p, const RecordView& r) {
-    p.MoveTo(P(r, 1), P(r, 0));
+// The records of one rectangle (figures and clipping) and of one point.
+using BoxStep = void (MetafilePlayer::*)(double, double, double, double);
+template <BoxStep Step> void BoxRecord(MetafilePlayer& p, const RecordView& r) {
+    (p.*Step)(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
 }
-void LineToRecord(MetafilePlayer& p, const RecordView& r) {
-    p.LineTo(P(r, 1), P(r, 0));
-}
-void RectangleRecord(MetafilePlayer& p, const RecordView& r) {
-    p.Rectangle(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
-}
-void EllipseRecord(MetafilePlayer& p, const RecordView& r) {
-    p.Ellipse(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
+using PointStep = void (MetafilePlayer::*)(double, double);
+template <PointStep Step> void PointRecord(MetafilePlayer& p, const RecordView& r) {
+    (p.*Step)(P(r, 1), P(r, 0));
 }
 void RoundRectRecord(MetafilePlayer& p, const RecordView& r) {
     p.RoundRect(P(r, 5), P(r, 4), P(r, 3), P(r, 2), P(r, 1), P(r, 0));
@@ -87,48 +84,23 @@ void SetPixelRecord(MetafilePlayer& p, const RecordView& r) {
     p.SetPixel(P(r, 3), P(r, 2), r.U32(kParams));
 }
 
-void WindowOrgRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetWindowOrg(P(r, 1), P(r, 0));
-}
-void WindowExtRecord(MetafilePlayer& p, const RecordView& r) {
-    p.SetWindowExt(P(r, 1), P(r, 0));
+template <MetafilePlayer::Pair Which> void PairRecord(MetafilePlayer& p, const RecordView& r) {
+    p.SetPair(Which, P(r, 1), P(r, 0));
 }
 void OffsetWindowOrgRecord(MetafilePlayer& p, const RecordView& r) {
     p.OffsetWindowOrg(P(r, 1), P(r, 0));
 }
 
-void BkColorRecord(MetafilePlayer& p, const RecordView& r) {
-    SetBkColor(p.Dc(), r.U32(kParams) & 0xFFFFFF);
-}
-void TextColorRecord(MetafilePlayer& p, const RecordView& r) {
-    SetTextColor(p.Dc(), r.U32(kParams) & 0xFFFFFF);
-}
-void BkModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetBkMode(p.Dc(), r.U16(kParams));
-}
-void Rop2Record(MetafilePlayer& p, const RecordView& r) {
-    SetROP2(p.Dc(), r.U16(kParams));
-}
-void PolyFillModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetPolyFillMode(p.Dc(), r.U16(kParams));
-}
-void StretchModeRecord(MetafilePlayer& p, const RecordView& r) {
-    SetStretchBltMode(p.Dc(), r.U16(kParams));
-}
-void TextAlignRecord(MetafilePlayer& p, const RecordView& r) {
-    SetTextAlign(p.Dc(), r.U16(kParams));
+// Colours are 32-bit parameters, modes 16-bit.
+template <MetafilePlayer::State Which, bool Color = false>
+void StateRecord(MetafilePlayer& p, const RecordView& r) {
+    p.SetState(Which, Color ? r.U32(kParams) : r.U16(kParams));
 }
 void SaveDcRecord(MetafilePlayer& p, const RecordView&) {
     p.SaveDC();
 }
 void RestoreDcRecord(MetafilePlayer& p, const RecordView& r) {
     p.RestoreDC(static_cast<int>(P(r, 0)));
-}
-void IntersectClipRecord(MetafilePlayer& p, const RecordView& r) {
-    p.IntersectClip(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
-}
-void ExcludeClipRecord(MetafilePlayer& p, const RecordView& r) {
-    p.ExcludeClip(P(r, 3), P(r, 2), P(r, 1), P(r, 0));
 }
 
 void SelectObjectRecord(MetafilePlayer& p, const RecordView& r) {
@@ -290,23 +262,54 @@ struct Entry {
 // Indexed by the function's low byte, which tells the kinds apart; the whole number is checked too.
 constexpr std::array<Entry, 256> MakeTable() {
     using A = MetafilePlayer::ArcKind;
+    using S = MetafilePlayer::State;
     std::array<Entry, 256> t{};
     const Entry entries[] = {
-        {0x0201, BkColorRecord},       {0x0102, BkModeRecord},         {0x0104, Rop2Record},
-        {0x0106, PolyFillModeRecord},  {0x0107, StretchModeRecord},    {0x0209, TextColorRecord},
-        {0x020B, WindowOrgRecord},     {0x020C, WindowExtRecord},      {0x020F, OffsetWindowOrgRecord},
-        {0x0213, LineToRecord},        {0x0214, MoveToRecord},         {0x0415, ExcludeClipRecord},
-        {0x0416, IntersectClipRecord}, {0x0817, ArcRecord<A::Arc>},    {0x0418, EllipseRecord},
-        {0x081A, ArcRecord<A::Pie>},   {0x041B, RectangleRecord},      {0x061C, RoundRectRecord},
-        {0x061D, PatBltRecord},        {0x001E, SaveDcRecord},         {0x041F, SetPixelRecord},
-        {0x0521, TextOutRecord},       {0x0324, PolygonRecord},        {0x0325, PolylineRecord},
-        {0x0127, RestoreDcRecord},     {0x0830, ArcRecord<A::Chord>},  {0x0538, PolyPolygonRecord},
-        {0x012E, TextAlignRecord},     {0x012D, SelectObjectRecord},   {0x0234, SelectObjectRecord},
-        {0x00F7, CreatePaletteRecord}, {0x0035, RealizePaletteRecord}, {0x01F0, DeleteObjectRecord},
-        {0x02FA, CreatePenRecord},     {0x02FB, CreateFontRecord},     {0x02FC, CreateBrushRecord},
-        {0x0940, DibBitBltRecord},     {0x0B41, DibStretchBltRecord},  {0x0F43, StretchDibRecord},
-        {0x0D33, SetDibToDevRecord},   {0x0A32, ExtTextOutRecord},     {0x0142, PlaceholderRecord},
-        {0x01F9, PlaceholderRecord},   {0x06FF, PlaceholderRecord},    {0x00F8, PlaceholderRecord},
+        {0x0201, StateRecord<S::BkColor, true>},
+        {0x0102, StateRecord<S::BkMode>},
+        {0x0104, StateRecord<S::Rop2>},
+        {0x0106, StateRecord<S::PolyFillMode>},
+        {0x0107, StateRecord<S::StretchMode>},
+        {0x0209, StateRecord<S::TextColor, true>},
+        {0x020B, PairRecord<MetafilePlayer::Pair::WindowOrg>},
+        {0x020C, PairRecord<MetafilePlayer::Pair::WindowExt>},
+        {0x020F, OffsetWindowOrgRecord},
+        {0x0213, PointRecord<&MetafilePlayer::LineTo>},
+        {0x0214, PointRecord<&MetafilePlayer::MoveTo>},
+        {0x0415, BoxRecord<&MetafilePlayer::ExcludeClip>},
+        {0x0416, BoxRecord<&MetafilePlayer::IntersectClip>},
+        {0x0817, ArcRecord<A::Arc>},
+        {0x0418, BoxRecord<&MetafilePlayer::Ellipse>},
+        {0x081A, ArcRecord<A::Pie>},
+        {0x041B, BoxRecord<&MetafilePlayer::Rectangle>},
+        {0x061C, RoundRectRecord},
+        {0x061D, PatBltRecord},
+        {0x001E, SaveDcRecord},
+        {0x041F, SetPixelRecord},
+        {0x0521, TextOutRecord},
+        {0x0324, PolygonRecord},
+        {0x0325, PolylineRecord},
+        {0x0127, RestoreDcRecord},
+        {0x0830, ArcRecord<A::Chord>},
+        {0x0538, PolyPolygonRecord},
+        {0x012E, StateRecord<S::TextAlign>},
+        {0x012D, SelectObjectRecord},
+        {0x0234, SelectObjectRecord},
+        {0x00F7, CreatePaletteRecord},
+        {0x0035, RealizePaletteRecord},
+        {0x01F0, DeleteObjectRecord},
+        {0x02FA, CreatePenRecord},
+        {0x02FB, CreateFontRecord},
+        {0x02FC, CreateBrushRecord},
+        {0x0940, DibBitBltRecord},
+        {0x0B41, DibStretchBltRecord},
+        {0x0F43, StretchDibRecord},
+        {0x0D33, SetDibToDevRecord},
+        {0x0A32, ExtTextOutRecord},
+        {0x0142, PlaceholderRecord},
+        {0x01F9, PlaceholderRecord},
+        {0x06FF, PlaceholderRecord},
+        {0x00F8, PlaceholderRecord},
     };
     for (const Entry& e : entries) t[e.function & 0xFF] = e;
     return t;
@@ -326,8 +329,8 @@ void PlayOldStyleRecords(HDC hdc, const std::vector<BYTE>& data, const RECT& rec
     }
     MetafilePlayer player(hdc, rect, 0, 0, width, height, header.U16(10));
     player.SetMapMode(MM_ANISOTROPIC);
-    player.SetViewportExt(width, height);
-    player.SetWindowExt(width, height);
+    player.SetPair(MetafilePlayer::Pair::ViewportExt, width, height);
+    player.SetPair(MetafilePlayer::Pair::WindowExt, width, height);
     std::size_t at = std::size_t(header.U16(2)) * 2;
     if (at < kHeaderSize) return;
     while (at + kParams <= data.size()) {
