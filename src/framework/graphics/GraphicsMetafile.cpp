@@ -6,7 +6,7 @@
 #include "framework/core/Streams.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsSupport.h"
-#include "platform/gdi/Metafiles.h"
+#include "platform/metafiles/Metafiles.h"
 #include "platform/gdi/Screen.h"
 
 #include <algorithm>

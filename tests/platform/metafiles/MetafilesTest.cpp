@@ -1,11 +1,11 @@
 // Playing metafiles into a context: what the drawing calls accept, the metafile's own mapping, arcs, and
 // records that lie about their sizes or their objects: passed over or the end of playing, never a crash, a
 // leak or a context left changed.
-#include "DrawingCanvas.h"
+#include "platform/gdi/DrawingCanvas.h"
 #include "support/MetafileBuilder.h"
 
-#include "platform/gdi/Metafiles.h"
 #include "platform/gdi/PensBrushes.h"
+#include "platform/metafiles/Metafiles.h"
 #include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 // slot of the table. Each kind is read by its own small step from one table; the rest are passed over.
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/MetafilePlayer.h"
-#include "platform/gdi/MetafileRecords.h"
-#include "platform/gdi/Metafiles.h"
 #include "platform/gdi/Palettes.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/Shapes.h"
+#include "platform/metafiles/Metafiles.h"
+#include "platform/metafiles/detail/MetafilePlayer.h"
+#include "platform/metafiles/detail/MetafileRecords.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Utf8.h"
 

@@ -1,9 +1,9 @@
 // Enhanced metafile handles: made from enhanced or old-style metafile bytes, checked, played and deleted.
-#include "platform/gdi/Metafiles.h"
+#include "platform/metafiles/Metafiles.h"
 
 #include "platform/gdi/DC.h"
-#include "platform/gdi/MetafilePlayer.h"
-#include "platform/gdi/MetafileRecords.h"
+#include "platform/metafiles/detail/MetafilePlayer.h"
+#include "platform/metafiles/detail/MetafileRecords.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
 

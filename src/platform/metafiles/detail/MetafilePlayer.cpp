@@ -1,21 +1,21 @@
 // Playing metafile records: the mapping onto the target, the object table, saved states and the drawing steps
 // both kinds of metafile share.
-#include "platform/gdi/MetafilePlayer.h"
+#include "platform/metafiles/detail/MetafilePlayer.h"
 
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/DibFormat.h"
-#include "platform/gdi/Metafiles.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Palettes.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/Pixels.h"
 #include "platform/gdi/RectFills.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/StockObjects.h"
+#include "platform/metafiles/Metafiles.h"
 #include "platform/system/Utf8.h"
 
 #include <algorithm>
@@ -56,28 +56,32 @@ double MillimetresPerUnit(int mode) {
     }
 }
 
-// A memory context with a bitmap selected, released in order.
-class BitmapContext {
+// A memory context, deleted when its owner ends.
+class MemoryContext {
 public:
-    BitmapContext(HDC reference, HBITMAP bitmap) : m_dc(CreateCompatibleDC(reference)), m_bitmap(bitmap) {
-        if (m_dc && m_bitmap) m_old = win::SelectObject(m_dc, m_bitmap);
+    explicit MemoryContext(HDC reference) : m_dc(CreateCompatibleDC(reference)) {}
+    ~MemoryContext() {
+        if (m_dc) DeleteDC(m_dc);
     }
-    ~BitmapContext() {
-        if (m_dc) {
-            if (m_old) win::SelectObject(m_dc, m_old);
-            DeleteDC(m_dc);
-        }
-        if (m_bitmap) win::DeleteObject(m_bitmap);
-    }
-    BitmapContext(const BitmapContext&) = delete;
-    BitmapContext& operator=(const BitmapContext&) = delete;
-    HDC Dc() const { return m_dc && m_bitmap ? m_dc : nullptr; }
+    MemoryContext(const MemoryContext&) = delete;
+    MemoryContext& operator=(const MemoryContext&) = delete;
+    HDC Get() const { return m_dc; }
 
 private:
     HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old = nullptr;
 };
+
+// The bytes of pixels a bitmap header describes, or 0 when it describes none this player draws: uncompressed
+// rows padded to 32 bits, or the stated size of run-length data.
+std::uint64_t PixelBytes(const BITMAPINFOHEADER& h, bool& runLength) {
+    runLength = h.biCompression == BI_RLE8 || h.biCompression == BI_RLE4;
+    const std::uint64_t width = static_cast<std::uint64_t>(std::max<LONG>(h.biWidth, 0));
+    const std::uint64_t height =
+        static_cast<std::uint64_t>(h.biHeight < 0 ? -std::int64_t(h.biHeight) : h.biHeight);
+    if (width == 0 || height == 0) return 0;
+    if (runLength) return width * height <= kMaxRlePixels ? h.biSizeImage : 0;
+    return (width * h.biBitCount + 31) / 32 * 4 * height;
+}
 
 } // namespace
 
@@ -503,33 +507,34 @@ void MetafilePlayer::Text(double x, double y, UINT options, const RECT* clip, co
 void MetafilePlayer::StretchDib(const RECT& dest, int xSrc, int ySrc, int wSrc, int hSrc, const BYTE* info,
                                 std::size_t infoSize, const BYTE* bits, std::size_t bitsSize, UINT usage,
                                 DWORD rop) {
-    if (!info || infoSize < sizeof(DWORD) || !bits) return;
+    // A header, its masks and a colour table of at most 256 entries fit in far less than 4 KiB.
+    if (!info || infoSize < sizeof(BITMAPINFOHEADER) || infoSize > 4096 || !bits) return;
     // A header with its colour table; a table the record cuts short reads as black rather than past its end.
-    std::vector<BYTE> header(std::max(infoSize, sizeof(BITMAPINFOHEADER)) + 3 * sizeof(DWORD) + 256 * 4, 0);
+    std::vector<BYTE> header(infoSize + 3 * sizeof(DWORD) + 256 * 4, 0);
     std::memcpy(header.data(), info, infoSize);
     const auto* bmi = reinterpret_cast<const BITMAPINFO*>(header.data());
-    DibFormat format;
-    if (!ReadDibFormat(bmi, usage, FindDCOrFail(m_hdc), true, format)) return;
-    const bool rle = format.compression == BI_RLE8 || format.compression == BI_RLE4;
-    if (rle ? (format.sizeImage == 0 || format.sizeImage > bitsSize ||
-               std::uint64_t(format.width) * std::uint64_t(format.height) > kMaxRlePixels)
-            : format.imageBytes > bitsSize)
-        return;
+    bool runLength = false;
+    const std::uint64_t needed = PixelBytes(bmi->bmiHeader, runLength);
+    if (needed == 0 || needed > bitsSize) return;
     // The section is made uncompressed at the bitmap's depth; SetDIBits then unpacks the data into it.
     std::vector<BYTE> plain(header);
     auto* plainHeader = reinterpret_cast<BITMAPINFOHEADER*>(plain.data());
-    if (rle) {
+    if (runLength) {
         plainHeader->biCompression = BI_RGB;
         plainHeader->biSizeImage = 0;
     }
+    const MemoryContext source(m_hdc);
     void* sectionBits = nullptr;
-    BitmapContext source(m_hdc, CreateDIBSection(m_hdc, reinterpret_cast<const BITMAPINFO*>(plain.data()),
-                                                 usage, &sectionBits, nullptr, 0));
-    if (!source.Dc()) return;
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(source.Dc(), OBJ_BITMAP));
-    if (!SetDIBits(source.Dc(), bitmap, 0, static_cast<UINT>(format.height), bits, bmi, usage)) return;
-    const int yTop = format.topDown ? ySrc : format.height - ySrc - hSrc;
-    StretchBlt(m_hdc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Dc(), xSrc,
+    const UniqueBitmap bitmap(CreateDIBSection(m_hdc, reinterpret_cast<const BITMAPINFO*>(plain.data()),
+                                               usage, &sectionBits, nullptr, 0));
+    const SelectedObject selected(source.Get(), bitmap.Get());
+    if (!selected) return;
+    const LONG height = bmi->bmiHeader.biHeight < 0 ? -bmi->bmiHeader.biHeight : bmi->bmiHeader.biHeight;
+    if (!SetDIBits(source.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bits, bmi, usage)) return;
+    // The drawing calls count ySrc from the bottom row of a bottom-up bitmap; the context counts from the
+    // top.
+    const int yTop = bmi->bmiHeader.biHeight < 0 ? ySrc : height - ySrc - hSrc;
+    StretchBlt(m_hdc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Get(), xSrc,
                yTop, wSrc, hSrc, rop);
 }
 

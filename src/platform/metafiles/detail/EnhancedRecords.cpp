@@ -2,11 +2,11 @@
 // not know, and records too short for what they name, are passed over.
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/MetafilePlayer.h"
-#include "platform/gdi/MetafileRecords.h"
 #include "platform/gdi/Palettes.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/Shapes.h"
+#include "platform/metafiles/detail/MetafilePlayer.h"
+#include "platform/metafiles/detail/MetafileRecords.h"
 #include "platform/system/CodePage.h"
 
 #include <array>
