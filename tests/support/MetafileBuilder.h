@@ -1,7 +1,7 @@
 // Metafiles written record by record for the tests: enhanced ones, and placeable old-style ones.
 #pragma once
 
-#include "framework/graphics/BmpBuilder.h"
+#include "support/BmpWriter.h"
 
 #include <cstdint>
 #include <string>
