@@ -14,6 +14,7 @@
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
 #include "framework/controls/ExtCtrlsImage.h"
+#include "framework/controls/MessageDispatch.h"
 #include "framework/core/FileNames.h"
 #include "framework/core/Resources.h"
 #include "framework/core/Strings.h"
@@ -148,6 +149,7 @@ void TF_main::RzBitBtn1Click(TObject*) {
 
 void RegisterMainFormLayout() {
     LayoutClass<TF_main>("TF_main", "TForm");
+    MessageTable::Global().Add(win::WM_DROPFILES, &TF_main::WMDropFiles);
     RegisterFormLayoutText("TF_main", resources::Unit1Layout);
 }
 

@@ -76,6 +76,10 @@ public:
     // The About box.
     void RzBitBtn1Click(TObject* sender);
 
+    // Files dropped on the window from the desktop: the first loads as an imported one does, and the window
+    // switches to picture mode as a click of "图片" does. A file that cannot be loaded changes nothing.
+    void WMDropFiles(TMessage& message);
+
     // ---- Steps the handlers are made of ----
     // The widest banner text mode draws, in pixels (in the window font about 5,400 Latin letters or 2,700
     // Chinese characters): its off-screen drawing and the length of every line stay bounded.
@@ -91,6 +95,8 @@ public:
 
 protected:
     void DeclareHandlers(LayoutMethods& methods) override;
+    // The window takes files dropped from the desktop, whenever it is made again too.
+    void CreateWnd() override;
     void BindComponents() override;
 
 private:

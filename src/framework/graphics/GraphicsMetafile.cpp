@@ -4,7 +4,9 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/core/Streams.h"
+#include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsSupport.h"
+#include "platform/metafiles/Metafiles.h"
 #include "platform/gdi/Screen.h"
 
 #include <algorithm>
@@ -63,7 +65,62 @@ void PutU16(std::uint8_t* p, std::uint32_t value) {
     p[1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
 }
 
+void PutU32(std::uint8_t* p, std::uint32_t value) {
+    PutU16(p, value & 0xFFFF);
+    PutU16(p + 2, value >> 16);
+}
+
+// A record of the old style that sets the window's origin (0x020B) or extent (0x020C).
+void AppendWindowRecord(std::vector<std::uint8_t>& out, std::uint32_t function, int x, int y) {
+    std::uint8_t record[10];
+    PutU32(record, 5);
+    PutU16(record + 4, function);
+    PutU16(record + 6, static_cast<std::uint32_t>(y));
+    PutU16(record + 8, static_cast<std::uint32_t>(x));
+    out.insert(out.end(), record, record + sizeof record);
+}
+
+// The old-style metafile with the placeable header's bounding box as its window, set ahead of its records
+// so that a window the metafile sets itself still wins.
+std::vector<std::uint8_t> WithPlaceableWindow(const std::vector<std::uint8_t>& data,
+                                              const std::vector<std::uint8_t>& header) {
+    const std::uint8_t* h = header.data();
+    const std::size_t headerBytes = std::size_t(U16(data.data() + 2)) * 2;
+    std::vector<std::uint8_t> out(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(headerBytes));
+    AppendWindowRecord(out, 0x020B, I16(h + 6), I16(h + 8));
+    AppendWindowRecord(out, 0x020C, I16(h + 10) - I16(h + 6), I16(h + 12) - I16(h + 8));
+    out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(headerBytes), data.end());
+    PutU32(out.data() + 6, U32(out.data() + 6) + 10);
+    return out;
+}
+
 } // namespace
+
+TMetafileImage::~TMetafileImage() {
+    if (m_handle) win::DeleteEnhMetaFile(m_handle);
+}
+
+void TMetafileImage::FreeHandle() {
+    if (m_handle) win::DeleteEnhMetaFile(m_handle);
+    m_handle = nullptr;
+    m_data.clear();
+}
+
+win::HENHMETAFILE TMetafileImage::Handle() {
+    if (m_handle || m_data.empty()) return m_handle;
+    if (m_enhanced) {
+        m_handle = win::SetEnhMetaFileBits(static_cast<win::UINT>(m_data.size()), m_data.data());
+    } else {
+        const std::vector<std::uint8_t> records = WithPlaceableWindow(m_data, m_header);
+        win::METAFILEPICT picture;
+        picture.mm = win::MM_ANISOTROPIC;
+        picture.xExt = m_mmWidth;
+        picture.yExt = m_mmHeight;
+        m_handle = win::SetWinMetaFileBits(static_cast<win::UINT>(records.size()), records.data(), nullptr,
+                                           &picture);
+    }
+    return m_handle;
+}
 
 TGraphicClass TMetafile::StaticClass() {
     static const TGraphicClassInfo info{
@@ -115,8 +172,11 @@ void TMetafile::Assign(const TPersistent* source) {
     Changed(this);
 }
 
-void TMetafile::Draw(TCanvas&, const TRect&) {
-    // Nothing to play it with: the metafile keeps its place and leaves it as it is.
+void TMetafile::Draw(TCanvas& canvas, const TRect& rect) {
+    const win::HENHMETAFILE handle = m_image->Handle();
+    if (!handle) return;
+    const win::RECT target{rect.left, rect.top, rect.right, rect.bottom};
+    win::PlayEnhMetaFile(canvas.Handle(), handle, &target);
 }
 
 int TMetafile::Width() const {
@@ -175,6 +235,12 @@ void TMetafile::LoadFromStream(TStream& stream) {
     Changed(this);
 }
 
+void TMetafile::AcceptImage(std::shared_ptr<TMetafileImage> image) {
+    // The platform has the last word on whether it can play the data.
+    if (!image->Handle()) InvalidMetafile();
+    NewImage(std::move(image));
+}
+
 void TMetafile::ReadEnhanced(TStream& stream, const std::uint8_t* header) {
     const std::uint32_t size = U32(header + 48);
     const std::int64_t rest = stream.Size() - stream.Position();
@@ -192,7 +258,7 @@ void TMetafile::ReadEnhanced(TStream& stream, const std::uint8_t* header) {
     image->m_enhanced = true;
     image->m_mmWidth = MulDiv(std::int64_t(right) - left, 1, 1);
     image->m_mmHeight = MulDiv(std::int64_t(bottom) - top, 1, 1);
-    NewImage(std::move(image));
+    AcceptImage(std::move(image));
     m_enhanced = true;
 }
 
@@ -218,7 +284,7 @@ void TMetafile::ReadPlaceable(TStream& stream, std::int64_t length) {
     image->m_inch = U16(header + 14) != 0 ? static_cast<int>(U16(header + 14)) : 96;
     image->m_mmWidth = MulDiv(I16(header + 10) - I16(header + 6), 2540, image->m_inch);
     image->m_mmHeight = MulDiv(I16(header + 12) - I16(header + 8), 2540, image->m_inch);
-    NewImage(std::move(image));
+    AcceptImage(std::move(image));
     m_enhanced = false;
 }
 

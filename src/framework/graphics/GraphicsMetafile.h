@@ -1,5 +1,5 @@
-// TMetafile: an enhanced or placeable old-style metafile, checked when loaded and kept as read. There is no
-// metafile player here: a metafile takes its place at its size and shows nothing inside it.
+// TMetafile: an enhanced or placeable old-style metafile, checked when loaded, kept as read and drawn by
+// playing its records into the rectangle it is drawn in.
 #pragma once
 
 #include "framework/graphics/GraphicsGraphic.h"
@@ -11,11 +11,14 @@ namespace gl {
 
 class TMetafileImage final : public TSharedImage {
 public:
+    ~TMetafileImage() override;
     const std::vector<std::uint8_t>& Data() const { return m_data; }
     bool Enhanced() const { return m_enhanced; }
+    // The platform's metafile, made from the data when first needed; null for an empty image.
+    win::HENHMETAFILE Handle();
 
 protected:
-    void FreeHandle() override { m_data.clear(); }
+    void FreeHandle() override;
 
 private:
     friend class TMetafile;
@@ -26,6 +29,7 @@ private:
     int m_mmWidth = 0; // hundredths of a millimetre
     int m_mmHeight = 0;
     int m_inch = 0; // units per inch of a placeable header
+    win::HENHMETAFILE m_handle = nullptr;
 };
 
 class TMetafile : public TGraphic {
@@ -67,6 +71,8 @@ private:
     TMetafileImage& UniqueImage();
     void ReadEnhanced(TStream& stream, const std::uint8_t* header);
     void ReadPlaceable(TStream& stream, std::int64_t length);
+    // Keeps a new image the platform accepts; EInvalidGraphic otherwise.
+    void AcceptImage(std::shared_ptr<TMetafileImage> image);
 
     std::shared_ptr<TMetafileImage> m_image;
     bool m_enhanced = true;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace win {
 
@@ -36,7 +37,8 @@ enum class DisplayEventType {
     Minimized,
     Maximized,
     Restored,
-    Quit, // the desktop session asks the program to end
+    Quit,      // the desktop session asks the program to end
+    DropFiles, // files dropped on the window from the desktop: files (UTF-8 paths), pos where they fell
 };
 
 enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 3 };
@@ -51,10 +53,11 @@ struct DisplayEvent {
     int scanCode = 0;
     bool extendedKey = false;
     bool repeat = false;
-    bool textFollows = false; // KeyDown: the key's character comes as a Text event of its own
-    std::string text;         // Text
-    RECT rect{};              // Moved/Resized
-    std::uint64_t time = 0;   // the display's clock
+    bool textFollows = false;       // KeyDown: the key's character comes as a Text event of its own
+    std::string text;               // Text
+    std::vector<std::string> files; // DropFiles, in the order the desktop gave them
+    RECT rect{};                    // Moved/Resized
+    std::uint64_t time = 0;         // the display's clock
 };
 
 enum class DisplayShow { Hidden, Normal, NormalNoActivate, Maximized, Minimized };

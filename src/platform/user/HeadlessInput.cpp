@@ -139,6 +139,20 @@ void MouseLeaveAll() {
     PumpIfOutsideLoop();
 }
 
+void DropFiles(HWND hwnd, int x, int y, const std::vector<std::string>& files) {
+    DisplayWindowId id;
+    POINT pos, screen;
+    if (!Locate(hwnd, x, y, id, pos, screen)) return;
+    DisplayEvent e;
+    e.type = DisplayEventType::DropFiles;
+    e.window = id;
+    e.pos = pos;
+    e.files = files;
+    (void)screen;
+    Screen().QueueEvent(e);
+    PumpIfOutsideLoop();
+}
+
 void KeyDown(int virtualKey) {
     QueueKey(virtualKey, true);
 }

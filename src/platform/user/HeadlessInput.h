@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace win::headless {
 
@@ -33,6 +34,8 @@ void RightClick(HWND hwnd, int x, int y);
 void Wheel(HWND hwnd, int x, int y, int delta);
 // The pointer leaves every window of the program.
 void MouseLeaveAll();
+// Files dragged from the desktop and dropped at (x, y) in the client coordinates of hwnd.
+void DropFiles(HWND hwnd, int x, int y, const std::vector<std::string>& files);
 
 // Keyboard: virtual-key codes of VirtualKeys.h. KeyPress is down and up; its character (if any) comes from
 // TranslateMessage as on the platform (US layout, Shift applied).

@@ -4,6 +4,7 @@
 // clicks, mouse leave, the wheel to the focus window, keys and text to the focus window.
 #include "platform/system/Termination.h"
 #include "platform/system/Utf8.h"
+#include "platform/user/DragDrop.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
@@ -357,6 +358,18 @@ void Convert(const DisplayEvent& e) {
         return;
     case DisplayEventType::Text:
         RouteText(e);
+        return;
+    case DisplayEventType::DropFiles:
+        if (top) {
+            const RECT content = ContentRect(top);
+            const POINT o = ScreenOrigin(top);
+            HWND target = nullptr;
+            HDROP drop = nullptr;
+            // Delivered in order with the other input, as the window's own message.
+            if (DropTarget(e.files, POINT{o.x + content.left + e.pos.x, o.y + content.top + e.pos.y}, target,
+                           drop))
+                Push(Make(target, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0, e.time));
+        }
         return;
     default:
         return;

@@ -3,6 +3,7 @@
 #include "platform/display/detail/sdl/SdlDisplay.h"
 
 #include "platform/display/detail/sdl/SdlBeep.h"
+#include "platform/display/detail/sdl/SdlDrop.h"
 #include "platform/display/detail/sdl/SdlKeys.h"
 #include "platform/display/detail/sdl/SdlX11.h"
 #include "platform/system/Termination.h"
@@ -441,6 +442,15 @@ private:
             out.window = IdOf(e.text.windowID);
             out.text = e.text.text;
             return !out.text.empty();
+        case SDL_DROPBEGIN:
+        case SDL_DROPFILE:
+        case SDL_DROPTEXT:
+        case SDL_DROPCOMPLETE: {
+            Uint32 sdlWindow = 0;
+            if (!m_drop.Take(e, out, sdlWindow)) return false;
+            out.window = IdOf(sdlWindow);
+            return out.window != 0;
+        }
         default:
             return false;
         }
@@ -453,6 +463,7 @@ private:
     std::map<Uint32, DisplayWindowId> m_byWindowId;
     std::map<CursorShape, SDL_Cursor*> m_cursors;
     sdl::BeepTone m_beep;
+    sdl::DropCollector m_drop;
     Uint64 m_flashEnd = 0;
     DisplayWindowId m_flashWindow = 0;
 };
@@ -468,6 +479,7 @@ std::unique_ptr<Display> CreateSdlDisplay() {
     // The program decides what a termination signal does (Termination.h), not the display.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
+    SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver && std::strcmp(driver, "x11") == 0) sdl::EndOnBrokenX11Connection();
     return std::make_unique<SdlDisplay>();
