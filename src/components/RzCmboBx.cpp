@@ -9,8 +9,8 @@
 #include "platform/controls/list/ListMessages.h"
 #include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
-#include "platform/user/Metrics.h"
 #include "platform/user/MessageLoop.h"
+#include "platform/user/Metrics.h"
 
 namespace gl {
 

@@ -155,7 +155,8 @@ void TRzFontComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState sta
         if (face && selected) DrawDottedBorder(shifted);
         return;
     }
-    DrawGlyph(GlyphFor(Items()->Objects(index)), shifted.left - 20, rect.top + (rect.bottom - rect.top - 12) / 2);
+    DrawGlyph(GlyphFor(Items()->Objects(index)), shifted.left - 20,
+              rect.top + (rect.bottom - rect.top - 12) / 2);
     if (!Enabled()) canvas.Font().SetColor(clBtnShadow);
     const std::string name = Items()->Strings(index);
     const int textTop = rect.top + (ItemHeight() - canvas.TextExtent("Yy").cy) / 2;

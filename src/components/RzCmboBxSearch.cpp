@@ -120,7 +120,8 @@ void TRzCustomComboBox::BackspaceTyped() {
 
 void TRzCustomComboBox::WMChar(TWMChar& message) {
     const char32_t character = message.CharCode();
-    const bool searchKey = character == kBackspace || character == kEscape || (character >= 32 && character != 127);
+    const bool searchKey =
+        character == kBackspace || character == kEscape || (character >= 32 && character != 127);
     if (m_readOnly || !searchKey) {
         if (!m_readOnly) TCustomComboBox::WMChar(message);
         return;
