@@ -106,6 +106,7 @@ private:
     bool m_mouseOver = false;
     bool m_keyInProgress = false;
     bool m_closingByEscape = false;
+    bool m_enterClosesList = false;
     std::string m_searchString;
     TTimer* m_searchTimer = nullptr; // owned as a component
 };

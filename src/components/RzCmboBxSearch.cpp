@@ -87,6 +87,8 @@ void TRzCustomComboBox::SearchTimerFired() {
 
 void TRzCustomComboBox::KeyDown(std::uint16_t& key, TShiftState shift) {
     if (key == win::VK_ESCAPE && DroppedDown()) m_closingByEscape = true;
+    // The Enter that closes the open list is not one to move on with.
+    m_enterClosesList = key == win::VK_RETURN && DroppedDown();
     if (m_readOnly) {
         key = 0;
         return;
@@ -97,7 +99,9 @@ void TRzCustomComboBox::KeyDown(std::uint16_t& key, TShiftState shift) {
 
 void TRzCustomComboBox::KeyPress(char32_t& key) {
     TCustomComboBox::KeyPress(key);
-    if (TabOnEnter() && key == U'\r' && !DroppedDown() && HandleAllocated()) {
+    const bool closing = m_enterClosesList;
+    m_enterClosesList = false;
+    if (TabOnEnter() && key == U'\r' && !closing && !DroppedDown() && HandleAllocated()) {
         key = 0;
         win::PostMessage(Handle(), win::WM_KEYDOWN, win::VK_TAB, 0);
     }

@@ -223,16 +223,25 @@ TEST_F(RzComboBehaviourTest, TheWheelStepsWithinTheEntriesAndReadOnlyIgnoresInpu
     EXPECT_EQ(Pixel(*box, 97, 10), Rgb(255, 255, 255));
 }
 
-TEST_F(RzComboBehaviourTest, DISABLED_EnterMovesOnAsTabWhenAsked) {
-    MakeForm();
-    auto* first = Place(new TRzComboBox(&m_owner));
-    auto* second = Place(new TRzComboBox(&m_owner));
-    second->SetTop(60);
-    first->SetTabOnEnter(true);
-    first->SetFocus();
+TEST_F(RzComboBehaviourTest, EnterOnTheClosedBoxBecomesATabKey) {
+    TRzComboBox* box = MakeNameBox();
+    std::vector<int> keys;
+    box->OnKeyDown = [&keys](TObject*, std::uint16_t& key, TShiftState) { keys.push_back(key); };
     win::headless::KeyPress(win::VK_RETURN);
     win::headless::Pump();
-    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(keys, (std::vector<int>{win::VK_RETURN}));
+    box->SetTabOnEnter(true);
+    keys.clear();
+    win::headless::KeyPress(win::VK_RETURN);
+    win::headless::Pump();
+    EXPECT_EQ(keys, (std::vector<int>{win::VK_RETURN, win::VK_TAB}));
+    // With the list open, Enter only closes it.
+    Open(*box);
+    keys.clear();
+    win::headless::KeyPress(win::VK_RETURN);
+    win::headless::Pump();
+    EXPECT_FALSE(box->DroppedDown());
+    EXPECT_EQ(keys, (std::vector<int>{win::VK_RETURN}));
 }
 
 TEST_F(RzComboBehaviourTest, TheFlatButtonAndTheFrameFollowThePointerAndTheFocus) {

@@ -362,8 +362,16 @@ private:
         case SDL_WINDOWEVENT_LEAVE:
             out.type = DisplayEventType::MouseLeave;
             return true;
+        case SDL_WINDOWEVENT_SHOWN:
+            // A window shown for the first time may have been drawn before the server mapped it.
+            Render(*w);
+            return false;
         case SDL_WINDOWEVENT_MOVED:
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
+            // The renderer takes the new size only as this event passes through SDL: what was presented
+            // before it (a pop-up list sized and shown at once) was scaled into the old size, so present
+            // again.
+            if (we.event == SDL_WINDOWEVENT_SIZE_CHANGED) Render(*w);
             const RECT r = ClientRectOf(w->window);
             if (r == w->rect) return false;
             w->rect = r;
