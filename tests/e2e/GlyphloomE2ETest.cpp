@@ -198,6 +198,17 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
         Xdotool({"mousemove", "--window", window, at(kFontArrowX), at(kFontArrowY), "click", "1"}).exitCode,
         0);
     pause();
+    // Its first paint is whole before the pointer comes near it: the list's white, not a black square.
+    const std::string opened = kArtifacts + "/glyphloom-fontbox-opened.ppm";
+    ASSERT_TRUE(Shoot(opened));
+    const Screenshot firstPaint(opened);
+    ASSERT_TRUE(firstPaint.Valid());
+    int blackOnOpening = 0;
+    for (int row = 0; row < 5 * kRow; ++row)
+        for (int col = 0; col < kListWidth; ++col)
+            blackOnOpening += firstPaint.At(x + kListX + col, y + kListY + row) == Rgb{0, 0, 0};
+    EXPECT_LT(blackOnOpening, kListWidth * 5 * kRow / 4);
+    std::remove(opened.c_str());
     ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kListX + 40), at(rowY)}).exitCode, 0);
     pause();
     const std::string first = kArtifacts + "/glyphloom-fontbox-first.ppm";
