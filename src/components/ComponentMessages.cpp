@@ -1,6 +1,7 @@
 // The control library's classes that introduce message handlers, after the framework's they derive from.
 #include "components/ComponentMessages.h"
 
+#include "components/RzCmboBx.h"
 #include "components/RzLabel.h"
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
@@ -14,6 +15,7 @@ void RegisterComponentMessages(MessageTable& table) {
     table.Register(&RegisterSpinEditMessages);
     table.Register(&RegisterLabelMessages);
     table.Register(&RegisterStatusPaneMessages);
+    table.Register(&RegisterFontComboBoxMessages);
 }
 
 } // namespace gl

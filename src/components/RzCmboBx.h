@@ -6,13 +6,17 @@
 #include "components/FramePainters.h"
 #include "components/RzEdit.h"
 #include "components/RzFrameModel.h"
+#include "framework/controls/CustomControl.h"
 #include "framework/controls/StdCtrlsComboBox.h"
 #include "framework/graphics/Font.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace gl {
+
+class TTimer;
 
 class TRzCustomComboBox : public TCustomComboBox, public TRzFrameModel {
 public:
@@ -22,37 +26,89 @@ public:
 
     bool BeepOnInvalidKey() const { return m_beepOnInvalidKey; }
     void SetBeepOnInvalidKey(bool beep) { m_beepOnInvalidKey = beep; }
-    // 0: as wide as the control.
+    // 0: as wide as the control. Kept while the window is made again.
     int DropDownWidth() const { return m_dropDownWidth; }
     void SetDropDownWidth(int width);
     TColor FlatButtonColor() const { return m_flatButtonColor; }
     void SetFlatButtonColor(TColor color);
     bool FlatButtons() const { return m_flatButtons; }
     void SetFlatButtons(bool flat);
+    // Keys, clicks and the wheel are ignored and the drop-down button is hidden.
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly);
+    // The colour last given to Color from outside, shown while neither focused nor disabled.
+    TColor NormalColor() const { return m_normalColor; }
+    // The prefix typed so far; a pause of 1.5 s starts a new one.
+    const std::string& SearchString() const { return m_searchString; }
 
     // The retired "FrameFlat" of older layouts: true asks for a hot-tracked status frame.
     void SetFrameFlat(bool flat);
 
+    // ---- Typed message handlers ----
     void WMPaint(TWMPaint& message) override;
+    void WMChar(TWMChar& message) override;
+    void WMLButtonDown(TWMMouse& message) override;
+    void WMLButtonDblClk(TWMMouse& message) override;
+    void CMEnabledChanged(TMessage& message) override;
+    void CMColorChanged(TMessage& message) override;
+    void CMMouseEnter(TMessage& message) override;
+    void CMMouseLeave(TMessage& message) override;
 
 protected:
-    // Paints the frame over what the platform painted.
+    void CreateWnd() override;
+    void Loaded() override;
+    void DoEnter() override;
+    void DoExit() override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+
+    // Sets Color from the state: disabled, focused, or the normal colour. Nothing while loading.
+    void UpdateColors();
+    // Focus or the pointer came or went: recolour and redraw the button (the whole control when hot
+    // tracking).
+    virtual void HotStateChanged();
+    bool FrameHot() const { return FrameHotTrack() && (m_focused || m_mouseOver); }
+    bool MouseOver() const { return m_mouseOver; }
+    // Paints the frame and the flat button over what the platform painted.
     void PaintFrame();
+    void PaintFlatButton(TCanvas& canvas, const TRect& button);
     // Any frame setting repaints; the own frame replaces the platform's sunken edge, so Ctl3D and
     // ParentCtl3D take the negation of FrameVisible.
     void FrameSettingChanged(TRzFrameSetting setting) override;
     bool FrameLoading() const override;
 
+    // ---- Type-ahead ----
+    // Selects the first entry from the top that begins with `text` (any case) and tells of the change; false
+    // (with the beep) when none does.
+    bool SearchFor(const std::string& text);
+    // The first entry that begins with the text, or -1.
+    int FindPrefix(const std::string& text);
+    void InvalidKeyBeep();
+    // Selects `index` as the user would: OnClick, then OnChange.
+    void SelectByUser(int index);
+    void SearchTimerFired();
+    void ClearSearch();
+
 private:
-    template <class T> void Change(T& field, T value);
+    template <class T> void Store(T& field, T value);
+    TRect ButtonRect() const;
+    void BackspaceTyped();
 
     bool m_beepOnInvalidKey = true;
     int m_dropDownWidth = 0;
     TColor m_flatButtonColor = clBtnFace;
     bool m_flatButtons = false;
     bool m_readOnly = false;
+    TColor m_normalColor = clWindow;
+    bool m_updatingColor = false;
+    bool m_focused = false;
+    bool m_mouseOver = false;
+    bool m_keyInProgress = false;
+    bool m_closingByEscape = false;
+    bool m_enterClosesList = false;
+    std::string m_searchString;
+    TTimer* m_searchTimer = nullptr; // owned as a component
 };
 
 class TRzComboBox : public TRzCustomComboBox {
@@ -67,6 +123,30 @@ enum TRzShowStyle { ssFontName, ssFontSample, ssFontNameAndSample, ssFontPreview
 
 // The kinds of font an entry's object word tells (the low four bits of the family's pitch-and-family byte).
 enum TRzFontGlyph { fgTrueType, fgFixedPitch, fgTrueTypeFixed, fgPrinter, fgDevice };
+
+// The private message the preview panel sends its font box to be hidden.
+inline constexpr win::UINT RM_HIDEPREVIEW = 46061;
+
+// The sample of a font beside the open list of a font box in the preview style: a pop-up window that shows
+// the text in the face under the pointer.
+class TRzPreviewFontPanel : public TCustomControl {
+public:
+    explicit TRzPreviewFontPanel(TComponent* owner);
+    std::string ClassName() const override { return "TRzPreviewFontPanel"; }
+    // Left-aligned for an edit's text, centred for the sample.
+    void SetAlignLeft(bool left);
+
+    void WMKillFocus(TWMKillFocus& message) override;
+    void CMCancelMode(TMessage& message);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+
+private:
+    void AskToHide();
+    bool m_alignLeft = false;
+};
 
 class TRzFontComboBox : public TRzCustomComboBox {
 public:
@@ -112,12 +192,43 @@ public:
 
     // The glyph an entry with this object word shows.
     TRzFontGlyph GlyphFor(TObjectWord pitchAndFamily) const;
+    // The index of the last entry of the recently used section at the top of the list; -1 when empty.
+    int MRUCount() const { return m_mruCount; }
+    TWinControl* PreviewEdit() const { return m_previewEdit; }
+    void SetPreviewEdit(TWinControl* edit);
+    TRzPreviewFontPanel* PreviewPanel() const { return m_previewPanel; }
+    bool PreviewVisible() const { return m_previewVisible; }
+
+    // ---- Typed message handlers ----
+    // The preview panel asks to be hidden.
+    void RMHidePreview(TMessage& message);
+    // Another control took the mouse mode.
+    void CMCancelMode(TMessage& message);
 
 protected:
     void CreateWnd() override;
+    void DestroyWnd() override;
     void DrawItem(int index, const TRect& rect, TOwnerDrawState state) override;
+    // The font box draws its own dotted border, on the entry right of the glyph.
+    void DrawItemFocus(win::HDC, const TRect&) override {}
+    void DropDown() override;
+    void CloseUp() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    virtual void ShowPreview();
+    virtual void HidePreview();
 
 private:
+    struct MRUEntry {
+        std::string name;
+        TObjectWord object;
+    };
+    std::vector<MRUEntry> MRUEntries() const;
+    void RestoreMRU(const std::vector<MRUEntry>& entries);
+    // Moves the chosen font to the top of the recently used section, or puts a copy of it there.
+    void UpdateMRU();
+    void DrawEntryText(const std::string& name, const TRect& shifted, int textTop, TRzShowStyle style);
+    void DrawDottedBorder(const TRect& rect);
+    void RefreshPreviewText();
     // The list is filled once, when first needed, and again when what it admits changes; the selection stays
     // on its name.
     void EnsureFontList();
@@ -129,6 +240,13 @@ private:
 
     std::unique_ptr<TFont> m_resultFont;
     bool m_listLoaded = false;
+    int m_mruCount = -1;
+    // The selection and the recently used section while the window is made again.
+    std::string m_savedName;
+    std::vector<MRUEntry> m_savedMRU;
+    TRzPreviewFontPanel* m_previewPanel = nullptr; // owned as a component
+    TWinControl* m_previewEdit = nullptr;
+    bool m_previewVisible = false;
     TRzFontDevice m_fontDevice = fdScreen;
     TRzFontType m_fontType = ftAll;
     int m_fontSize = 8;
@@ -144,6 +262,9 @@ private:
 
 // TRzCustomComboBox, TRzComboBox and TRzFontComboBox with their stored properties, the retired names older
 // layouts hold, and the names of their enumerations. Safe to call more than once.
+// The font box's private message and the preview panel's handlers.
+void RegisterFontComboBoxMessages(MessageTable& table);
+
 void RegisterComboBoxLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

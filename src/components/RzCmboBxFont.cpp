@@ -11,66 +11,14 @@
 
 namespace gl {
 
-namespace {
-
-constexpr TColor Rgb(int r, int g, int b) {
-    return TColor(win::RGB(r, g, b));
-}
-
-// The glyphs' colours.
-constexpr TColor kLightBlue = Rgb(102, 153, 204);
-constexpr TColor kDarkBlue = Rgb(0, 0, 153);
-constexpr TColor kBlue = Rgb(51, 153, 204);
-constexpr TColor kPale = Rgb(153, 204, 255);
-constexpr TColor kGrey = Rgb(229, 229, 229);
-constexpr TColor kWhite = Rgb(255, 255, 255);
-
-struct GlyphPart {
-    int x, y, w, h;
-    TColor color;
-};
-
-// Each glyph is a few filled rectangles on the 12 × 12 cell.
-constexpr GlyphPart kTrueType[] = {
-    {0, 4, 5, 1, kLightBlue}, {2, 4, 1, 6, kLightBlue},                           // small T
-    {4, 0, 8, 2, kDarkBlue},  {7, 0, 2, 11, kDarkBlue}, {6, 10, 4, 1, kDarkBlue}, // large T
-};
-constexpr GlyphPart kTrueTypeFixed[] = {
-    {0, 1, 7, 2, kLightBlue},
-    {2, 1, 2, 10, kLightBlue}, // T
-    {7, 5, 5, 1, kDarkBlue},
-    {9, 5, 1, 6, kDarkBlue}, // smaller T
-};
-constexpr GlyphPart kFixedPitch[] = {
-    {0, 5, 3, 4, kDarkBlue}, {4, 3, 1, 6, kDarkBlue},    {5, 5, 2, 4, kDarkBlue},
-    {8, 5, 3, 4, kDarkBlue}, {0, 10, 12, 1, kLightBlue},
-};
-constexpr GlyphPart kPrinter[] = {
-    {1, 0, 10, 12, kBlue}, {2, 1, 8, 10, kWhite}, {3, 3, 6, 1, kGrey},
-    {3, 5, 6, 1, kGrey},   {3, 7, 6, 1, kGrey},
-};
-constexpr GlyphPart kDevice[] = {
-    {0, 1, 12, 8, kBlue},
-    {1, 2, 10, 6, kPale},
-    {5, 9, 2, 1, kBlue},
-    {3, 10, 6, 1, kBlue},
-};
-
-template <std::size_t N> void DrawParts(TCanvas& canvas, int x, int y, const GlyphPart (&parts)[N]) {
-    for (const GlyphPart& part : parts) {
-        canvas.Brush().SetColor(part.color);
-        canvas.FillRect(TRect{x + part.x, y + part.y, x + part.x + part.w, y + part.y + part.h});
-    }
-}
-
-} // namespace
-
 TRzFontComboBox::TRzFontComboBox(TComponent* owner)
     : TRzCustomComboBox(owner), m_resultFont(std::make_unique<TFont>()) {
     SetStyle(csOwnerDrawFixed);
     SetSorted(true);
     SetDropDownCount(14);
     m_resultFont->SetSize(8);
+    // A pop-up of its own beside the open list, owned by the box.
+    m_previewPanel = new TRzPreviewFontPanel(this);
 }
 
 TRzFontComboBox::~TRzFontComboBox() = default;
@@ -118,18 +66,83 @@ void TRzFontComboBox::EnsureFontList() {
     LoadFontList();
 }
 
+std::vector<TRzFontComboBox::MRUEntry> TRzFontComboBox::MRUEntries() const {
+    std::vector<MRUEntry> entries;
+    for (int i = 0; i <= m_mruCount && i < Items()->Count(); ++i)
+        entries.push_back({Items()->Strings(i), Items()->Objects(i)});
+    return entries;
+}
+
+void TRzFontComboBox::RestoreMRU(const std::vector<MRUEntry>& entries) {
+    // The section comes back above the new list, less the fonts the new list no longer holds, so the count
+    // always tells where the section ends.
+    int kept = 0;
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        if (Items()->IndexOf(entry->name) < 0) continue;
+        Items()->InsertObject(0, entry->name, entry->object);
+        ++kept;
+    }
+    m_mruCount = kept - 1;
+}
+
 void TRzFontComboBox::ReloadFontList() {
     if (!m_listLoaded) return;
     const std::string saved = FontName();
+    const std::vector<MRUEntry> mru = MRUEntries();
     m_listLoaded = false;
     EnsureFontList();
+    RestoreMRU(mru);
     if (!saved.empty()) SetFontName(saved);
 }
 
 void TRzFontComboBox::CreateWnd() {
-    // The entries kept from an earlier window come back with the base; a first window fills the list.
     TRzCustomComboBox::CreateWnd();
+    // A first window fills the list; a new one rebuilds it.
     EnsureFontList();
+    if (!m_savedMRU.empty()) RestoreMRU(m_savedMRU);
+    m_savedMRU.clear();
+    if (!m_savedName.empty()) SetFontName(m_savedName);
+    m_savedName.clear();
+}
+
+void TRzFontComboBox::DestroyWnd() {
+    m_savedName = FontName();
+    m_savedMRU = MRUEntries();
+    HidePreview();
+    TRzCustomComboBox::DestroyWnd();
+    Items()->Clear();
+    m_listLoaded = false;
+}
+
+// ---- The recently used section ----
+
+void TRzFontComboBox::CloseUp() {
+    TRzCustomComboBox::CloseUp();
+    Invalidate();
+    if (m_showStyle == ssFontPreview) HidePreview();
+    UpdateMRU();
+}
+
+void TRzFontComboBox::UpdateMRU() {
+    const int selected = ItemIndex();
+    if (!m_maintainMRUFonts || selected <= 0) return;
+    const std::string name = Items()->Strings(selected);
+    const TObjectWord object = Items()->Objects(selected);
+    int found = -1;
+    for (int i = 0; i <= m_mruCount && i < Items()->Count(); ++i)
+        if (Items()->Strings(i) == name) {
+            found = i;
+            break;
+        }
+    if (found >= 0) {
+        Items()->Delete(found);
+        Items()->InsertObject(0, name, object);
+    } else {
+        Items()->InsertObject(0, name, object);
+        if (selected > m_mruCount) ++m_mruCount;
+    }
+    // Entry 0 carries the same name: the selected font does not change, and no one is told.
+    SetItemIndex(0);
 }
 
 void TRzFontComboBox::SetFontDevice(TRzFontDevice device) {
@@ -182,58 +195,6 @@ void TRzFontComboBox::SetFontName(const std::string& name) {
     EnsureFontList();
     // The whole name, without regard to case; none clears the selection. Selecting from code tells no one.
     SetItemIndex(name.empty() ? -1 : Items()->IndexOf(name));
-}
-
-// ---- Drawing ----
-
-TRzFontGlyph TRzFontComboBox::GlyphFor(TObjectWord pitchAndFamily) const {
-    const bool trueType = (pitchAndFamily & win::TMPF_TRUETYPE) != 0;
-    const bool fixed = (pitchAndFamily & win::TMPF_FIXED_PITCH) == 0;
-    if (trueType && fixed) return fgTrueTypeFixed;
-    if (trueType) return fgTrueType;
-    if (fixed) return fgFixedPitch;
-    return m_fontDevice == fdPrinter ? fgPrinter : fgDevice;
-}
-
-void TRzFontComboBox::DrawGlyph(TRzFontGlyph glyph, int x, int y) {
-    TCanvas& canvas = *Canvas();
-    const TColor brush = canvas.Brush().Color();
-    canvas.Brush().SetColor(Color());
-    canvas.FillRect(TRect{x, y, x + 12, y + 12});
-    switch (glyph) {
-    case fgTrueType:
-        DrawParts(canvas, x, y, kTrueType);
-        break;
-    case fgTrueTypeFixed:
-        DrawParts(canvas, x, y, kTrueTypeFixed);
-        break;
-    case fgFixedPitch:
-        DrawParts(canvas, x, y, kFixedPitch);
-        break;
-    case fgPrinter:
-        DrawParts(canvas, x, y, kPrinter);
-        break;
-    case fgDevice:
-        DrawParts(canvas, x, y, kDevice);
-        break;
-    }
-    canvas.Brush().SetColor(brush);
-}
-
-void TRzFontComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState) {
-    TCanvas& canvas = *Canvas();
-    TRect shifted = rect;
-    // The glyph takes a strip of its own; a highlight starts right of it.
-    shifted.left += 24;
-    canvas.FillRect(shifted);
-    if (index < 0 || index >= Items()->Count()) return;
-    DrawGlyph(GlyphFor(Items()->Objects(index)), shifted.left - 20,
-              rect.top + (rect.bottom - rect.top - 12) / 2);
-    if (!Enabled()) canvas.Font().SetColor(clBtnShadow);
-    const std::string& name = Items()->Strings(index);
-    const int textTop = rect.top + (ItemHeight() - canvas.TextExtent("Yy").cy) / 2;
-    if (m_showStyle == ssFontSample) canvas.Font().SetName(name);
-    canvas.TextRect(shifted, shifted.left + 2, textTop, name);
 }
 
 } // namespace gl

@@ -2,6 +2,7 @@
 // platform's sunken border on every non-client paint, hot tracking, and the shared frame controller.
 #include "components/RzEdit.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/graphics/Canvas.h"
 #include "platform/display/VirtualKeys.h"
 #include "platform/gdi/Screen.h"
@@ -11,18 +12,6 @@
 namespace gl {
 
 namespace {
-
-// Clears a flag however the scope ends.
-class GuardScope {
-public:
-    explicit GuardScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~GuardScope() { m_flag = false; }
-    GuardScope(const GuardScope&) = delete;
-    GuardScope& operator=(const GuardScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 // A window context bound to a canvas for one paint, given back however the paint ends.
 class WindowContextScope {
@@ -56,7 +45,7 @@ template <class Base>
 TRzFramedEdit<Base>::TRzFramedEdit(TComponent* owner)
     : Base(owner), m_frameCanvas(std::make_unique<TCanvas>()) {
     {
-        GuardScope updating(m_updatingColor);
+        FlagScope updating(m_updatingColor);
         this->SetColor(clWindow);
     }
     m_normalColor = clWindow;
@@ -73,7 +62,7 @@ template <class Base> TRzFramedEdit<Base>::~TRzFramedEdit() {
 
 template <class Base> void TRzFramedEdit<Base>::UpdateColors() {
     if (this->ComponentState().Contains(csLoading)) return;
-    GuardScope updating(m_updatingColor);
+    FlagScope updating(m_updatingColor);
     if (!this->Enabled())
         this->SetColor(DisabledColor());
     else if (m_inControl)

@@ -36,6 +36,10 @@ constexpr int kConvertX = 232 + 37, kConvertY = 90 + 12; // the middle of the co
 constexpr int kMemoX = 290, kMemoY = 250;                // inside the output view
 constexpr int kBannerX = 8 + 64, kBannerY = 4 + 62;      // the banner's corner: group box + its place there
 constexpr int kFaceX = 220, kFaceY = 120;                // the top band's plain face, under the input group
+// The font box (108 x 22) in the output group, its arrow, and its open list: a one-pixel border, rows of 16.
+constexpr int kFontBoxX = 392 + 48, kFontBoxY = 2 + 60;
+constexpr int kFontArrowX = kFontBoxX + 97, kFontArrowY = kFontBoxY + 10;
+constexpr int kListX = kFontBoxX + 1, kListY = kFontBoxY + 22 + 1, kListWidth = 106, kRow = 16;
 
 std::string Normalized(std::string text) {
     std::string out;
@@ -97,6 +101,10 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         return {};
+    }
+
+    bool Shoot(const std::string& path) {
+        return Tool(ScreenshotCommand(m_x.Name(), path), 10000).exitCode == 0;
     }
 
     XvfbServer m_x;
@@ -167,6 +175,75 @@ TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
     EXPECT_GT(black, 100);
     EXPECT_EQ(wrong, 0) << firstWrong;
     std::remove((shot + ".ppm").c_str());
+}
+
+TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
+    for (const char* tool : {"Xvfb", "xdotool", "import"})
+        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
+    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
+    mkdir(kArtifacts.c_str(), 0755);
+    const std::string log = kArtifacts + "/glyphloom-fontbox-stderr.txt";
+    Child program;
+    ASSERT_TRUE(program.Start({kProgram}, m_x.Env(), "/dev/null", log));
+    const std::string window = FindWindow();
+    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    int x = 0, y = 0, width = 0, height = 0;
+    ASSERT_TRUE(WindowOrigin(window, x, y, width, height));
+    const auto at = [](int v) { return std::to_string(v); };
+    const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(400)); };
+
+    // Open the list and point at its sixth row, which the pointer highlights.
+    const int rowY = kListY + 5 * kRow + kRow / 2;
+    ASSERT_EQ(
+        Xdotool({"mousemove", "--window", window, at(kFontArrowX), at(kFontArrowY), "click", "1"}).exitCode,
+        0);
+    pause();
+    // Its first paint is whole before the pointer comes near it: the list's white, not a black square.
+    const std::string opened = kArtifacts + "/glyphloom-fontbox-opened.ppm";
+    ASSERT_TRUE(Shoot(opened));
+    const Screenshot firstPaint(opened);
+    ASSERT_TRUE(firstPaint.Valid());
+    int blackOnOpening = 0;
+    for (int row = 0; row < 5 * kRow; ++row)
+        for (int col = 0; col < kListWidth; ++col)
+            blackOnOpening += firstPaint.At(x + kListX + col, y + kListY + row) == Rgb{0, 0, 0};
+    EXPECT_LT(blackOnOpening, kListWidth * 5 * kRow / 4);
+    std::remove(opened.c_str());
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kListX + 40), at(rowY)}).exitCode, 0);
+    pause();
+    const std::string first = kArtifacts + "/glyphloom-fontbox-first.ppm";
+    ASSERT_TRUE(Shoot(first));
+    // Choose it, then open the list again without touching it.
+    ASSERT_EQ(Xdotool({"click", "1"}).exitCode, 0);
+    pause();
+    ASSERT_EQ(
+        Xdotool({"mousemove", "--window", window, at(kFontArrowX), at(kFontArrowY), "click", "1"}).exitCode,
+        0);
+    pause();
+    const std::string again = kArtifacts + "/glyphloom-fontbox-again.ppm";
+    ASSERT_TRUE(Shoot(again));
+    ASSERT_EQ(Xdotool({"key", "Escape"}).exitCode, 0);
+    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    program.Stop();
+
+    // The chosen entry now heads the list, drawn as it was under the pointer (highlighted, with its dotted
+    // border), and the line under it closes the section of recently used fonts.
+    const Screenshot before(first), after(again);
+    ASSERT_TRUE(before.Valid() && after.Valid());
+    int differing = 0, black = 0;
+    for (int row = 0; row < kRow - 1; ++row)
+        for (int col = 0; col < kListWidth; ++col) {
+            const Rgb chosen = before.At(x + kListX + col, y + kListY + 5 * kRow + row);
+            const Rgb top = after.At(x + kListX + col, y + kListY + row);
+            differing += chosen != top;
+            black += top == Rgb{0, 0, 0};
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_LT(black, kListWidth * (kRow - 1) / 2) << "the list showed black where the entry should be";
+    EXPECT_EQ(after.At(x + kListX + 60, y + kListY + kRow - 1), (Rgb{0, 0, 0}));
+    EXPECT_EQ(after.At(x + kListX + 60, y + kListY + 2 * kRow - 1), (Rgb{255, 255, 255}));
+    std::remove(first.c_str());
+    std::remove(again.c_str());
 }
 
 } // namespace

@@ -229,8 +229,12 @@ void TCustomComboBox::CNDrawItem(TWMDrawItem& message) {
         else
             m_canvas->FillRect(item->rcItem);
     }
-    if (state.Contains(odFocused)) win::DrawFocusRect(item->hDC, &item->rcItem);
+    if (state.Contains(odFocused)) DrawItemFocus(item->hDC, item->rcItem);
     message.SetResult(1);
+}
+
+void TCustomComboBox::DrawItemFocus(win::HDC dc, const TRect& rect) {
+    win::DrawFocusRect(dc, &rect);
 }
 
 void TCustomComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {

@@ -146,6 +146,8 @@ protected:
     // Draws an entry: OnDrawItem, or the entry's text on a fill of the canvas's brush.
     virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
     virtual void MeasureItem(int index, int& height);
+    // The focus mark of an entry, after it is drawn: the platform's inverted dotted rectangle.
+    virtual void DrawItemFocus(win::HDC dc, const TRect& rect);
 
 private:
     friend class TComboBoxStrings;

@@ -2,6 +2,7 @@
 // selection and the input method on focus.
 #include "framework/controls/StdCtrlsEdit.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ScreenText.h"
 #include "platform/controls/edit/EditMessages.h"
@@ -14,22 +15,6 @@
 #include <algorithm>
 
 namespace gl {
-
-namespace {
-
-// Clears a flag however the scope ends.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
-
-} // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     SetControlStyle(TControlStyle{csClickEvents, csSetCaption, csDoubleClicks, csFixedHeight});

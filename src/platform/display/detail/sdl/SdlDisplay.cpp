@@ -19,6 +19,8 @@ namespace win {
 namespace {
 
 constexpr Uint32 kFlashMs = 120;
+constexpr Uint64 kFreshMs = 400;
+constexpr int kFreshStepMs = 40;
 
 struct RealWindow {
     SDL_Window* window = nullptr;
@@ -28,6 +30,9 @@ struct RealWindow {
     int textureH = 0;
     RECT rect{}; // the client rectangle last asked for or reported
     DisplayShow show = DisplayShow::Hidden;
+    // Until then the window is presented again whenever events pass: the server may map a window shown just
+    // now after its first pixels were sent, and drop them.
+    Uint64 freshUntil = 0;
 };
 
 class SdlDisplay final : public Display {
@@ -128,6 +133,7 @@ public:
         case DisplayShow::Normal:
         case DisplayShow::NormalNoActivate:
             SDL_ShowWindow(w->window);
+            w->freshUntil = SDL_GetTicks64() + kFreshMs;
             if (old == DisplayShow::Maximized || old == DisplayShow::Minimized) SDL_RestoreWindow(w->window);
             break;
         case DisplayShow::Maximized:
@@ -176,6 +182,7 @@ public:
 
     bool PollEvent(DisplayEvent& event) override {
         EndFlashIfDue();
+        RenderFreshWindows();
         SDL_Event e;
         while (SDL_PollEvent(&e)) {
             if (Translate(e, event)) return true;
@@ -189,6 +196,7 @@ public:
             const int left = now >= m_flashEnd ? 0 : static_cast<int>(m_flashEnd - now);
             timeoutMs = timeoutMs < 0 ? left : std::min(timeoutMs, left);
         }
+        if (AnyFreshWindow()) timeoutMs = timeoutMs < 0 ? kFreshStepMs : std::min(timeoutMs, kFreshStepMs);
         const int got = timeoutMs < 0 ? SDL_WaitEvent(nullptr) : SDL_WaitEventTimeout(nullptr, timeoutMs);
         EndFlashIfDue();
         return got == 1;
@@ -296,6 +304,22 @@ private:
         w = RealWindow{};
     }
 
+    bool AnyFreshWindow() const {
+        const Uint64 now = SDL_GetTicks64();
+        for (const auto& [id, w] : m_windows)
+            if (w.freshUntil > now) return true;
+        return false;
+    }
+
+    void RenderFreshWindows() {
+        const Uint64 now = SDL_GetTicks64();
+        for (auto& [id, w] : m_windows) {
+            if (!w.freshUntil) continue;
+            if (w.freshUntil <= now) w.freshUntil = 0;
+            Render(w);
+        }
+    }
+
     static void Render(RealWindow& w) {
         if (!w.renderer || !w.texture) return;
         SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
@@ -363,8 +387,16 @@ private:
         case SDL_WINDOWEVENT_LEAVE:
             out.type = DisplayEventType::MouseLeave;
             return true;
+        case SDL_WINDOWEVENT_SHOWN:
+            // A window shown for the first time may have been drawn before the server mapped it.
+            Render(*w);
+            return false;
         case SDL_WINDOWEVENT_MOVED:
         case SDL_WINDOWEVENT_SIZE_CHANGED: {
+            // The renderer takes the new size only as this event passes through SDL: what was presented
+            // before it (a pop-up list sized and shown at once) was scaled into the old size, so present
+            // again.
+            if (we.event == SDL_WINDOWEVENT_SIZE_CHANGED) Render(*w);
             const RECT r = ClientRectOf(w->window);
             if (r == w->rect) return false;
             w->rect = r;

@@ -1,0 +1,163 @@
+// The font box's preview style: a pop-up panel beside the open list that shows a sample (or the attached
+// edit's text) in the face of the entry under the pointer, shown on opening and hidden on closing, when the
+// panel loses the focus, or when another control cancels the mouse mode.
+#include "components/RzCmboBx.h"
+
+#include "framework/controls/MessageDispatch.h"
+#include "framework/controls/StdCtrlsEdit.h"
+#include "framework/graphics/Canvas.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Windows.h"
+
+namespace gl {
+
+namespace {
+
+constexpr const char* kSample = "AaBbYyZz";
+
+} // namespace
+
+void RegisterFontComboBoxMessages(MessageTable& table) {
+    table.Add(RM_HIDEPREVIEW, &TRzFontComboBox::RMHidePreview);
+    table.Add(CM_CANCELMODE, &TRzFontComboBox::CMCancelMode);
+    table.Add(CM_CANCELMODE, &TRzPreviewFontPanel::CMCancelMode);
+}
+
+// ---- The panel ----
+
+TRzPreviewFontPanel::TRzPreviewFontPanel(TComponent* owner) : TCustomControl(owner) {
+    // Shown and hidden only by its font box.
+    SetVisible(false);
+    SetParentColor(false);
+    SetColor(clWindow);
+    SetParentFont(false);
+    Font()->SetSize(36);
+    SetBounds(0, 0, 260, 65);
+    SetText(kSample);
+}
+
+void TRzPreviewFontPanel::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    params.Style = win::WS_POPUP;
+    params.ExStyle = win::WS_EX_TOPMOST | win::WS_EX_TOOLWINDOW | win::WS_EX_NOACTIVATE;
+    params.WindowClass.style |= win::CS_SAVEBITS;
+    params.WndParent = nullptr;
+}
+
+void TRzPreviewFontPanel::SetAlignLeft(bool left) {
+    if (m_alignLeft == left) return;
+    m_alignLeft = left;
+    Invalidate();
+}
+
+void TRzPreviewFontPanel::Paint() {
+    TCanvas& canvas = *Canvas();
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(ClientRect());
+    canvas.SetFont(*Font());
+    const std::string text = Text();
+    const win::SIZE extent = canvas.TextExtent(text);
+    const int x = m_alignLeft ? 2 : (Width() - extent.cx) / 2;
+    canvas.TextRect(ClientRect(), x, (Height() - extent.cy) / 2, text);
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Rectangle(ClientRect());
+}
+
+void TRzPreviewFontPanel::AskToHide() {
+    if (auto* box = dynamic_cast<TRzFontComboBox*>(Owner()); box && box->HandleAllocated())
+        win::SendMessage(box->Handle(), RM_HIDEPREVIEW, 0, 0);
+}
+
+void TRzPreviewFontPanel::WMKillFocus(TWMKillFocus& message) {
+    TCustomControl::WMKillFocus(message);
+    AskToHide();
+}
+
+void TRzPreviewFontPanel::CMCancelMode(TMessage&) {
+    AskToHide();
+}
+
+// ---- The font box's side ----
+
+void TRzFontComboBox::SetPreviewEdit(TWinControl* edit) {
+    if (m_previewEdit == edit) return;
+    if (m_previewEdit) m_previewEdit->RemoveFreeNotification(this);
+    m_previewEdit = edit;
+    if (edit) edit->FreeNotification(this);
+}
+
+void TRzFontComboBox::Notification(TComponent* component, TOperation operation) {
+    TRzCustomComboBox::Notification(component, operation);
+    if (operation != opRemove) return;
+    if (component == m_previewEdit) m_previewEdit = nullptr;
+    if (component == m_previewPanel) m_previewPanel = nullptr;
+}
+
+void TRzFontComboBox::RefreshPreviewText() {
+    if (!m_previewPanel) return;
+    if (auto* edit = dynamic_cast<TCustomEdit*>(m_previewEdit)) {
+        std::string text = edit->SelText();
+        if (text.empty()) {
+            // The first ten characters, not bytes.
+            text = edit->Text();
+            std::size_t end = 0;
+            for (int count = 0; end < text.size() && count < 10; ++count) {
+                ++end;
+                while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+            }
+            text.resize(end);
+        }
+        m_previewPanel->SetAlignLeft(true);
+        m_previewPanel->SetText(text);
+        return;
+    }
+    m_previewPanel->SetAlignLeft(false);
+    std::string text = m_previewText.empty() ? std::string(kSample) : m_previewText;
+    // Shorter samples when the text does not fit the panel.
+    TCanvas* canvas = m_previewPanel->Canvas();
+    if (m_previewPanel->HandleAllocated() && canvas) {
+        canvas->SetFont(*m_previewPanel->Font());
+        for (const char* shorter : {"AaBbYyZ", "AaBbYy"})
+            if (canvas->TextWidth(text) >= m_previewPanel->Width()) text = shorter;
+    }
+    m_previewPanel->SetText(text);
+}
+
+void TRzFontComboBox::DropDown() {
+    if (m_showStyle != ssFontPreview) {
+        TRzCustomComboBox::DropDown();
+        return;
+    }
+    RefreshPreviewText();
+    TRzCustomComboBox::DropDown();
+    ShowPreview();
+}
+
+void TRzFontComboBox::ShowPreview() {
+    if (!m_previewPanel || Items()->Count() == 0) return;
+    const TPoint corner = ClientToScreen(TPoint{0, 0});
+    const int listWidth = DropDownWidth() > 0 ? DropDownWidth() : Width();
+    m_previewPanel->Font()->SetSize(m_previewFontSize);
+    win::SetWindowPos(m_previewPanel->Handle(), win::HWND_TOPMOST, corner.x + listWidth - 1, corner.y,
+                      m_previewWidth, m_previewHeight, win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW);
+    m_previewVisible = true;
+}
+
+void TRzFontComboBox::HidePreview() {
+    if (!m_previewVisible) return;
+    m_previewVisible = false;
+    if (m_previewPanel && m_previewPanel->HandleAllocated())
+        win::SetWindowPos(m_previewPanel->Handle(), nullptr, 0, 0, 0, 0,
+                          win::SWP_HIDEWINDOW | win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER |
+                              win::SWP_NOACTIVATE);
+}
+
+void TRzFontComboBox::RMHidePreview(TMessage&) {
+    HidePreview();
+}
+
+void TRzFontComboBox::CMCancelMode(TMessage&) {
+    HidePreview();
+}
+
+} // namespace gl
