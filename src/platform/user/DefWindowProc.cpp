@@ -3,6 +3,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Beep.h"
+#include "platform/user/Icons.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
@@ -265,6 +266,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return GetText(w, wParam, lParam);
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
+    case WM_SETICON:
+        return SetWindowIconMessage(hwnd, wParam, reinterpret_cast<HICON>(lParam));
+    case WM_GETICON:
+        return GetWindowIconMessage(hwnd, wParam);
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;
