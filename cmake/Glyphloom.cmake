@@ -61,7 +61,7 @@ function(glyphloom_library name dir)
 endfunction()
 
 # glyphloom_tests(NAME DIR LIBS...): one GoogleTest executable of every .cpp under DIR (sub-folders included),
-# registered with CTest.
+# registered with CTest. The platform's texts are pinned to English; tests of Chinese ask for it.
 function(glyphloom_tests name dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
@@ -73,5 +73,6 @@ function(glyphloom_tests name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
   include(GoogleTest)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+                       PROPERTIES ENVIRONMENT
+                       "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LC_ALL=C.UTF-8")
 endfunction()

@@ -3,6 +3,8 @@
 // picture formats it reads besides the framework's.
 #pragma once
 
+#include "platform/win/types.h"
+
 #include <string_view>
 
 namespace gl {
@@ -18,5 +20,9 @@ void RegisterProgram();
 // The start-up sample, made at build time by the program's own conversion; only the desktop program and the
 // window's tests carry it (the converter writes just what it appends).
 void RegisterStartupSample();
+
+// Gives a top-level window the program's icon (drawn at 48 pixels), which the desktop shows in its task bar
+// and window list. The icon lives as long as the program.
+void GiveProgramIcon(win::HWND window);
 
 } // namespace gl

@@ -88,6 +88,10 @@ public:
     void CheckBannerWidth() const;
     // Loads a picture file into the current picture, as the import command does once a file is chosen.
     void LoadPicture(const std::string& fileName);
+    // The picture named when the program starts ("glyphloom PICTURE"): loaded in place of the default one,
+    // and the picture field names it. A picture that cannot be loaded shows the box the import command shows,
+    // and the default picture stays.
+    void StartWithPicture(const std::string& fileName);
     // The default picture's path: the executable's folder + "/Tarnwick.bmp".
     static std::string DefaultPicturePath();
     // The About box's text, five lines.

@@ -10,6 +10,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
 #include "framework/core/Strings.h"
+#include "framework/forms/Application.h"
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
@@ -122,6 +123,17 @@ void TF_main::RzBitBtn5Click(TObject*) {
 
 void TF_main::LoadPicture(const std::string& fileName) {
     Image1->Picture()->LoadFromFile(fileName);
+}
+
+void TF_main::StartWithPicture(const std::string& fileName) {
+    try {
+        LoadPicture(fileName);
+        RzEdit1->SetText(fileName);
+    } catch (...) {
+        // The application's error box, as for the import command; the window opens all the same.
+        if (!Application) throw;
+        Application->HandleException(this);
+    }
 }
 
 } // namespace gl

@@ -103,6 +103,43 @@ TEST_F(MainWindowTest, AProgramInTheRootFolderGetsADoubledSeparator) {
     EXPECT_EQ(w.RzEdit1->Text(), "//Tarnwick.bmp");
 }
 
+// "glyphloom PICTURE": the named picture in place of the default one; one that cannot be loaded shows the
+// import command's box and leaves the default picture where it was.
+TEST_F(MainWindowTest, APictureNamedAtTheStartReplacesTheDefaultOne) {
+    WriteFile(DefaultPicture(), MakeBmp24({{kBlack, kWhite, kBlack}}));
+    WriteFile(TestFile("named.bmp"), MakeBmp24({{kWhite, kBlack}, {kBlack, kWhite}}));
+    TF_main& w = Open();
+    w.StartWithPicture(TestFile("named.bmp"));
+    EXPECT_TRUE(m_boxes.empty());
+    EXPECT_EQ(w.RzEdit1->Text(), TestFile("named.bmp"));
+    EXPECT_EQ(w.Image1->Width(), 2);
+    EXPECT_EQ(Convert(), (std::vector<std::string>{"   Kiv", "Kiv   "}));
+}
+
+TEST_F(MainWindowTest, APictureNamedAtTheStartThatCannotLoadKeepsTheDefaultOne) {
+    WriteFile(DefaultPicture(), MakeBmp24({{kBlack, kWhite, kBlack}}));
+    WriteFile(TestFile("broken.bmp"), "GIF89a not a bitmap");
+    WriteFile(TestFile("notes.txt"), "some words");
+    TF_main& w = Open();
+    struct Case {
+        std::string name, message;
+    };
+    for (const Case& c : {Case{"broken.bmp", "Bitmap image is not valid."},
+                          Case{"notes.txt", "Unknown picture file extension (.txt)"}}) {
+        SCOPED_TRACE(c.name);
+        m_boxes.clear();
+        w.StartWithPicture(TestFile(c.name));
+        ASSERT_EQ(m_boxes.size(), 1u);
+        EXPECT_EQ(m_boxes[0].text, c.message);
+        EXPECT_EQ(m_boxes[0].caption, "Glyphloom");
+        EXPECT_EQ(m_boxes[0].icon, win::MB_ICONERROR);
+        EXPECT_EQ(w.RzEdit1->Text(), DefaultPicture()) << "the field still names the picture shown";
+        EXPECT_EQ(w.Image1->Width(), 3);
+    }
+    m_boxes.clear();
+    EXPECT_EQ(Convert(), (std::vector<std::string>{"Kiv   Kiv"}));
+}
+
 // The program's start: the window made, its creation handler's error shown, then the window shown as the
 // start request says while the loop runs (on the headless screen the loop ends once nothing can come).
 TEST_F(MainWindowTest, TheProcessShowsTheWindowAsRequestedEvenAfterACreationError) {

@@ -246,5 +246,36 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
     std::remove(again.c_str());
 }
 
+// The output view's edit menu with the mouse and its access keys, in Chinese: Select All, then (right-click
+// again) Copy puts the whole view on the desktop's clipboard.
+TEST_F(GlyphloomE2E, TheEditMenuSelectsAllAndCopiesTheView) {
+    for (const char* tool : {"Xvfb", "xdotool", "xclip"})
+        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
+    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
+    mkdir(kArtifacts.c_str(), 0755);
+    const std::string log = kArtifacts + "/glyphloom-menu-stderr.txt";
+    auto env = m_x.Env();
+    env.push_back({"LC_ALL", "zh_CN.UTF-8"});
+
+    Child program;
+    ASSERT_TRUE(program.Start({kProgram}, env, "/dev/null", log));
+    const std::string window = FindWindow();
+    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    const auto at = [](int v) { return std::to_string(v); };
+    // 全选(A), then 复制(C), each from a menu opened by the right button.
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "3"}).exitCode, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Xdotool({"key", "a"}).exitCode, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "3"}).exitCode, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Xdotool({"key", "c"}).exitCode, 0);
+    const std::string copied = ReadClipboard();
+    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
+    EXPECT_TRUE(Normalized(copied) == Normalized(ReadFile(kStartupSample)))
+        << FirstDifference(Normalized(copied), Normalized(ReadFile(kStartupSample)));
+}
+
 } // namespace
 } // namespace gl::e2e

@@ -39,7 +39,7 @@ struct OPENFILENAME {
     LPSTR lpstrFileTitle = nullptr;
     DWORD nMaxFileTitle = 0;
     LPCSTR lpstrInitialDir = nullptr;
-    LPCSTR lpstrTitle = nullptr; // null or empty: "Open"
+    LPCSTR lpstrTitle = nullptr; // null or empty: "Open" in the user's language
     DWORD Flags = 0;
     WORD nFileOffset = 0;
     WORD nFileExtension = 0;

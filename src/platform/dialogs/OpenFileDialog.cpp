@@ -3,6 +3,7 @@
 #include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/detail/OpenFileHost.h"
 #include "platform/system/Files.h"
+#include "platform/system/Language.h"
 #include "platform/user/User.h"
 
 #include <algorithm>
@@ -89,7 +90,7 @@ DWORD Prepare(ofn::OpenState& s) {
         s.hook = o.lpfnHook;
     }
     if (const DWORD error = FindChildTemplate(s)) return error;
-    s.title = (o.lpstrTitle && *o.lpstrTitle) ? o.lpstrTitle : "Open";
+    s.title = (o.lpstrTitle && *o.lpstrTitle) ? o.lpstrTitle : PlatformString(PlatformText::OpenTitle);
     s.defExt = o.lpstrDefExt ? o.lpstrDefExt : "";
     s.filters = ofn::ParseFilter(o.lpstrFilter);
     const auto count = static_cast<DWORD>(s.filters.size());

@@ -80,6 +80,14 @@ enum class CursorShape {
     Hidden,
 };
 
+// A window's icon for the desktop's task bar and window list: straight alpha, 0xAARRGGBB, rows top first;
+// empty for none.
+struct DisplayIcon {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb;
+};
+
 struct DisplayWindowSpec {
     std::string title;  // UTF-8
     RECT clientRect{};  // on the screen
@@ -116,6 +124,7 @@ public:
     virtual DisplayWindowId CreateWindow(const DisplayWindowSpec& desc) = 0;
     virtual void DestroyWindow(DisplayWindowId id) = 0;
     virtual void SetWindowTitle(DisplayWindowId id, const std::string& title) = 0;
+    virtual void SetWindowIcon(DisplayWindowId id, const DisplayIcon& icon) = 0;
     virtual void SetWindowRect(DisplayWindowId id, const RECT& clientRect) = 0;
     virtual void ShowWindow(DisplayWindowId id, DisplayShow show) = 0;
     virtual void RaiseWindow(DisplayWindowId id) = 0;

@@ -62,6 +62,17 @@ bool InitFromDib(BitmapObject& target, const DibFormat& format, const void* bits
 
 } // namespace
 
+BITMAPINFO TopDownInfo32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 std::vector<RGBQUAD> DefaultColorTable(int bitCount) {
     std::vector<RGBQUAD> table;
     auto add = [&](const PALETTEENTRY& e) { table.push_back(RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0}); };

@@ -26,6 +26,9 @@ int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
 UINT GetDIBColorTable(HDC hdc, UINT start, UINT count, RGBQUAD* colors);
 UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 
+// The header of top-down 32-bit data without compression, width x height pixels.
+BITMAPINFO TopDownInfo32(int width, int height);
+
 // --- For the other parts of the platform ---
 
 // A new device-dependent bitmap, all black: monochrome (colour table black, white) or 32 bits. Null (with the

@@ -55,6 +55,7 @@ std::string ErrorMessageText(DWORD code) {
         {ERROR_CLASS_ALREADY_EXISTS, "Class already exists."},
         {ERROR_CLASS_DOES_NOT_EXIST, "Class does not exist."},
         {ERROR_INVALID_INDEX, "Invalid index."},
+        {ERROR_POPUP_ALREADY_ACTIVE, "Popup menu already active."},
         {ERROR_DC_NOT_FOUND, "Invalid device context (DC) handle."},
         {ERROR_NO_SYSTEM_RESOURCES, "Insufficient system resources exist to complete the requested service."},
         {ERROR_INVALID_PIXEL_FORMAT, "The pixel format is invalid."},

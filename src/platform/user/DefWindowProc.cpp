@@ -3,6 +3,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"
 #include "platform/user/Beep.h"
+#include "platform/user/Icons.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
@@ -201,12 +202,32 @@ LRESULT SetRedraw(Window* w, WPARAM wParam) {
     return 0;
 }
 
+// The context menu asked for from the keyboard: its position is (-1, -1), for the window to choose.
+constexpr LPARAM kContextMenuFromKeyboard = -1;
+
 LRESULT KeyDownSys(Window* w, WPARAM wParam, LPARAM lParam) {
     // Alt+F4 closes the top-level window.
     if (wParam == static_cast<WPARAM>(VK_F4) && (lParam & (LPARAM(1) << 29))) {
         Window* top = wm::TopLevelOf(w);
         if (top) PostMessage(top->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
+    // Shift+F10 asks for the context menu.
+    if (wParam == static_cast<WPARAM>(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000))
+        SendMessage(w->handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w->handle), kContextMenuFromKeyboard);
+    return 0;
+}
+
+// The right button's release and the Menu key ask for the context menu; the window, or its parents in turn,
+// may answer WM_CONTEXTMENU.
+LRESULT ContextMenuRequest(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYUP && wParam != static_cast<WPARAM>(VK_APPS)) return 0;
+    LPARAM where = kContextMenuFromKeyboard;
+    if (msg == WM_RBUTTONUP) {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(w->handle, &p);
+        where = MAKELPARAM(p.x, p.y);
+    }
+    SendMessage(w->handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w->handle), where);
     return 0;
 }
 
@@ -265,6 +286,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return GetText(w, wParam, lParam);
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
+    case WM_SETICON:
+        return SetWindowIconMessage(hwnd, wParam, reinterpret_cast<HICON>(lParam));
+    case WM_GETICON:
+        return GetWindowIconMessage(hwnd, wParam);
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;
@@ -272,6 +297,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return SysCommand(w, wParam);
     case WM_SYSKEYDOWN:
         return KeyDownSys(w, wParam, lParam);
+    case WM_RBUTTONUP:
+    case WM_KEYUP:
+        return ContextMenuRequest(w, msg, wParam, lParam);
     case WM_SETCURSOR:
         return SetCursorDefault(w, wParam, lParam);
     case WM_MOUSEACTIVATE:

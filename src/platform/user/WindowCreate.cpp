@@ -3,6 +3,7 @@
 // the window down to its children, then WM_NCDESTROY from the children up.
 #include "platform/system/LastError.h"
 #include "platform/user/Caret.h"
+#include "platform/user/Icons.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
@@ -60,6 +61,7 @@ void CreateDisplayWindow(Window* w) {
     desc.resizable = (w->style & WS_THICKFRAME) != 0;
     if (Window* owner = wm::Find(w->owner)) desc.owner = owner->displayId;
     w->displayId = display.CreateWindow(desc);
+    PresentWindowIcon(w->handle);
 }
 
 // Unlinks a window whose WM_CREATE failed or whose WM_NCCREATE refused, without the WM_DESTROY round.

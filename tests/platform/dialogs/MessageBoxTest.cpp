@@ -4,6 +4,7 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/MessageIcons.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/system/Language.h"
 #include "platform/user/HeadlessInput.h"
 #include "platform/user/User.h"
 
@@ -156,6 +157,32 @@ TEST_F(MessageBoxTest, WithNothingToAnswerItTheBoxEndsAsCancelledAndLeavesNoQuit
     EXPECT_TRUE(IsWindowEnabled(m_owner));
     EXPECT_TRUE(headless::Pump());
     EXPECT_EQ(MessageBox(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7777)), "x", "y", MB_OK), 0);
+}
+
+// The buttons speak the user's language; the access keys stay the same letters.
+TEST_F(MessageBoxTest, ButtonsInChineseAnswerTheirAccessKeys) {
+    SetUserLanguageForTesting(UiLanguage::Chinese);
+    MessageBoxInfo seen;
+    WhenShown([&](const MessageBoxInfo& info) {
+        seen = info;
+        headless::KeyPress('N');
+    });
+    EXPECT_EQ(MessageBox(m_owner, "Save?", "Glyphloom", MB_YESNOCANCEL), IDNO);
+    EXPECT_EQ(seen.labels, (std::vector<std::string>{"是(&Y)", "否(&N)", "取消"}));
+    WhenShown([&](const MessageBoxInfo& info) {
+        seen = info;
+        headless::KeyPress(VK_RETURN);
+    });
+    EXPECT_EQ(MessageBox(m_owner, "Done.", "Glyphloom", MB_OKCANCEL), IDOK);
+    EXPECT_EQ(seen.labels, (std::vector<std::string>{"确定", "取消"}));
+    SetUserLanguageForTesting(UiLanguage::English);
+    WhenShown([&](const MessageBoxInfo& info) {
+        seen = info;
+        headless::KeyPress(VK_ESCAPE);
+    });
+    EXPECT_EQ(MessageBox(m_owner, "Stop?", "Glyphloom", MB_ABORTRETRYIGNORE), 0);
+    EXPECT_EQ(seen.labels, (std::vector<std::string>{"&Abort", "&Retry", "&Ignore"}));
+    SetUserLanguageForTesting(std::nullopt);
 }
 
 } // namespace

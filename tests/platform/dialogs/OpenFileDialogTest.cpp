@@ -7,6 +7,7 @@
 #include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/system/Files.h"
+#include "platform/system/Language.h"
 
 #include <cstring>
 #include <vector>
@@ -362,6 +363,24 @@ TEST_F(OpenFileDialogTest, BadRecordsFailWithTheirCodesAndShowNothing) {
     EXPECT_EQ(GetOpenFileName(&bad), FALSE);
     EXPECT_EQ(CommDlgExtendedError(), CDERR_INITIALIZATION);
     EXPECT_EQ(Host(), nullptr);
+}
+
+// In Chinese the host's title, labels and buttons are Chinese, with their access keys.
+TEST_F(OpenFileDialogTest, SpeaksChineseWhenTheUserDoes) {
+    SetUserLanguageForTesting(UiLanguage::Chinese);
+    HWND host = nullptr;
+    std::vector<std::string> texts;
+    m_script.Then([&] {
+        host = FindWindow(WC_DIALOG, "打开");
+        for (int id : {stc4, stc3, stc2, IDOK, IDCANCEL})
+            texts.push_back(GetWindowTextString(GetDlgItem(host, id)));
+        PostMessage(host, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(Run(), FALSE);
+    SetUserLanguageForTesting(std::nullopt);
+    EXPECT_NE(host, nullptr);
+    EXPECT_EQ(texts, (std::vector<std::string>{"查找范围(&I):", "文件名(&N):", "文件类型(&T):", "打开(&O)",
+                                               "取消"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/system/Language.h"
 #include "platform/user/Beep.h"
 #include "platform/user/Metrics.h"
 #include "platform/win/gdi_types.h"
@@ -38,19 +39,27 @@ SIZE Measure(HDC dc, const std::string& text, UINT format, int width) {
 } // namespace
 
 std::vector<ButtonKind> ButtonsOf(UINT type) {
+    // The access keys are the same letters in both languages.
+    const ButtonKind ok{IDOK, PlatformString(PlatformText::Ok), 0};
+    const ButtonKind cancel{IDCANCEL, PlatformString(PlatformText::Cancel), 0};
+    const ButtonKind yes{IDYES, PlatformString(PlatformText::Yes), 'Y'};
+    const ButtonKind no{IDNO, PlatformString(PlatformText::No), 'N'};
+    const ButtonKind retry{IDRETRY, PlatformString(PlatformText::Retry), 'R'};
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
-        return {{IDOK, "OK", 0}, {IDCANCEL, "Cancel", 0}};
+        return {ok, cancel};
     case MB_ABORTRETRYIGNORE:
-        return {{IDABORT, "&Abort", 'A'}, {IDRETRY, "&Retry", 'R'}, {IDIGNORE, "&Ignore", 'I'}};
+        return {{IDABORT, PlatformString(PlatformText::Abort), 'A'},
+                retry,
+                {IDIGNORE, PlatformString(PlatformText::Ignore), 'I'}};
     case MB_YESNOCANCEL:
-        return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}, {IDCANCEL, "Cancel", 0}};
+        return {yes, no, cancel};
     case MB_YESNO:
-        return {{IDYES, "&Yes", 'Y'}, {IDNO, "&No", 'N'}};
+        return {yes, no};
     case MB_RETRYCANCEL:
-        return {{IDRETRY, "&Retry", 'R'}, {IDCANCEL, "Cancel", 0}};
+        return {retry, cancel};
     default:
-        return {{IDOK, "OK", 0}};
+        return {ok};
     }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/controls/edit/EditMessages.h"
 #include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/detail/OpenFileHost.h"
+#include "platform/system/Language.h"
 #include "platform/user/User.h"
 
 #include <algorithm>
@@ -97,23 +98,28 @@ DialogTemplate HostTemplate(const OpenState& s) {
     t.cx = kStandardWidth * 4 / kDialogBaseUnitX;
     t.cy = kStandardHeight * 8 / kDialogBaseUnitY;
     const DWORD tab = WS_TABSTOP | WS_GROUP;
-    t.items.push_back(Item(WC_STATIC, stc4, "Look in:", SS_LEFT | SS_NOPREFIX));
+    // The labels show their access keys (the Chinese ones have them).
+    t.items.push_back(Item(WC_STATIC, stc4, PlatformString(PlatformText::LookIn), SS_LEFT));
     t.items.push_back(Item(WC_COMBOBOX, cmb2, "", CBS_DROPDOWNLIST | WS_VSCROLL | tab));
-    t.items.push_back(Item(WC_BUTTON, psh1, "Up", BS_PUSHBUTTON | tab));
+    t.items.push_back(Item(WC_BUTTON, psh1, PlatformString(PlatformText::UpOneLevel), BS_PUSHBUTTON | tab));
     t.items.push_back(
         Item(WC_LISTBOX, lst1, "",
              LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | tab,
              WS_EX_CLIENTEDGE));
-    t.items.push_back(Item(WC_STATIC, stc3, "File name:", SS_LEFT | SS_NOPREFIX));
+    t.items.push_back(Item(WC_STATIC, stc3, PlatformString(PlatformText::FileName), SS_LEFT));
     t.items.push_back(Item(WC_EDIT, edt1, "", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE));
-    t.items.push_back(Item(WC_STATIC, stc2, "Files of type:", SS_LEFT | SS_NOPREFIX));
+    t.items.push_back(Item(WC_STATIC, stc2, PlatformString(PlatformText::FilesOfType), SS_LEFT));
     t.items.push_back(Item(WC_COMBOBOX, cmb1, "", CBS_DROPDOWNLIST | WS_VSCROLL | tab));
     if (!(s.flags & OFN_HIDEREADONLY))
-        t.items.push_back(Item(WC_BUTTON, chx1, "Open as read-only", BS_AUTOCHECKBOX | tab));
-    t.items.push_back(Item(WC_BUTTON, IDOK, "Open", BS_DEFPUSHBUTTON | tab));
-    t.items.push_back(Item(WC_BUTTON, IDCANCEL, "Cancel", BS_PUSHBUTTON | WS_TABSTOP));
+        t.items.push_back(
+            Item(WC_BUTTON, chx1, PlatformString(PlatformText::OpenReadOnly), BS_AUTOCHECKBOX | tab));
+    t.items.push_back(
+        Item(WC_BUTTON, IDOK, PlatformString(PlatformText::OpenButton), BS_DEFPUSHBUTTON | tab));
+    t.items.push_back(
+        Item(WC_BUTTON, IDCANCEL, PlatformString(PlatformText::Cancel), BS_PUSHBUTTON | WS_TABSTOP));
     if (s.flags & OFN_SHOWHELP)
-        t.items.push_back(Item(WC_BUTTON, pshHelp, "Help", BS_PUSHBUTTON | WS_TABSTOP));
+        t.items.push_back(
+            Item(WC_BUTTON, pshHelp, PlatformString(PlatformText::Help), BS_PUSHBUTTON | WS_TABSTOP));
     return t;
 }
 

@@ -27,6 +27,11 @@ void HeadlessDisplay::SetWindowTitle(DisplayWindowId id, const std::string& titl
     if (it != m_windows.end()) it->second.desc.title = title;
 }
 
+void HeadlessDisplay::SetWindowIcon(DisplayWindowId id, const DisplayIcon& icon) {
+    auto it = m_windows.find(id);
+    if (it != m_windows.end()) it->second.icon = icon;
+}
+
 void HeadlessDisplay::SetWindowRect(DisplayWindowId id, const RECT& clientRect) {
     auto it = m_windows.find(id);
     if (it != m_windows.end()) it->second.desc.clientRect = clientRect;

@@ -25,6 +25,7 @@ public:
     DisplayWindowId CreateWindow(const DisplayWindowSpec& desc) override;
     void DestroyWindow(DisplayWindowId id) override;
     void SetWindowTitle(DisplayWindowId id, const std::string& title) override;
+    void SetWindowIcon(DisplayWindowId id, const DisplayIcon& icon) override;
     void SetWindowRect(DisplayWindowId id, const RECT& clientRect) override;
     void ShowWindow(DisplayWindowId id, DisplayShow show) override;
     void RaiseWindow(DisplayWindowId id) override;
@@ -67,6 +68,7 @@ public:
         std::unique_ptr<Surface> pixels; // the client area, as presented
         bool textInput = false;
         int raiseCount = 0;
+        DisplayIcon icon;
     };
     const ScreenWindow* FindWindow(DisplayWindowId id) const;
     COLORREF PresentedPixel(DisplayWindowId id, int x, int y) const;

@@ -80,6 +80,8 @@ struct Window {
     DisplayWindowId displayId = 0;
     RECT dirty{};             // window coordinates, not yet presented
     HWND lastFocus = nullptr; // the focus to give back when this top-level window is activated again
+    HICON icon = nullptr;     // WM_SETICON's, not owned
+    HICON iconSmall = nullptr;
 
     bool IsChild() const { return (style & WS_CHILD) != 0; }
     bool Visible() const { return (style & WS_VISIBLE) != 0; }

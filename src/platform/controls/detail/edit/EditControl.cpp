@@ -73,6 +73,7 @@ const std::unordered_map<UINT, EditControl::Handler>& EditControl::Handlers() {
         {WM_TIMER, &C::OnTimer},
         {WM_SETCURSOR, &C::OnSetCursor},
         {WM_CUT, &C::OnCut},
+        {WM_CONTEXTMENU, &C::OnContextMenu},
         {WM_COPY, &C::OnCopy},
         {WM_PASTE, &C::OnPaste},
         {WM_CLEAR, &C::OnClear},

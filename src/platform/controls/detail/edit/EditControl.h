@@ -90,6 +90,8 @@ public:
     LRESULT OnCopy(WPARAM, LPARAM);
     LRESULT OnPaste(WPARAM, LPARAM);
     LRESULT OnClear(WPARAM, LPARAM);
+    // The context menu (EditMenu.cpp).
+    LRESULT OnContextMenu(WPARAM, LPARAM);
 
     // Painting (EditPaint.cpp).
     LRESULT OnPaint(WPARAM, LPARAM);

@@ -109,6 +109,20 @@ public:
         if (RealWindow* w = Find(id)) SDL_SetWindowTitle(w->window, title.c_str());
     }
 
+    void SetWindowIcon(DisplayWindowId id, const DisplayIcon& icon) override {
+        RealWindow* w = Find(id);
+        if (!w || icon.width <= 0 || icon.height <= 0 ||
+            icon.argb.size() != static_cast<std::size_t>(icon.width) * icon.height)
+            return;
+        // SDL copies the pixels: the surface may point into the icon for the call only.
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.argb.data()), icon.width,
+                                               icon.height, 32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
+        if (!surface) return;
+        SDL_SetWindowIcon(w->window, surface);
+        SDL_FreeSurface(surface);
+    }
+
     void SetWindowRect(DisplayWindowId id, const RECT& r) override {
         RealWindow* w = Find(id);
         if (!w || r == w->rect || w->show == DisplayShow::Maximized || w->show == DisplayShow::Minimized)
