@@ -6,8 +6,8 @@
 #include "framework/core/Streams.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsSupport.h"
-#include "platform/metafiles/Metafiles.h"
 #include "platform/gdi/Screen.h"
+#include "platform/metafiles/Metafiles.h"
 
 #include <algorithm>
 #include <climits>

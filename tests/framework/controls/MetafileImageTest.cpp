@@ -2,8 +2,8 @@
 // a filled ellipse, text, clipping, a bitmap), the placeable header's box and units, and what a metafile
 // still cannot become.
 #include "ControlTestSupport.h"
-#include "support/MetafileBuilder.h"
 #include "framework/graphics/PictureTestSupport.h"
+#include "support/MetafileBuilder.h"
 
 #include "framework/controls/ExtCtrlsImage.h"
 #include "framework/core/MessageTexts.h"
