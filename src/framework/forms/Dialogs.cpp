@@ -4,6 +4,7 @@
 
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
+#include "framework/forms/Screen.h"
 #include "platform/system/Files.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
@@ -88,7 +89,26 @@ private:
     std::vector<win::HWND> m_disabled;
 };
 
+// The monitor the dialog belongs on: that of the active form, else of the main form, else the first one.
+TMonitor DialogMonitor() {
+    TCustomForm* form = Screen->ActiveForm();
+    if (!form && Application) form = Application->MainForm();
+    if (form && form->HandleAllocated()) return Screen->MonitorFromWindow(form->Handle());
+    return Screen->Monitors(0);
+}
+
 } // namespace
+
+void PlaceDialogOnMonitor(win::HWND dialog) {
+    win::RECT rect{};
+    if (!win::GetWindowRect(dialog, &rect)) return;
+    const TMonitor monitor = DialogMonitor();
+    // A third of the free height above the dialog and two thirds below it: the eye starts high on a screen.
+    const int left = monitor.Left() + (monitor.Width() - RectWidth(rect)) / 2;
+    const int top = monitor.Top() + (monitor.Height() - RectHeight(rect)) / 3;
+    win::SetWindowPos(dialog, nullptr, left, top, 0, 0,
+                      win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
+}
 
 win::DWORD OpenOptionFlag(TOpenOption option) {
     const auto index = static_cast<std::size_t>(option);
@@ -126,6 +146,8 @@ win::HWND TCommonDialog::OwnerWindow() const {
 struct OpenDialogHook {
     static win::UINT_PTR Proc(win::HWND child, win::UINT msg, win::WPARAM, win::LPARAM lParam) {
         if (msg == win::WM_INITDIALOG) {
+            // The old-style dialog has no child: the hook runs on the dialog itself, which is placed at once.
+            if (!(win::GetWindowLong(child, win::GWL_STYLE) & win::WS_CHILD)) PlaceDialogOnMonitor(child);
             if (g_starting) {
                 g_starting->m_handle = child;
                 win::SetWindowLongPtr(child, win::DWLP_USER, reinterpret_cast<win::LONG_PTR>(g_starting));
@@ -136,6 +158,9 @@ struct OpenDialogHook {
         auto* dialog = reinterpret_cast<TOpenDialog*>(win::GetWindowLongPtr(child, win::DWLP_USER));
         if (!dialog) return 0;
         try {
+            if (msg == win::WM_NOTIFY &&
+                reinterpret_cast<const win::NMHDR*>(lParam)->code == win::CDN_INITDONE)
+                PlaceDialogOnMonitor(win::GetParent(child));
             if (msg == win::WM_NOTIFY)
                 return dialog->HandleNotify(child, *reinterpret_cast<const win::OFNOTIFY*>(lParam));
             if (msg == win::WM_DESTROY) dialog->DoClose();
@@ -166,8 +191,11 @@ std::string TOpenDialog::PlatformFilter(const std::string& filter) {
 std::string TOpenDialog::FileName() const {
     if (!m_handle) return m_fileName;
     std::array<char, std::size_t{win::MAX_PATH} + 1> path{};
-    const auto size = win::SendMessage(win::GetParent(m_handle), win::CDM_GETFILEPATH, path.size(),
-                                       reinterpret_cast<win::LPARAM>(path.data()));
+    // The explorer style's handle is the child dialog inside the open-file dialog; the old style's is the
+    // dialog.
+    const bool child = (win::GetWindowLong(m_handle, win::GWL_STYLE) & win::WS_CHILD) != 0;
+    const auto size = win::SendMessage(child ? win::GetParent(m_handle) : m_handle, win::CDM_GETFILEPATH,
+                                       path.size(), reinterpret_cast<win::LPARAM>(path.data()));
     return size > 0 ? std::string(path.data()) : std::string();
 }
 
@@ -197,7 +225,7 @@ void TOpenDialog::FillRequest(win::OPENFILENAME& request, std::string& filter, s
 
     const std::size_t size = m_options.Contains(ofAllowMultiSelect) ? kMultiFileBuffer : kSingleFileBuffer;
     buffer.assign(size + 2, '\0');
-    const std::string initial = CutToBytes(m_fileName, size - 1);
+    const std::string initial = CutToBytes(m_fileName, size);
     buffer.replace(0, initial.size(), initial);
     request.lpstrFile = buffer.data();
     request.nMaxFile = static_cast<win::DWORD>(size);

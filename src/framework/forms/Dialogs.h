@@ -186,6 +186,10 @@ private:
     int m_maxFontSize = 0;
 };
 
+// Places a common dialog on the monitor of the active form (else of the main form, else the first monitor):
+// centred across, a third of the free height from the top, neither resized nor activated.
+void PlaceDialogOnMonitor(win::HWND dialog);
+
 // TCommonDialog, TOpenDialog and TFontDialog with their stored properties and the names of their
 // enumerations. Safe to call more than once.
 void RegisterDialogsLayout(PropertyRegistry& registry = PropertyRegistry::Global());

@@ -2,6 +2,8 @@
 // class's entry for a number must come after its base's, since the last entry that applies is the one called.
 #include "framework/forms/FrameworkMessages.h"
 
+#include "framework/controls/ExtCtrlsPanel.h"
+#include "framework/controls/StdCtrlsLabel.h"
 #include "framework/controls/StdCtrlsMemo.h"
 #include "framework/forms/Forms.h"
 
@@ -12,6 +14,8 @@ void RegisterFrameworkMessages(MessageTable& table) {
     table.Register(&RegisterWinControlMessages);
     table.Register(&RegisterGraphicControlMessages);
     table.Register(&RegisterMemoMessages);
+    table.Register(&RegisterPanelMessages);
+    table.Register(&RegisterLabelMessages);
     table.Register(&RegisterFormMessages);
 }
 

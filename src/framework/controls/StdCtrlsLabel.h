@@ -1,0 +1,32 @@
+// TLabel: a line of text on its parent's surface, in the parent's colour, left-aligned from its top-left
+// corner.
+#pragma once
+
+#include "framework/controls/GraphicControl.h"
+#include "framework/controls/MessageDispatch.h"
+
+namespace gl {
+
+class TLabel : public TGraphicControl {
+public:
+    // 65 x 17, the parent's colour; the text clipped to the control.
+    explicit TLabel(TComponent* owner);
+    std::string ClassName() const override { return "TLabel"; }
+
+    // Kept for the layout's sake: the label never resizes itself to its text.
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool value) { m_autoSize = value; }
+
+    void CMTextChanged(TMessage& message) override;
+
+protected:
+    void Paint() override;
+
+private:
+    bool m_autoSize = false;
+};
+
+// The label's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
+void RegisterLabelMessages(MessageTable& table);
+
+} // namespace gl
