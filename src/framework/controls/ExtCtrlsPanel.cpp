@@ -27,7 +27,7 @@ int BevelSize(TPanelBevel bevel, int width) {
 
 } // namespace
 
-void RegisterPanelMessages(MessageTable& table) {
+void RegisterExtCtrlsPanelMessages(MessageTable& table) {
     table.Add(CM_TEXTCHANGED, &TCustomPanel::CMTextChanged);
 }
 

@@ -55,6 +55,6 @@ public:
 };
 
 // The panel's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
-void RegisterPanelMessages(MessageTable& table);
+void RegisterExtCtrlsPanelMessages(MessageTable& table);
 
 } // namespace gl

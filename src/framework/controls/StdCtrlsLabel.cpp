@@ -6,7 +6,7 @@
 
 namespace gl {
 
-void RegisterLabelMessages(MessageTable& table) {
+void RegisterStdCtrlsLabelMessages(MessageTable& table) {
     table.Add(CM_TEXTCHANGED, &TLabel::CMTextChanged);
 }
 

@@ -27,6 +27,6 @@ private:
 };
 
 // The label's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
-void RegisterLabelMessages(MessageTable& table);
+void RegisterStdCtrlsLabelMessages(MessageTable& table);
 
 } // namespace gl

@@ -283,15 +283,30 @@ bool TOpenDialog::DoExecute(win::BOOL (*call)(win::OPENFILENAME*)) {
 }
 
 void TOpenDialog::GetFileNames(const win::OPENFILENAME& request) {
-    // One path, or (with multiple selection) a folder followed by names, all ending in a zero byte each.
+    // One path, or (with multiple selection) a folder followed by names, all ending in a zero byte each. A
+    // single path is read only up to its zero byte: what follows is the rest of a longer start name.
     std::vector<std::string> parts;
+    const bool several = m_options.Contains(ofAllowMultiSelect);
     const char* p = request.lpstrFile;
     const char* end = p + request.nMaxFile;
-    while (p < end && *p) {
+    while (p < end && *p && (several || parts.empty())) {
         const char* start = p;
         while (p < end && *p) ++p;
         parts.emplace_back(start, p);
         ++p;
+    }
+    // The old style separates the names of a multiple selection by blanks instead.
+    if (parts.size() == 1 && m_options.Contains(ofAllowMultiSelect) && !(request.Flags & win::OFN_EXPLORER) &&
+        request.nFileOffset > 0 && request.nFileOffset <= parts.front().size() &&
+        parts.front()[request.nFileOffset - 1] == ' ') {
+        std::vector<std::string> names;
+        std::string_view rest(parts.front());
+        for (std::size_t at = 0; at <= rest.size();) {
+            const std::size_t blank = std::min(rest.find(' ', at), rest.size());
+            if (blank > at) names.emplace_back(rest.substr(at, blank - at));
+            at = blank + 1;
+        }
+        parts = std::move(names);
     }
     m_files->Clear();
     if (parts.size() <= 1) {

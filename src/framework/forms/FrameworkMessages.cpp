@@ -14,8 +14,8 @@ void RegisterFrameworkMessages(MessageTable& table) {
     table.Register(&RegisterWinControlMessages);
     table.Register(&RegisterGraphicControlMessages);
     table.Register(&RegisterMemoMessages);
-    table.Register(&RegisterPanelMessages);
-    table.Register(&RegisterLabelMessages);
+    table.Register(&RegisterExtCtrlsPanelMessages);
+    table.Register(&RegisterStdCtrlsLabelMessages);
     table.Register(&RegisterFormMessages);
 }
 

@@ -14,7 +14,10 @@
 // much, and the dialog grows to hold it all. Without stc32 the standard part goes above the template's
 // controls.
 //
-// Only one file is chosen; OFN_ALLOWMULTISELECT is accepted and gives the single path in the same form.
+// One file is chosen from the list. With OFN_ALLOWMULTISELECT several names typed in quotes ("a.bmp"
+// "b.bmp") are chosen together: lpstrFile then holds the folder and each name, each ending in a zero byte,
+// and a second zero byte after the last (blanks between them in the old style); one file gives its single
+// path as without the flag.
 #pragma once
 
 #include "platform/user/Messages.h"

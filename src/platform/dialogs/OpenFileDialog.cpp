@@ -131,6 +131,9 @@ bool WriteResult(OpenState& s, const std::string& path) {
         return false;
     }
     std::memcpy(o.lpstrFile, path.c_str(), needed);
+    // A list of names ends in two zero bytes; one path is read as a list when the caller allows several, and
+    // what a longer start name left behind must not read as a second name.
+    if ((s.flags & OFN_ALLOWMULTISELECT) && o.nMaxFile > needed) o.lpstrFile[needed] = '\0';
     const std::size_t nameAt = path.find_last_of('/') + 1;
     const std::string name = path.substr(nameAt);
     const std::size_t dot = name.find_last_of('.');
@@ -158,6 +161,30 @@ bool WriteResult(OpenState& s, const std::string& path) {
         o.Flags |= OFN_EXTENSIONDIFFERENT;
     else
         o.Flags &= ~OFN_EXTENSIONDIFFERENT;
+    return true;
+}
+
+bool WriteNames(OpenState& s, const std::string& folder, const std::vector<std::string>& names) {
+    OPENFILENAME& o = *s.ofn;
+    const char separator = s.explorer ? '\0' : ' ';
+    std::string list = folder;
+    for (const std::string& name : names) list += separator + name;
+    list += '\0';
+    if (s.explorer) list += '\0';
+    if (!o.lpstrFile || o.nMaxFile < list.size()) {
+        if (o.lpstrFile && o.nMaxFile >= 2) {
+            const auto size = static_cast<WORD>(std::min<std::size_t>(list.size(), 0xFFFF));
+            std::memcpy(o.lpstrFile, &size, sizeof size);
+        }
+        s.error = FNERR_BUFFERTOOSMALL;
+        return false;
+    }
+    std::memcpy(o.lpstrFile, list.data(), list.size());
+    o.nFileOffset = static_cast<WORD>(std::min<std::size_t>(folder.size() + 1, 0xFFFF));
+    o.nFileExtension = 0;
+    if (o.lpstrFileTitle && o.nMaxFileTitle > 0) o.lpstrFileTitle[0] = '\0';
+    if (s.filterIndex > 0) o.nFilterIndex = static_cast<DWORD>(s.filterIndex);
+    o.Flags &= ~OFN_EXTENSIONDIFFERENT;
     return true;
 }
 

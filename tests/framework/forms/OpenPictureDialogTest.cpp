@@ -257,12 +257,25 @@ TEST_F(OpenPictureDialogTest, ThePreviewWindowFitsThePictureUpToThreeQuartersOfT
     };
     openPreview("medium.bmp");
     openPreview("wide.bmp");
+    // A double click on the picture opens the same window.
+    Then([&] {
+        auto* paintPanel = Part<TSilentPaintPanel>("PaintPanel");
+        win::headless::AdvanceClock(1000);
+        win::headless::DoubleClick(paintPanel->Handle(), paintPanel->Width() / 2, paintPanel->Height() / 2);
+    });
+    Then([&] {
+        auto* form = dynamic_cast<TCustomForm*>(dialog->FindComponent("PreviewForm"));
+        ASSERT_NE(form, nullptr);
+        seen.push_back(Seen{form->ClientWidth(), form->ClientHeight(), TRect{}, form->Caption()});
+        form->Close();
+    });
     Then([&] {
         closedByEscape = dialog->FindComponent("PreviewForm") == nullptr && Host() != nullptr;
         win::headless::KeyPress(win::VK_ESCAPE);
     });
     EXPECT_FALSE(dialog->Execute());
-    ASSERT_EQ(seen.size(), 2u);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].clientWidth, 768);
     // 200 x 150: an image area of 210 x 160 inside the panel's edge (2) and border (5) on each side, the
     // picture stretched to 210 x 157 in it.
     EXPECT_EQ(seen[0].caption, "Preview");
@@ -294,6 +307,57 @@ TEST_F(OpenPictureDialogTest, TheOldStyleRunsWithoutThePaneAndACancelKeepsTheRes
     EXPECT_FALSE(paneShown);
     EXPECT_EQ(dialog->FileName(), "/kept/before.bmp");
     EXPECT_EQ(dialog->Files()->Count(), 0);
+}
+
+TEST_F(OpenPictureDialogTest, TheRequestCarriesTheStartNameAndTheRunGivesNamesFilterAndExtensionBack) {
+    dialog->SetFileName(std::string(300, 'a'));
+    dialog->SetFilter("Bitmaps|*.bmp|Everything|*.*");
+    dialog->SetDefaultExt("bmp");
+    std::size_t startName = 0;
+    int indexWhileOpen = 0, typeChanges = 0;
+    dialog->OnTypeChange = [&](TObject*) { ++typeChanges; };
+    Then([&] {
+        startName = win::GetDlgItemTextString(Host(), win::edt1).size();
+        win::HWND types = win::GetDlgItem(Host(), win::cmb1);
+        win::SendMessage(types, win::CB_SETCURSEL, 1, 0);
+        win::SendMessage(Host(), win::WM_COMMAND, win::MAKEWPARAM(win::cmb1, win::CBN_SELCHANGE),
+                         reinterpret_cast<win::LPARAM>(types));
+        indexWhileOpen = dialog->FilterIndex();
+        // Typed without its extension, the name takes the default one.
+        win::SetDlgItemText(Host(), win::edt1, "small");
+        win::headless::KeyPress(win::VK_RETURN);
+    });
+    ASSERT_TRUE(dialog->Execute());
+    EXPECT_EQ(startName, 260u);
+    EXPECT_EQ(indexWhileOpen, 2);
+    EXPECT_EQ(typeChanges, 1);
+    EXPECT_EQ(dialog->FilterIndex(), 2);
+    EXPECT_EQ(dialog->FileName(), m_folder + "/small.bmp");
+    ASSERT_EQ(dialog->Files()->Count(), 1);
+    EXPECT_FALSE(dialog->Options().Contains(ofExtensionDifferent));
+
+    // Several quoted names, each prefixed with the folder, the first also the file name.
+    dialog->SetOptions(dialog->Options() + TOpenOptions{ofAllowMultiSelect});
+    Then([&] {
+        win::SetDlgItemText(Host(), win::edt1, "\"big.bmp\" \"small\"");
+        win::headless::KeyPress(win::VK_RETURN);
+    });
+    ASSERT_TRUE(dialog->Execute());
+    ASSERT_EQ(dialog->Files()->Count(), 2);
+    EXPECT_EQ(dialog->Files()->Strings(0), m_folder + "/big.bmp");
+    EXPECT_EQ(dialog->Files()->Strings(1), m_folder + "/small.bmp");
+    EXPECT_EQ(dialog->FileName(), m_folder + "/big.bmp");
+    EXPECT_EQ(dialog->FilterIndex(), 2);
+
+    // One name chosen after a longer one still reads as one path.
+    dialog->SetFileName(m_folder + "/a-much-longer-name-than-the-next.bmp");
+    Then([&] {
+        win::SetDlgItemText(Host(), win::edt1, "big.bmp");
+        win::headless::KeyPress(win::VK_RETURN);
+    });
+    ASSERT_TRUE(dialog->Execute());
+    ASSERT_EQ(dialog->Files()->Count(), 1);
+    EXPECT_EQ(dialog->FileName(), m_folder + "/big.bmp");
 }
 
 TEST_F(OpenPictureDialogTest, TheDialogSitsCentredAcrossAndAThirdDownTheMonitor) {

@@ -94,5 +94,9 @@ std::string CurrentPath(const OpenState& s);
 // Writes a path into the caller's record as the result (lpstrFile, offsets, title, filter index, flags);
 // false (with FNERR_BUFFERTOOSMALL) when lpstrFile cannot hold it.
 bool WriteResult(OpenState& s, const std::string& path);
+// Writes several names of one folder as the result: the folder, then each name, each ending in a zero byte
+// and the list in a second one (separated by blanks instead in the old style); false (with
+// FNERR_BUFFERTOOSMALL) when lpstrFile cannot hold them.
+bool WriteNames(OpenState& s, const std::string& folder, const std::vector<std::string>& names);
 
 } // namespace win::ofn

@@ -101,9 +101,46 @@ void Activate(OpenState& s, const Entry& e) {
         TryAccept(s, path);
 }
 
+// The names of a field that holds several quoted ones ("a.bmp" "b.bmp"); empty for anything else.
+std::vector<std::string> QuotedNames(const std::string& text) {
+    std::vector<std::string> names;
+    std::size_t at = text.find_first_not_of(' ');
+    while (at != std::string::npos) {
+        if (text[at] != '"') return {};
+        const std::size_t end = text.find('"', at + 1);
+        if (end == std::string::npos || end == at + 1) return {};
+        names.push_back(text.substr(at + 1, end - at - 1));
+        at = text.find_first_not_of(' ', end + 1);
+    }
+    return names.size() >= 2 ? names : std::vector<std::string>{};
+}
+
+// Several files at once (OFN_ALLOWMULTISELECT): each must pass the checks; the hook sees them all.
+void TryAcceptMany(OpenState& s, std::vector<std::string> names) {
+    for (std::string& name : names) {
+        if (!s.defExt.empty() && name.find('.') == std::string::npos) name += "." + s.defExt;
+        if (!PassesChecks(s, ResolvePath(s.folder, name))) return;
+    }
+    if (!WriteNames(s, s.folder, names)) {
+        EndDialog(s.host, IDCANCEL);
+        return;
+    }
+    if (HookRefuses(s)) return;
+    s.chosen = ResolvePath(s.folder, names.front());
+    EndDialog(s.host, IDOK);
+}
+
 // Open: the selected item when the list has the focus or nothing is typed; otherwise the typed text, which
-// may be a pattern (it replaces the filter's), a folder (it opens) or a file.
+// may be a pattern (it replaces the filter's), a folder (it opens), a file, or several quoted names when the
+// caller allows more than one.
 void OpenPressed(OpenState& s) {
+    if (s.flags & OFN_ALLOWMULTISELECT) {
+        std::vector<std::string> names = QuotedNames(GetDlgItemTextString(s.host, edt1));
+        if (!names.empty()) {
+            TryAcceptMany(s, std::move(names));
+            return;
+        }
+    }
     const std::string text = FieldText(s);
     if (GetFocus() == GetDlgItem(s.host, lst1) || text.empty()) {
         if (const Entry* e = SelectedEntry(s)) {
