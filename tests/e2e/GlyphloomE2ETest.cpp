@@ -1,6 +1,7 @@
 // The desktop program end to end: glyphloom on its own X server (Xvfb), its convert button clicked with
 // xdotool, the output view's text copied through the real clipboard and compared with glyphloom-convert's
-// lines, and a screenshot kept in the build folder.
+// lines, and a screenshot kept in the build folder; a picture chosen in the import dialog, seen in its
+// preview, opened and converted the same way.
 #include "support/ChildProcess.h"
 #include "support/Screenshot.h"
 #include "support/XvfbServer.h"
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <sys/stat.h>
 #include <thread>
 
@@ -40,6 +43,36 @@ constexpr int kFaceX = 220, kFaceY = 120;                // the top band's plain
 constexpr int kFontBoxX = 392 + 48, kFontBoxY = 2 + 60;
 constexpr int kFontArrowX = kFontBoxX + 97, kFontArrowY = kFontBoxY + 10;
 constexpr int kListX = kFontBoxX + 1, kListY = kFontBoxY + 22 + 1, kListWidth = 106, kRow = 16;
+constexpr int kImportX = 8 + 309 + 28, kImportY = 4 + 12 + 12; // the middle of the import button
+// Places in the open-file dialog's client area: the file name field, the list's first item, and where a
+// 64 x 48 picture shows in the preview pane (stretched to 152 x 114 and centred in its 152 x 221 box).
+constexpr int kFieldX = 200, kFieldY = 215;
+constexpr int kFirstItemX = 60, kFirstItemY = 50;
+constexpr int kPreviewLeft = 438, kPreviewTop = 88, kPreviewRight = 590, kPreviewBottom = 202;
+
+// A 64 x 48 bitmap file, 24 bits a pixel, in one colour with a black left half of its top row.
+void WritePicture(const std::string& path) {
+    const int width = 64, height = 48, rowBytes = width * 3;
+    std::string bmp = "BM";
+    const auto put = [&bmp](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) bmp += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(54 + rowBytes * height, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(width, 4);
+    put(height, 4);
+    put(1, 2);
+    put(24, 2);
+    for (int i = 0; i < 6; ++i) put(0, 4);
+    for (int row = height - 1; row >= 0; --row)
+        for (int x = 0; x < width; ++x) {
+            const bool black = row == 0 && x < width / 2;
+            put(black ? 0x000000 : 0xFF00FF, 3); // blue, green, red: magenta
+        }
+    std::ofstream(path, std::ios::binary) << bmp;
+}
 
 std::string Normalized(std::string text) {
     std::string out;
@@ -77,9 +110,9 @@ protected:
         all.insert(all.end(), args.begin(), args.end());
         return Tool(all, timeoutMs);
     }
-    // The first window of the program's, waited for until it is shown.
-    std::string FindWindow() {
-        const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Glyphloom"}, 20000);
+    // The first window of the program's with that title, waited for until it is shown.
+    std::string FindWindow(const std::string& title = "Glyphloom") {
+        const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", title}, 20000);
         return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
     }
     // The window's top-left corner on the screen; without a window manager that is the client area's.
@@ -275,6 +308,89 @@ TEST_F(GlyphloomE2E, TheEditMenuSelectsAllAndCopiesTheView) {
     ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
     EXPECT_TRUE(Normalized(copied) == Normalized(ReadFile(kStartupSample)))
         << FirstDifference(Normalized(copied), Normalized(ReadFile(kStartupSample)));
+}
+
+TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConvertsAsTheConverterDoes) {
+    for (const char* tool : {"Xvfb", "xdotool", "xclip"})
+        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
+    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
+    mkdir(kArtifacts.c_str(), 0755);
+    char folderTemplate[] = "/tmp/glyphloom-e2e-dialog-XXXXXX";
+    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
+    const std::string folder = folderTemplate, picture = folder + "/picture.bmp";
+    WritePicture(picture);
+    const std::string log = kArtifacts + "/glyphloom-dialog-stderr.txt";
+    // The dialog is found by its English caption.
+    auto env = m_x.Env();
+    env.push_back({"LC_ALL", "C.UTF-8"});
+
+    Child program;
+    ASSERT_TRUE(program.Start({kProgram}, env, "/dev/null", log));
+    const std::string window = FindWindow();
+    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    const auto at = [](int v) { return std::to_string(v); };
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kImportX), at(kImportY), "click", "1"}).exitCode,
+              0);
+    const std::string dialog = FindWindow("Open");
+    ASSERT_FALSE(dialog.empty()) << "the import button opened no dialog; the program said:\n"
+                                 << ReadFile(log);
+    int x = 0, y = 0, width = 0, height = 0;
+    ASSERT_TRUE(WindowOrigin(dialog, x, y, width, height));
+    EXPECT_EQ(width, 598);
+    EXPECT_EQ(height, 264);
+
+    // Into the picture's folder through the name field, then the picture selected in the list.
+    ASSERT_EQ(Xdotool({"mousemove", "--window", dialog, at(kFieldX), at(kFieldY), "click", "1", "key",
+                       "ctrl+a", "type", folder})
+                  .exitCode,
+              0);
+    ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(
+        Xdotool({"mousemove", "--window", dialog, at(kFirstItemX), at(kFirstItemY), "click", "1"}).exitCode,
+        0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const std::string shot = kArtifacts + "/glyphloom-picture-dialog";
+    ASSERT_EQ(Tool(ScreenshotCommand(m_x.Name(), shot + ".ppm"), 10000).exitCode, 0);
+    const Screenshot screen(shot + ".ppm");
+    ASSERT_TRUE(screen.Valid());
+    // The picture's magenta fills exactly its place in the preview pane, nowhere else on the dialog.
+    int magenta = 0, outside = 0;
+    for (int py = 0; py < height; ++py)
+        for (int px = 0; px < width; ++px) {
+            if (screen.At(x + px, y + py) != Rgb{255, 0, 255}) continue;
+            ++magenta;
+            outside += px < kPreviewLeft || px >= kPreviewRight || py < kPreviewTop || py >= kPreviewBottom;
+        }
+    EXPECT_GT(magenta, (kPreviewRight - kPreviewLeft) * (kPreviewBottom - kPreviewTop) * 9 / 10);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(screen.At(x + kPreviewLeft + 10, y + kPreviewTop + 60), (Rgb{255, 0, 255}));
+    // The black half row stays the top left: the picture is neither flipped nor mirrored.
+    EXPECT_EQ(screen.At(x + kPreviewLeft + 10, y + kPreviewTop), (Rgb{0, 0, 0}));
+    EXPECT_EQ(screen.At(x + kPreviewRight - 10, y + kPreviewTop), (Rgb{255, 0, 255}));
+    std::remove((shot + ".ppm").c_str());
+
+    // Open, convert, and copy the output view.
+    ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kConvertX), at(kConvertY), "click", "1"}).exitCode,
+              0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "1", "key", "ctrl+a",
+                       "key", "ctrl+c"})
+                  .exitCode,
+              0);
+    const std::string copied = ReadClipboard();
+    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    const RunResult converted = proctest::Run({kConvert, picture}, 20000);
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    const std::string expected = Normalized(ReadFile(kStartupSample) + converted.out);
+    ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
+    EXPECT_EQ(Lines(Normalized(copied) + "\n").size(), Lines(expected + "\n").size());
+    EXPECT_TRUE(Normalized(copied) == expected) << FirstDifference(Normalized(copied), expected);
+    program.Stop();
+    std::remove(picture.c_str());
+    rmdir(folder.c_str());
 }
 
 } // namespace

@@ -163,8 +163,11 @@ public:
 
     void RaiseWindow(DisplayWindowId id) override {
         RealWindow* w = Find(id);
-        if (w && w->show != DisplayShow::Hidden && w->show != DisplayShow::Minimized)
-            SDL_RaiseWindow(w->window);
+        if (!w || w->show == DisplayShow::Hidden || w->show == DisplayShow::Minimized) return;
+        SDL_RaiseWindow(w->window);
+        // The keyboard comes along: when a window that had it goes (a closed dialog), the desktop may leave
+        // the keyboard with no window at all unless the window activated next asks for it.
+        SDL_SetWindowInputFocus(w->window);
     }
 
     void Present(DisplayWindowId id, const Surface& surface, POINT origin, SIZE size,
