@@ -1,6 +1,8 @@
 // Tests of the common dialogs on the headless display: the filter in the platform's form, TOpenPictureDialog
 // running the real open-file dialog (answered through the idle hook) and returning the chosen path, a cancel
 // leaving the result as it was, the initial folder, the font dialog that opens nothing, and the stored form.
+#include "FormsTestSupport.h"
+
 #include "framework/forms/Dialogs.h"
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Font.h"
@@ -17,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -42,16 +43,7 @@ protected:
         std::filesystem::remove_all(m_folder);
         win::headless::Use();
     }
-    // Each step runs once when the dialog's loop waits.
-    void Then(std::function<void()> step) {
-        m_steps.push_back(std::move(step));
-        win::headless::SetIdleHook([this] {
-            if (m_steps.empty()) return;
-            auto next = std::move(m_steps.front());
-            m_steps.pop_front();
-            next();
-        });
-    }
+    void Then(std::function<void()> step) { m_steps.Then(std::move(step)); }
     static win::HWND Host() { return win::FindWindow(win::WC_DIALOG, "Open"); }
     static std::vector<std::string> Listed() {
         win::HWND list = win::GetDlgItem(Host(), win::lst1);
@@ -68,7 +60,7 @@ protected:
 
     std::string m_folder;
     std::filesystem::path m_cwd;
-    std::deque<std::function<void()>> m_steps;
+    formstest::ModalSteps m_steps;
 };
 
 TEST_F(DialogsTest, TheFilterReachesThePlatformAsZeroSeparatedPairs) {

@@ -84,6 +84,16 @@ void FormsTest::TearDown() {
     win::headless::Use();
 }
 
+void ModalSteps::Then(std::function<void()> step) {
+    m_steps.push_back(std::move(step));
+    win::headless::SetIdleHook([this] {
+        if (m_steps.empty()) return;
+        auto next = std::move(m_steps.front());
+        m_steps.pop_front();
+        next();
+    });
+}
+
 void FormsTest::ThroughLoop(const std::function<void()>& input) {
     bool given = false;
     win::headless::SetIdleHook([&] {

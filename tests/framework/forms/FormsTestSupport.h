@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -56,6 +57,19 @@ protected:
 
 // The stored properties of the controls above (and the framework's own classes).
 void RegisterTestControls();
+
+// Input for a modal loop (a dialog's, a modal form's): each step runs once, in order, when the loop waits.
+class ModalSteps {
+public:
+    ModalSteps() = default;
+    ModalSteps(const ModalSteps&) = delete;
+    ModalSteps& operator=(const ModalSteps&) = delete;
+    ~ModalSteps() { win::headless::SetIdleHook({}); }
+    void Then(std::function<void()> step);
+
+private:
+    std::deque<std::function<void()>> m_steps;
+};
 
 // What an error box showed.
 struct ShownBox {

@@ -22,7 +22,6 @@
 #include "platform/user/Windows.h"
 
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 
@@ -73,16 +72,7 @@ protected:
         std::filesystem::remove_all(m_folder);
         FormsTest::TearDown();
     }
-    // Each step runs once when a modal loop waits.
-    void Then(std::function<void()> step) {
-        m_steps.push_back(std::move(step));
-        win::headless::SetIdleHook([this] {
-            if (m_steps.empty()) return;
-            auto next = std::move(m_steps.front());
-            m_steps.pop_front();
-            next();
-        });
-    }
+    void Then(std::function<void()> step) { m_steps.Then(std::move(step)); }
     static win::HWND Host() { return win::FindWindow(win::WC_DIALOG, "Open"); }
     // Selects a name in the file list as a click does: the list's selection, then its notice to the dialog.
     static void Select(const std::string& name) {
@@ -107,24 +97,20 @@ protected:
     TOpenPictureDialog* dialog = nullptr;
     std::string m_folder;
     std::filesystem::path m_cwd;
-    std::deque<std::function<void()>> m_steps;
+    formstest::ModalSteps m_steps;
 };
 
 TEST_F(OpenPictureDialogTest, TheTemplateTheGlyphAndTheFilterAreThoseOfTheDialog) {
-    const std::string_view bytes = PictureDialogTemplateBytes();
-    ASSERT_EQ(bytes.size(), 82u);
-    win::DialogTemplate t;
-    ASSERT_TRUE(win::DialogTemplateFromBytes(bytes.data(), bytes.size(), &t));
-    EXPECT_EQ(t.style, 0x54000444u);
-    EXPECT_EQ(t.cx, 316);
-    EXPECT_EQ(t.cy, 76);
-    EXPECT_EQ(t.fontFace, "MS Sans Serif");
-    EXPECT_EQ(t.pointSize, 8);
-    ASSERT_EQ(t.items.size(), 1u);
-    EXPECT_EQ(t.items[0].id, 1119);
-    EXPECT_EQ(t.items[0].style, 0x40020000u);
-    EXPECT_EQ(t.items[0].cx, 204);
-    EXPECT_EQ(t.items[0].cy, 76);
+    // A visible child with the 3-D look and a font, 316 x 76 dialog units, "MS Sans Serif" at 8 points, and
+    // one static placeholder (1119) of 204 x 76 at its left.
+    const std::string expected("\x44\x04\x00\x54\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x3C\x01"
+                               "\x4C\x00\x00\x00\x00\x00\x00\x00\x08\x00\x4D\x00\x53\x00\x20\x00"
+                               "\x53\x00\x61\x00\x6E\x00\x73\x00\x20\x00\x53\x00\x65\x00\x72\x00"
+                               "\x69\x00\x66\x00\x00\x00\x00\x00\x00\x00\x02\x40\x00\x00\x00\x00"
+                               "\x00\x00\x00\x00\xCC\x00\x4C\x00\x5F\x04\xFF\xFF\x82\x00\x00\x00"
+                               "\x00\x00",
+                               82);
+    EXPECT_EQ(std::string(PictureDialogTemplateBytes()), expected);
     EXPECT_NE(win::FindDialogTemplate(nullptr, "DLGTEMPLATE"), nullptr);
 
     TBitmap glyph;
@@ -231,67 +217,56 @@ TEST_F(OpenPictureDialogTest, ThePreviewWindowFitsThePictureUpToThreeQuartersOfT
     win::headless::SetScreenSize(1024, 768);
     SavePicture(m_folder + "/medium.bmp", 200, 150, clLime);
     SavePicture(m_folder + "/wide.bmp", 2000, 1000, clLime);
-    struct Seen {
-        int clientWidth = 0, clientHeight = 0;
-        TRect dest{};
-        std::string caption;
+    // Each window as "caption: client width x height, the picture's rectangle in the image".
+    std::vector<std::string> seen;
+    const auto describe = [](TCustomForm* form, const TRect& dest) {
+        return form->Caption() + ": " + std::to_string(form->ClientWidth()) + " x " +
+               std::to_string(form->ClientHeight()) + ", " + std::to_string(dest.left) + "," +
+               std::to_string(dest.top) + "-" + std::to_string(dest.right) + "," +
+               std::to_string(dest.bottom);
     };
-    std::vector<Seen> seen;
     bool closedByEscape = false;
-    const auto openPreview = [&](const char* name) {
+    // Reads the preview window while it runs, then closes it with Escape.
+    const auto readPreview = [&] {
+        Then([&] {
+            auto* form = dynamic_cast<TCustomForm*>(dialog->FindComponent("PreviewForm"));
+            ASSERT_NE(form, nullptr);
+            seen.push_back(describe(form, dynamic_cast<TImage*>(form->FindComponent("Image"))->DestRect()));
+            win::headless::KeyPress(win::VK_ESCAPE);
+        });
+    };
+    for (const char* name : {"medium.bmp", "wide.bmp"}) {
         Then([this, name] { Select(name); });
-        Then([this, name] {
+        Then([this] {
             auto* button = Part<TSpeedButton>("PreviewButton");
             auto* panel = Part<TPanel>("PicturePanel");
             win::headless::AdvanceClock(1000); // two clicks, not a double click
             win::headless::Click(panel->Handle(), button->Left() + 5, button->Top() + 5);
         });
-        Then([&] {
-            auto* form = dynamic_cast<TCustomForm*>(dialog->FindComponent("PreviewForm"));
-            ASSERT_NE(form, nullptr);
-            auto* image = dynamic_cast<TImage*>(form->FindComponent("Image"));
-            seen.push_back(
-                Seen{form->ClientWidth(), form->ClientHeight(), image->DestRect(), form->Caption()});
-            win::headless::KeyPress(win::VK_ESCAPE);
-        });
-    };
-    openPreview("medium.bmp");
-    openPreview("wide.bmp");
+        readPreview();
+    }
     // A double click on the picture opens the same window.
-    Then([&] {
+    Then([this] {
         auto* paintPanel = Part<TSilentPaintPanel>("PaintPanel");
         win::headless::AdvanceClock(1000);
         win::headless::DoubleClick(paintPanel->Handle(), paintPanel->Width() / 2, paintPanel->Height() / 2);
     });
-    Then([&] {
-        auto* form = dynamic_cast<TCustomForm*>(dialog->FindComponent("PreviewForm"));
-        ASSERT_NE(form, nullptr);
-        seen.push_back(Seen{form->ClientWidth(), form->ClientHeight(), TRect{}, form->Caption()});
-        form->Close();
-    });
+    readPreview();
     Then([&] {
         closedByEscape = dialog->FindComponent("PreviewForm") == nullptr && Host() != nullptr;
         win::headless::KeyPress(win::VK_ESCAPE);
     });
     EXPECT_FALSE(dialog->Execute());
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[2].clientWidth, 768);
-    // 200 x 150: an image area of 210 x 160 inside the panel's edge (2) and border (5) on each side, the
-    // picture stretched to 210 x 157 in it.
-    EXPECT_EQ(seen[0].caption, "Preview");
-    EXPECT_EQ(seen[0].clientWidth, 224);
-    EXPECT_EQ(seen[0].clientHeight, 174);
-    EXPECT_EQ(seen[0].dest.left, 0);
-    EXPECT_EQ(seen[0].dest.top, 1);
-    EXPECT_EQ(seen[0].dest.right, 210);
-    EXPECT_EQ(seen[0].dest.bottom, 158);
-    // 2000 x 1000: three quarters of 1024 x 768, the picture scaled to 754 x 377 and centred.
-    EXPECT_EQ(seen[1].clientWidth, 768);
-    EXPECT_EQ(seen[1].clientHeight, 576);
-    EXPECT_EQ(seen[1].dest.left, 0);
-    EXPECT_EQ(seen[1].dest.top, 92);
-    EXPECT_EQ(seen[1].dest.right, 754);
-    EXPECT_EQ(seen[1].dest.bottom, 469);
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  // 200 x 150: an image area of 210 x 160 inside the panel's edge (2) and border (5) on
+                  // each side, the picture stretched to 210 x 157 in it.
+                  "Preview: 224 x 174, 0,1-210,158",
+                  // 2000 x 1000: three quarters of 1024 x 768, the picture scaled to 754 x 377, centred.
+                  "Preview: 768 x 576, 0,92-754,469",
+                  // The same picture, through a double click on the pane.
+                  "Preview: 768 x 576, 0,92-754,469",
+              }));
     EXPECT_TRUE(closedByEscape);
 }
 
