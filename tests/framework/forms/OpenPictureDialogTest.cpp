@@ -10,6 +10,7 @@
 #include "framework/core/MessageTexts.h"
 #include "framework/core/Streams.h"
 #include "framework/forms/ExtDlgs.h"
+#include "framework/forms/Hints.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
@@ -268,6 +269,26 @@ TEST_F(OpenPictureDialogTest, ThePreviewWindowFitsThePictureUpToThreeQuartersOfT
                   "Preview: 768 x 576, 0,92-754,469",
               }));
     EXPECT_TRUE(closedByEscape);
+}
+
+TEST_F(OpenPictureDialogTest, ThePreviewButtonsHintShowsWhileThePointerRestsAndGoesWithTheDialog) {
+    std::string hint;
+    Then([this] {
+        Select("big.bmp");
+        auto* button = Part<TSpeedButton>("PreviewButton");
+        win::headless::MouseMove(Part<TPanel>("PicturePanel")->Handle(), button->Left() + 5,
+                                 button->Top() + 5);
+    });
+    Then([] { win::headless::AdvanceClock(500); });
+    Then([&] {
+        if (app->HintWindow() && app->HintWindow()->HintVisible())
+            hint = win::GetWindowTextString(app->HintWindow()->Handle());
+        win::headless::KeyPress(win::VK_ESCAPE);
+    });
+    EXPECT_FALSE(dialog->Execute());
+    EXPECT_EQ(hint, "Preview");
+    ASSERT_NE(app->HintWindow(), nullptr);
+    EXPECT_FALSE(app->HintWindow()->HintVisible());
 }
 
 TEST_F(OpenPictureDialogTest, TheOldStyleRunsWithoutThePaneAndACancelKeepsTheResult) {
