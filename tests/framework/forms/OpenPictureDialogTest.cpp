@@ -137,6 +137,7 @@ TEST_F(OpenPictureDialogTest, TheTemplateTheGlyphAndTheFilterAreThoseOfTheDialog
 
 TEST_F(OpenPictureDialogTest, TheSelectionShowsThePictureItsSizeOrWhyThereIsNone) {
     win::RECT panelBounds{};
+    int buttonLeft = 0;
     bool panelInside = false;
     std::string firstCaption;
     std::vector<std::string> seen;
@@ -145,6 +146,7 @@ TEST_F(OpenPictureDialogTest, TheSelectionShowsThePictureItsSizeOrWhyThereIsNone
         auto* panel = Part<TPanel>("PicturePanel");
         panelInside = panel->HandleAllocated() && win::GetParent(panel->Handle()) == dialog->Handle();
         panelBounds = panel->BoundsRect();
+        buttonLeft = Part<TSpeedButton>("PreviewButton")->Left();
         firstCaption = PaintCaption();
         Select("big.bmp");
     });
@@ -180,6 +182,7 @@ TEST_F(OpenPictureDialogTest, TheSelectionShowsThePictureItsSizeOrWhyThereIsNone
     EXPECT_EQ(panelBounds.top, 4);
     EXPECT_EQ(panelBounds.right, 598);
     EXPECT_EQ(panelBounds.bottom, 264);
+    EXPECT_EQ(buttonLeft, 137); // at the paint panel's right edge (162), less its width and 2
     EXPECT_EQ(firstCaption, "(None)");
     EXPECT_EQ(centre, 0x0000FFu); // red, scaled into the pane
     EXPECT_EQ(seen, (std::vector<std::string>{
@@ -294,13 +297,20 @@ TEST_F(OpenPictureDialogTest, ThePreviewButtonsHintShowsWhileThePointerRestsAndG
 TEST_F(OpenPictureDialogTest, TheOldStyleRunsWithoutThePaneAndACancelKeepsTheResult) {
     dialog->SetOptions(dialog->Options() + TOpenOptions{ofOldStyleDialog});
     dialog->SetFileName("/kept/before.bmp");
+    win::headless::SetScreenSize(1024, 768);
     bool paneShown = true;
+    win::RECT place{};
     Then([&] {
         paneShown = Part<TPanel>("PicturePanel")->HandleAllocated();
+        win::GetWindowRect(Host(), &place);
         win::headless::KeyPress(win::VK_ESCAPE);
     });
     EXPECT_FALSE(dialog->Execute());
     EXPECT_FALSE(paneShown);
+    // The standard part alone, 438 x 291 with its frame, placed as the explorer style is.
+    EXPECT_EQ(place.left, 293);
+    EXPECT_EQ(place.top, 159);
+    EXPECT_EQ(place.right, 731);
     EXPECT_EQ(dialog->FileName(), "/kept/before.bmp");
     EXPECT_EQ(dialog->Files()->Count(), 0);
 }
