@@ -15,7 +15,6 @@
 namespace gl::bmptest {
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kInvalid = 0xFFFFFFFF;
 
 // A 4 x 3 picture by columns: black, dark grey, light grey, white; one red pixel in the white column.

@@ -11,8 +11,6 @@
 namespace gl::bmptest {
 namespace {
 
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-
 // Two images: 16 x 16 at 4 bits (colour 1 = red) and 32 x 32 at 24 bits (blue); the left quarter of each
 // transparent.
 std::string TwoSizeIcon() {

@@ -17,6 +17,9 @@
 
 namespace gl::bmptest {
 
+// White as a pixel read gives it.
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
 inline void LoadBytes(TBitmap& bitmap, const std::string& bytes) {
     TStringStream stream(bytes);
     bitmap.LoadFromStream(stream);
