@@ -19,7 +19,7 @@
 namespace gl::apptest {
 
 std::string MakeBmp24(const std::vector<std::vector<win::COLORREF>>& rows) {
-    bmptest::BmpSpec picture;
+    bmptest::BmpRecipe picture;
     picture.height = static_cast<std::int32_t>(rows.size());
     picture.width = rows.empty() ? 0 : static_cast<std::int32_t>(rows[0].size());
     picture.bitCount = 24;

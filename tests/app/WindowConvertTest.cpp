@@ -83,7 +83,7 @@ TEST_F(WindowConvertTest, ColoursSplitAtHalfTheWhiteSum) {
 
 TEST_F(WindowConvertTest, ABlackAndWhitePictureKeepsItsPixelsWhateverItsColourTable) {
     // One bit per pixel with white listed first: the colours count, not the table indexes.
-    bmptest::BmpSpec picture;
+    bmptest::BmpRecipe picture;
     picture.width = 5;
     picture.height = 2;
     picture.bitCount = 1;

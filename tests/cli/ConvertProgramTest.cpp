@@ -254,19 +254,19 @@ TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
 
 // Run-length data of two bytes (the picture's end) under a header of the given size, with a grey table.
 std::string RunLength8(int width, int height) {
-    bmptest::BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 8;
-    spec.compression = 1; // 8-bit runs
-    spec.sizeImage = 2;
-    spec.pixelsPerMeter = 0;
+    bmptest::BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.bitCount = 8;
+    recipe.compression = 1; // 8-bit runs
+    recipe.sizeImage = 2;
+    recipe.pixelsPerMeter = 0;
     for (int i = 0; i < 256; ++i) {
         const auto grey = static_cast<std::uint8_t>(i);
-        spec.colors.push_back({grey, grey, grey});
+        recipe.colors.push_back({grey, grey, grey});
     }
-    spec.pixels = std::string("\0\1", 2);
-    return bmptest::MakeBmp(spec);
+    recipe.pixels = std::string("\0\1", 2);
+    return bmptest::MakeBmp(recipe);
 }
 
 TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
@@ -275,12 +275,12 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
     const std::string cut = m_folder.Write("cut.bmp", whole.substr(0, whole.size() - 2));
     // 62 bytes claiming 23,168 x 23,168 one-bit pixels (64 MiB of them), and two bytes of runs claiming as
     // many.
-    bmptest::BmpSpec hugeSpec;
-    hugeSpec.width = hugeSpec.height = 23168;
-    hugeSpec.bitCount = 1;
-    hugeSpec.pixelsPerMeter = 0;
-    hugeSpec.colors = {{0, 0, 0}, {255, 255, 255}};
-    const std::string huge = bmptest::MakeBmp(hugeSpec);
+    bmptest::BmpRecipe hugeRecipe;
+    hugeRecipe.width = hugeRecipe.height = 23168;
+    hugeRecipe.bitCount = 1;
+    hugeRecipe.pixelsPerMeter = 0;
+    hugeRecipe.colors = {{0, 0, 0}, {255, 255, 255}};
+    const std::string huge = bmptest::MakeBmp(hugeRecipe);
     ASSERT_EQ(huge.size(), 62u);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {cut, "Stream read error"},

@@ -35,7 +35,7 @@ inline std::string Bmp24(const std::vector<std::string>& rows, std::map<char, Rg
 inline std::string Icon16() {
     constexpr int size = 16;
     const std::uint32_t xorBytes = size * size * 3, andBytes = size * 4; // 16 one-bit pixels: 4 bytes a row
-    bmptest::BmpSpec image;
+    bmptest::BmpRecipe image;
     image.width = size;
     image.height = size * 2; // the colour image and the mask below it
     image.sizeImage = xorBytes + andBytes;

@@ -39,7 +39,7 @@ struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
 };
 
-struct BmpSpec {
+struct BmpRecipe {
     std::uint32_t headerSize = 40; // 12, 40, 108 or 124 (or anything else, to test the checks)
     std::int32_t width = 1;
     std::int32_t height = 1; // negative: top-down rows
@@ -57,7 +57,7 @@ struct BmpSpec {
     bool fileHeader = true;
 };
 
-inline std::string MakeBmp(const BmpSpec& s) {
+inline std::string MakeBmp(const BmpRecipe& s) {
     Bytes body;
     if (s.headerSize == 12) {
         body.U32(12).U16(static_cast<std::uint32_t>(s.width)).U16(static_cast<std::uint32_t>(s.height));
@@ -148,13 +148,13 @@ constexpr std::uint32_t ColorRef(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 // table. pixel(x, y) gives the packed pixel (see Bgr) at (x, y) counted from the top. recordSize says whether
 // the header states the pixel bytes' size, which an uncompressed file may leave at 0.
 template <class Pixel> std::string Bmp24(int width, int height, const Pixel& pixel, bool recordSize = true) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.pixelsPerMeter = 0;
-    spec.pixels = PackRows(width, height, 24, false, pixel);
-    if (recordSize) spec.sizeImage = static_cast<std::uint32_t>(spec.pixels.size());
-    return MakeBmp(spec);
+    BmpRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.pixelsPerMeter = 0;
+    recipe.pixels = PackRows(width, height, 24, false, pixel);
+    if (recordSize) recipe.sizeImage = static_cast<std::uint32_t>(recipe.pixels.size());
+    return MakeBmp(recipe);
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {

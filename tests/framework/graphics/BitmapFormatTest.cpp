@@ -118,7 +118,7 @@ TEST(BitmapPixels, PureBlackAndPureWhiteSurviveTheReduction) {
     for (std::uint32_t color : {0u, kWhite}) {
         for (int bitCount : {1, 8, 24, 32}) {
             SCOPED_TRACE(testing::Message() << color << " from " << bitCount << " bits");
-            BmpSpec desc;
+            BmpRecipe desc;
             desc.width = 6;
             desc.height = 4;
             desc.bitCount = static_cast<std::uint16_t>(bitCount);

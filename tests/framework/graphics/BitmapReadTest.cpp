@@ -28,7 +28,7 @@ std::uint32_t Index(int x, int y, int bitCount) {
 // A kW x kH picture of the bit count under the header kind, with the colours a read should give.
 std::string Picture(std::uint32_t headerSize, int bitCount, bool topDown,
                     std::vector<std::uint32_t>& expected) {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.headerSize = headerSize;
     desc.width = kW;
     desc.height = topDown ? -kH : kH;
@@ -97,7 +97,7 @@ TEST(BitmapRead, TopDownRowsReadLikeBottomUpOnes) {
 
 TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
     // 5-6-5 after a 40-byte header: a sixteen-bit format.
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = 2;
     desc.bitCount = 16;
     desc.compression = 3;
@@ -111,7 +111,7 @@ TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
     // 32 bits with the channels in an unusual order, after the header and inside a 108-byte one.
     for (std::uint32_t headerSize : {40u, 108u, 124u}) {
         SCOPED_TRACE(headerSize);
-        BmpSpec wide;
+        BmpRecipe wide;
         wide.headerSize = headerSize;
         wide.width = 1;
         wide.bitCount = 32;
@@ -128,7 +128,7 @@ TEST(BitmapRead, BitFieldMasksAfterA40ByteHeaderAndInsideLargerOnes) {
 
 // A 4 x 2 run-length picture: the bottom row one run of colour 1, the top row literal colours 0..3.
 std::string RunLength8() {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = 4;
     desc.height = 2;
     desc.bitCount = 8;
@@ -172,7 +172,7 @@ TEST(BitmapRead, RunLengthDataLoadsAndSavesBackByteForByteUntilChanged) {
 }
 
 TEST(BitmapRead, FourBitRunLength) {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = 5;
     desc.bitCount = 4;
     desc.compression = 2;
@@ -189,7 +189,7 @@ TEST(BitmapRead, FourBitRunLength) {
 
 TEST(BitmapRead, PixelsStartWhereTheFileHeaderSaysPastTheColourTable) {
     auto desc = [](std::uint32_t gap, std::int64_t offBits) {
-        BmpSpec s;
+        BmpRecipe s;
         s.width = 2;
         s.bitCount = 8;
         s.clrUsed = 2;
@@ -212,7 +212,7 @@ TEST(BitmapRead, PixelsStartWhereTheFileHeaderSaysPastTheColourTable) {
         EXPECT_EQ(Pixels(bitmap), expected);
     }
     // A 24-bit picture with colour-space padding in front of its pixels.
-    BmpSpec deep;
+    BmpRecipe deep;
     deep.width = 1;
     deep.gap = 68;
     deep.pixels = PackRows(1, 1, 24, false, [](int, int) { return Bgr(1, 2, 3); });
@@ -233,7 +233,7 @@ TEST(BitmapRead, EmptyStreamGivesAnEmptyBitmap) {
 }
 
 TEST(BitmapRead, ShortOrTruncatedDataFailsWithReadError) {
-    BmpSpec base;
+    BmpRecipe base;
     base.width = 2;
     base.bitCount = 8;
     base.colors = Table(256);
@@ -247,48 +247,48 @@ TEST(BitmapRead, ShortOrTruncatedDataFailsWithReadError) {
         ExpectError<EReadError>([&] { LoadBytes(bitmap, whole.substr(0, length)); }, "Stream read error");
         EXPECT_EQ(bitmap.Width(), 3); // the previous picture stays
     }
-    BmpSpec core = base;
+    BmpRecipe core = base;
     core.headerSize = 12;
     ExpectError<EReadError>([&] { LoadBytes(bitmap, MakeBmp(core).substr(0, 14 + 8)); }, "Stream read error");
 }
 
 TEST(BitmapRead, MalformedHeadersFailAsInvalidBitmaps) {
-    auto invalid = [](BmpSpec desc, std::string bytes = {}) {
+    auto invalid = [](BmpRecipe desc, std::string bytes = {}) {
         TBitmap bitmap;
         LoadBytes(bitmap, Rgb24File(3, 3, [](int, int) { return 0u; }));
         ExpectError<EInvalidGraphic>([&] { LoadBytes(bitmap, bytes.empty() ? MakeBmp(desc) : bytes); },
                                      "Bitmap image is not valid");
         EXPECT_EQ(bitmap.Width(), 3);
     };
-    BmpSpec ok;
+    BmpRecipe ok;
     ok.width = 1;
     ok.pixels = std::string(4, '\0');
     std::string notBm = MakeBmp(ok);
     notBm[0] = 'X';
     invalid(ok, notBm);
-    BmpSpec planes = ok;
+    BmpRecipe planes = ok;
     planes.planes = 2;
     invalid(planes);
-    BmpSpec tooManyColors = ok;
+    BmpRecipe tooManyColors = ok;
     tooManyColors.bitCount = 8;
     tooManyColors.clrUsed = 257;
     tooManyColors.colors = Table(257);
     invalid(tooManyColors);
     for (std::uint32_t headerSize : {0u, 16u, 39u}) {
-        BmpSpec small = ok;
+        BmpRecipe small = ok;
         small.headerSize = headerSize;
         invalid(small);
     }
     for (std::uint32_t compression : {4u, 5u, 6u, 0x10000u}) {
-        BmpSpec compressed = ok;
+        BmpRecipe compressed = ok;
         compressed.compression = compression;
         invalid(compressed);
     }
 }
 
 // 8-bit run-length data of two bytes: the end of the picture at once.
-BmpSpec EndOnlyRuns(std::int32_t width, std::int32_t height) {
-    BmpSpec runs;
+BmpRecipe EndOnlyRuns(std::int32_t width, std::int32_t height) {
+    BmpRecipe runs;
     runs.width = width;
     runs.height = height;
     runs.bitCount = 8;
@@ -299,7 +299,7 @@ BmpSpec EndOnlyRuns(std::int32_t width, std::int32_t height) {
 }
 
 TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
-    auto osError = [](BmpSpec desc, std::uint32_t code) {
+    auto osError = [](BmpRecipe desc, std::uint32_t code) {
         TBitmap bitmap;
         try {
             LoadBytes(bitmap, MakeBmp(desc));
@@ -311,12 +311,12 @@ TEST(BitmapRead, SectionsThePlatformRefusesFailWithItsErrorCode) {
         }
         EXPECT_TRUE(bitmap.Empty());
     };
-    BmpSpec twoBits;
+    BmpRecipe twoBits;
     twoBits.bitCount = 2;
     twoBits.colors = Table(4);
     twoBits.pixels = std::string(4, '\0');
     osError(twoBits, 87);
-    BmpSpec noWidth;
+    BmpRecipe noWidth;
     noWidth.width = 0;
     osError(noWidth, 87);
     // Run-length data claiming far more pixels than it could fill: refused as memory, never allocated. Two
@@ -333,7 +333,7 @@ TEST(BitmapRead, RunLengthPicturesMayLeaveSixteenMebipixelsUnfilled) {
 }
 
 TEST(BitmapRead, PixelsCutShortFailWithReadError) {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = 2;
     desc.height = 2;
     desc.pixels = std::string(16, '\x7F'); // two rows of 2 x 3 bytes, each padded to 8
@@ -347,7 +347,7 @@ TEST(BitmapRead, PixelsCutShortFailWithReadError) {
         EXPECT_EQ(bitmap.Width(), 3); // the previous picture stays
     }
     // A few bytes claiming a gigantic one-bit picture fail the same way, before anything is allocated.
-    BmpSpec huge;
+    BmpRecipe huge;
     huge.width = huge.height = 23168;
     huge.bitCount = 1;
     huge.colors = {Rgb{0, 0, 0}, Rgb{255, 255, 255}};
@@ -357,7 +357,7 @@ TEST(BitmapRead, PixelsCutShortFailWithReadError) {
 }
 
 TEST(BitmapRead, TheImageSizeFieldNeitherShortensNorPadsThePixels) {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = 2;
     desc.height = 2;
     desc.pixels = std::string(16, '\x7F');
@@ -409,7 +409,7 @@ TEST(BitmapRead, SavedColoursUsedNamesTheTableThatIsWritten) {
     for (const Case& c : {Case{24, 256, 256, 0, 54}, Case{32, 3, 3, 0, 54}, Case{1, 256, 256, 0, 62},
                           Case{8, 3, 3, 3, 66}, Case{4, 0, 16, 0, 118}}) {
         SCOPED_TRACE(testing::Message() << c.bitCount << " bits, " << c.clrUsed << " colours used");
-        BmpSpec desc;
+        BmpRecipe desc;
         desc.width = 3;
         desc.height = 2;
         desc.bitCount = static_cast<std::uint16_t>(c.bitCount);

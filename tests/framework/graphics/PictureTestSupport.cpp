@@ -27,7 +27,7 @@ void Reduce(TBitmap& source, TBitmap& target) {
 
 std::string Rgb24File(int width, int height, const std::function<std::uint32_t(int x, int y)>& color,
                       bool topDown) {
-    BmpSpec desc;
+    BmpRecipe desc;
     desc.width = width;
     desc.height = topDown ? -height : height;
     desc.bitCount = 24;
