@@ -300,7 +300,9 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
         EXPECT_EQ(run.err, message + "\n");
         EXPECT_EQ(run.out, "");
         // The sanitizers' shadow memory alone takes more than the bound, so the bound is the plain build's.
-        if (!kSanitized) EXPECT_LT(run.peakKiB, 100 * 1024) << picture;
+        if (!kSanitized) {
+            EXPECT_LT(run.peakKiB, 100 * 1024) << picture;
+        }
     }
     // Runs may leave 16 Mi pixels unfilled: a 4097 x 4096 picture of two bytes is refused, 4096 x 4096 is
     // not.
