@@ -10,6 +10,8 @@
 
 #include "support/BmpWriter.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -159,26 +161,6 @@ BENCHMARK(BM_ThresholdLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Reduce)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DirectBitReads)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasPixelReads)->Unit(benchmark::kMillisecond);
-
-// Keeps each benchmark's time per iteration, so that the ratios come from this very run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
-void PrintRatio(const RatioReporter& reporter, const char* what, const char* slow, const char* fast,
-                double limit) {
-    const auto s = reporter.times.find(slow), f = reporter.times.find(fast);
-    if (s == reporter.times.end() || f == reporter.times.end() || f->second <= 0) return;
-    const double ratio = s->second / f->second;
-    std::printf("%-40s %6.2fx (limit %.0fx) %s\n", what, ratio, limit, ratio <= limit ? "ok" : "OVER");
-}
 
 } // namespace
 
