@@ -270,7 +270,7 @@ TEST_F(RzComboBehaviourTest, TheFlatButtonAndTheFrameFollowThePointerAndTheFocus
     EXPECT_EQ(Pixel(*box, 96, 11), Rgb(255, 255, 255));
 
     // Under the pointer: the hot frame (two lines) and a raised button face.
-    box->Perform(CM_MOUSEENTER);
+    win::headless::MouseMove(box->Handle(), 97, 10);
     win::headless::Pump();
     EXPECT_EQ(Pixel(*box, 0, 10), Rgb(200, 0, 0));
     EXPECT_EQ(Pixel(*box, 1, 10), Rgb(200, 0, 0));
@@ -278,7 +278,7 @@ TEST_F(RzComboBehaviourTest, TheFlatButtonAndTheFrameFollowThePointerAndTheFocus
     EXPECT_EQ(Pixel(*box, 105, 18), Rgb(160, 160, 160));
     EXPECT_EQ(Pixel(*box, 90, 3), Rgb(240, 240, 240));
     EXPECT_EQ(Pixel(*box, 97, 11), Rgb(0, 0, 0));
-    box->Perform(CM_MOUSELEAVE);
+    win::headless::MouseMove(m_form->Handle(), 5, 5);
     win::headless::Pump();
     EXPECT_EQ(Pixel(*box, 0, 10), Rgb(127, 157, 185));
     EXPECT_EQ(Pixel(*box, 90, 3), Rgb(255, 255, 255));
@@ -296,6 +296,35 @@ TEST_F(RzComboBehaviourTest, TheFlatButtonAndTheFrameFollowThePointerAndTheFocus
     EXPECT_EQ(Pixel(*box, 97, 11), Rgb(160, 160, 160));
     box->SetEnabled(true);
     EXPECT_EQ(box->Color(), clWindow);
+}
+
+TEST_F(RzComboBehaviourTest, TheEditFieldCountsAsTheBoxForThePointer) {
+    MakeForm();
+    auto* box = new TRzComboBox(&m_owner);
+    box->SetFrameVisible(true);
+    box->SetFrameColor(TColor(Rgb(127, 157, 185)));
+    box->SetFrameHotTrack(true);
+    box->SetFrameHotColor(TColor(Rgb(200, 0, 0)));
+    Place(box);
+    ASSERT_EQ(box->Style(), csDropDown);
+    std::vector<std::string> events;
+    box->OnMouseEnter = [&events](TObject*) { events.push_back("enter"); };
+    box->OnMouseLeave = [&events](TObject*) { events.push_back("leave"); };
+
+    // Over the text, then over the button, then back over the text: one entry, no leaving between.
+    win::headless::MouseMove(box->Handle(), 40, 10);
+    win::headless::Pump();
+    EXPECT_EQ(Pixel(*box, 0, 10), Rgb(200, 0, 0));
+    win::headless::MouseMove(box->Handle(), 97, 10);
+    win::headless::MouseMove(box->Handle(), 30, 10);
+    win::headless::Pump();
+    EXPECT_EQ(events, (std::vector<std::string>{"enter"}));
+    EXPECT_EQ(Pixel(*box, 0, 10), Rgb(200, 0, 0));
+    // Out of the box straight from its text.
+    win::headless::MouseMove(m_form->Handle(), 5, 5);
+    win::headless::Pump();
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
+    EXPECT_EQ(Pixel(*box, 0, 10), Rgb(127, 157, 185));
 }
 
 TEST_F(RzComboBehaviourTest, NoFocusMarkStaysInTheGlyphColumnAfterACloseAndReopen) {

@@ -77,6 +77,8 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
 
 void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
+    if (win::COMBOBOXINFO info; HasEditField() && win::GetComboBoxInfo(Handle(), &info) && info.hwndItem)
+        AdoptPartWindow(info.hwndItem);
     const int selected = m_items->Reload(m_itemIndex);
     if (selected >= 0)
         win::SendMessage(Handle(), win::CB_SETCURSEL, static_cast<win::WPARAM>(selected), 0);

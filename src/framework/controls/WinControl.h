@@ -219,6 +219,10 @@ protected:
     // Saves the window's text into the control, then DestroyWindowHandle.
     virtual void DestroyWnd();
     virtual void DestroyWindowHandle();
+    // A window that the platform control made inside this one (a combo box's edit field) counts as this
+    // control for the pointer: moving over it enters this control, and leaving it leaves this control unless
+    // the pointer is still over one of its windows.
+    void AdoptPartWindow(win::HWND part);
     void CreateHandle();
     // Destroys the children's windows first (each saving its state), then the own.
     void DestroyHandle();
@@ -275,6 +279,8 @@ private:
     void PlaceAligned(TAlign align, TRect& rect, TControl* requester);
     bool RouteMouseToChildren(TMessage& message);
     void TrackMouse(TPoint point, TControl* under);
+    bool PointerOverOwnWindows() const;
+    static win::LRESULT PartWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     void FreeBrush();
     void AnswerCtlColor(TWMCtlColor& message);
 

@@ -71,8 +71,49 @@ void TWinControl::WMMouseLeave(TMessage& message) {
     const bool ours = current == this || (current && current->Parent() == this &&
                                           std::find(m_graphicControls.begin(), m_graphicControls.end(),
                                                     current) != m_graphicControls.end());
-    if (ours) SetMouseControl(nullptr);
+    if (ours && !PointerOverOwnWindows()) SetMouseControl(nullptr);
     DefaultHandler(message);
+}
+
+// Whether the window under the pointer is this control's own or one of the platform's parts inside it (the
+// pointer went from the one to the other, which each of them hears as leaving).
+bool TWinControl::PointerOverOwnWindows() const {
+    if (!m_handle) return false;
+    win::HWND w = win::WindowUnderPointer();
+    while (w && w != m_handle && !FindControl(w)) w = win::GetParent(w);
+    return w == m_handle;
+}
+
+namespace {
+
+constexpr const char* kPartProcProp = "GlyphloomPartProc";
+
+} // namespace
+
+void TWinControl::AdoptPartWindow(win::HWND part) {
+    const win::LONG_PTR old = win::GetWindowLongPtr(part, win::GWLP_WNDPROC);
+    if (!old || win::GetProp(part, kPartProcProp)) return;
+    win::SetProp(part, kPartProcProp, reinterpret_cast<win::HANDLE>(old));
+    win::SetWindowLongPtr(part, win::GWLP_WNDPROC, reinterpret_cast<win::LONG_PTR>(&PartWndProc));
+}
+
+win::LRESULT TWinControl::PartWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
+    auto old = reinterpret_cast<win::WNDPROC>(win::GetProp(hwnd, kPartProcProp));
+    TWinControl* owner = nullptr;
+    for (win::HWND w = win::GetParent(hwnd); w && !owner; w = win::GetParent(w)) owner = FindControl(w);
+    if (owner && msg == win::WM_MOUSEMOVE && win::GetCapture() == nullptr) {
+        win::TRACKMOUSEEVENT track;
+        track.dwFlags = win::TME_LEAVE;
+        track.hwndTrack = hwnd;
+        win::TrackMouseEvent(&track);
+        SetMouseControl(owner);
+    } else if (owner && msg == win::WM_MOUSELEAVE && MouseControl() == owner &&
+               !owner->PointerOverOwnWindows()) {
+        SetMouseControl(nullptr);
+    }
+    if (msg == win::WM_NCDESTROY) win::RemoveProp(hwnd, kPartProcProp);
+    return old ? win::CallWindowProc(old, hwnd, msg, wParam, lParam)
+               : win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
 void TWinControl::WMSetCursor(TWMSetCursor& message) {

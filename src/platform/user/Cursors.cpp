@@ -99,6 +99,11 @@ BOOL GetCursorPos(POINT* point) {
     return TRUE;
 }
 
+HWND WindowUnderPointer() {
+    const HWND w = wm::Thread().mouseWindow;
+    return wm::Find(w) ? w : nullptr;
+}
+
 BOOL SetCursorPos(int x, int y) {
     wm::Thread().cursorPos = POINT{wm::ClampCoord(x), wm::ClampCoord(y)};
     if (HasCurrentDisplay()) CurrentDisplay().SetCursorPos(wm::Thread().cursorPos);

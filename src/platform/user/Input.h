@@ -104,6 +104,9 @@ HCURSOR GetCursor();
 BOOL DestroyCursor(HCURSOR cursor); // system cursors are shared: succeeds and keeps them
 int ShowCursor(BOOL show);
 BOOL GetCursorPos(POINT* point);
+// The window the pointer is over, as the last mouse input found it; null once the pointer has left all of the
+// program's windows (where GetCursorPos keeps the last position over them).
+HWND WindowUnderPointer();
 BOOL SetCursorPos(int x, int y);
 BOOL ClipCursor(const RECT* rect);
 // Which system cursor a handle is (its IDC_ number), 0 when it is none of them.
