@@ -181,12 +181,13 @@ public:
     void SetShowStyle(TRzShowStyle style);
     bool MaintainMRUFonts() const { return m_maintainMRUFonts; }
     void SetMaintainMRUFonts(bool maintain) { m_maintainMRUFonts = maintain; }
-    int PreviewFontSize() const { return m_previewFontSize; }
-    void SetPreviewFontSize(int size) { m_previewFontSize = size; }
-    int PreviewHeight() const { return m_previewHeight; }
-    void SetPreviewHeight(int height) { m_previewHeight = height; }
-    int PreviewWidth() const { return m_previewWidth; }
-    void SetPreviewWidth(int width) { m_previewWidth = width; }
+    // The preview panel's font size, height and width.
+    int PreviewFontSize() const;
+    void SetPreviewFontSize(int size);
+    int PreviewHeight() const;
+    void SetPreviewHeight(int height);
+    int PreviewWidth() const;
+    void SetPreviewWidth(int width);
     const std::string& PreviewText() const { return m_previewText; }
     void SetPreviewText(const std::string& text) { m_previewText = text; }
 
@@ -254,9 +255,6 @@ private:
     bool m_showSymbolFonts = true;
     TRzShowStyle m_showStyle = ssFontName;
     bool m_maintainMRUFonts = true;
-    int m_previewFontSize = 36;
-    int m_previewHeight = 65;
-    int m_previewWidth = 260;
     std::string m_previewText;
 };
 

@@ -6,6 +6,7 @@
 #include "framework/controls/MessageDispatch.h"
 #include "framework/controls/StdCtrlsEdit.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Windows.h"
 
@@ -14,6 +15,9 @@ namespace gl {
 namespace {
 
 constexpr const char* kSample = "AaBbYyZz";
+constexpr int kPanelFontSize = 36;
+constexpr int kPanelWidth = 260;
+constexpr int kPanelHeight = 65;
 
 } // namespace
 
@@ -31,8 +35,8 @@ TRzPreviewFontPanel::TRzPreviewFontPanel(TComponent* owner) : TCustomControl(own
     SetParentColor(false);
     SetColor(clWindow);
     SetParentFont(false);
-    Font()->SetSize(36);
-    SetBounds(0, 0, 260, 65);
+    Font()->SetSize(kPanelFontSize);
+    SetBounds(0, 0, kPanelWidth, kPanelHeight);
     SetText(kSample);
 }
 
@@ -73,11 +77,30 @@ void TRzPreviewFontPanel::WMKillFocus(TWMKillFocus& message) {
     AskToHide();
 }
 
-void TRzPreviewFontPanel::CMCancelMode(TMessage&) {
-    AskToHide();
+void TRzPreviewFontPanel::CMCancelMode(TMessage& message) {
+    if (reinterpret_cast<TControl*>(message.LParam) != this) AskToHide();
 }
 
 // ---- The font box's side ----
+
+int TRzFontComboBox::PreviewFontSize() const {
+    return m_previewPanel ? m_previewPanel->Font()->Size() : kPanelFontSize;
+}
+void TRzFontComboBox::SetPreviewFontSize(int size) {
+    if (m_previewPanel) m_previewPanel->Font()->SetSize(size);
+}
+int TRzFontComboBox::PreviewHeight() const {
+    return m_previewPanel ? m_previewPanel->Height() : kPanelHeight;
+}
+void TRzFontComboBox::SetPreviewHeight(int height) {
+    if (m_previewPanel) m_previewPanel->SetHeight(height);
+}
+int TRzFontComboBox::PreviewWidth() const {
+    return m_previewPanel ? m_previewPanel->Width() : kPanelWidth;
+}
+void TRzFontComboBox::SetPreviewWidth(int width) {
+    if (m_previewPanel) m_previewPanel->SetWidth(width);
+}
 
 void TRzFontComboBox::SetPreviewEdit(TWinControl* edit) {
     if (m_previewEdit == edit) return;
@@ -137,9 +160,9 @@ void TRzFontComboBox::ShowPreview() {
     if (!m_previewPanel || Items()->Count() == 0) return;
     const TPoint corner = ClientToScreen(TPoint{0, 0});
     const int listWidth = DropDownWidth() > 0 ? DropDownWidth() : Width();
-    m_previewPanel->Font()->SetSize(m_previewFontSize);
     win::SetWindowPos(m_previewPanel->Handle(), win::HWND_TOPMOST, corner.x + listWidth - 1, corner.y,
-                      m_previewWidth, m_previewHeight, win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW);
+                      m_previewPanel->Width(), m_previewPanel->Height(),
+                      win::SWP_NOACTIVATE | win::SWP_SHOWWINDOW);
     m_previewVisible = true;
 }
 
@@ -156,8 +179,8 @@ void TRzFontComboBox::RMHidePreview(TMessage&) {
     HidePreview();
 }
 
-void TRzFontComboBox::CMCancelMode(TMessage&) {
-    HidePreview();
+void TRzFontComboBox::CMCancelMode(TMessage& message) {
+    if (reinterpret_cast<TControl*>(message.LParam) != this) HidePreview();
 }
 
 } // namespace gl

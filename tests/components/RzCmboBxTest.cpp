@@ -1,9 +1,8 @@
 // Tests of the font combo box on the headless display: the family list, selecting by font and by name (no
 // events), the selected font handed out, user choices by keyboard and mouse raising one change each, the
 // glyph kinds, and loading from a stored layout with retired names.
-#include "RzControlsTestSupport.h"
+#include "RzCmboBxTestSupport.h"
 
-#include "components/RzCmboBx.h"
 #include "framework/core/Exceptions.h"
 #include "framework/stored/LayoutClass.h"
 #include "platform/controls/ControlClasses.h"
@@ -17,25 +16,7 @@
 namespace gl::rztest {
 namespace {
 
-class RzFontComboBoxTest : public RzControlsTest {
-protected:
-    void SetUp() override {
-        RzControlsTest::SetUp();
-        ASSERT_TRUE(win::RegisterStandardControls());
-    }
-    TRzFontComboBox* MakeBox() {
-        MakeForm();
-        auto* box = new TRzFontComboBox(&m_owner);
-        box->SetBounds(20, 20, 108, 22);
-        box->SetParent(m_form);
-        box->OnChange = [this](TObject*) { ++changes; };
-        box->HandleNeeded();
-        win::headless::Pump();
-        return box;
-    }
-
-    int changes = 0;
-};
+using RzFontComboBoxTest = RzComboTest;
 
 int CollectFamily(const win::LOGFONT* logFont, const win::TEXTMETRIC*, win::DWORD, win::LPARAM lParam) {
     reinterpret_cast<std::multiset<std::string>*>(lParam)->insert(logFont->lfFaceName);
@@ -43,7 +24,7 @@ int CollectFamily(const win::LOGFONT* logFont, const win::TEXTMETRIC*, win::DWOR
 }
 
 TEST_F(RzFontComboBoxTest, ListsEveryFamilySortedWithSimSun) {
-    TRzFontComboBox* box = MakeBox();
+    TRzFontComboBox* box = MakeFontBox();
     std::multiset<std::string> families;
     win::EnumFontFamilies(win::GetDC(nullptr), nullptr, &CollectFamily,
                           reinterpret_cast<win::LPARAM>(&families));
@@ -65,7 +46,7 @@ TEST_F(RzFontComboBoxTest, ListsEveryFamilySortedWithSimSun) {
 }
 
 TEST_F(RzFontComboBoxTest, WritingTheFontSelectsByWholeNameInAnyCaseWithoutAChange) {
-    TRzFontComboBox* box = MakeBox();
+    TRzFontComboBox* box = MakeFontBox();
     TFont memoFont;
     memoFont.SetName("宋体");
     memoFont.SetSize(20);
@@ -98,7 +79,7 @@ TEST_F(RzFontComboBoxTest, WritingTheFontSelectsByWholeNameInAnyCaseWithoutAChan
 }
 
 TEST_F(RzFontComboBoxTest, ANameNotListedLeavesNoSelectionAndNoFontToAssign) {
-    TRzFontComboBox* box = MakeBox();
+    TRzFontComboBox* box = MakeFontBox();
     box->SetFontName("宋体");
     TFont missing;
     missing.SetName("No Such Family");
@@ -117,7 +98,7 @@ TEST_F(RzFontComboBoxTest, ANameNotListedLeavesNoSelectionAndNoFontToAssign) {
 }
 
 TEST_F(RzFontComboBoxTest, ChoosingByKeyboardOrMouseRaisesOneChange) {
-    TRzFontComboBox* box = MakeBox();
+    TRzFontComboBox* box = MakeFontBox();
     box->SetFontName(box->Items()->Strings(0));
     const int start = box->ItemIndex();
     ASSERT_EQ(start, 0);
@@ -146,7 +127,7 @@ TEST_F(RzFontComboBoxTest, ChoosingByKeyboardOrMouseRaisesOneChange) {
 }
 
 TEST_F(RzFontComboBoxTest, TheGlyphFollowsTheKindOfFont) {
-    TRzFontComboBox* box = MakeBox();
+    TRzFontComboBox* box = MakeFontBox();
     // Bit 0 set means variable pitch; TrueType and fixed pitch together get their own glyph.
     EXPECT_EQ(box->GlyphFor(win::TMPF_TRUETYPE), fgTrueTypeFixed);
     EXPECT_EQ(box->GlyphFor(win::TMPF_TRUETYPE | win::TMPF_FIXED_PITCH), fgTrueType);

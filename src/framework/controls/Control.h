@@ -38,6 +38,9 @@ public:
     // Messages nobody handled: a control without a window answers WM_GETTEXT, WM_GETTEXTLENGTH and WM_SETTEXT
     // from its own text; a windowed control passes them to its window's original procedure.
     virtual void DefaultHandler(TMessage& message);
+    // A left press on `sender` ends the mouse mode (an open list, a pop-up) of the control that has the focus
+    // in its form: the form sends that control CM_CANCELMODE with the sender in LParam. Here: passed up.
+    virtual void SendCancelMode(TControl* sender);
     // The message table shared by all controls.
     static MessageTable& Messages();
 

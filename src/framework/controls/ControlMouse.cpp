@@ -180,10 +180,17 @@ void TControl::DoButtonDown(TWMMouse& message, TMouseButton button, bool doubleC
     DoMouseDown(message, button, doubleClick ? TShiftState{ssDouble} : TShiftState{});
 }
 
+void TControl::SendCancelMode(TControl* sender) {
+    if (Parent()) Parent()->SendCancelMode(sender);
+}
+
+// The press first ends another control's mouse mode, before the default handling moves the focus.
 void TControl::WMLButtonDown(TWMMouse& message) {
+    SendCancelMode(this);
     DoButtonDown(message, mbLeft, false);
 }
 void TControl::WMLButtonDblClk(TWMMouse& message) {
+    SendCancelMode(this);
     DoButtonDown(message, mbLeft, true);
 }
 void TControl::WMRButtonDown(TWMMouse& message) {

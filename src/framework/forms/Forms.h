@@ -111,6 +111,8 @@ public:
 
     void SetFocus() override;
     bool SetFocusedControl(TWinControl* control) override;
+    // Tells the active control of the active form, then passes the request up.
+    void SendCancelMode(TControl* sender) override;
 
     // ---- Events ----
     TNotifyEvent OnCreate;

@@ -3,6 +3,7 @@
 // default and cancel buttons take Enter and Escape).
 #include "framework/forms/Forms.h"
 
+#include "framework/controls/ControlMessages.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/forms/Screen.h"
@@ -19,6 +20,12 @@ bool KeyHeld(int virtualKey) {
 } // namespace
 
 // ---- Activation ----
+
+void TCustomForm::SendCancelMode(TControl* sender) {
+    if (m_active && m_activeControl)
+        m_activeControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<win::LPARAM>(sender));
+    TCustomControl::SendCancelMode(sender);
+}
 
 void TCustomForm::WMActivate(TMessage& message) {
     // The form gives the focus itself (to its active control), so the default procedure is not asked.

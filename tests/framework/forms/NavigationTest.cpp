@@ -3,6 +3,7 @@
 // them, Enter and Escape for the default and cancel buttons, Alt+letter accelerators, and key preview.
 #include "FormsTestSupport.h"
 
+#include "framework/controls/ControlMessages.h"
 #include "platform/user/User.h"
 
 namespace gl::formstest {
@@ -10,6 +11,18 @@ namespace {
 
 using win::headless::KeyChord;
 using win::headless::KeyPress;
+
+// An edit that records who cancelled its mouse mode.
+class TCancelProbe : public TEditBox {
+public:
+    using TEditBox::TEditBox;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == CM_CANCELMODE)
+            senders.push_back(reinterpret_cast<const TControl*>(message.LParam));
+        TEditBox::WndProc(message);
+    }
+    std::vector<const TControl*> senders;
+};
 
 class NavigationTest : public FormsTest {
 protected:
@@ -155,6 +168,25 @@ TEST_F(NavigationTest, KeyPreviewShowsTheFormTheKeysFirst) {
     Press('X');
     EXPECT_EQ(log, (std::vector<std::string>{"form 89", "edit 89", "form 88"}))
         << "the form may swallow a key";
+}
+
+} // namespace
+} // namespace gl::formstest
+
+namespace gl::formstest {
+namespace {
+
+TEST_F(NavigationTest, APressOnAnotherControlCancelsTheMouseModeOfTheFocusedOne) {
+    auto* probe = Add<TCancelProbe>(form, "Probe", 260);
+    probe->SetFocus();
+    app->ProcessMessages();
+    ThroughLoop([this] { win::headless::Click(f->Handle(), 5, 5); });
+    EXPECT_EQ(probe->senders, (std::vector<const TControl*>{f}));
+    // The form's own background is another control too; the right button cancels nothing.
+    probe->SetFocus();
+    ThroughLoop([this] { win::headless::Click(form->Handle(), 300, 150); });
+    ThroughLoop([this] { win::headless::RightClick(form->Handle(), 300, 150); });
+    EXPECT_EQ(probe->senders, (std::vector<const TControl*>{f, form}));
 }
 
 } // namespace
