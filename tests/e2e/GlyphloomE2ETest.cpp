@@ -229,6 +229,24 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
     const auto at = [](int v) { return std::to_string(v); };
     const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(400)); };
 
+    // At rest the flat button is only its arrow on the window colour; under the pointer (over the box's
+    // text, not its button) it shows its face and its shadow.
+    const std::string resting = kArtifacts + "/glyphloom-fontbox-resting.ppm";
+    const std::string hovered = kArtifacts + "/glyphloom-fontbox-hovered.ppm";
+    ASSERT_TRUE(Shoot(resting));
+    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kFontBoxX + 40), at(kFontBoxY + 10)}).exitCode, 0);
+    pause();
+    ASSERT_TRUE(Shoot(hovered));
+    {
+        const Screenshot rest(resting), hot(hovered);
+        ASSERT_TRUE(rest.Valid() && hot.Valid());
+        EXPECT_EQ(rest.At(x + kFontBoxX + 90, y + kFontBoxY + 3), (Rgb{255, 255, 255}));
+        EXPECT_EQ(hot.At(x + kFontBoxX + 90, y + kFontBoxY + 3), (Rgb{240, 240, 240}));
+        EXPECT_EQ(hot.At(x + kFontBoxX + 105, y + kFontBoxY + 18), (Rgb{160, 160, 160}));
+    }
+    std::remove(resting.c_str());
+    std::remove(hovered.c_str());
+
     // Open the list and point at its sixth row, which the pointer highlights.
     const int rowY = kListY + 5 * kRow + kRow / 2;
     ASSERT_EQ(
