@@ -4,7 +4,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
 #include "framework/core/MessageTexts.h"
-#include "framework/stored/PropertyRegistry.h"
+#include "framework/core/StringUtils.h"
 
 #include <map>
 #include <string>

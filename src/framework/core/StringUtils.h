@@ -11,6 +11,12 @@ namespace gl {
 // Below zero, zero or above zero, as a sorts before, with or after b.
 int CompareStr(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);
+
+// The order of names that are equal in any case (ASCII letters), for maps keyed by such names.
+struct NoCaseLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
+};
 bool SameText(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);

@@ -23,11 +23,6 @@ class TPersistent;
 class TComponent;
 class LayoutReadContext;
 
-struct NoCaseLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
-};
-
 using LayoutSetter =
     std::function<void(TPersistent& target, const LayoutValue& value, LayoutReadContext& context)>;
 using LayoutSubObject = std::function<TPersistent*(TPersistent& target)>;
