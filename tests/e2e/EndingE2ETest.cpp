@@ -1,28 +1,17 @@
 // How the desktop program ends when it is not closed from its window: its X server going away under it, and
 // SIGTERM or SIGINT in each state it can wait in (the window, an open list, the open-file dialog, an error
 // box).
-#include "support/ChildProcess.h"
-#include "support/XvfbServer.h"
+#include "DesktopTest.h"
 
-#include <gtest/gtest.h>
-
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 namespace gl::e2e {
 namespace {
 
 using proctest::Child;
-using proctest::EnvChanges;
-using proctest::OnPath;
 using proctest::ReadFile;
-using proctest::RunResult;
-using proctest::XvfbServer;
-
-const std::string kProgram = GLYPHLOOM_PROGRAM;
 
 // Places in the window's client area.
 constexpr int kImportX = 8 + 309 + 28, kImportY = 4 + 12 + 12;         // the import button
@@ -30,12 +19,12 @@ constexpr int kFontArrowX = 392 + 48 + 100, kFontArrowY = 2 + 60 + 11; // the fo
 // The file name field of the open-file dialog, in its client area.
 constexpr int kFileNameX = 215, kFileNameY = 215;
 
-class GlyphloomEnding : public ::testing::Test {
+class GlyphloomEnding : public DesktopTest {
 protected:
     void SetUp() override {
-        for (const char* tool : {"Xvfb", "xdotool"})
-            if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-        if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
+        m_locale = "C.UTF-8"; // the platform's own texts in English: the dialog is "Open"
+        StartDesktop({"Xvfb", "xdotool"});
+        if (!DesktopReady()) return;
         char folder[] = "/tmp/glyphloom-ending-XXXXXX";
         ASSERT_NE(mkdtemp(folder), nullptr);
         m_folder = folder;
@@ -44,37 +33,9 @@ protected:
     void TearDown() override {
         if (!m_folder.empty()) std::filesystem::remove_all(m_folder);
     }
-
-    EnvChanges Env() const {
-        EnvChanges env = m_x.Env();
-        env.push_back({"LC_ALL", "C.UTF-8"}); // the platform's own texts in English: the dialog is "Open"
-        return env;
-    }
-    RunResult Xdotool(std::vector<std::string> args) {
-        args.insert(args.begin(), "xdotool");
-        return proctest::Run(args, 20000, Env());
-    }
-    // The first shown window whose name matches, waited for. A search fails when a window it lists goes
-    // away before it is asked its name (the last program's, say): it is asked again.
-    std::string Window(const std::string& namePattern) {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", namePattern});
-            if (found.exitCode == 0) return found.out.substr(0, found.out.find('\n'));
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        }
-        return {};
-    }
-    bool Click(const std::string& window, int x, int y) {
-        return Xdotool({"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"})
-                   .exitCode == 0;
-    }
     // Starts the program and waits for its window.
-    std::string Start(Child& program) {
-        if (!program.Start({kProgram}, Env(), "/dev/null", m_log)) return {};
-        return Window("^Glyphloom.*1\\.0");
-    }
+    std::string Start(Child& program) { return StartProgram(program, m_log); }
 
-    XvfbServer m_x;
     std::string m_folder, m_log;
 };
 
@@ -104,13 +65,13 @@ TEST_F(GlyphloomEnding, TerminationSignalsEndItInEveryStateItWaitsIn) {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
         } else if (state != State::Window) {
             ASSERT_TRUE(Click(window, kImportX, kImportY));
-            const std::string dialog = Window("^Open$");
+            const std::string dialog = FindWindow("^Open$");
             ASSERT_FALSE(dialog.empty());
             if (state == State::ErrorBox) {
                 ASSERT_TRUE(Click(dialog, kFileNameX, kFileNameY));
                 ASSERT_EQ(Xdotool({"type", bad}).exitCode, 0);
                 ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
-                ASSERT_FALSE(Window("^Glyphloom$").empty()) << "the error box did not open";
+                ASSERT_FALSE(FindWindow("^Glyphloom$").empty()) << "the error box did not open";
             }
         }
         ASSERT_TRUE(program.Running());

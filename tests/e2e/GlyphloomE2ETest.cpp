@@ -2,36 +2,26 @@
 // xdotool, the output view's text copied through the real clipboard and compared with glyphloom-convert's
 // lines, and a screenshot kept in the build folder; a picture chosen in the import dialog, seen in its
 // preview, opened and converted the same way.
-#include "support/ChildProcess.h"
-#include "support/Screenshot.h"
-#include "support/XvfbServer.h"
+#include "DesktopTest.h"
 
-#include <gtest/gtest.h>
+#include "support/BmpWriter.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sys/stat.h>
-#include <thread>
 
 namespace gl::e2e {
 namespace {
 
 using proctest::Child;
-using proctest::OnPath;
 using proctest::ReadFile;
 using proctest::Rgb;
 using proctest::RunResult;
 using proctest::Screenshot;
-using proctest::ScreenshotCommand;
-using proctest::XvfbServer;
 
-const std::string kProgram = GLYPHLOOM_PROGRAM;
 const std::string kConvert = GLYPHLOOM_CONVERT;
 const std::string kStartupSample = GLYPHLOOM_STARTUP_SAMPLE;
-const std::string kArtifacts = GLYPHLOOM_E2E_ARTIFACTS;
 const std::string kDefaultBanner = "Tarnwick<QQ群号3164825>";
 
 // Places in the window's client area (the real window is created at the client size).
@@ -50,28 +40,11 @@ constexpr int kFieldX = 200, kFieldY = 215;
 constexpr int kFirstItemX = 60, kFirstItemY = 50;
 constexpr int kPreviewLeft = 438, kPreviewTop = 88, kPreviewRight = 590, kPreviewBottom = 202;
 
-// A 64 x 48 bitmap file, 24 bits a pixel, in one colour with a black left half of its top row.
+// A 64 x 48 bitmap file, 24 bits a pixel, magenta with a black left half of its top row.
 void WritePicture(const std::string& path) {
-    const int width = 64, height = 48, rowBytes = width * 3;
-    std::string bmp = "BM";
-    const auto put = [&bmp](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) bmp += static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    put(54 + rowBytes * height, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(width, 4);
-    put(height, 4);
-    put(1, 2);
-    put(24, 2);
-    for (int i = 0; i < 6; ++i) put(0, 4);
-    for (int row = height - 1; row >= 0; --row)
-        for (int x = 0; x < width; ++x) {
-            const bool black = row == 0 && x < width / 2;
-            put(black ? 0x000000 : 0xFF00FF, 3); // blue, green, red: magenta
-        }
-    std::ofstream(path, std::ios::binary) << bmp;
+    std::ofstream(path, std::ios::binary) << bmptest::Bmp24(64, 48, [](int x, int y) {
+        return y == 0 && x < 32 ? bmptest::Bgr(0, 0, 0) : bmptest::Bgr(255, 0, 255);
+    });
 }
 
 std::string Normalized(std::string text) {
@@ -100,86 +73,48 @@ std::string FirstDifference(const std::string& a, const std::string& b) {
     return "no line differs";
 }
 
-class GlyphloomE2E : public ::testing::Test {
+class GlyphloomE2E : public DesktopTest {
 protected:
-    RunResult Tool(std::vector<std::string> args, int timeoutMs = 10000) {
-        return proctest::Run(args, timeoutMs, m_x.Env());
-    }
-    RunResult Xdotool(const std::vector<std::string>& args, int timeoutMs = 10000) {
-        std::vector<std::string> all = {"xdotool"};
-        all.insert(all.end(), args.begin(), args.end());
-        return Tool(all, timeoutMs);
-    }
-    // The first window of the program's with that title, waited for until it is shown.
-    std::string FindWindow(const std::string& title = "Glyphloom") {
-        const RunResult found = Xdotool({"search", "--sync", "--onlyvisible", "--name", title}, 20000);
-        return found.exitCode == 0 ? found.out.substr(0, found.out.find('\n')) : std::string();
-    }
-    // The window's top-left corner on the screen; without a window manager that is the client area's.
-    bool WindowOrigin(const std::string& window, int& x, int& y, int& width, int& height) {
-        const RunResult geometry = Xdotool({"getwindowgeometry", window});
-        const std::size_t position = geometry.out.find("Position: ");
-        const std::size_t size = geometry.out.find("Geometry: ");
-        if (geometry.exitCode != 0 || position == std::string::npos || size == std::string::npos)
-            return false;
-        return std::sscanf(geometry.out.c_str() + position, "Position: %d,%d", &x, &y) == 2 &&
-               std::sscanf(geometry.out.c_str() + size, "Geometry: %dx%d", &width, &height) == 2;
-    }
-    // The program serves the clipboard itself, so this asks it while it runs (until the copy has arrived).
-    std::string ReadClipboard() {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < end) {
-            const RunResult clip = Tool({"xclip", "-o", "-selection", "clipboard"}, 5000);
-            if (clip.exitCode == 0 && !clip.out.empty()) return clip.out;
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return {};
-    }
-
-    bool Shoot(const std::string& path) {
-        return Tool(ScreenshotCommand(m_x.Name(), path), 10000).exitCode == 0;
+    // Starts the program on a desktop with these tools, its standard error into the artifacts folder under
+    // `logName`. Afterwards, when `DesktopReady()`, m_window is its main window and m_log its error output.
+    void Launch(std::initializer_list<const char*> tools, const std::string& logName) {
+        StartDesktop(tools);
+        if (!DesktopReady()) return;
+        m_log = kArtifacts + "/" + logName;
+        m_window = StartProgram(m_program, m_log);
+        ASSERT_FALSE(m_window.empty()) << "no window appeared; the program said:\n" << ReadFile(m_log);
     }
 
     // Everything in the output view, copied out as a user does: a click into it, Ctrl+A, Ctrl+C.
-    std::string CopyOutputView(const std::string& window) {
-        const RunResult keys =
-            Xdotool({"mousemove", "--window", window, std::to_string(kMemoX), std::to_string(kMemoY), "click",
-                     "1", "key", "ctrl+a", "key", "ctrl+c"});
-        return keys.exitCode == 0 ? ReadClipboard() : std::string();
+    std::string CopyOutputView() {
+        const bool done =
+            Click(m_window, kMemoX, kMemoY) && Xdotool({"key", "ctrl+a", "key", "ctrl+c"}).exitCode == 0;
+        return done ? ReadClipboard() : std::string();
     }
 
-    XvfbServer m_x;
+    Child m_program; // after the X server: it ends first
+    std::string m_window, m_log;
 };
 
 TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
-    for (const char* tool : {"Xvfb", "xdotool", "xclip", "import"})
-        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
-    mkdir(kArtifacts.c_str(), 0755);
-    const std::string log = kArtifacts + "/glyphloom-stderr.txt";
-
-    Child program;
-    ASSERT_TRUE(program.Start({kProgram}, m_x.Env(), "/dev/null", log));
-    const std::string window = FindWindow();
-    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    Launch({"Xvfb", "xdotool", "xclip", "import"}, "glyphloom-stderr.txt");
+    if (!DesktopReady()) return;
     int x = 0, y = 0, width = 0, height = 0;
-    ASSERT_TRUE(WindowOrigin(window, x, y, width, height));
+    ASSERT_TRUE(WindowOrigin(m_window, x, y, width, height));
     EXPECT_EQ(width, 580);
     EXPECT_EQ(height, 383);
     EXPECT_EQ(x, (1024 - 588) / 2 + 4) << "centred on the screen, inside the frame the desktop would draw";
     EXPECT_EQ(y, (768 - 410) / 2 + 4 + 19);
 
-    const auto at = [](int v) { return std::to_string(v); };
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kConvertX), at(kConvertY), "click", "1"}).exitCode,
-              0);
+    ASSERT_TRUE(Click(m_window, kConvertX, kConvertY));
     // The conversion runs inside the click; the screenshot waits for the picture's lines to be painted.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Pause(500);
     const std::string shot = kArtifacts + "/glyphloom-after-convert";
-    ASSERT_EQ(Tool({"import", "-window", "root", shot + ".png"}, 10000).exitCode, 0);
-    ASSERT_EQ(Tool(ScreenshotCommand(m_x.Name(), shot + ".ppm"), 10000).exitCode, 0);
+    ASSERT_EQ(Tool({"import", "-window", "root", shot + ".png"}).exitCode, 0);
+    ASSERT_TRUE(Shoot(shot + ".ppm"));
 
-    const std::string copied = CopyOutputView(window);
-    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    const std::string copied = CopyOutputView();
+    EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
 
     const RunResult converted = proctest::Run({kConvert}, 20000);
     ASSERT_EQ(converted.exitCode, 0) << converted.err;
@@ -215,27 +150,18 @@ TEST_F(GlyphloomE2E, ConvertedArtReachesTheClipboardAsTheConverterWritesIt) {
 }
 
 TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
-    for (const char* tool : {"Xvfb", "xdotool", "import"})
-        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
-    mkdir(kArtifacts.c_str(), 0755);
-    const std::string log = kArtifacts + "/glyphloom-fontbox-stderr.txt";
-    Child program;
-    ASSERT_TRUE(program.Start({kProgram}, m_x.Env(), "/dev/null", log));
-    const std::string window = FindWindow();
-    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
+    Launch({"Xvfb", "xdotool", "import"}, "glyphloom-fontbox-stderr.txt");
+    if (!DesktopReady()) return;
     int x = 0, y = 0, width = 0, height = 0;
-    ASSERT_TRUE(WindowOrigin(window, x, y, width, height));
-    const auto at = [](int v) { return std::to_string(v); };
-    const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(400)); };
+    ASSERT_TRUE(WindowOrigin(m_window, x, y, width, height));
 
     // At rest the flat button is only its arrow on the window colour; under the pointer (over the box's
     // text, not its button) it shows its face and its shadow.
     const std::string resting = kArtifacts + "/glyphloom-fontbox-resting.ppm";
     const std::string hovered = kArtifacts + "/glyphloom-fontbox-hovered.ppm";
     ASSERT_TRUE(Shoot(resting));
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kFontBoxX + 40), at(kFontBoxY + 10)}).exitCode, 0);
-    pause();
+    ASSERT_TRUE(PointAt(m_window, kFontBoxX + 40, kFontBoxY + 10));
+    Pause(400);
     ASSERT_TRUE(Shoot(hovered));
     {
         const Screenshot rest(resting), hot(hovered);
@@ -249,10 +175,8 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
 
     // Open the list and point at its sixth row, which the pointer highlights.
     const int rowY = kListY + 5 * kRow + kRow / 2;
-    ASSERT_EQ(
-        Xdotool({"mousemove", "--window", window, at(kFontArrowX), at(kFontArrowY), "click", "1"}).exitCode,
-        0);
-    pause();
+    ASSERT_TRUE(Click(m_window, kFontArrowX, kFontArrowY));
+    Pause(400);
     // Its first paint is whole before the pointer comes near it: the list's white, not a black square.
     const std::string opened = kArtifacts + "/glyphloom-fontbox-opened.ppm";
     ASSERT_TRUE(Shoot(opened));
@@ -264,22 +188,20 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
             blackOnOpening += firstPaint.At(x + kListX + col, y + kListY + row) == Rgb{0, 0, 0};
     EXPECT_LT(blackOnOpening, kListWidth * 5 * kRow / 4);
     std::remove(opened.c_str());
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kListX + 40), at(rowY)}).exitCode, 0);
-    pause();
+    ASSERT_TRUE(PointAt(m_window, kListX + 40, rowY));
+    Pause(400);
     const std::string first = kArtifacts + "/glyphloom-fontbox-first.ppm";
     ASSERT_TRUE(Shoot(first));
     // Choose it, then open the list again without touching it.
     ASSERT_EQ(Xdotool({"click", "1"}).exitCode, 0);
-    pause();
-    ASSERT_EQ(
-        Xdotool({"mousemove", "--window", window, at(kFontArrowX), at(kFontArrowY), "click", "1"}).exitCode,
-        0);
-    pause();
+    Pause(400);
+    ASSERT_TRUE(Click(m_window, kFontArrowX, kFontArrowY));
+    Pause(400);
     const std::string again = kArtifacts + "/glyphloom-fontbox-again.ppm";
     ASSERT_TRUE(Shoot(again));
     ASSERT_EQ(Xdotool({"key", "Escape"}).exitCode, 0);
-    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
-    program.Stop();
+    EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
+    m_program.Stop();
 
     // The chosen entry now heads the list, drawn as it was under the pointer (highlighted, with its dotted
     // border), and the line under it closes the section of recently used fonts.
@@ -304,76 +226,50 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
 // The output view's edit menu with the mouse and its access keys, in Chinese: Select All, then (right-click
 // again) Copy puts the whole view on the desktop's clipboard.
 TEST_F(GlyphloomE2E, TheEditMenuSelectsAllAndCopiesTheView) {
-    for (const char* tool : {"Xvfb", "xdotool", "xclip"})
-        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
-    mkdir(kArtifacts.c_str(), 0755);
-    const std::string log = kArtifacts + "/glyphloom-menu-stderr.txt";
-    auto env = m_x.Env();
-    env.push_back({"LC_ALL", "zh_CN.UTF-8"});
-
-    Child program;
-    ASSERT_TRUE(program.Start({kProgram}, env, "/dev/null", log));
-    const std::string window = FindWindow();
-    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
-    const auto at = [](int v) { return std::to_string(v); };
+    m_locale = "zh_CN.UTF-8";
+    Launch({"Xvfb", "xdotool", "xclip"}, "glyphloom-menu-stderr.txt");
+    if (!DesktopReady()) return;
     // 全选(A), then 复制(C), each from a menu opened by the right button.
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "3"}).exitCode, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_EQ(Xdotool({"key", "a"}).exitCode, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kMemoX), at(kMemoY), "click", "3"}).exitCode, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_EQ(Xdotool({"key", "c"}).exitCode, 0);
+    for (const char* key : {"a", "c"}) {
+        ASSERT_TRUE(Click(m_window, kMemoX, kMemoY, 3));
+        Pause(300);
+        ASSERT_EQ(Xdotool({"key", key}).exitCode, 0);
+        Pause(300);
+    }
     const std::string copied = ReadClipboard();
-    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
     ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
     EXPECT_TRUE(Normalized(copied) == Normalized(ReadFile(kStartupSample)))
         << FirstDifference(Normalized(copied), Normalized(ReadFile(kStartupSample)));
 }
 
 TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConvertsAsTheConverterDoes) {
-    for (const char* tool : {"Xvfb", "xdotool", "xclip"})
-        if (!OnPath(tool)) GTEST_SKIP() << tool << " is not installed";
-    if (!m_x.Start(1024, 768)) GTEST_SKIP() << "Xvfb did not start";
-    mkdir(kArtifacts.c_str(), 0755);
+    // The dialog is found by its English caption.
+    m_locale = "C.UTF-8";
+    Launch({"Xvfb", "xdotool", "xclip", "import"}, "glyphloom-dialog-stderr.txt");
+    if (!DesktopReady()) return;
     char folderTemplate[] = "/tmp/glyphloom-e2e-dialog-XXXXXX";
     ASSERT_NE(mkdtemp(folderTemplate), nullptr);
     const std::string folder = folderTemplate, picture = folder + "/picture.bmp";
     WritePicture(picture);
-    const std::string log = kArtifacts + "/glyphloom-dialog-stderr.txt";
-    // The dialog is found by its English caption.
-    auto env = m_x.Env();
-    env.push_back({"LC_ALL", "C.UTF-8"});
-
-    Child program;
-    ASSERT_TRUE(program.Start({kProgram}, env, "/dev/null", log));
-    const std::string window = FindWindow();
-    ASSERT_FALSE(window.empty()) << "no window appeared; the program said:\n" << ReadFile(log);
-    const auto at = [](int v) { return std::to_string(v); };
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kImportX), at(kImportY), "click", "1"}).exitCode,
-              0);
-    const std::string dialog = FindWindow("Open");
+    ASSERT_TRUE(Click(m_window, kImportX, kImportY));
+    const std::string dialog = FindWindow("^Open$");
     ASSERT_FALSE(dialog.empty()) << "the import button opened no dialog; the program said:\n"
-                                 << ReadFile(log);
+                                 << ReadFile(m_log);
     int x = 0, y = 0, width = 0, height = 0;
     ASSERT_TRUE(WindowOrigin(dialog, x, y, width, height));
     EXPECT_EQ(width, 598);
     EXPECT_EQ(height, 264);
 
     // Into the picture's folder through the name field, then the picture selected in the list.
-    ASSERT_EQ(Xdotool({"mousemove", "--window", dialog, at(kFieldX), at(kFieldY), "click", "1", "key",
-                       "ctrl+a", "type", folder})
-                  .exitCode,
-              0);
+    ASSERT_TRUE(Click(dialog, kFieldX, kFieldY));
+    ASSERT_EQ(Xdotool({"key", "ctrl+a", "type", folder}).exitCode, 0);
     ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_EQ(
-        Xdotool({"mousemove", "--window", dialog, at(kFirstItemX), at(kFirstItemY), "click", "1"}).exitCode,
-        0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Pause(300);
+    ASSERT_TRUE(Click(dialog, kFirstItemX, kFirstItemY));
+    Pause(500);
     const std::string shot = kArtifacts + "/glyphloom-picture-dialog";
-    ASSERT_EQ(Tool(ScreenshotCommand(m_x.Name(), shot + ".ppm"), 10000).exitCode, 0);
+    ASSERT_TRUE(Shoot(shot + ".ppm"));
     const Screenshot screen(shot + ".ppm");
     ASSERT_TRUE(screen.Valid());
     // The picture's magenta fills exactly its place in the preview pane, nowhere else on the dialog.
@@ -394,19 +290,18 @@ TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConverts
 
     // Open, convert, and copy the output view.
     ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_EQ(Xdotool({"mousemove", "--window", window, at(kConvertX), at(kConvertY), "click", "1"}).exitCode,
-              0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const std::string copied = CopyOutputView(window);
-    EXPECT_TRUE(program.Running()) << "the program ended; it said:\n" << ReadFile(log);
+    Pause(300);
+    ASSERT_TRUE(Click(m_window, kConvertX, kConvertY));
+    Pause(300);
+    const std::string copied = CopyOutputView();
+    EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
     const RunResult converted = proctest::Run({kConvert, picture}, 20000);
     ASSERT_EQ(converted.exitCode, 0) << converted.err;
     const std::string expected = Normalized(ReadFile(kStartupSample) + converted.out);
     ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
     EXPECT_EQ(Lines(Normalized(copied) + "\n").size(), Lines(expected + "\n").size());
     EXPECT_TRUE(Normalized(copied) == expected) << FirstDifference(Normalized(copied), expected);
-    program.Stop();
+    m_program.Stop();
     std::remove(picture.c_str());
     rmdir(folder.c_str());
 }
