@@ -261,6 +261,24 @@ TEST_F(RzComboBehaviourTest, TheEditFieldCountsAsTheBoxForThePointer) {
     win::headless::Pump();
     EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
     EXPECT_EQ(Pixel(*box, 0, 10), Rgb(127, 157, 185));
+
+    // The simple style's list, under its edit field, is the box too.
+    box->SetStyle(csSimple);
+    box->Items()->Add("Alpha");
+    box->SetHeight(90);
+    win::headless::Pump();
+    win::COMBOBOXINFO info;
+    ASSERT_TRUE(win::GetComboBoxInfo(box->Handle(), &info));
+    ASSERT_EQ(win::GetParent(info.hwndList), box->Handle());
+    events.clear();
+    win::headless::MouseMove(box->Handle(), 40, 10);
+    win::headless::MouseMove(info.hwndList, 20, 20);
+    win::headless::Pump();
+    EXPECT_EQ(events, (std::vector<std::string>{"enter"}));
+    // Straight off the program's windows from the list.
+    win::headless::MouseLeaveAll();
+    win::headless::Pump();
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
 }
 
 TEST_F(RzComboBehaviourTest, NoFocusMarkStaysInTheGlyphColumnAfterACloseAndReopen) {

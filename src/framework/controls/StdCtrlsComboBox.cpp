@@ -77,8 +77,11 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
 
 void TCustomComboBox::CreateWnd() {
     TWinControl::CreateWnd();
-    if (win::COMBOBOXINFO info; HasEditField() && win::GetComboBoxInfo(Handle(), &info) && info.hwndItem)
-        AdoptPartWindow(info.hwndItem);
+    // The edit field, and the simple style's list, are windows of the platform's inside this one.
+    if (win::COMBOBOXINFO info; HasEditField() && win::GetComboBoxInfo(Handle(), &info)) {
+        if (info.hwndItem) AdoptPartWindow(info.hwndItem);
+        if (m_style == csSimple && info.hwndList) AdoptPartWindow(info.hwndList);
+    }
     const int selected = m_items->Reload(m_itemIndex);
     if (selected >= 0)
         win::SendMessage(Handle(), win::CB_SETCURSEL, static_cast<win::WPARAM>(selected), 0);
