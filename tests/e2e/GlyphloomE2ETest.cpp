@@ -32,6 +32,7 @@ constexpr int kFaceX = 220, kFaceY = 120;                // the top band's plain
 // The font box (108 x 22) in the output group, its arrow, and its open list: a one-pixel border, rows of 16.
 constexpr int kFontBoxX = 392 + 48, kFontBoxY = 2 + 60;
 constexpr int kFontArrowX = kFontBoxX + 97, kFontArrowY = kFontBoxY + 10;
+constexpr int kGlyphFieldX = 392 + 14, kGlyphFieldY = 2 + 34; // the glyph string field, 65 x 20
 constexpr int kListX = kFontBoxX + 1, kListY = kFontBoxY + 22 + 1, kListWidth = 106, kRow = 16;
 constexpr int kImportX = 8 + 309 + 28, kImportY = 4 + 12 + 12; // the middle of the import button
 // Places in the open-file dialog's client area: the file name field, the list's first item, and where a
@@ -200,8 +201,26 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
     const std::string again = kArtifacts + "/glyphloom-fontbox-again.ppm";
     ASSERT_TRUE(Shoot(again));
     ASSERT_EQ(Xdotool({"key", "Escape"}).exitCode, 0);
+    Pause(300);
+    // The keyboard came back to the window with the list gone: typed letters show in the glyph string field
+    // (right of "Kiv" and the caret there was nothing dark before).
+    ASSERT_TRUE(Click(m_window, kGlyphFieldX + 50, kGlyphFieldY + 10));
+    ASSERT_EQ(Xdotool({"key", "End", "type", "WWW"}).exitCode, 0);
+    Pause(300);
+    const std::string typed = kArtifacts + "/glyphloom-fontbox-typed.ppm";
+    ASSERT_TRUE(Shoot(typed));
     EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
     m_program.Stop();
+    {
+        const Screenshot field(typed);
+        ASSERT_TRUE(field.Valid());
+        int dark = 0;
+        for (int row = 3; row < 17; ++row)
+            for (int col = 26; col < 62; ++col)
+                dark += field.At(x + kGlyphFieldX + col, y + kGlyphFieldY + row) == Rgb{0, 0, 0};
+        EXPECT_GT(dark, 20) << "nothing typed reached the field";
+    }
+    std::remove(typed.c_str());
 
     // The chosen entry now heads the list, drawn as it was under the pointer (highlighted, with its dotted
     // border), and the line under it closes the section of recently used fonts.

@@ -390,9 +390,7 @@ bool HandleWindowEvent(const DisplayEvent& e) {
         g_focusLost = nullptr;
         if (top) {
             // A pop-up shown without activation (a drop-down list, a hint) leaves the active window as it is.
-            if (top->style & WS_POPUP && (top->style & WS_CAPTION) != WS_CAPTION && top->owner &&
-                Thread().active)
-                return true;
+            if (ShowsWithoutActivation(top) && Thread().active) return true;
             if (top->Disabled()) {
                 if (Window* popup = Find(GetWindow(top->handle, GW_ENABLEDPOPUP)))
                     top = popup;

@@ -63,6 +63,12 @@ bool IsTopLevel(const Window* w) {
     return w && w->parent && !w->parent->parent;
 }
 
+bool ShowsWithoutActivation(const Window* top) {
+    if (!top) return false;
+    const bool ownedPopup = (top->style & WS_POPUP) && (top->style & WS_CAPTION) != WS_CAPTION && top->owner;
+    return ownedPopup || (top->exStyle & WS_EX_NOACTIVATE);
+}
+
 Window* TopLevelOf(Window* w) {
     if (!w || !w->parent) return nullptr;
     while (w->parent && w->parent->parent) w = w->parent;

@@ -97,7 +97,7 @@ void SyncDisplayWindow(Window* top) {
         else if (top->maximized)
             show = DisplayShow::Maximized;
         else
-            show = DisplayShow::Normal;
+            show = ShowsWithoutActivation(top) ? DisplayShow::NormalNoActivate : DisplayShow::Normal;
     }
     display.ShowWindow(top->displayId, show);
 }

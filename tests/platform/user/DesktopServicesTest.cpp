@@ -2,7 +2,9 @@
 // density, showing states (maximised, minimised, the start request) and cursors.
 #include "UserTestSupport.h"
 
+#include "platform/display/headless/HeadlessDisplay.h"
 #include "platform/gdi/Screen.h"
+#include "platform/user/detail/WindowObject.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -145,6 +147,33 @@ TEST_F(DesktopServices, MaximisedMinimisedAndTheStartRequest) {
     EXPECT_TRUE(IsIconic(started));
     unsetenv("GLYPHLOOM_SHOW");
     EXPECT_EQ(GetStartupShowCommand(), SW_SHOWNORMAL);
+}
+
+// A window that takes no activation also asks the display not to give it the keyboard: an owned pop-up
+// without a caption (a drop-down list) and any WS_EX_NOACTIVATE window (a hint); a window with a caption does
+// take it, owned or not.
+TEST_F(DesktopServices, PopUpsShownWithoutActivationLeaveTheKeyboardWhereItIs) {
+    const HWND top = MakeTop();
+    const auto shown = [](HWND hwnd) {
+        return headless::Screen().FindWindow(wm::Find(hwnd)->displayId)->show;
+    };
+    const auto make = [top](DWORD exStyle, DWORD style, HWND owner) {
+        const HWND hwnd =
+            CreateWindowEx(exStyle, "Recorder", "", style, 10, 10, 60, 40, owner, nullptr, nullptr, nullptr);
+        ShowWindow(hwnd, SW_SHOWNA);
+        headless::Pump();
+        return hwnd;
+    };
+    const HWND list = make(0, WS_POPUP | WS_BORDER, top);
+    const HWND hint = make(WS_EX_NOACTIVATE | WS_EX_TOPMOST, WS_POPUP, nullptr);
+    const HWND dialog = make(0, WS_POPUP | WS_CAPTION, top);
+    const HWND unowned = make(0, WS_POPUP, nullptr);
+    EXPECT_EQ(shown(top), DisplayShow::Normal);
+    EXPECT_EQ(shown(list), DisplayShow::NormalNoActivate);
+    EXPECT_EQ(shown(hint), DisplayShow::NormalNoActivate);
+    EXPECT_EQ(shown(dialog), DisplayShow::Normal);
+    EXPECT_EQ(shown(unowned), DisplayShow::Normal);
+    EXPECT_EQ(GetActiveWindow(), top);
 }
 
 TEST_F(DesktopServices, CursorsFollowTheClassAndSetCursor) {

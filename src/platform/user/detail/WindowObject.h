@@ -99,6 +99,9 @@ Window* Find(HWND hwnd);
 Window* FindOrFail(HWND hwnd);
 Window* Desktop();
 bool IsTopLevel(const Window* w);
+// A top-level window that shows without taking the activation or the keyboard: a pop-up without a caption
+// that belongs to another window (a drop-down list, a menu), or any window marked WS_EX_NOACTIVATE (a hint).
+bool ShowsWithoutActivation(const Window* top);
 Window*
 TopLevelOf(Window* w); // the top-level window holding w (w itself when top-level); null for the desktop
 

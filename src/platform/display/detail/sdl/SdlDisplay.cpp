@@ -142,11 +142,14 @@ public:
         w->show = show;
         switch (show) {
         case DisplayShow::Hidden:
-            SDL_HideWindow(w->window);
+            HideKeepingKeyboard(id, *w);
             break;
         case DisplayShow::Normal:
         case DisplayShow::NormalNoActivate:
-            SDL_ShowWindow(w->window);
+            if (show == DisplayShow::NormalNoActivate)
+                ShowWithoutKeyboard(*w);
+            else
+                SDL_ShowWindow(w->window);
             w->freshUntil = SDL_GetTicks64() + kFreshMs;
             if (old == DisplayShow::Maximized || old == DisplayShow::Minimized) SDL_RestoreWindow(w->window);
             break;
@@ -161,9 +164,29 @@ public:
         }
     }
 
+    // Without a window manager SDL gives the keyboard to every window it shows, to come back to nobody when
+    // that window goes. A window shown without activation (an open list, a hint) hands it straight back.
+    void ShowWithoutKeyboard(RealWindow& w) {
+        const unsigned long before = sdl::KeyboardFocus(w.window);
+        SDL_ShowWindow(w.window);
+        if (before && sdl::KeyboardFocus(w.window) != before) sdl::GiveKeyboardFocus(w.window, before);
+    }
+
+    // A hidden window that held the keyboard leaves it with nobody: it goes to the window raised last.
+    void HideKeepingKeyboard(DisplayWindowId id, RealWindow& w) {
+        const bool held =
+            sdl::XWindowOf(w.window) != 0 && sdl::KeyboardFocus(w.window) == sdl::XWindowOf(w.window);
+        SDL_HideWindow(w.window);
+        RealWindow* raised = id == m_raised ? nullptr : Find(m_raised);
+        if (held && raised && raised->show != DisplayShow::Hidden && raised->show != DisplayShow::Minimized &&
+            sdl::KeyboardFocus(raised->window) == 0)
+            sdl::GiveKeyboardFocus(raised->window, sdl::XWindowOf(raised->window));
+    }
+
     void RaiseWindow(DisplayWindowId id) override {
         RealWindow* w = Find(id);
         if (!w || w->show == DisplayShow::Hidden || w->show == DisplayShow::Minimized) return;
+        m_raised = id;
         SDL_RaiseWindow(w->window);
         // The keyboard comes along: when a window that had it goes (a closed dialog), the desktop may leave
         // the keyboard with no window at all unless the window activated next asks for it.
@@ -431,7 +454,7 @@ private:
             out.type = DisplayEventType::Maximized;
             return true;
         case SDL_WINDOWEVENT_RESTORED:
-            if (w->show == DisplayShow::Normal) return false;
+            if (w->show == DisplayShow::Normal || w->show == DisplayShow::NormalNoActivate) return false;
             w->show = DisplayShow::Normal;
             out.type = DisplayEventType::Restored;
             return true;
@@ -508,6 +531,7 @@ private:
     int m_dpi = 96;
     Uint32 m_wakeEvent = 0;
     DisplayWindowId m_nextId = 1;
+    DisplayWindowId m_raised = 0; // the window raised (activated) last
     std::map<DisplayWindowId, RealWindow> m_windows;
     std::map<Uint32, DisplayWindowId> m_byWindowId;
     std::map<CursorShape, SDL_Cursor*> m_cursors;

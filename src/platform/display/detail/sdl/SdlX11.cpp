@@ -1,6 +1,8 @@
-// The X server going away under the program.
+// The X server going away under the program, and where the keyboard is.
 #include "platform/display/detail/sdl/SdlX11.h"
 
+#include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -24,7 +26,42 @@ int ConnectionBroken(Display* display) {
     _exit(1);
 }
 
+int IgnoreError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+bool X11Info(SDL_Window* window, SDL_SysWMinfo& info) {
+    SDL_VERSION(&info.version);
+    return window && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+}
+
 } // namespace
+
+unsigned long KeyboardFocus(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    if (!X11Info(window, info)) return 0;
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(info.info.x11.display, &focus, &revertTo);
+    return focus == PointerRoot ? 0 : focus;
+}
+
+void GiveKeyboardFocus(SDL_Window* window, unsigned long xWindow) {
+    SDL_SysWMinfo info;
+    if (!xWindow || !X11Info(window, info)) return;
+    Display* display = info.info.x11.display;
+    // The window may have gone meanwhile (another program's): the server's refusal is no reason to end.
+    XSync(display, False);
+    const XErrorHandler previous = XSetErrorHandler(IgnoreError);
+    XSetInputFocus(display, xWindow, RevertToParent, CurrentTime);
+    XSync(display, False);
+    XSetErrorHandler(previous);
+}
+
+unsigned long XWindowOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    return X11Info(window, info) ? info.info.x11.window : 0;
+}
 
 void EndOnBrokenX11Connection() {
     XSetIOErrorHandler(ConnectionBroken);

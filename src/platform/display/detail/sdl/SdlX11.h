@@ -2,7 +2,16 @@
 // the rest of the display uses for its own.
 #pragma once
 
+struct SDL_Window;
+
 namespace win::sdl {
+
+// The X window that has the keyboard on the display of `window`; 0 when none does or the display is not X.
+unsigned long KeyboardFocus(SDL_Window* window);
+// Gives the keyboard to an X window on the display of `window`.
+void GiveKeyboardFocus(SDL_Window* window, unsigned long xWindow);
+// The X window of an SDL window; 0 when it has none.
+unsigned long XWindowOf(SDL_Window* window);
 
 // From now on a broken connection to the X server ends the program at once with status 1 and one line on
 // standard error: nothing can be shown or asked of the desktop any more, and tidying up would only talk to
