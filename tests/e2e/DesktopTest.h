@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <sys/stat.h>
@@ -29,6 +31,19 @@ protected:
         mkdir(kArtifacts.c_str(), 0755);
     }
     bool DesktopReady() const { return !IsSkipped() && !HasFatalFailure(); }
+
+    // A fresh folder under /tmp, removed with everything in it when the test ends, however it ends; empty
+    // when none could be made.
+    std::string MakeFolder(const std::string& prefix) {
+        std::string pattern = "/tmp/" + prefix + "-XXXXXX";
+        if (!mkdtemp(pattern.data())) return {};
+        m_folders.push_back(pattern);
+        return pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        for (const std::string& folder : m_folders) std::filesystem::remove_all(folder, ignored);
+    }
 
     // The environment of the programs on this screen: the server's, with the locale the test asks for.
     proctest::EnvChanges Env() const {
@@ -105,6 +120,7 @@ protected:
     const std::string kProgram = GLYPHLOOM_PROGRAM;
     const std::string kArtifacts = GLYPHLOOM_E2E_ARTIFACTS;
     std::string m_locale; // LC_ALL for the programs, when set
+    std::vector<std::string> m_folders;
     proctest::XvfbServer m_x;
 };
 

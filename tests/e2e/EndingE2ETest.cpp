@@ -4,7 +4,6 @@
 #include "DesktopTest.h"
 
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 
 namespace gl::e2e {
@@ -25,13 +24,9 @@ protected:
         m_locale = "C.UTF-8"; // the platform's own texts in English: the dialog is "Open"
         StartDesktop({"Xvfb", "xdotool"});
         if (!DesktopReady()) return;
-        char folder[] = "/tmp/glyphloom-ending-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        m_folder = folder;
+        m_folder = MakeFolder("glyphloom-ending");
+        ASSERT_FALSE(m_folder.empty());
         m_log = m_folder + "/stderr.txt";
-    }
-    void TearDown() override {
-        if (!m_folder.empty()) std::filesystem::remove_all(m_folder);
     }
     // Starts the program and waits for its window.
     std::string Start(Child& program) { return StartProgram(program, m_log); }

@@ -267,9 +267,8 @@ TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConverts
     m_locale = "C.UTF-8";
     Launch({"Xvfb", "xdotool", "xclip", "import"}, "glyphloom-dialog-stderr.txt");
     if (!DesktopReady()) return;
-    char folderTemplate[] = "/tmp/glyphloom-e2e-dialog-XXXXXX";
-    ASSERT_NE(mkdtemp(folderTemplate), nullptr);
-    const std::string folder = folderTemplate, picture = folder + "/picture.bmp";
+    const std::string folder = MakeFolder("glyphloom-e2e-dialog"), picture = folder + "/picture.bmp";
+    ASSERT_FALSE(folder.empty());
     WritePicture(picture);
     ASSERT_TRUE(Click(m_window, kImportX, kImportY));
     const std::string dialog = FindWindow("^Open$");
@@ -321,8 +320,6 @@ TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConverts
     EXPECT_EQ(Lines(Normalized(copied) + "\n").size(), Lines(expected + "\n").size());
     EXPECT_TRUE(Normalized(copied) == expected) << FirstDifference(Normalized(copied), expected);
     m_program.Stop();
-    std::remove(picture.c_str());
-    rmdir(folder.c_str());
 }
 
 } // namespace
