@@ -119,6 +119,16 @@ TEST_F(RzComboPreviewTest, ANarrowPanelShowsAShorterSample) {
     EXPECT_EQ(panel.bottom - panel.top, 40);
 }
 
+TEST_F(RzComboPreviewTest, AnEmptyListNeverShowsThePanel) {
+    TRzFontComboBox* box = MakePreviewBox();
+    box->SetFontType(ftPrinter); // admits no font
+    win::headless::Pump();
+    ASSERT_EQ(box->Items()->Count(), 0);
+    Open(*box);
+    EXPECT_FALSE(PanelShown(*box));
+    EXPECT_EQ(box->CurrentFont(), nullptr);
+}
+
 TEST_F(RzComboPreviewTest, AnotherControlCancellingTheMouseModeHidesThePanel) {
     TRzFontComboBox* box = MakePreviewBox();
     TRzPreviewFontPanel* panel = box->PreviewPanel();
