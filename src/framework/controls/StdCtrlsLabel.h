@@ -1,5 +1,5 @@
 // TLabel: a line of text on its parent's surface, in the parent's colour, left-aligned from its top-left
-// corner.
+// corner. Its AutoSize is only a flag kept for the layout's sake: the label never resizes itself to its text.
 #pragma once
 
 #include "framework/controls/GraphicControl.h"
@@ -13,17 +13,10 @@ public:
     explicit TLabel(TComponent* owner);
     std::string ClassName() const override { return "TLabel"; }
 
-    // Kept for the layout's sake: the label never resizes itself to its text.
-    bool AutoSize() const { return m_autoSize; }
-    void SetAutoSize(bool value) { m_autoSize = value; }
-
     void CMTextChanged(TMessage& message) override;
 
 protected:
     void Paint() override;
-
-private:
-    bool m_autoSize = false;
 };
 
 // The label's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
