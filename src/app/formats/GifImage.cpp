@@ -79,6 +79,7 @@ std::vector<int> RowOrder(int height, bool interlaced) {
 } // namespace
 
 TDibTarget TGifImage::Decode(const std::vector<std::uint8_t>& data) {
+    if (data.empty()) InvalidPicture(kKind);
     MemorySource source{data.data(), data.size(), 0};
     GifReader reader;
     int error = 0;

@@ -141,6 +141,7 @@ TEST_F(PictureFormats, DamagedFilesFailWithTheirKindsMessageAndTheShownPictureSt
         {"text.jpeg", "not a picture"},
         {"cut.gif", gif.substr(0, gif.size() - 8)},
         {"noimage.gif", gif.substr(0, 13) + ";"},
+        {"empty.gif", ""},
         {"cut.webp", webp.substr(0, webp.size() / 2)},
         {"png.webp", png},
     };
