@@ -148,23 +148,17 @@ void DeleteObjectRecord(MetafilePlayer& p, const RecordView& r) {
     p.DeleteObject(r.U32(8));
 }
 
-HPEN MakePen(const MetafilePlayer& p, UINT style, double width, COLORREF color) {
-    // A width of 0 is one pixel whatever the scale; others follow the mapping.
-    const int pixels = width <= 0 ? 0 : std::max(1, static_cast<int>(p.ScaleX(width) + 0.5));
-    return CreatePen(static_cast<int>(style & 0xFF), pixels, color & 0xFFFFFF);
-}
-
 void CreatePenRecord(MetafilePlayer& p, const RecordView& r) {
     const std::uint32_t index = r.U32(8), style = r.U32(12), color = r.U32(24);
     const double width = r.I32(16);
-    if (!r.Short()) p.PutObject(index, MakePen(p, style, width, color));
+    if (!r.Short()) p.PutObject(index, p.MakePen(style, width, color));
 }
 void ExtCreatePenRecord(MetafilePlayer& p, const RecordView& r) {
     const std::uint32_t index = r.U32(8), style = r.U32(28), color = r.U32(40);
     const double width = r.U32(32) & 0x7FFFFFFF;
     // Cosmetic pens (type bits 0) are a pixel wide; geometric ones follow the mapping.
     const bool geometric = (style & 0x000F0000) != 0;
-    if (!r.Short()) p.PutObject(index, MakePen(p, style, geometric ? width : 0, color));
+    if (!r.Short()) p.PutObject(index, p.MakePen(style, geometric ? width : 0, color));
 }
 void CreateBrushRecord(MetafilePlayer& p, const RecordView& r) {
     LOGBRUSH brush;
@@ -180,10 +174,8 @@ void CreateBrushRecord(MetafilePlayer& p, const RecordView& r) {
 void CreateFontRecord(MetafilePlayer& p, const RecordView& r) {
     LOGFONT font;
     const std::uint32_t index = r.U32(8);
-    const double height = r.I32(12);
-    font.lfHeight =
-        height == 0 ? 0 : static_cast<LONG>(std::copysign(std::max(1.0, p.ScaleY(height) + 0.5), height));
-    font.lfWidth = static_cast<LONG>(p.ScaleX(r.I32(16)) + 0.5);
+    font.lfHeight = p.FontHeight(r.I32(12));
+    font.lfWidth = p.FontWidth(r.I32(16));
     font.lfEscapement = r.I32(20);
     font.lfOrientation = r.I32(24);
     font.lfWeight = r.I32(28);

@@ -272,6 +272,23 @@ double MetafilePlayer::ScaleY(double length) const {
     return std::fabs(length * world * sy * (m_rect.bottom - m_rect.top) / m_frameHeight);
 }
 
+// Lengths in whole pixels are bounded as coordinates are: a huge or degenerate mapping makes a large pen or
+// font, never a number past what the drawing calls take.
+HPEN MetafilePlayer::MakePen(UINT style, double width, COLORREF color) const {
+    const LONG pixels = width <= 0 ? 0 : std::max<LONG>(1, Round(ScaleX(width)));
+    return CreatePen(static_cast<int>(style & 0xFF), pixels, color & 0xFFFFFF);
+}
+
+LONG MetafilePlayer::FontHeight(double height) const {
+    if (height == 0) return 0;
+    const LONG pixels = std::max<LONG>(1, Round(ScaleY(height)));
+    return height < 0 ? -pixels : pixels;
+}
+
+LONG MetafilePlayer::FontWidth(double width) const {
+    return Round(ScaleX(width));
+}
+
 bool MetafilePlayer::PutObject(std::size_t index, HGDIOBJ object, BYTE charSet) {
     if (index >= m_objects.size()) {
         if (object) win::DeleteObject(object);

@@ -75,6 +75,11 @@ public:
     // A length along x or y in device pixels (magnitude only).
     double ScaleX(double length) const;
     double ScaleY(double length) const;
+    // A pen of the metafile's style and width: 0 is one pixel whatever the scale, others follow the mapping.
+    HPEN MakePen(UINT style, double width, COLORREF color) const;
+    // A font's height (its sign, cell or character height, kept; never rounded to 0) and width in pixels.
+    LONG FontHeight(double height) const;
+    LONG FontWidth(double width) const;
 
     // The object table: indexes from the records, checked against its size.
     bool PutObject(std::size_t index, HGDIOBJ object, BYTE charSet = 0);

@@ -112,9 +112,7 @@ void DeleteObjectRecord(MetafilePlayer& p, const RecordView& r) {
 
 void CreatePenRecord(MetafilePlayer& p, const RecordView& r) {
     const std::uint32_t style = r.U16(kParams), color = r.U32(kParams + 6);
-    const double width = P(r, 1);
-    const int pixels = width <= 0 ? 0 : std::max(1, static_cast<int>(p.ScaleX(width) + 0.5));
-    p.AddObject(r.Short() ? nullptr : CreatePen(static_cast<int>(style & 0xFF), pixels, color & 0xFFFFFF));
+    p.AddObject(r.Short() ? nullptr : p.MakePen(style, P(r, 1), color));
 }
 void CreateBrushRecord(MetafilePlayer& p, const RecordView& r) {
     LOGBRUSH brush;
@@ -127,10 +125,8 @@ void CreateBrushRecord(MetafilePlayer& p, const RecordView& r) {
 }
 void CreateFontRecord(MetafilePlayer& p, const RecordView& r) {
     LOGFONT font;
-    const double height = P(r, 0);
-    font.lfHeight =
-        height == 0 ? 0 : static_cast<LONG>(std::copysign(std::max(1.0, p.ScaleY(height) + 0.5), height));
-    font.lfWidth = static_cast<LONG>(p.ScaleX(P(r, 1)) + 0.5);
+    font.lfHeight = p.FontHeight(P(r, 0));
+    font.lfWidth = p.FontWidth(P(r, 1));
     font.lfEscapement = static_cast<LONG>(P(r, 2));
     font.lfOrientation = static_cast<LONG>(P(r, 3));
     font.lfWeight = static_cast<LONG>(P(r, 4));
