@@ -549,8 +549,11 @@ void MetafilePlayer::StretchDib(const RECT& dest, int xSrc, int ySrc, int wSrc, 
     const LONG height = bmi->bmiHeader.biHeight < 0 ? -bmi->bmiHeader.biHeight : bmi->bmiHeader.biHeight;
     if (!SetDIBits(source.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bits, bmi, usage)) return;
     // The drawing calls count ySrc from the bottom row of a bottom-up bitmap; the context counts from the
-    // top.
-    const int yTop = bmi->bmiHeader.biHeight < 0 ? ySrc : height - ySrc - hSrc;
+    // top. Counted wide, as a record's source may lie anywhere: one far past the bitmap still shows nothing.
+    const std::int64_t bottomUp = std::int64_t(height) - ySrc - hSrc;
+    const int yTop = bmi->bmiHeader.biHeight < 0
+                         ? ySrc
+                         : static_cast<int>(std::clamp<std::int64_t>(bottomUp, INT32_MIN, INT32_MAX));
     StretchBlt(m_hdc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Get(), xSrc,
                yTop, wSrc, hSrc, rop);
 }
