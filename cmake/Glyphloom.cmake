@@ -60,9 +60,16 @@ function(glyphloom_library name dir)
   endif()
 endfunction()
 
-# glyphloom_tests(NAME DIR LIBS...): one GoogleTest executable of every .cpp under DIR (sub-folders included),
-# registered with CTest. The platform's texts are pinned to English; tests of Chinese ask for it.
+# glyphloom_tests(NAME DIR [SERIAL] LIBS...): one GoogleTest executable of every .cpp under DIR (sub-folders
+# included), registered with CTest. The platform's texts are pinned to English; tests of Chinese ask for it.
+# SERIAL runs each of its tests with no other test beside it (the desktop tests: they act through a real X server,
+# and a machine loaded by other tests slows the program past their waits).
 function(glyphloom_tests name dir)
+  set(serial FALSE)
+  if(ARGN AND "${ARGV2}" STREQUAL "SERIAL")
+    set(serial TRUE)
+    list(REMOVE_AT ARGN 0)
+  endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
@@ -73,6 +80,6 @@ function(glyphloom_tests name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
   include(GoogleTest)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT
-                       "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;LC_ALL=C.UTF-8")
+                       PROPERTIES ENVIRONMENT "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+                       ENVIRONMENT_MODIFICATION "LC_ALL=set:C.UTF-8" RUN_SERIAL ${serial})
 endfunction()

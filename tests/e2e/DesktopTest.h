@@ -79,6 +79,19 @@ protected:
         }
         return {};
     }
+    // Waits (at most 10 s) until exactly `count` windows of the program show, so that a pop-up (a list, a
+    // menu) is there or gone.
+    bool WaitForShownWindows(const proctest::Child& program, int count) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const proctest::RunResult found =
+                Xdotool({"search", "--onlyvisible", "--pid", std::to_string(program.Pid())});
+            int shown = 0;
+            for (char c : found.out) shown += c == '\n';
+            if (shown == count) return true;
+            Pause(100);
+        }
+        return false;
+    }
     // The window's top-left corner on the screen and its size; without a window manager the corner is the
     // client area's.
     bool WindowOrigin(const std::string& window, int& x, int& y, int& width, int& height) {

@@ -177,6 +177,7 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
     // Open the list and point at its sixth row, which the pointer highlights.
     const int rowY = kListY + 5 * kRow + kRow / 2;
     ASSERT_TRUE(Click(m_window, kFontArrowX, kFontArrowY));
+    ASSERT_TRUE(WaitForShownWindows(m_program, 2)) << "the list did not open";
     Pause(400);
     // Its first paint is whole before the pointer comes near it: the list's white, not a black square.
     const std::string opened = kArtifacts + "/glyphloom-fontbox-opened.ppm";
@@ -195,13 +196,14 @@ TEST_F(GlyphloomE2E, AFontChosenInTheFontBoxHeadsItsListTheNextTimeItOpens) {
     ASSERT_TRUE(Shoot(first));
     // Choose it, then open the list again without touching it.
     ASSERT_EQ(Xdotool({"click", "1"}).exitCode, 0);
-    Pause(400);
+    ASSERT_TRUE(WaitForShownWindows(m_program, 1)) << "the list did not close";
     ASSERT_TRUE(Click(m_window, kFontArrowX, kFontArrowY));
+    ASSERT_TRUE(WaitForShownWindows(m_program, 2)) << "the list did not open";
     Pause(400);
     const std::string again = kArtifacts + "/glyphloom-fontbox-again.ppm";
     ASSERT_TRUE(Shoot(again));
     ASSERT_EQ(Xdotool({"key", "Escape"}).exitCode, 0);
-    Pause(300);
+    ASSERT_TRUE(WaitForShownWindows(m_program, 1)) << "the list did not close";
     // The keyboard came back to the window with the list gone: typed letters show in the glyph string field
     // (right of "Kiv" and the caret there was nothing dark before).
     ASSERT_TRUE(Click(m_window, kGlyphFieldX + 50, kGlyphFieldY + 10));
@@ -251,9 +253,9 @@ TEST_F(GlyphloomE2E, TheEditMenuSelectsAllAndCopiesTheView) {
     // 全选(A), then 复制(C), each from a menu opened by the right button.
     for (const char* key : {"a", "c"}) {
         ASSERT_TRUE(Click(m_window, kMemoX, kMemoY, 3));
-        Pause(300);
+        ASSERT_TRUE(WaitForShownWindows(m_program, 2)) << "the menu did not open";
         ASSERT_EQ(Xdotool({"key", key}).exitCode, 0);
-        Pause(300);
+        ASSERT_TRUE(WaitForShownWindows(m_program, 1)) << "the menu did not close";
     }
     const std::string copied = ReadClipboard();
     EXPECT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
@@ -283,11 +285,16 @@ TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConverts
     ASSERT_TRUE(Click(dialog, kFieldX, kFieldY));
     ASSERT_EQ(Xdotool({"key", "ctrl+a", "type", folder}).exitCode, 0);
     ASSERT_EQ(Xdotool({"key", "Return"}).exitCode, 0);
-    Pause(300);
-    ASSERT_TRUE(Click(dialog, kFirstItemX, kFirstItemY));
-    Pause(500);
+    // The list may still be filling: the first item is clicked until the preview shows a picture (5 s).
     const std::string shot = kArtifacts + "/glyphloom-picture-dialog";
-    ASSERT_TRUE(Shoot(shot + ".ppm"));
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        Pause(500);
+        ASSERT_TRUE(Click(dialog, kFirstItemX, kFirstItemY));
+        Pause(300);
+        ASSERT_TRUE(Shoot(shot + ".ppm"));
+        if (Screenshot(shot + ".ppm").At(x + kPreviewLeft + 10, y + kPreviewTop + 60) == Rgb{255, 0, 255})
+            break;
+    }
     const Screenshot screen(shot + ".ppm");
     ASSERT_TRUE(screen.Valid());
     // The picture's magenta fills exactly its place in the preview pane, nowhere else on the dialog.
