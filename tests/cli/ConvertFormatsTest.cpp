@@ -75,6 +75,64 @@ TEST(ConvertFormats, DamagedFilesExitWithTheirKindsMessage) {
     }
 }
 
+// The CRC-32 of PNG chunks.
+std::uint32_t Crc32(const std::string& bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char byte : bytes) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+void PutBigEndian(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes[at + static_cast<std::size_t>(i)] = static_cast<char>(value >> (8 * (size - 1 - i)));
+}
+
+// Small files whose headers claim pictures of 2^28 pixels or nearly: refused at once as damaged, before a
+// bitmap of hundreds of megabytes is made for them.
+TEST(ConvertFormats, HeadersClaimingFarMorePixelsThanTheFileHoldsAreRefused) {
+    TempFolder folder;
+    // A PNG of the ring with its header saying 16384 x 16384 (the header's CRC made to match).
+    std::string png = enctest::Png(Ring(), enctest::PngKind::Rgb);
+    PutBigEndian(png, 16, 16384, 4);
+    PutBigEndian(png, 20, 16384, 4);
+    PutBigEndian(png, 29, Crc32(png.substr(12, 17)), 4);
+    // A JPEG of the ring whose frame says 16000 x 16000.
+    std::string jpeg = enctest::Jpeg(Ring(), {});
+    const std::size_t frame = jpeg.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    PutBigEndian(jpeg, frame + 5, 16000, 2);
+    PutBigEndian(jpeg, frame + 7, 16000, 2);
+    // A GIF of one pixel on a screen of 65535 x 4096: 35 bytes.
+    const std::string gif("GIF89a\xFF\xFF\x00\x10\x80\x00\x00"
+                          "\x00\x00\x00\xFF\xFF\xFF"
+                          "\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00"
+                          "\x02\x02\x44\x01\x00\x3B",
+                          35);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {folder.Write("claims.png", png), "PNG image is not valid"},
+        {folder.Write("claims.jpg", jpeg), "JPEG image is not valid"},
+        {folder.Write("claims.gif", gif), "GIF image is not valid"},
+    };
+    for (const auto& [picture, message] : cases) {
+        const RunResult run = Convert({picture});
+        EXPECT_EQ(run.exitCode, 1) << picture;
+        EXPECT_EQ(run.err, message + "\n");
+        if (!proctest::kSanitized) {
+            EXPECT_LT(run.peakKiB, 100 * 1024) << picture;
+        }
+    }
+    // The same one pixel on a screen of 4096 x 4096 is a picture: its background is within what no data needs
+    // to stand for.
+    std::string square = gif;
+    PutBigEndian(square, 6, 0x0010, 2); // 4096, stored low byte first
+    const RunResult run = Convert({"--glyph", "#", "--space", "1", folder.Write("square.gif", square)});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.size(), 4097u * 4096u);
+}
+
 TEST(ConvertFormats, StandardInputIsToldByItsFirstBytes) {
     TempFolder folder;
     const enctest::Picture picture = enctest::FromRows({"#.#", "..#"});

@@ -269,12 +269,6 @@ std::string RunLength8(int width, int height) {
     return bmptest::MakeBmp(recipe);
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-
 TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
     // Cut inside its pixels: the last row lost two of its bytes.
     const std::string whole = Bmp24({"#.#", "..#"});
@@ -300,7 +294,7 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
         EXPECT_EQ(run.err, message + "\n");
         EXPECT_EQ(run.out, "");
         // The sanitizers' shadow memory alone takes more than the bound, so the bound is the plain build's.
-        if (!kSanitized) {
+        if (!proctest::kSanitized) {
             EXPECT_LT(run.peakKiB, 100 * 1024) << picture;
         }
     }

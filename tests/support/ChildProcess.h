@@ -188,6 +188,13 @@ struct RunResult {
     long peakKiB = 0; // the most memory the program held at once
 };
 
+// Whether the programs run under the sanitizers, whose shadow memory alone exceeds a small memory bound.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool kSanitized = true;
+#else
+inline constexpr bool kSanitized = false;
+#endif
+
 // Runs a program to its end (at most `timeoutMs`, `between` run while it works) and returns what it wrote.
 // Standard input comes from `inPath`.
 inline RunResult Run(const std::vector<std::string>& args, int timeoutMs, const EnvChanges& env = {},

@@ -40,6 +40,16 @@ void CheckPictureSize(const char* kind, std::uint64_t width, std::uint64_t heigh
                                      std::to_string(height)));
 }
 
+void CheckPictureBacked(const char* kind, std::uint64_t width, std::uint64_t height, std::uint64_t fileBytes,
+                        std::uint64_t pixelsPerByte) {
+    CheckPictureSize(kind, width, height);
+    constexpr std::uint64_t kUnbackedPixels = std::uint64_t(16) << 20;
+    // Both factors are at most 2^28 by now, so the products stay far below 2^64 for any real file size.
+    const std::uint64_t pixels = width * height;
+    if (pixels > kUnbackedPixels && (pixels - kUnbackedPixels) / pixelsPerByte >= fileBytes)
+        InvalidPicture(kind);
+}
+
 TDibTarget::TDibTarget(const char* kind, int width, int height) : m_width(width), m_height(height) {
     CheckPictureSize(kind, width > 0 ? static_cast<std::uint64_t>(width) : 0,
                      height > 0 ? static_cast<std::uint64_t>(height) : 0);

@@ -12,6 +12,8 @@ namespace gl {
 namespace {
 
 constexpr const char* kKind = "GIF";
+// One LZW code of at least 3 bits gives at most 4,096 pixels.
+constexpr std::uint64_t kPixelsPerByte = 4096;
 
 struct MemorySource {
     const std::uint8_t* data;
@@ -96,6 +98,9 @@ TDibTarget TGifImage::Decode(const std::vector<std::uint8_t>& data) {
     const int height = gif->SHeight > 0 ? gif->SHeight : frame.Top + frame.Height;
     CheckPictureSize(kKind, static_cast<std::uint64_t>(frame.Width),
                      static_cast<std::uint64_t>(frame.Height));
+    // The screen around the frame is background: it counts among the pixels no data stands for.
+    CheckPictureBacked(kKind, static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height),
+                       data.size(), kPixelsPerByte);
     TDibTarget target(kKind, width, height);
     for (int y = 0; y < height; ++y) std::memset(target.Row(y), 0xFF, static_cast<std::size_t>(width) * 3);
     std::vector<GifPixelType> line(static_cast<std::size_t>(frame.Width));

@@ -15,6 +15,9 @@ namespace gl {
 namespace {
 
 constexpr const char* kKind = "JPEG";
+// Arithmetic coding can spend well under a bit on a flat 8 x 8 block; 65,536 pixels a byte leaves room for
+// it.
+constexpr std::uint64_t kPixelsPerByte = std::uint64_t(1) << 16;
 // Progressive pictures keep all their coefficients; beyond this the library refuses instead of allocating.
 constexpr long kMaxJpegMemory = 1L << 30;
 // A progressive file may repeat scans without end; real ones have a dozen.
@@ -103,7 +106,7 @@ TDibTarget TJpegImage::Decode(const std::vector<std::uint8_t>& data) {
     JpegSession* s = &decoder.session;
     if (data.empty() || !Begin(s, data.data(), data.size())) InvalidPicture(kKind);
     const int width = static_cast<int>(s->info.image_width), height = static_cast<int>(s->info.image_height);
-    CheckPictureSize(kKind, s->info.image_width, s->info.image_height);
+    CheckPictureBacked(kKind, s->info.image_width, s->info.image_height, data.size(), kPixelsPerByte);
     const int orientation = SavedOrientation(s->info);
     const bool cmyk = s->info.jpeg_color_space == JCS_CMYK || s->info.jpeg_color_space == JCS_YCCK;
     if (!Start(s, cmyk ? JCS_CMYK : JCS_EXT_BGR)) InvalidPicture(kKind);

@@ -10,6 +10,8 @@ namespace gl {
 namespace {
 
 constexpr const char* kKind = "PNG";
+// Deflate turns a byte into at most 1032, and a byte of one-bit rows holds 8 pixels.
+constexpr std::uint64_t kPixelsPerByte = 1032 * 8;
 
 // Frees what the reader holds however the decoding ends (nothing after a failed step: the reader frees it).
 struct PngReader {
@@ -27,7 +29,7 @@ TDibTarget TPngImage::Decode(const std::vector<std::uint8_t>& data) {
     png_image& image = reader.image;
     if (data.empty() || !png_image_begin_read_from_memory(&image, data.data(), data.size()))
         InvalidPicture(kKind);
-    CheckPictureSize(kKind, image.width, image.height);
+    CheckPictureBacked(kKind, image.width, image.height, data.size(), kPixelsPerByte);
     // 16-bit files without colour-space chunks are taken as the same encoding as 8-bit ones, so that
     // 0x8080 reads as 0x80 and not as a brighter linear value.
     image.flags |= PNG_IMAGE_FLAG_16BIT_sRGB;

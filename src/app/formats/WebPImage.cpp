@@ -10,6 +10,8 @@ namespace gl {
 namespace {
 
 constexpr const char* kKind = "WebP";
+// Lossy blocks can be skipped for a fraction of a bit, lossless runs copy up to 4,096 pixels a code.
+constexpr std::uint64_t kPixelsPerByte = std::uint64_t(1) << 16;
 
 } // namespace
 
@@ -17,8 +19,9 @@ TDibTarget TWebPImage::Decode(const std::vector<std::uint8_t>& data) {
     WebPBitstreamFeatures features;
     if (data.empty() || WebPGetFeatures(data.data(), data.size(), &features) != VP8_STATUS_OK)
         InvalidPicture(kKind);
-    CheckPictureSize(kKind, features.width > 0 ? static_cast<std::uint64_t>(features.width) : 0,
-                     features.height > 0 ? static_cast<std::uint64_t>(features.height) : 0);
+    CheckPictureBacked(kKind, features.width > 0 ? static_cast<std::uint64_t>(features.width) : 0,
+                       features.height > 0 ? static_cast<std::uint64_t>(features.height) : 0, data.size(),
+                       kPixelsPerByte);
     TDibTarget target(kKind, features.width, features.height);
     const std::size_t bytes =
         static_cast<std::size_t>(target.Stride()) * static_cast<std::size_t>(target.Height());
