@@ -11,12 +11,6 @@ namespace gl {
 // Below zero, zero or above zero, as a sorts before, with or after b.
 int CompareStr(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);
-
-// The order of names that are equal in any case (ASCII letters), for maps keyed by such names.
-struct NoCaseLess {
-    using is_transparent = void;
-    bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
-};
 bool SameText(std::string_view a, std::string_view b);
 std::string UpperCase(std::string_view text);
 std::string LowerCase(std::string_view text);
@@ -43,5 +37,11 @@ bool TryStrToFloat(std::string_view text, double& value);
 // Whether `character` (a code point) is the access key of a caption: the character after a single "&"
 // ("&&" is a literal ampersand), ASCII letters without regard to case.
 bool IsAccel(char32_t character, std::string_view caption);
+
+// Orders names without regard to the case of ASCII letters, for maps keyed by such names.
+struct NoCaseLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
+};
 
 } // namespace gl
