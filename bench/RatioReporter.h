@@ -20,6 +20,16 @@ public:
     std::map<std::string, double> times;
 };
 
+// Runs the benchmarks the command line names, keeping their times in `reporter`; false on an argument it does
+// not know.
+inline bool RunBenchmarks(int argc, char** argv, RatioReporter& reporter) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return true;
+}
+
 // A limit of 0 prints the ratio alone.
 inline void PrintRatio(const RatioReporter& reporter, const char* what, const char* slow, const char* fast,
                        double limit) {

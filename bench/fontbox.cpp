@@ -121,11 +121,8 @@ BENCHMARK(BM_FontBoxOpenWithSamples)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter)) return 1;
     PrintRatio(reporter, "font box window / plain list window", "BM_FontBoxCreate", "BM_PlainListCreate", 0);
     PrintRatio(reporter, "font box opening / plain list opening", "BM_FontBoxOpen", "BM_PlainListOpen", 0);
     PrintRatio(reporter, "with samples / plain list opening", "BM_FontBoxOpenWithSamples", "BM_PlainListOpen",

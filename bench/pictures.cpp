@@ -165,11 +165,8 @@ BENCHMARK(BM_CanvasPixelReads)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter)) return 1;
     PrintRatio(reporter, "load bitmap file / read file", "BM_LoadBitmapFile", "BM_ReadFileIntoMemory", 2);
     PrintRatio(reporter, "reduction / threshold loop", "BM_Reduce", "BM_ThresholdLoop", 3);
     PrintRatio(reporter, "canvas pixel reads / direct bit reads", "BM_CanvasPixelReads", "BM_DirectBitReads",
