@@ -2,13 +2,40 @@
 #include "platform/display/detail/sdl/SdlBeep.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace win::sdl {
 
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+// Whether any sound can come out: a sound server's socket or a sound card. Without either, asking the audio
+// library only fills standard error with its complaints about the missing card.
+bool SoundReachable() {
+    if (std::getenv("SDL_AUDIODRIVER") || std::getenv("PULSE_SERVER")) return true;
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
+        const std::string folder(runtime);
+        if (Exists(folder + "/pulse/native") || Exists(folder + "/pipewire-0")) return true;
+    }
+    return Exists("/dev/snd");
+}
+
+} // namespace
+
 bool BeepTone::Play() {
     if (m_failed) return false;
     if (!m_device) {
+        if (!SoundReachable()) {
+            m_failed = true;
+            return false;
+        }
         if (!SDL_WasInit(SDL_INIT_AUDIO) && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             m_failed = true;
             return false;
