@@ -43,10 +43,9 @@ void CheckPictureSize(const char* kind, std::uint64_t width, std::uint64_t heigh
 void CheckPictureBacked(const char* kind, std::uint64_t width, std::uint64_t height, std::uint64_t fileBytes,
                         std::uint64_t pixelsPerByte) {
     CheckPictureSize(kind, width, height);
-    constexpr std::uint64_t kUnbackedPixels = std::uint64_t(16) << 20;
     // Both factors are at most 2^28 by now, so the products stay far below 2^64 for any real file size.
     const std::uint64_t pixels = width * height;
-    if (pixels > kUnbackedPixels && (pixels - kUnbackedPixels) / pixelsPerByte >= fileBytes)
+    if (pixels > kUnbackedPicturePixels && (pixels - kUnbackedPicturePixels) / pixelsPerByte >= fileBytes)
         InvalidPicture(kind);
 }
 

@@ -20,8 +20,9 @@ void SetMaxPicturePixels(std::uint64_t value);
 // an empty size is invalid.
 void CheckPictureSize(const char* kind, std::uint64_t width, std::uint64_t height);
 // As CheckPictureSize, and "<kind> image is not valid" when the file is too small to describe that many
-// pixels: beyond 16 Mi pixels, each byte of the file may stand for at most `pixelsPerByte` of them (the most
-// the format's compression can give). A damaged or made-up header is refused before its bitmap is allocated.
+// pixels: beyond kUnbackedPicturePixels (16 Mi), each byte of the file may stand for at most `pixelsPerByte`
+// of them (the most the format's compression can give). A damaged or made-up header is refused before its
+// bitmap is allocated.
 void CheckPictureBacked(const char* kind, std::uint64_t width, std::uint64_t height, std::uint64_t fileBytes,
                         std::uint64_t pixelsPerByte);
 

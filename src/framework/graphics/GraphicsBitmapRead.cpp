@@ -26,10 +26,8 @@ constexpr std::uint32_t kFileHeaderSize = sizeof(win::BITMAPFILEHEADER);
 constexpr std::uint32_t kCoreHeaderSize = sizeof(win::BITMAPCOREHEADER);
 constexpr std::uint32_t kInfoHeaderSize = sizeof(win::BITMAPINFOHEADER);
 
-// How many pixels a run-length picture may have beyond what its data could fill: a few bytes claiming a
-// gigantic picture fail as the memory the platform would not give, instead of being allocated. One run of two
-// bytes fills at most 255 pixels; skips and line ends fill nothing, so they count against the bound.
-constexpr std::uint64_t kUnfilledPixels = std::uint64_t(16) << 20;
+// A run-length picture beyond kUnbackedPicturePixels fails as the memory the platform would not give. One run
+// of two bytes fills at most 255 pixels; skips and line ends fill nothing, so they count against the bound.
 constexpr std::uint64_t kPixelsPerRunLengthByte = 128;
 
 [[noreturn]] void ReadError() {
@@ -85,7 +83,9 @@ private:
 }
 
 void CheckRunLengthBacked(std::uint64_t pixels, std::uint64_t dataBytes) {
-    if (pixels <= kUnfilledPixels || pixels - kUnfilledPixels <= dataBytes * kPixelsPerRunLengthByte) return;
+    if (pixels <= kUnbackedPicturePixels ||
+        pixels - kUnbackedPicturePixels <= dataBytes * kPixelsPerRunLengthByte)
+        return;
     RaiseLastOSError(win::ERROR_NOT_ENOUGH_MEMORY);
 }
 

@@ -5,7 +5,14 @@
 #include "platform/gdi/Owners.h"
 #include "platform/win/gdi_types.h"
 
+#include <cstdint>
+
 namespace gl {
+
+// How many pixels of a picture file may stand for no data at all (background, skipped runs): beyond these,
+// each byte of the file must be able to describe its share of the picture, so that a few bytes claiming a
+// gigantic picture are refused instead of allocated.
+inline constexpr std::uint64_t kUnbackedPicturePixels = std::uint64_t(16) << 20;
 
 // EInvalidGraphic with a message of the table ("Bitmap image is not valid", ...).
 [[noreturn]] void InvalidGraphic(const char* message);

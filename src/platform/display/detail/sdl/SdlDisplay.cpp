@@ -174,8 +174,8 @@ public:
 
     // A hidden window that held the keyboard leaves it with nobody: it goes to the window raised last.
     void HideKeepingKeyboard(DisplayWindowId id, RealWindow& w) {
-        const bool held =
-            sdl::XWindowOf(w.window) != 0 && sdl::KeyboardFocus(w.window) == sdl::XWindowOf(w.window);
+        const unsigned long own = sdl::XWindowOf(w.window);
+        const bool held = own != 0 && sdl::KeyboardFocus(w.window) == own;
         SDL_HideWindow(w.window);
         RealWindow* raised = id == m_raised ? nullptr : Find(m_raised);
         if (held && raised && raised->show != DisplayShow::Hidden && raised->show != DisplayShow::Minimized &&
