@@ -4,7 +4,6 @@
 // list's own.
 #include "RatioReporter.h"
 
-#include "components/ComponentMessages.h"
 #include "components/RzCmboBx.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/user/HeadlessInput.h"
@@ -39,7 +38,6 @@ struct Desk {
     Desk() {
         win::headless::Use();
         win::RegisterStandardControls();
-        RegisterComponentMessages();
         form = new TBenchForm(&owner);
         form->SetBounds(0, 0, 640, 480);
         form->HandleNeeded();

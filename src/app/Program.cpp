@@ -4,7 +4,6 @@
 #include "app/IconArt.h"
 #include "app/Unit1.h"
 #include "app/formats/PictureFormats.h"
-#include "components/ComponentMessages.h"
 #include "components/RzButton.h"
 #include "components/RzCmboBx.h"
 #include "components/RzEdit.h"
@@ -43,7 +42,6 @@ namespace gl {
 
 void RegisterProgram() {
     win::RegisterStandardControls();
-    RegisterComponentMessages();
     RegisterControlLayout();
     RegisterFontLayout();
     RegisterStdCtrlsLayout();

@@ -14,7 +14,6 @@
 #include "components/RzSpnEdt.h"
 #include "components/RzStatus.h"
 #include "framework/controls/ExtCtrlsImage.h"
-#include "framework/controls/MessageDispatch.h"
 #include "framework/core/FileNames.h"
 #include "framework/core/Resources.h"
 #include "framework/core/Strings.h"
@@ -22,12 +21,9 @@
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/stored/LayoutClass.h"
 
 #include "platform/dialogs/MessageBox.h"
 #include "platform/system/CodePage.h"
-
-#include "embedded/Unit1Layout.h"
 
 namespace gl {
 
@@ -145,12 +141,6 @@ std::string TF_main::AboutText() {
 
 void TF_main::RzBitBtn1Click(TObject*) {
     win::MessageBox(Handle(), AboutText().c_str(), "关于...", win::MB_OK | win::MB_ICONINFORMATION);
-}
-
-void RegisterMainFormLayout() {
-    LayoutClass<TF_main>("TF_main", "TForm");
-    MessageTable::Global().Add(win::WM_DROPFILES, &TF_main::WMDropFiles);
-    RegisterFormLayoutText("TF_main", resources::Unit1Layout);
 }
 
 } // namespace gl

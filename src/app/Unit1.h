@@ -26,6 +26,7 @@ class TRzStatusPane;
 
 class TF_main : public TForm {
 public:
+    const MessageTable& Messages() const override;
     using TForm::TForm;
     std::string ClassName() const override { return "TF_main"; }
 

@@ -3,6 +3,7 @@
 #include "app/Unit1.h"
 
 #include "components/RzRadChk.h"
+#include "framework/controls/MessageDispatch.h"
 
 #include "platform/user/DragDrop.h"
 #include "platform/user/Messages.h"
@@ -35,6 +36,13 @@ private:
 };
 
 } // namespace
+
+const MessageTable& TF_main::Messages() const {
+    static const MessageTable table(TForm::Messages(), {
+                                                           {win::WM_DROPFILES, &TF_main::WMDropFiles},
+                                                       });
+    return table;
+}
 
 void TF_main::CreateWnd() {
     TForm::CreateWnd();

@@ -131,6 +131,7 @@ inline constexpr win::UINT RM_HIDEPREVIEW = 46061;
 // the text in the face under the pointer.
 class TRzPreviewFontPanel : public TCustomControl {
 public:
+    const MessageTable& Messages() const override;
     explicit TRzPreviewFontPanel(TComponent* owner);
     std::string ClassName() const override { return "TRzPreviewFontPanel"; }
     // Left-aligned for an edit's text, centred for the sample.
@@ -150,6 +151,7 @@ private:
 
 class TRzFontComboBox : public TRzCustomComboBox {
 public:
+    const MessageTable& Messages() const override;
     // An owner-drawn drop-down list, sorted, 14 rows when open.
     explicit TRzFontComboBox(TComponent* owner);
     ~TRzFontComboBox() override;
@@ -260,9 +262,6 @@ private:
 
 // TRzCustomComboBox, TRzComboBox and TRzFontComboBox with their stored properties, the retired names older
 // layouts hold, and the names of their enumerations. Safe to call more than once.
-// The font box's private message and the preview panel's handlers.
-void RegisterFontComboBoxMessages(MessageTable& table);
-
 void RegisterComboBoxLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 
 } // namespace gl

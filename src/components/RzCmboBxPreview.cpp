@@ -21,10 +21,21 @@ constexpr int kPanelHeight = 65;
 
 } // namespace
 
-void RegisterFontComboBoxMessages(MessageTable& table) {
-    table.Add(RM_HIDEPREVIEW, &TRzFontComboBox::RMHidePreview);
-    table.Add(CM_CANCELMODE, &TRzFontComboBox::CMCancelMode);
-    table.Add(CM_CANCELMODE, &TRzPreviewFontPanel::CMCancelMode);
+const MessageTable& TRzFontComboBox::Messages() const {
+    static const MessageTable table(TRzCustomComboBox::Messages(),
+                                    {
+                                        {RM_HIDEPREVIEW, &TRzFontComboBox::RMHidePreview},
+                                        {CM_CANCELMODE, &TRzFontComboBox::CMCancelMode},
+                                    });
+    return table;
+}
+
+const MessageTable& TRzPreviewFontPanel::Messages() const {
+    static const MessageTable table(TCustomControl::Messages(),
+                                    {
+                                        {CM_CANCELMODE, &TRzPreviewFontPanel::CMCancelMode},
+                                    });
+    return table;
 }
 
 // ---- The panel ----

@@ -1,8 +1,6 @@
 // TRzFrameController: storing the shared frame settings and passing every change on to the attached controls.
 #include "components/RzFrameController.h"
 
-#include "framework/stored/LayoutClass.h"
-
 #include <algorithm>
 
 namespace gl {
@@ -57,20 +55,6 @@ void TRzFrameController::UpdateControls() {
     for (IRzFrameControllerNotification* control : controls)
         if (std::find(m_controls.begin(), m_controls.end(), control) != m_controls.end())
             control->ControllerChanged();
-}
-
-void RegisterFrameControllerLayout(PropertyRegistry& registry) {
-    RegisterColorConstants();
-    PropertyRegistry::RegisterEnum<TFrameStyleEx>({"fsNone", "fsFlat", "fsGroove", "fsBump", "fsLowered",
-                                                   "fsButtonDown", "fsRaised", "fsButtonUp", "fsStatus",
-                                                   "fsPopup", "fsFlatBold", "fsFlatRounded"});
-    LayoutClass<TRzFrameController>("TRzFrameController", "TComponent", registry)
-        .Creatable()
-        .Property("FrameVisible", &TRzFrameController::SetFrameVisible)
-        .Property("FrameStyle", &TRzFrameController::SetFrameStyle)
-        .Property("FrameColor", &TRzFrameController::SetFrameColor, "TColor")
-        .Property("Color", &TRzFrameController::SetColor, "TColor")
-        .Property("ParentColor", &TRzFrameController::SetParentColor);
 }
 
 } // namespace gl

@@ -7,7 +7,6 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ScreenText.h"
-#include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Screen.h"
@@ -24,9 +23,12 @@ template <class T> void StoreAndRepaint(TControl& control, T& member, const T& v
 
 } // namespace
 
-void RegisterLabelMessages(MessageTable& table) {
-    table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
-    table.Add(RM_BLINKPHASE, &TRzLabel::RMBlinkPhase);
+const MessageTable& TRzLabel::Messages() const {
+    static const MessageTable table(TGraphicControl::Messages(), {
+                                                                     {RM_BLINKQUERY, &TRzLabel::RMBlinkQuery},
+                                                                     {RM_BLINKPHASE, &TRzLabel::RMBlinkPhase},
+                                                                 });
+    return table;
 }
 
 TRzLabel::TRzLabel(TComponent* owner) : TGraphicControl(owner) {
@@ -199,25 +201,6 @@ void TRzLabel::Paint() {
         DrawCopy(canvas, r, m_shadowDepth, m_shadowDepth, m_shadowColor);
     }
     DrawCopy(canvas, r, 0, 0, TextColor());
-}
-
-void RegisterLabelLayout(PropertyRegistry& registry) {
-    RegisterButtonLayout(registry);
-    LayoutClass<TRzLabel>("TRzLabel", "TGraphicControl", registry)
-        .Creatable()
-        .Property("Alignment", &TRzLabel::SetAlignment)
-        .Property("AutoSize", &TRzLabel::SetAutoSize)
-        .Property("WordWrap", &TRzLabel::SetWordWrap)
-        .Property("ShowAccelChar", &TRzLabel::SetShowAccelChar)
-        .Property("Transparent", &TRzLabel::SetTransparent)
-        .Property("TextStyle", &TRzLabel::SetTextStyle)
-        .Property("HighlightColor", &TRzLabel::SetHighlightColor, "TColor")
-        .Property("ShadowColor", &TRzLabel::SetShadowColor, "TColor")
-        .Property("ShadowDepth", &TRzLabel::SetShadowDepth)
-        .Property("Blinking", &TRzLabel::SetBlinking)
-        .Property("BlinkColor", &TRzLabel::SetBlinkColor, "TColor")
-        .Property("BlinkIntervalOn", &TRzLabel::SetBlinkIntervalOn)
-        .Property("BlinkIntervalOff", &TRzLabel::SetBlinkIntervalOff);
 }
 
 } // namespace gl

@@ -12,6 +12,7 @@ namespace gl {
 
 class TRzLabel : public TGraphicControl {
 public:
+    const MessageTable& Messages() const override;
     // Sizes itself to its text and joins the blink list.
     explicit TRzLabel(TComponent* owner);
     // Leaves the blink list.
@@ -78,8 +79,5 @@ private:
 
 // The label's stored properties. Safe to call more than once.
 void RegisterLabelLayout(PropertyRegistry& registry = PropertyRegistry::Global());
-
-// The label's message entries (blinking); RegisterComponentMessages runs it.
-void RegisterLabelMessages(MessageTable& table);
 
 } // namespace gl

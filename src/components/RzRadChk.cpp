@@ -6,7 +6,6 @@
 #include "framework/controls/ParentImage.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/stored/LayoutClass.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/DC.h"
 #include "platform/user/Input.h"
@@ -228,23 +227,6 @@ void TRzRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
         }
     }
     TRzCustomGlyphButton::KeyDown(key, shift);
-}
-
-void RegisterRadioButtonLayout(PropertyRegistry& registry) {
-    RegisterButtonLayout(registry);
-    using Glyph = TRzCustomGlyphButton;
-    LayoutClass<Glyph>("TRzCustomGlyphButton", "TRzCustomButton", registry)
-        .Property("Alignment", &Glyph::SetAlignment)
-        .Property("TabOnEnter", &Glyph::SetTabOnEnter)
-        .Property("FrameColor", &Glyph::SetFrameColor, "TColor")
-        .Property("DisabledColor", &Glyph::SetDisabledColor, "TColor")
-        .Property("TransparentColor", &Glyph::SetTransparentColor, "TColor")
-        .Property("WinMaskColor", &Glyph::SetWinMaskColor, "TColor")
-        .SubObject("CustomGlyphs", &Glyph::CustomGlyphs)
-        .Property("UseCustomGlyphs", &Glyph::SetUseCustomGlyphs);
-    LayoutClass<TRzRadioButton>("TRzRadioButton", "TRzCustomGlyphButton", registry)
-        .Creatable()
-        .Property("Checked", &TRzRadioButton::SetChecked);
 }
 
 } // namespace gl

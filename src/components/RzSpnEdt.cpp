@@ -90,9 +90,12 @@ std::string FormatGeneral(double value) {
 
 } // namespace
 
-void RegisterSpinEditMessages(MessageTable& table) {
-    table.Add(win::WM_PASTE, &TRzSpinEdit::WMPaste);
-    table.Add(win::WM_CUT, &TRzSpinEdit::WMCut);
+const MessageTable& TRzSpinEdit::Messages() const {
+    static const MessageTable table(TRzCustomEdit::Messages(), {
+                                                                   {win::WM_PASTE, &TRzSpinEdit::WMPaste},
+                                                                   {win::WM_CUT, &TRzSpinEdit::WMCut},
+                                                               });
+    return table;
 }
 
 TRzSpinEdit::TRzSpinEdit(TComponent* owner) : TRzCustomEdit(owner) {

@@ -87,6 +87,7 @@ private:
 // The up/right and down/left buttons side by side or stacked.
 class TRzSpinButtons : public TCustomControl {
 public:
+    const MessageTable& Messages() const override;
     explicit TRzSpinButtons(TComponent* owner);
     std::string ClassName() const override { return "TRzSpinButtons"; }
 
@@ -144,6 +145,7 @@ private:
 
 class TRzSpinEdit : public TRzCustomEdit {
 public:
+    const MessageTable& Messages() const override;
     explicit TRzSpinEdit(TComponent* owner);
     std::string ClassName() const override { return "TRzSpinEdit"; }
 
@@ -251,10 +253,5 @@ private:
 
 // The stored properties of TRzSpinEdit (and the framed edit's). Safe to call more than once.
 void RegisterRzSpinEditLayout(PropertyRegistry& registry = PropertyRegistry::Global());
-
-// The spin edit's message entries (cut and paste keep the field a number); RegisterComponentMessages runs it.
-void RegisterSpinEditMessages(MessageTable& table);
-// The button pair's message entries (the arrow keys, a lost capture); RegisterComponentMessages runs it.
-void RegisterSpinButtonsMessages(MessageTable& table);
 
 } // namespace gl

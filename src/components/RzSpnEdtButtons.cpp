@@ -14,9 +14,13 @@
 
 namespace gl {
 
-void RegisterSpinButtonsMessages(MessageTable& table) {
-    table.Add(win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode);
-    table.Add(win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged);
+const MessageTable& TRzSpinButtons::Messages() const {
+    static const MessageTable table(TCustomControl::Messages(),
+                                    {
+                                        {win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode},
+                                        {win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged},
+                                    });
+    return table;
 }
 
 // ---- TRzControlButton ----

@@ -9,10 +9,14 @@
 namespace gl {
 
 // The messages the pane adds to the table: the blink list's two and the action-execution step.
-void RegisterStatusPaneMessages(MessageTable& table) {
-    table.Add(CM_ACTIONEXECUTE, &TRzCustomStatusPane::CMActionExecute);
-    table.Add(RM_BLINKQUERY, &TRzCustomStatusPane::RMBlinkQuery);
-    table.Add(RM_BLINKPHASE, &TRzCustomStatusPane::RMBlinkPhase);
+const MessageTable& TRzCustomStatusPane::Messages() const {
+    static const MessageTable table(TGraphicControl::Messages(),
+                                    {
+                                        {CM_ACTIONEXECUTE, &TRzCustomStatusPane::CMActionExecute},
+                                        {RM_BLINKQUERY, &TRzCustomStatusPane::RMBlinkQuery},
+                                        {RM_BLINKPHASE, &TRzCustomStatusPane::RMBlinkPhase},
+                                    });
+    return table;
 }
 
 TRzCustomStatusPane::TRzCustomStatusPane(TComponent* owner) : TGraphicControl(owner) {

@@ -17,6 +17,7 @@ class TBasicAction;
 
 class TRzCustomStatusPane : public TGraphicControl, public IRzFrameControllerNotification {
 public:
+    const MessageTable& Messages() const override;
     explicit TRzCustomStatusPane(TComponent* owner);
     // Detaches from the frame controller and leaves the blink list.
     ~TRzCustomStatusPane() override;
@@ -130,8 +131,5 @@ public:
 // The panes' stored properties (and the frame controller's), so that a layout can create and set them. Safe
 // to call more than once.
 void RegisterStatusPaneLayout(PropertyRegistry& registry = PropertyRegistry::Global());
-
-// The pane's message entries (blinking, actions); RegisterComponentMessages runs it.
-void RegisterStatusPaneMessages(MessageTable& table);
 
 } // namespace gl

@@ -43,39 +43,6 @@ bool IsVerticalAlign(TAlign align) {
 
 } // namespace
 
-// The messages of every control: mouse input, wheel, and the CM_ notifications.
-void RegisterControlMessages(MessageTable& table) {
-    using namespace win;
-    table.Add(WM_LBUTTONDOWN, &TControl::WMLButtonDown);
-    table.Add(WM_LBUTTONUP, &TControl::WMLButtonUp);
-    table.Add(WM_LBUTTONDBLCLK, &TControl::WMLButtonDblClk);
-    table.Add(WM_RBUTTONDOWN, &TControl::WMRButtonDown);
-    table.Add(WM_RBUTTONUP, &TControl::WMRButtonUp);
-    table.Add(WM_RBUTTONDBLCLK, &TControl::WMRButtonDblClk);
-    table.Add(WM_MBUTTONDOWN, &TControl::WMMButtonDown);
-    table.Add(WM_MBUTTONUP, &TControl::WMMButtonUp);
-    table.Add(WM_MBUTTONDBLCLK, &TControl::WMMButtonDblClk);
-    table.Add(WM_MOUSEMOVE, &TControl::WMMouseMove);
-    table.Add(WM_MOUSEWHEEL, &TControl::WMMouseWheel);
-    table.Add(CM_ENABLEDCHANGED, &TControl::CMEnabledChanged);
-    table.Add(CM_VISIBLECHANGED, &TControl::CMVisibleChanged);
-    table.Add(CM_COLORCHANGED, &TControl::CMColorChanged);
-    table.Add(CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged);
-    table.Add(CM_FONTCHANGED, &TControl::CMFontChanged);
-    table.Add(CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged);
-    table.Add(CM_TEXTCHANGED, &TControl::CMTextChanged);
-    table.Add(CM_SHOWHINTCHANGED, &TControl::CMShowHintChanged);
-    table.Add(CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged);
-    table.Add(CM_CURSORCHANGED, &TControl::CMCursorChanged);
-    table.Add(CM_MOUSEENTER, &TControl::CMMouseEnter);
-    table.Add(CM_MOUSELEAVE, &TControl::CMMouseLeave);
-    table.Add(CM_HITTEST, &TControl::CMHitTest);
-    table.Add(CM_FOCUSCHANGED, &TControl::CMFocusChanged);
-    table.Add(CM_DIALOGKEY, &TControl::CMDialogKey);
-    table.Add(CM_DIALOGCHAR, &TControl::CMDialogChar);
-    table.Add(CM_WANTSPECIALKEY, &TControl::CMWantSpecialKey);
-}
-
 TControl::TControl(TComponent* owner)
     : TComponent(owner), m_color(clWindow), m_font(std::make_unique<TFont>()) {
     m_font->OnChange = [this](TObject*) { FontObjectChanged(); };
@@ -90,8 +57,40 @@ TControl::~TControl() {
 
 // ---- Messages ----
 
-MessageTable& TControl::Messages() {
-    return MessageTable::Global();
+// The messages of every control: mouse input, wheel, and the CM_ notifications.
+const MessageTable& TControl::Messages() const {
+    using namespace win;
+    static const MessageTable table({
+        {WM_LBUTTONDOWN, &TControl::WMLButtonDown},
+        {WM_LBUTTONUP, &TControl::WMLButtonUp},
+        {WM_LBUTTONDBLCLK, &TControl::WMLButtonDblClk},
+        {WM_RBUTTONDOWN, &TControl::WMRButtonDown},
+        {WM_RBUTTONUP, &TControl::WMRButtonUp},
+        {WM_RBUTTONDBLCLK, &TControl::WMRButtonDblClk},
+        {WM_MBUTTONDOWN, &TControl::WMMButtonDown},
+        {WM_MBUTTONUP, &TControl::WMMButtonUp},
+        {WM_MBUTTONDBLCLK, &TControl::WMMButtonDblClk},
+        {WM_MOUSEMOVE, &TControl::WMMouseMove},
+        {WM_MOUSEWHEEL, &TControl::WMMouseWheel},
+        {CM_ENABLEDCHANGED, &TControl::CMEnabledChanged},
+        {CM_VISIBLECHANGED, &TControl::CMVisibleChanged},
+        {CM_COLORCHANGED, &TControl::CMColorChanged},
+        {CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged},
+        {CM_FONTCHANGED, &TControl::CMFontChanged},
+        {CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged},
+        {CM_TEXTCHANGED, &TControl::CMTextChanged},
+        {CM_SHOWHINTCHANGED, &TControl::CMShowHintChanged},
+        {CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged},
+        {CM_CURSORCHANGED, &TControl::CMCursorChanged},
+        {CM_MOUSEENTER, &TControl::CMMouseEnter},
+        {CM_MOUSELEAVE, &TControl::CMMouseLeave},
+        {CM_HITTEST, &TControl::CMHitTest},
+        {CM_FOCUSCHANGED, &TControl::CMFocusChanged},
+        {CM_DIALOGKEY, &TControl::CMDialogKey},
+        {CM_DIALOGCHAR, &TControl::CMDialogChar},
+        {CM_WANTSPECIALKEY, &TControl::CMWantSpecialKey},
+    });
+    return table;
 }
 
 win::LRESULT TControl::Perform(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {

@@ -32,8 +32,8 @@ public:
     // Every message of the control passes here first; overrides look at a message before (or instead of)
     // dispatching it, and pass the rest on.
     virtual void WndProc(TMessage& message);
-    // Calls the typed handler of the message table, or DefaultHandler when the table has none for this
-    // control.
+    // Calls the typed handler of the class's message table, or DefaultHandler when no table of the chain has
+    // one.
     void Dispatch(TMessage& message);
     // Messages nobody handled: a control without a window answers WM_GETTEXT, WM_GETTEXTLENGTH and WM_SETTEXT
     // from its own text; a windowed control passes them to its window's original procedure.
@@ -41,8 +41,8 @@ public:
     // A left press on `sender` ends the mouse mode (an open list, a pop-up) of the control that has the focus
     // in its form: the form sends that control CM_CANCELMODE with the sender in LParam. Here: passed up.
     virtual void SendCancelMode(TControl* sender);
-    // The message table shared by all controls.
-    static MessageTable& Messages();
+    // The message handlers of this control's class, chained to its base classes' (see MessageDispatch.h).
+    virtual const MessageTable& Messages() const;
 
     // ---- Place ----
     TWinControl* Parent() const { return m_parent; }

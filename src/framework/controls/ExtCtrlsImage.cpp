@@ -1,11 +1,9 @@
 // TImage: picture changes, auto-size, the destination rectangle and painting.
 #include "framework/controls/ExtCtrlsImage.h"
 
-#include "framework/controls/ControlProperties.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsIcon.h"
 #include "framework/graphics/GraphicsMetafile.h"
-#include "framework/stored/LayoutClass.h"
 
 #include <cmath>
 
@@ -146,20 +144,6 @@ void TImage::Progress(TObject* sender, TProgressStage stage, std::uint8_t percen
                       const TRect& rect, const std::string& message) {
     if (m_incrementalDisplay && redrawNow) Repaint();
     if (OnProgress) OnProgress(sender, stage, percentDone, redrawNow, rect, message);
-}
-
-void RegisterImageLayout(PropertyRegistry& registry) {
-    RegisterControlLayout(registry);
-    RegisterPictureLayout(registry);
-    LayoutClass<TImage>("TImage", "TGraphicControl", registry)
-        .Creatable()
-        .Property("Center", &TImage::SetCenter)
-        .Property("IncrementalDisplay", &TImage::SetIncrementalDisplay)
-        .Property("Proportional", &TImage::SetProportional)
-        .Property("Stretch", &TImage::SetStretch)
-        .Property("Transparent", &TImage::SetTransparent)
-        .SubObject("Picture", &TImage::Picture)
-        .Event("OnProgress", &TImage::OnProgress);
 }
 
 } // namespace gl

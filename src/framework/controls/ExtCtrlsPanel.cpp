@@ -27,8 +27,12 @@ int BevelSize(TPanelBevel bevel, int width) {
 
 } // namespace
 
-void RegisterExtCtrlsPanelMessages(MessageTable& table) {
-    table.Add(CM_TEXTCHANGED, &TCustomPanel::CMTextChanged);
+const MessageTable& TCustomPanel::Messages() const {
+    static const MessageTable table(TCustomControl::Messages(),
+                                    {
+                                        {CM_TEXTCHANGED, &TCustomPanel::CMTextChanged},
+                                    });
+    return table;
 }
 
 TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner) {

@@ -11,6 +11,7 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TCustomPanel : public TCustomControl {
 public:
+    const MessageTable& Messages() const override;
     // 185 x 41, raised outer bevel, no inner one, no border, the button-face colour.
     explicit TCustomPanel(TComponent* owner);
     std::string ClassName() const override { return "TCustomPanel"; }
@@ -53,8 +54,5 @@ public:
     using TCustomPanel::TCustomPanel;
     std::string ClassName() const override { return "TPanel"; }
 };
-
-// The panel's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
-void RegisterExtCtrlsPanelMessages(MessageTable& table);
 
 } // namespace gl

@@ -6,8 +6,11 @@
 
 namespace gl {
 
-void RegisterGraphicControlMessages(MessageTable& table) {
-    table.Add(win::WM_PAINT, &TGraphicControl::WMPaint);
+const MessageTable& TGraphicControl::Messages() const {
+    static const MessageTable table(TControl::Messages(), {
+                                                              {win::WM_PAINT, &TGraphicControl::WMPaint},
+                                                          });
+    return table;
 }
 
 TGraphicControl::TGraphicControl(TComponent* owner)

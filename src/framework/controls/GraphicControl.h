@@ -13,6 +13,7 @@ class TControlCanvas;
 
 class TGraphicControl : public TControl {
 public:
+    const MessageTable& Messages() const override;
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
     std::string ClassName() const override { return "TGraphicControl"; }

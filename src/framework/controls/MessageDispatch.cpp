@@ -1,31 +1,26 @@
-// The message table shared by all controls.
+// A class's message table and the walk along its base classes' tables.
 #include "framework/controls/MessageDispatch.h"
-
-#include <algorithm>
 
 namespace gl {
 
-MessageTable& MessageTable::Global() {
-    static MessageTable table;
-    return table;
-}
-
-void MessageTable::Register(Registration registration) {
-    if (Registered(registration)) return;
-    m_registered.push_back(registration);
-    registration(*this);
-}
-
-bool MessageTable::Registered(Registration registration) const {
-    return std::find(m_registered.begin(), m_registered.end(), registration) != m_registered.end();
+MessageTable::MessageTable(const MessageTable* base, std::initializer_list<Entry> entries) : m_base(base) {
+    for (const Entry& entry : entries)
+        for (win::UINT msg = entry.m_first; msg <= entry.m_last; ++msg) m_handlers.emplace(msg, entry.m_call);
 }
 
 bool MessageTable::Dispatch(TControl& control, TMessage& message) const {
-    const auto it = m_entries.find(message.Msg);
-    if (it == m_entries.end()) return false;
-    const std::deque<Entry>& entries = it->second;
-    for (std::size_t i = entries.size(); i-- > 0;)
-        if (entries[i](control, message)) return true;
+    for (const MessageTable* table = this; table; table = table->m_base) {
+        const auto found = table->m_handlers.find(message.Msg);
+        if (found == table->m_handlers.end()) continue;
+        found->second(control, message);
+        return true;
+    }
+    return false;
+}
+
+bool MessageTable::Handles(win::UINT msg) const {
+    for (const MessageTable* table = this; table; table = table->m_base)
+        if (table->m_handlers.count(msg)) return true;
     return false;
 }
 

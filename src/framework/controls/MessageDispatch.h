@@ -1,88 +1,82 @@
-// The message table: one table for all controls that turns a message number into a call of a typed virtual
-// handler (WM_PAINT → WMPaint(TWMPaint&), CM_FONTCHANGED → CMFontChanged(TMessage&)...). A control's Dispatch
-// looks the number up here; a message without an entry that applies goes to the control's DefaultHandler.
+// Message tables: how a control turns a message number into a call of a typed handler (WM_PAINT →
+// WMPaint(TWMPaint&), CM_FONTCHANGED → CMFontChanged(TMessage&)...). Every class that handles messages has
+// one table of its own, chained to its base class's table, and names it by overriding TControl::Messages():
 //
-// A class that introduces a message registers it once, for itself and its descendants, and derived classes
-// override the virtual handler. Each such class has one function in its own .cpp that adds its entries,
-//
-//   void RegisterLabelMessages(MessageTable& table) {
-//       table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
+//   const MessageTable& TRzLabel::Messages() const {
+//       static const MessageTable table(TRzCustomLabel::Messages(), {
+//           {RM_BLINKQUERY, &TRzLabel::RMBlinkQuery},
+//           {RM_BLINKPHASE, &TRzLabel::RMBlinkPhase},
+//       });
+//       return table;
 //   }
 //
-// and its layer's registration (RegisterFrameworkMessages, RegisterComponentMessages) runs it through
-// Register, base classes first; the program's start-up calls the top one beside the stored properties'
-// registrations. Nothing registers on its own: a table nobody filled dispatches nothing.
-//
-// An entry applies to controls of the class it was registered for; when several entries of one number apply,
-// the one registered last is called.
+// (the qualified call names the base class's table without a virtual call). A control's Dispatch walks the
+// chain from its most-derived class's table up, and the first entry for the number is called; a message
+// without an entry goes to the control's DefaultHandler. Derived classes override the virtual handlers.
 #pragma once
 
 #include "framework/controls/MessageRecords.h"
 
 #include <concepts>
-#include <deque>
 #include <functional>
+#include <initializer_list>
 #include <type_traits>
 #include <unordered_map>
-#include <vector>
 
 namespace gl {
 
 class TControl;
 
+// A handler: a method of a control class taking the message itself or one of its typed views.
+template <class C, class View>
+concept MessageHandlerOf = std::derived_from<C, TControl> &&
+    (std::same_as<View, TMessage> || std::derived_from<View, TMessageView>);
+
 class MessageTable {
 public:
-    // The table every control dispatches through; empty until the start-up's registration fills it.
-    static MessageTable& Global();
+    // One entry: a message number, or a range of them, and the handler they go to.
+    class Entry {
+    public:
+        template <class C, class View>
+        requires MessageHandlerOf<C, View> Entry(win::UINT msg, void (C::*handler)(View&))
+            : Entry(msg, msg, handler) {}
+        template <class C, class View>
+        requires MessageHandlerOf<C, View> Entry(win::UINT first, win::UINT last, void (C::*handler)(View&))
+            : m_first(first), m_last(last), m_call([handler](TControl& control, TMessage& message) {
+                  // A table is only reached from controls of its own class and the classes derived from it.
+                  C& target = static_cast<C&>(control);
+                  if constexpr (std::is_same_v<View, TMessage>) {
+                      (target.*handler)(message);
+                  } else {
+                      View view(message);
+                      (target.*handler)(view);
+                  }
+              }) {}
 
-    using Registration = void (*)(MessageTable&);
-    // Runs `registration` (one class's function that adds its entries) unless it ran on this table before, so
-    // that every start-up path may ask for the classes it needs, in any number.
-    void Register(Registration registration);
-    bool Registered(Registration registration) const;
+    private:
+        friend class MessageTable;
+        win::UINT m_first;
+        win::UINT m_last;
+        std::function<void(TControl&, TMessage&)> m_call;
+    };
 
-    template <class C, class View>
-    requires std::derived_from<C, TControl> &&
-        (std::same_as<View, TMessage> ||
-         std::derived_from<View, TMessageView>)void Add(win::UINT msg, void (C::*handler)(View&)) {
-        m_entries[msg].push_back([handler](TControl& control, TMessage& message) {
-            C* target = nullptr;
-            if constexpr (std::is_same_v<C, TControl>) {
-                target = &control;
-            } else {
-                target = dynamic_cast<C*>(&control);
-                if (!target) return false;
-            }
-            if constexpr (std::is_same_v<View, TMessage>) {
-                (target->*handler)(message);
-            } else {
-                View view(message);
-                (target->*handler)(view);
-            }
-            return true;
-        });
-    }
+    // The table of a class without a base class's table (TControl's own).
+    explicit MessageTable(std::initializer_list<Entry> entries) : MessageTable(nullptr, entries) {}
+    // The table of a class whose base class's table is `base`.
+    MessageTable(const MessageTable& base, std::initializer_list<Entry> entries)
+        : MessageTable(&base, entries) {}
+    MessageTable(const MessageTable&) = delete;
+    MessageTable& operator=(const MessageTable&) = delete;
 
-    // The same handler for each number of [first, last].
-    template <class C, class View> void AddRange(win::UINT first, win::UINT last, void (C::*handler)(View&)) {
-        for (win::UINT msg = first; msg <= last; ++msg) Add(msg, handler);
-    }
-
-    // Calls the handler for the message; false when no entry applies to this control.
+    // Calls the first handler of the message along the chain; false when no table of the chain has one.
     bool Dispatch(TControl& control, TMessage& message) const;
-    bool Handles(win::UINT msg) const { return m_entries.count(msg) != 0; }
+    bool Handles(win::UINT msg) const;
 
 private:
-    using Entry = std::function<bool(TControl&, TMessage&)>;
-    // A deque keeps every entry in place when a handler's class registers more entries during a dispatch.
-    std::unordered_map<win::UINT, std::deque<Entry>> m_entries;
-    std::vector<Registration> m_registered;
-};
+    MessageTable(const MessageTable* base, std::initializer_list<Entry> entries);
 
-// The entries of the classes of this folder that introduce handlers (each in that class's .cpp); the rest of
-// the framework's are in their classes' headers, and RegisterFrameworkMessages runs them all.
-void RegisterControlMessages(MessageTable& table);
-void RegisterWinControlMessages(MessageTable& table);
-void RegisterGraphicControlMessages(MessageTable& table);
+    const MessageTable* m_base;
+    std::unordered_map<win::UINT, std::function<void(TControl&, TMessage&)>> m_handlers;
+};
 
 } // namespace gl

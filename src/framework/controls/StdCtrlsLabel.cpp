@@ -6,8 +6,11 @@
 
 namespace gl {
 
-void RegisterStdCtrlsLabelMessages(MessageTable& table) {
-    table.Add(CM_TEXTCHANGED, &TLabel::CMTextChanged);
+const MessageTable& TLabel::Messages() const {
+    static const MessageTable table(TGraphicControl::Messages(), {
+                                                                     {CM_TEXTCHANGED, &TLabel::CMTextChanged},
+                                                                 });
+    return table;
 }
 
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {

@@ -9,6 +9,7 @@ namespace gl {
 
 class TLabel : public TGraphicControl {
 public:
+    const MessageTable& Messages() const override;
     // 65 x 17, the parent's colour; the text clipped to the control.
     explicit TLabel(TComponent* owner);
     std::string ClassName() const override { return "TLabel"; }
@@ -18,8 +19,5 @@ public:
 protected:
     void Paint() override;
 };
-
-// The label's entries (a new caption repaints it); RegisterFrameworkMessages runs it.
-void RegisterStdCtrlsLabelMessages(MessageTable& table);
 
 } // namespace gl

@@ -35,8 +35,12 @@ win::DWORD ScrollBarStyle(TScrollStyle scrollBars) {
 
 } // namespace
 
-void RegisterMemoMessages(MessageTable& table) {
-    table.Add(win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode);
+const MessageTable& TCustomMemo::Messages() const {
+    static const MessageTable table(TCustomEdit::Messages(),
+                                    {
+                                        {win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode},
+                                    });
+    return table;
 }
 
 TCustomMemo::TCustomMemo(TComponent* owner)

@@ -46,6 +46,7 @@ private:
 
 class TCustomMemo : public TCustomEdit {
 public:
+    const MessageTable& Messages() const override;
     // 185 × 89, AutoSize off, WordWrap and WantReturns on, WantTabs off, no scroll bars.
     explicit TCustomMemo(TComponent* owner);
     ~TCustomMemo() override;
@@ -92,8 +93,5 @@ public:
     using TCustomMemo::TCustomMemo;
     std::string ClassName() const override { return "TMemo"; }
 };
-
-// The memo's message entry (the keys it takes from the dialog); RegisterFrameworkMessages runs it.
-void RegisterMemoMessages(MessageTable& table);
 
 } // namespace gl

@@ -33,6 +33,7 @@ struct TCreateParams {
 
 class TWinControl : public TControl {
 public:
+    const MessageTable& Messages() const override;
     explicit TWinControl(TComponent* owner);
     // Frees the child controls (whoever owns them), then the window.
     ~TWinControl() override;

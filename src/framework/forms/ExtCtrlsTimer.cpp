@@ -3,7 +3,6 @@
 #include "framework/forms/ExtCtrlsTimer.h"
 
 #include "framework/forms/Application.h"
-#include "framework/stored/LayoutClass.h"
 #include "platform/user/Timers.h"
 
 #include <unordered_map>
@@ -73,15 +72,6 @@ void TTimer::TimerProc(win::HWND, win::UINT, win::UINT_PTR id, win::DWORD) {
 
 void TTimer::Timer() {
     if (OnTimer) OnTimer(this);
-}
-
-void RegisterTimerLayout(PropertyRegistry& registry) {
-    RegisterComponentLayout(registry);
-    LayoutClass<TTimer>("TTimer", "TComponent", registry)
-        .Creatable()
-        .Property("Enabled", &TTimer::SetEnabled)
-        .Property("Interval", &TTimer::SetInterval)
-        .Event("OnTimer", &TTimer::OnTimer);
 }
 
 } // namespace gl

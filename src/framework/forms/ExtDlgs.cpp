@@ -13,7 +13,6 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsFormats.h"
-#include "framework/stored/LayoutClass.h"
 #include "platform/system/Files.h"
 #include "platform/user/Windows.h"
 
@@ -181,12 +180,6 @@ void TOpenPictureDialog::DoClose() {
     m_picturePanel->SetParentWindow(nullptr);
     if (Application) Application->CancelHint();
     TOpenDialog::DoClose();
-}
-
-void RegisterExtDlgsLayout(PropertyRegistry& registry) {
-    RegisterDialogsLayout(registry);
-    RegisterExtDlgsResources();
-    LayoutClass<TOpenPictureDialog>("TOpenPictureDialog", "TOpenDialog", registry).Creatable();
 }
 
 } // namespace gl

@@ -48,10 +48,14 @@ void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD
 
 } // namespace
 
-void RegisterFormMessages(MessageTable& table) {
-    table.Add(win::WM_CLOSE, &TCustomForm::WMClose);
-    table.Add(win::WM_ACTIVATE, &TCustomForm::WMActivate);
-    table.Add(CM_RELEASE, &TCustomForm::CMRelease);
+const MessageTable& TCustomForm::Messages() const {
+    static const MessageTable table(TCustomControl::Messages(),
+                                    {
+                                        {win::WM_CLOSE, &TCustomForm::WMClose},
+                                        {win::WM_ACTIVATE, &TCustomForm::WMActivate},
+                                        {CM_RELEASE, &TCustomForm::CMRelease},
+                                    });
+    return table;
 }
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner) {

@@ -51,6 +51,7 @@ using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
 class TCustomForm : public TCustomControl {
 public:
+    const MessageTable& Messages() const override;
     // A hidden form of 320 × 240 at (0, 0) with the button-face colour: a form "made new", without a layout.
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
@@ -214,8 +215,5 @@ void RegisterFormLayoutText(std::string_view className, std::string_view layoutT
 // Registers the stored properties and events of forms (TCustomForm, TForm) and their enumerations, with the
 // controls' they build on; safe to call more than once.
 void RegisterFormsLayout(PropertyRegistry& registry = PropertyRegistry::Global());
-
-// The form's message entries (closing, activation, CM_RELEASE); RegisterFrameworkMessages runs it.
-void RegisterFormMessages(MessageTable& table);
 
 } // namespace gl

@@ -8,7 +8,6 @@
 #include "framework/core/Streams.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/stored/LayoutClass.h"
 #include "platform/dialogs/ImageList.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"
@@ -291,32 +290,6 @@ void TCustomImageList::DrawEmbossed(TCanvas& canvas, int x, int y, int index) {
             if (surface.Pixel(row * m_width + column) != 0x00FFFFFF) ink.push_back(TPoint{column, row});
     for (const TPoint& p : ink) canvas.SetPixels(x + p.x + 1, y + p.y + 1, clBtnHighlight);
     for (const TPoint& p : ink) canvas.SetPixels(x + p.x, y + p.y, clBtnShadow);
-}
-
-// ---- Stored form ----
-
-void RegisterImageListLayout(PropertyRegistry& registry) {
-    RegisterComponentLayout(registry);
-    RegisterColorConstants();
-    PropertyRegistry::RegisterEnum<TDrawingStyle>({"dsFocus", "dsSelected", "dsNormal", "dsTransparent"});
-    PropertyRegistry::RegisterEnum<TImageType>({"itImage", "itMask"});
-    LayoutClass<TCustomImageList>("TCustomImageList", "TComponent", registry)
-        .Property("Width", &TCustomImageList::SetWidth)
-        .Property("Height", &TCustomImageList::SetHeight)
-        .Property("BkColor", &TCustomImageList::SetBkColor, "TColor")
-        .Property("BlendColor", &TCustomImageList::SetBlendColor, "TColor")
-        .Property("DrawingStyle", &TCustomImageList::SetDrawingStyle)
-        .Property("ImageType", &TCustomImageList::SetImageType)
-        .Property("Masked", &TCustomImageList::SetMasked)
-        .Custom("Bitmap",
-                [](TCustomImageList& list, const LayoutValue& value, LayoutReadContext& context) {
-                    if (value.kind != LayoutValueKind::Binary) context.InvalidValue(value);
-                    list.AddGlyphStrip(std::string_view(reinterpret_cast<const char*>(value.bytes.data()),
-                                                        value.bytes.size()));
-                })
-        .Ignored("AllocBy")
-        .Ignored("ShareImages");
-    LayoutClass<TImageList>("TImageList", "TCustomImageList", registry).Creatable();
 }
 
 } // namespace gl

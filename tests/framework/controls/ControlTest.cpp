@@ -5,7 +5,6 @@
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/MessageDispatch.h"
 #include "framework/core/Exceptions.h"
-#include "framework/forms/FrameworkMessages.h"
 #include "framework/graphics/Font.h"
 #include "framework/stored/LayoutClass.h"
 #include "framework/stored/LayoutReader.h"
@@ -15,16 +14,20 @@ namespace {
 
 constexpr win::UINT kProbeMessage = win::WM_APP + 7;
 
-// A panel that answers a message of its own, registered for its class only.
+// A panel that answers a message of its own, and takes WM_MOVE before its base classes' entry does.
 class TDispatchProbe : public TPanelProbe {
 public:
-    explicit TDispatchProbe(TComponent* owner) : TPanelProbe(owner) {
-        MessageTable::Global().Register(&RegisterMessages);
-    }
-    static void RegisterMessages(MessageTable& table) {
-        table.Add(kProbeMessage, &TDispatchProbe::ProbeMessage);
+    explicit TDispatchProbe(TComponent* owner) : TPanelProbe(owner) {}
+    const MessageTable& Messages() const override {
+        static const MessageTable table(TPanelProbe::Messages(),
+                                        {
+                                            {kProbeMessage, &TDispatchProbe::ProbeMessage},
+                                            {win::WM_MOVE, &TDispatchProbe::ProbeMove},
+                                        });
+        return table;
     }
     void ProbeMessage(TMessage& message) { message.Result = 40 + static_cast<win::LRESULT>(message.WParam); }
+    void ProbeMove(TMessage& message) { message.Result = 7; }
     void WMSize(TWMSize& message) override {
         sizes.push_back(Rect(0, 0, message.Width(), message.Height()));
         TPanelProbe::WMSize(message);
@@ -119,33 +122,13 @@ TEST_F(ControlTest, MessagesReachTypedHandlersAndTheRestTheDefault) {
     EXPECT_STREQ(buffer, "宋");
 }
 
-int g_probeRegistrations = 0;
-
-void CountedProbeRegistration(MessageTable& table) {
-    ++g_probeRegistrations;
-    TDispatchProbe::RegisterMessages(table);
-}
-
-TEST_F(ControlTest, EachRegistrationFillsATableOnce) {
-    MessageTable table;
+TEST_F(ControlTest, TheMostDerivedClassEntryWinsAndBaseEntriesStillApply) {
     auto* probe = new TDispatchProbe(&m_owner);
-    TMessage message{kProbeMessage, 2, 0, 0};
-    EXPECT_FALSE(table.Dispatch(*probe, message)) << "a table nobody filled dispatches nothing";
-    EXPECT_FALSE(table.Handles(win::WM_PAINT));
-
-    g_probeRegistrations = 0;
-    table.Register(&CountedProbeRegistration);
-    table.Register(&CountedProbeRegistration);
-    EXPECT_EQ(g_probeRegistrations, 1);
-    EXPECT_TRUE(table.Dispatch(*probe, message));
-    EXPECT_EQ(message.Result, 42);
-
-    RegisterFrameworkMessages(table);
-    RegisterFrameworkMessages(table);
-    EXPECT_TRUE(table.Registered(&RegisterControlMessages));
-    EXPECT_TRUE(table.Handles(win::WM_PAINT));
-    EXPECT_TRUE(table.Handles(win::WM_GETDLGCODE)) << "the memo's entry";
-    EXPECT_TRUE(table.Handles(win::WM_CLOSE)) << "the form's entry";
+    EXPECT_EQ(probe->Perform(win::WM_MOVE), 7) << "the probe's own entry comes before the windowed control's";
+    EXPECT_TRUE(probe->Messages().Handles(win::WM_PAINT))
+        << "the windowed control's entries stay in the chain";
+    EXPECT_TRUE(probe->Messages().Handles(CM_TEXTCHANGED)) << "and every control's";
+    EXPECT_FALSE(TPanelProbe(nullptr).Messages().Handles(kProbeMessage));
 }
 
 TEST_F(ControlTest, ColourNotificationsComeOncePerRealChange) {
