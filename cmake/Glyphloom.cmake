@@ -61,7 +61,9 @@ function(glyphloom_library name dir)
 endfunction()
 
 # glyphloom_tests(NAME DIR [SERIAL] LIBS...): one GoogleTest executable of every .cpp under DIR (sub-folders
-# included), registered with CTest. The platform's texts are pinned to English; tests of Chinese ask for it.
+# included), registered with CTest. The platform's texts are pinned to English; tests of Chinese ask for it. The
+# tests see the fonts GLYPHLOOM_TEST_FONTS names (tests/CMakeLists.txt). Each property sets one variable: this
+# CMake's test discovery splits a list in a property however it is escaped.
 # SERIAL runs each of its tests with no other test beside it (the desktop tests: they act through a real X server,
 # and a machine loaded by other tests slows the program past their waits).
 function(glyphloom_tests name dir)
@@ -80,6 +82,6 @@ function(glyphloom_tests name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
   include(GoogleTest)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "GLYPHLOOM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+                       PROPERTIES ENVIRONMENT "${GLYPHLOOM_TEST_FONTS}"
                        ENVIRONMENT_MODIFICATION "LC_ALL=set:C.UTF-8" RUN_SERIAL ${serial})
 endfunction()

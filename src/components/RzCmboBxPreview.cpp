@@ -7,8 +7,11 @@
 #include "framework/controls/StdCtrlsEdit.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/ScreenText.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Windows.h"
+
+#include <optional>
 
 namespace gl {
 
@@ -147,12 +150,12 @@ void TRzFontComboBox::RefreshPreviewText() {
     }
     m_previewPanel->SetAlignLeft(false);
     std::string text = m_previewText.empty() ? std::string(kSample) : m_previewText;
-    // Shorter samples when the text does not fit the panel.
-    TCanvas* canvas = m_previewPanel->Canvas();
-    if (m_previewPanel->HandleAllocated() && canvas) {
-        canvas->SetFont(*m_previewPanel->Font());
-        for (const char* shorter : {"AaBbYyZ", "AaBbYy"})
-            if (canvas->TextWidth(text) >= m_previewPanel->Width()) text = shorter;
+    // Shorter samples when the text does not fit the panel, measured on the screen: the panel's own window
+    // is made only when the list first opens, after this.
+    const ScreenText screen(*m_previewPanel->Font());
+    for (const char* shorter : {"AaBbYyZ", "AaBbYy"}) {
+        const std::optional<win::SIZE> extent = screen.Extent(text);
+        if (extent && extent->cx >= m_previewPanel->Width()) text = shorter;
     }
     m_previewPanel->SetText(text);
 }

@@ -110,6 +110,9 @@ TEST_F(RzComboPreviewTest, ANarrowPanelShowsAShorterSample) {
     box->SetPreviewWidth(60);
     box->SetPreviewHeight(40);
     EXPECT_EQ(box->PreviewWidth(), 60);
+    // Four rows: the entry with the focus is out of view, so no drawing of it measures the sample again and
+    // the opening itself must.
+    box->SetDropDownCount(4);
     Open(*box);
     ASSERT_TRUE(PanelShown(*box));
     EXPECT_EQ(box->PreviewPanel()->Text(), "AaBbYy");
