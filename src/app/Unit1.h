@@ -2,12 +2,15 @@
 // that receives the text art. Every setting lives in a control and is read at the moment it is needed.
 #pragma once
 
+#include "app/tone/ConversionSettings.h"
 #include "framework/forms/Forms.h"
 
+#include <memory>
 #include <string>
 
 namespace gl {
 
+class TBitmap;
 class TCanvas;
 class TFontDialog;
 class TImage;
@@ -97,6 +100,10 @@ public:
     static std::string DefaultPicturePath();
     // The About box's text, five lines.
     static std::string AboutText();
+    // The size and tone the next conversions fit the picture or banner to; the defaults keep one cell per
+    // pixel and the nearer of black and white.
+    void SetConversionSettings(const tone::ConversionSettings& settings) { m_conversion = settings; }
+    const tone::ConversionSettings& ConversionSettings() const { return m_conversion; }
 
 protected:
     void DeclareHandlers(LayoutMethods& methods) override;
@@ -110,8 +117,14 @@ private:
     // Scans an off-screen drawing of the banner.
     void TextMode();
     void Reduce();
+    // An all-white one-bit picture of the size, with a black, white colour table.
+    static std::unique_ptr<TBitmap> BlackAndWhite(int width, int height);
+    // The source fitted and toned as the conversion settings say: one pixel per cell, black or white.
+    std::unique_ptr<TBitmap> Fitted(TBitmap& source) const;
     // Appends one line per row of the source, one cell per pixel.
     void Scan(TCanvas& source, int width, int height);
+
+    tone::ConversionSettings m_conversion;
 };
 
 // The window's class and its stored layout, for the layout reader.

@@ -14,7 +14,6 @@
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/graphics/GraphicsPalettes.h"
 #include "framework/graphics/GraphicsPicture.h"
 
 #include <algorithm>
@@ -31,9 +30,6 @@ static_assert(kBlanks.size() == 22);
 
 constexpr const char* kBannerTooWide =
     "Text too wide: the banner is %d pixels wide, and text mode draws at most %d";
-
-// The two-colour palette of the reduction: black, then white.
-constexpr win::PALETTEENTRY kBlackWhite[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
 
 } // namespace
 
@@ -57,7 +53,12 @@ void TF_main::TextMode() {
         banner->SetHeight(height);
         RzStatusPane1->PaintTo(banner->Canvas().Handle());
     }
-    Scan(banner->Canvas(), width, height);
+    if (m_conversion.IsDefault()) {
+        Scan(banner->Canvas(), width, height);
+        return;
+    }
+    const std::unique_ptr<TBitmap> fitted = Fitted(*banner);
+    Scan(fitted->Canvas(), fitted->Width(), fitted->Height());
 }
 
 void TF_main::CheckBannerWidth() const {
@@ -104,14 +105,11 @@ void TF_main::Reduce() {
     // anything is drawn; the temporaries go with the unwinding.
     auto work = std::make_unique<TBitmap>();
     work->Assign(Image1->Picture());
-    // The target is one bit deep before it gets its size: made the other way round, it would first be a
-    // full-colour picture of the same size, filled white only to be converted (a large picture's time and
-    // memory for nothing). Either way it ends all white with a black, white colour table.
-    auto target = std::make_unique<TBitmap>();
-    target->SetPixelFormat(pf1bit);
-    target->SetWidth(work->Width());
-    target->SetHeight(work->Height());
-    target->SetPalette(CreatePaletteOf(kBlackWhite));
+    if (!m_conversion.IsDefault()) {
+        Image2->Picture()->Assign(Fitted(*work).get());
+        return;
+    }
+    auto target = BlackAndWhite(work->Width(), work->Height());
     // The platform's copy picks the nearer of the two table entries for every pixel.
     target->Canvas().Draw(0, 0, work.get());
     Image2->Picture()->Assign(target.get());

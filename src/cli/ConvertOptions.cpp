@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace gl::cli {
 
@@ -20,6 +21,14 @@ const char* const kConvertUsage =
     "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
     "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
     "  -o FILE        write to FILE instead of standard output\n"
+    "\n"
+    "Fit and tone (default: one cell per pixel, each pixel the nearer of black and white):\n"
+    "  --width N      fit the picture to N text columns; the lines follow its proportions\n"
+    "  --height N     fit the picture to N lines; with --width too, both are kept as given\n"
+    "  --font-ratio R how many times taller a line is than a column is wide (default 2)\n"
+    "  --threshold N  a pixel is dark when its grey level is below N, 0 to 255 (default: 128)\n"
+    "  --invert       swap dark and light (for light text on a dark terminal)\n"
+    "  --dither M     none, ordered, floyd-steinberg or atkinson (default none)\n"
     "  --help         show this text\n"
     "  --version      show the version\n";
 
@@ -53,9 +62,11 @@ struct Option {
     bool takesValue;
 };
 
-constexpr Option kOptions[] = {{"--glyph", nullptr, true}, {"--space", nullptr, true},
-                               {"--text", nullptr, true},  {"--output", "-o", true},
-                               {"--help", "-h", false},    {"--version", nullptr, false}};
+constexpr Option kOptions[] = {
+    {"--glyph", nullptr, true},     {"--space", nullptr, true},   {"--text", nullptr, true},
+    {"--output", "-o", true},       {"--help", "-h", false},      {"--version", nullptr, false},
+    {"--width", nullptr, true},     {"--height", nullptr, true},  {"--font-ratio", nullptr, true},
+    {"--threshold", nullptr, true}, {"--invert", nullptr, false}, {"--dither", nullptr, true}};
 
 const Option* FindOption(const std::string& name) {
     for (const Option& option : kOptions)
@@ -63,8 +74,57 @@ const Option* FindOption(const std::string& name) {
     return nullptr;
 }
 
+// A whole number from `low` to `high` for the option, or the usage error.
+std::string ParseBounded(const std::string& name, const std::string& value, long long low, long long high,
+                         std::optional<int>& into) {
+    long long number = 0;
+    if (!ParseInteger(value, number)) return name + " needs a whole number, not \"" + value + "\"";
+    if (number < low || number > high)
+        return name + " takes " + std::to_string(low) + " to " + std::to_string(high) + ", not " + value;
+    into = static_cast<int>(number);
+    return {};
+}
+
+constexpr std::pair<const char*, tone::Dither> kDithers[] = {
+    {"none", tone::Dither::None},
+    {"ordered", tone::Dither::Ordered},
+    {"floyd-steinberg", tone::Dither::FloydSteinberg},
+    {"atkinson", tone::Dither::Atkinson}};
+
+// The fit and tone options.
+std::string ApplyConversion(tone::ConversionSettings& settings, const std::string& name,
+                            const std::string& value) {
+    // Far more than any terminal or file of text art needs, and small enough that a cell count stays an int.
+    constexpr long long kMaxCells = 100000;
+    if (name == "--width") return ParseBounded(name, value, 1, kMaxCells, settings.columns);
+    if (name == "--height") return ParseBounded(name, value, 1, kMaxCells, settings.lines);
+    if (name == "--threshold") return ParseBounded(name, value, 0, 255, settings.threshold);
+    if (name == "--invert") {
+        settings.invert = true;
+        return {};
+    }
+    if (name == "--dither") {
+        for (const auto& [word, dither] : kDithers)
+            if (value == word) {
+                settings.dither = dither;
+                return {};
+            }
+        return "--dither takes none, ordered, floyd-steinberg or atkinson, not \"" + value + "\"";
+    }
+    char* end = nullptr;
+    errno = 0;
+    const double ratio = std::strtod(value.c_str(), &end);
+    if (value.empty() || errno != 0 || *end != '\0' || !(ratio >= 0.1 && ratio <= 10))
+        return "--font-ratio takes a number from 0.1 to 10, not \"" + value + "\"";
+    settings.cellRatio = ratio;
+    return {};
+}
+
 std::string Apply(ConvertOptions& options, const Option& option, const std::string& value) {
     const std::string name = option.name;
+    if (name == "--width" || name == "--height" || name == "--font-ratio" || name == "--threshold" ||
+        name == "--invert" || name == "--dither")
+        return ApplyConversion(options.conversion, name, value);
     if (name == "--glyph") {
         options.glyph = value;
     } else if (name == "--space") {

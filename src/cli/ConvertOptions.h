@@ -1,5 +1,8 @@
-// The converter's command line: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [PICTURE].
+// The converter's command line: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [fit and
+// tone options] [PICTURE].
 #pragma once
+
+#include "app/tone/ConversionSettings.h"
 
 #include <optional>
 #include <string>
@@ -8,11 +11,12 @@
 namespace gl::cli {
 
 struct ConvertOptions {
-    std::optional<std::string> glyph;   // the glyph string; the window's "Kiv" when absent
-    std::optional<long long> space;     // the space length; derived from the glyph string when absent
-    std::optional<std::string> text;    // text mode with this banner text
-    std::optional<std::string> output;  // standard output when absent
-    std::optional<std::string> picture; // the default picture when absent
+    std::optional<std::string> glyph;    // the glyph string; the window's "Kiv" when absent
+    std::optional<long long> space;      // the space length; derived from the glyph string when absent
+    std::optional<std::string> text;     // text mode with this banner text
+    std::optional<std::string> output;   // standard output when absent
+    std::optional<std::string> picture;  // the default picture when absent
+    tone::ConversionSettings conversion; // size and tone; the window's own behaviour by default
     bool help = false;
     bool version = false;
 };

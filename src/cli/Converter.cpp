@@ -58,6 +58,7 @@ void LoadStandardInput(TF_main& window) {
 void Prepare(TF_main& window, const ConvertOptions& options) {
     if (options.glyph) window.RzEdit2->SetText(*options.glyph);
     if (options.space) window.RzSpinEdit2->SetIntegerValue(*options.space);
+    window.SetConversionSettings(options.conversion);
     if (options.text) {
         window.RzRadioButton2->SetChecked(true);
         window.RzEdit3->SetText(*options.text);

@@ -87,6 +87,13 @@ TEST(ConvertOptions, UnusableCommandLinesAreUsageErrors) {
         {{"--", "a.bmp", "b.bmp"}, "only one picture can be converted at a time"},
         {{"--text", "hi", "a.bmp"}, "--text converts the banner, not a picture: give one or the other"},
         {{"a.bmp", "--text="}, "--text converts the banner, not a picture: give one or the other"},
+        {{"--width", "0"}, "--width takes 1 to 100000, not 0"},
+        {{"--height=x"}, "--height needs a whole number, not \"x\""},
+        {{"--threshold", "256"}, "--threshold takes 0 to 255, not 256"},
+        {{"--font-ratio", "0"}, "--font-ratio takes a number from 0.1 to 10, not \"0\""},
+        {{"--font-ratio=nan"}, "--font-ratio takes a number from 0.1 to 10, not \"nan\""},
+        {{"--dither", "random"}, "--dither takes none, ordered, floyd-steinberg or atkinson, not \"random\""},
+        {{"--invert=1"}, "--invert takes no value"},
     };
     for (const auto& [args, error] : cases) {
         std::string joined;

@@ -97,6 +97,33 @@ TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
     }
 }
 
+TEST_F(ConvertProgram, WidthHeightAndToneFitThePictureAsTheTextShowsIt) {
+    // A black square: a "Kiv" cell is 3 columns wide and a line 2 columns tall; 织 is 2 columns wide.
+    const std::string square =
+        m_folder.Write("square.bmp", Bmp24(std::vector<std::string>(300, std::string(300, '#'))));
+    const struct {
+        std::vector<std::string> args;
+        std::string glyph, blanks;
+        int cells, lines, dark;
+    } cases[] = {
+        {{"--width", "90"}, "Kiv", "   ", 30, 45, 30 * 45},
+        {{"--glyph", "织", "--width", "60"}, "织", "  ", 30, 30, 30 * 30},
+        {{"--height", "10", "--font-ratio", "1"}, "Kiv", "   ", 3, 10, 3 * 10},
+        {{"--width", "90", "--invert"}, "Kiv", "   ", 30, 45, 0},
+        {{"--width", "90", "--threshold", "0"}, "Kiv", "   ", 30, 45, 0},
+        {{"--width", "90", "--dither", "atkinson"}, "Kiv", "   ", 30, 45, 30 * 45},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back(square);
+        const RunResult run = Convert(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const std::vector<std::string> lines = Lines(run.out);
+        EXPECT_EQ(lines.size(), static_cast<std::size_t>(c.lines)) << args[1];
+        EXPECT_EQ(CountCells(lines, c.glyph, c.blanks, c.cells), c.dark) << args[1];
+    }
+}
+
 TEST_F(ConvertProgram, TheDefaultPictureBesideTheProgramIs88By52) {
     const RunResult kiv = Convert({});
     ASSERT_EQ(kiv.exitCode, 0) << kiv.err;
