@@ -3,6 +3,8 @@
 
 #include "app/Unit1.h"
 #include "app/formats/PictureFormats.h"
+#include "app/tone/DisplayWidth.h"
+#include "app/tone/Fit.h"
 #include "components/RzButton.h"
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"
@@ -53,12 +55,24 @@ void LoadStandardInput(TF_main& window) {
     window.Image1->Picture()->SetGraphic(graphic.get());
 }
 
+// A JPEG asked to fit a size is decoded no larger than four pixels a cell each way need, which leaves the
+// averaging enough to work with at a fraction of the time; without a size every picture is read whole.
+DecodeNeed FitNeed(const TF_main& window, const tone::ConversionSettings& settings) {
+    if (!settings.columns && !settings.lines) return {};
+    const int cellColumns = tone::DisplayWidth(window.RzEdit2->Text());
+    return [settings, cellColumns](int width, int height) {
+        const tone::CellGrid grid = tone::FitGrid(width, height, settings, cellColumns);
+        return std::pair{grid.cells * 4, grid.lines * 4};
+    };
+}
+
 // The settings a user would make, in the window's order: glyph string (which derives the space length), space
 // length, then the mode with its input.
 void Prepare(TF_main& window, const ConvertOptions& options) {
     if (options.glyph) window.RzEdit2->SetText(*options.glyph);
     if (options.space) window.RzSpinEdit2->SetIntegerValue(*options.space);
     window.SetConversionSettings(options.conversion);
+    SetDecodeNeed(FitNeed(window, options.conversion));
     if (options.text) {
         window.RzRadioButton2->SetChecked(true);
         window.RzEdit3->SetText(*options.text);

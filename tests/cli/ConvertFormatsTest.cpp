@@ -57,6 +57,29 @@ TEST(ConvertFormats, LossyPicturesLandWithinAFewCellsOfTheBitmap) {
     }
 }
 
+TEST(ConvertFormats, AJpegFittedToAWidthLandsOnItsGridUprightOrTurned) {
+    // 400 x 200, the left half black: decoded at a reduced scale for a 40-column fit, and turned upright
+    // first when its orientation says so (the left half becomes the top half).
+    enctest::Picture halves;
+    halves.width = 400, halves.height = 200;
+    for (int i = 0; i < 400 * 200; ++i)
+        halves.pixels.push_back(i % 400 < 200 ? enctest::Rgba{0, 0, 0} : enctest::Rgba{255, 255, 255});
+    TempFolder folder;
+    const std::string row = std::string(20, '#') + std::string(20, ' ') + "\n";
+    std::string upright;
+    for (int y = 0; y < 20; ++y) upright += row;
+    const RunResult plain = Convert({"--glyph", "#", "--font-ratio", "1", "--width", "40",
+                                     folder.Write("halves.jpg", enctest::Jpeg(halves, {.quality = 90}))});
+    EXPECT_EQ(plain.out, upright) << plain.err;
+    const std::string top = std::string(20, '#') + "\n", bottom = std::string(20, ' ') + "\n";
+    std::string turned;
+    for (int y = 0; y < 40; ++y) turned += y < 20 ? top : bottom;
+    const RunResult rotated =
+        Convert({"--glyph", "#", "--font-ratio", "1", "--width", "20",
+                 folder.Write("turned.jpg", enctest::Jpeg(halves, {.quality = 90, .orientation = 6}))});
+    EXPECT_EQ(rotated.out, turned) << rotated.err;
+}
+
 TEST(ConvertFormats, DamagedFilesExitWithTheirKindsMessage) {
     TempFolder folder;
     const std::string png = enctest::Png(Ring(), enctest::PngKind::Rgb);

@@ -6,6 +6,7 @@
 #include "app/formats/ExifOrientation.h"
 #include "app/formats/PictureFormats.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -99,18 +100,37 @@ void CmykToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, int width, bool inve
     }
 }
 
+// The largest of 1/8, 1/4 and 1/2 that keeps the picture (its sides upright as `swap` says) at least as large
+// as the current need asks, set for the decoding; whole size when none does or nothing is asked.
+void ScaleToNeed(jpeg_decompress_struct& info, bool swap) {
+    const DecodeNeed& need = CurrentDecodeNeed();
+    if (!need) return;
+    const unsigned width = swap ? info.image_height : info.image_width;
+    const unsigned height = swap ? info.image_width : info.image_height;
+    const auto [needWidth, needHeight] = need(static_cast<int>(width), static_cast<int>(height));
+    for (const unsigned denominator : {8u, 4u, 2u})
+        if ((width + denominator - 1) / denominator >= static_cast<unsigned>(std::max(needWidth, 1)) &&
+            (height + denominator - 1) / denominator >= static_cast<unsigned>(std::max(needHeight, 1))) {
+            info.scale_num = 1;
+            info.scale_denom = denominator;
+            return;
+        }
+}
+
 } // namespace
 
 TDibTarget TJpegImage::Decode(const std::vector<std::uint8_t>& data) {
     JpegDecoder decoder;
     JpegSession* s = &decoder.session;
     if (data.empty() || !Begin(s, data.data(), data.size())) InvalidPicture(kKind);
-    const int width = static_cast<int>(s->info.image_width), height = static_cast<int>(s->info.image_height);
     CheckPictureBacked(kKind, s->info.image_width, s->info.image_height, data.size(), kPixelsPerByte);
     const int orientation = SavedOrientation(s->info);
     const bool cmyk = s->info.jpeg_color_space == JCS_CMYK || s->info.jpeg_color_space == JCS_YCCK;
-    if (!Start(s, cmyk ? JCS_CMYK : JCS_EXT_BGR)) InvalidPicture(kKind);
     const bool swap = SwapsSides(orientation);
+    ScaleToNeed(s->info, swap);
+    if (!Start(s, cmyk ? JCS_CMYK : JCS_EXT_BGR)) InvalidPicture(kKind);
+    const int width = static_cast<int>(s->info.output_width),
+              height = static_cast<int>(s->info.output_height);
     TDibTarget target(kKind, swap ? height : width, swap ? width : height);
     if (!cmyk && orientation == 1) {
         // The common case: rows straight into the bitmap.

@@ -54,7 +54,20 @@ bool StartsWith(const std::uint8_t* data, std::size_t size, std::size_t at, cons
     return size >= at + count && std::memcmp(data + at, bytes, count) == 0;
 }
 
+DecodeNeed& DecodeNeedHolder() {
+    static DecodeNeed need;
+    return need;
+}
+
 } // namespace
+
+void SetDecodeNeed(DecodeNeed need) {
+    DecodeNeedHolder() = std::move(need);
+}
+
+const DecodeNeed& CurrentDecodeNeed() {
+    return DecodeNeedHolder();
+}
 
 void RegisterPictureFormats() {
     static bool registered = false;

@@ -5,7 +5,9 @@
 #include "framework/graphics/GraphicsBitmap.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gl {
@@ -41,6 +43,13 @@ GL_DECODED_IMAGE_CLASS(TGifImage);
 GL_DECODED_IMAGE_CLASS(TWebPImage);
 
 #undef GL_DECODED_IMAGE_CLASS
+
+// The smallest upright size (width, height) that a picture of the given upright size must keep for what it is
+// read for. A kind whose library scales while decoding (JPEG: by 1/2, 1/4 or 1/8) decodes no larger than that
+// asks; unset, every picture is read whole.
+using DecodeNeed = std::function<std::pair<int, int>(int width, int height)>;
+void SetDecodeNeed(DecodeNeed need);
+const DecodeNeed& CurrentDecodeNeed();
 
 // Adds png, jpg, jpeg, gif and webp to the process's file-format registry; later calls do nothing.
 void RegisterPictureFormats();
