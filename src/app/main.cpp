@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,9 +57,14 @@ int main(int argc, char** argv) {
     if (line.exitStatus >= 0) return line.exitStatus;
     // Without a desktop the window would open on an invisible screen and end at once: say so instead.
     if (!win::CurrentDisplay().ShownToPerson() && !win::CurrentDisplayRequested()) {
-        std::fputs("glyphloom: no desktop display to open the window on (DISPLAY is not set).\n"
-                   "Use glyphloom-convert to write text art without one.\n",
-                   stderr);
+        const char* named = std::getenv("DISPLAY");
+        if (!named || !*named) named = std::getenv("WAYLAND_DISPLAY");
+        if (named && *named)
+            std::fprintf(stderr, "glyphloom: cannot open display %s\n", named);
+        else
+            std::fputs("glyphloom: no desktop display to open the window on (DISPLAY is not set).\n"
+                       "Use glyphloom-convert to write text art without one.\n",
+                       stderr);
         return 1;
     }
     // SIGTERM and SIGINT close the window as the desktop's request to end would, in whatever box or list is

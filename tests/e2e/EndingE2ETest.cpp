@@ -34,6 +34,20 @@ protected:
     std::string m_folder, m_log;
 };
 
+TEST(GlyphloomWithoutItsDesktop, ADisplayThatDoesNotAnswerEndsItWithStatusOneAndTheDisplaysName) {
+    // No server listens there, and no host of that name exists: the window must not run on, invisible.
+    for (const std::string display : {":7919", "bogus:0"}) {
+        const proctest::RunResult run = proctest::Run({GLYPHLOOM_PROGRAM}, 10000,
+                                                      {{"DISPLAY", display},
+                                                       {"WAYLAND_DISPLAY", std::nullopt},
+                                                       {"GLYPHLOOM_DISPLAY", std::nullopt},
+                                                       {"SDL_VIDEODRIVER", std::nullopt}});
+        EXPECT_EQ(run.exitCode, std::optional<int>(1)) << display;
+        EXPECT_NE(run.err.find("glyphloom: cannot open display " + display + "\n"), std::string::npos)
+            << run.err;
+    }
+}
+
 TEST_F(GlyphloomEnding, LosingItsXServerEndsItWithStatusOneAndOneLine) {
     Child program;
     ASSERT_FALSE(Start(program).empty()) << ReadFile(m_log);

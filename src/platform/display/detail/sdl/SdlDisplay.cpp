@@ -11,6 +11,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 
@@ -552,8 +553,16 @@ std::unique_ptr<Display> CreateSdlDisplay() {
     // The program decides what a termination signal does (Termination.h), not the display.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
-    SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     const char* driver = SDL_GetCurrentVideoDriver();
+    // When the desktop does not answer, SDL falls back to a driver that shows nothing to anyone: the window
+    // would run on, invisible, forever. Only a request by name (SDL_VIDEODRIVER) may have those.
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0) &&
+        !(asked && std::strcmp(asked, driver) == 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return nullptr;
+    }
+    SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
     if (driver && std::strcmp(driver, "x11") == 0) sdl::EndOnBrokenX11Connection();
     return std::make_unique<SdlDisplay>();
 }
