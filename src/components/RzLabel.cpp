@@ -2,6 +2,7 @@
 #include "components/RzLabel.h"
 
 #include "components/RzStatusBlink.h"
+#include "components/StoreAndRepaint.h"
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/MessageDispatch.h"
 #include "framework/graphics/Canvas.h"
@@ -13,16 +14,6 @@
 #include "platform/gdi/Screen.h"
 
 namespace gl {
-
-namespace {
-
-template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
-    if (member == value) return;
-    member = value;
-    control.Invalidate();
-}
-
-} // namespace
 
 void RegisterLabelMessages(MessageTable& table) {
     table.Add(RM_BLINKQUERY, &TRzLabel::RMBlinkQuery);
@@ -60,13 +51,11 @@ void TRzLabel::SetBlinkColor(TColor value) {
 }
 
 void TRzLabel::SetWordWrap(bool value) {
-    StoreAndRepaint(*this, m_wordWrap, value);
-    AdjustSize();
+    if (StoreAndRepaint(*this, m_wordWrap, value)) AdjustSize();
 }
 
 void TRzLabel::SetShowAccelChar(bool value) {
-    StoreAndRepaint(*this, m_showAccelChar, value);
-    AdjustSize();
+    if (StoreAndRepaint(*this, m_showAccelChar, value)) AdjustSize();
 }
 
 void TRzLabel::SetTransparent(bool value) {

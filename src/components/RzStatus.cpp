@@ -22,11 +22,7 @@ TRzCustomStatusPane::TRzCustomStatusPane(TComponent* owner) : TGraphicControl(ow
 }
 
 TRzCustomStatusPane::~TRzCustomStatusPane() {
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-        m_frameController = nullptr;
-    }
+    ChangeFrameController(*this, m_frameController, nullptr);
     TRzBlinkingControlsList::Unregister(this);
 }
 
@@ -193,16 +189,7 @@ void TRzCustomStatusPane::ShowBlinkPhase(bool on) {
 // ---- Frame controller ----
 
 void TRzCustomStatusPane::SetFrameController(TRzFrameController* controller) {
-    if (m_frameController == controller) return;
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-    }
-    m_frameController = controller;
-    if (controller) {
-        controller->AddControl(this);
-        controller->FreeNotification(this);
-    }
+    ChangeFrameController(*this, m_frameController, controller);
 }
 
 void TRzCustomStatusPane::Notification(TComponent* component, TOperation operation) {

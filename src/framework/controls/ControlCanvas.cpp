@@ -88,17 +88,11 @@ void TControlCanvas::CreateHandle() {
     if (!m_control) return TCanvas::CreateHandle();
     if (!m_deviceContext) {
         std::lock_guard guard(Cache().mutex);
-        Lock();
-        try {
-            if (Cache().canvases.size() >= static_cast<std::size_t>(kDeviceContextCacheSize))
-                FreeOneDeviceContext();
-            m_deviceContext = AcquireDeviceContext(*m_control, m_window);
-        } catch (...) {
-            Unlock();
-            throw;
-        }
+        const TCanvasLock lock(*this);
+        if (Cache().canvases.size() >= static_cast<std::size_t>(kDeviceContextCacheSize))
+            FreeOneDeviceContext();
+        m_deviceContext = AcquireDeviceContext(*m_control, m_window);
         Cache().canvases.push_back(this);
-        Unlock();
     }
     SetHandle(m_deviceContext);
 }
@@ -106,13 +100,12 @@ void TControlCanvas::CreateHandle() {
 void TControlCanvas::FreeHandle() {
     if (!m_deviceContext) return;
     std::lock_guard guard(Cache().mutex);
-    Lock();
+    const TCanvasLock lock(*this);
     if (HandleValue() == m_deviceContext) SetHandle(nullptr);
     win::ReleaseDC(m_window, m_deviceContext);
     m_deviceContext = nullptr;
     m_window = nullptr;
     std::erase(Cache().canvases, this);
-    Unlock();
 }
 
 void FreeDeviceContexts() {

@@ -27,9 +27,17 @@ constexpr int RectWidth(const TRect& rect) {
 constexpr int RectHeight(const TRect& rect) {
     return rect.bottom - rect.top;
 }
-// The rectangle moved in by `by` pixels on every side; a negative `by` moves it out.
-constexpr TRect InsetRect(const TRect& rect, int by) {
-    return TRect{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
+// Grows a rectangle by `amount` pixels on every side; a negative amount shrinks it.
+constexpr void InflateRect(TRect& rect, int amount) {
+    rect.left -= amount;
+    rect.top -= amount;
+    rect.right += amount;
+    rect.bottom += amount;
+}
+// A copy of the rectangle moved in by `by` pixels on every side (InflateRect by -by).
+constexpr TRect InsetRect(TRect rect, int by) {
+    InflateRect(rect, -by);
+    return rect;
 }
 
 } // namespace gl

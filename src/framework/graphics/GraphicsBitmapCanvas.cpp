@@ -6,6 +6,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Palettes.h"
 
 #include <algorithm>
@@ -38,22 +39,16 @@ TBitmapCanvas::~TBitmapCanvas() {
 
 void TBitmapCanvas::CreateHandle() {
     if (!m_bitmap) return;
-    Lock();
-    struct Unlocker {
-        TBitmapCanvas& canvas;
-        ~Unlocker() { canvas.Unlock(); }
-    } unlocker{*this};
+    const TCanvasLock lock(*this);
     m_bitmap->HandleNeeded();
     const win::HBITMAP handle = m_bitmap->m_image->Handle();
     DeselectBitmap(handle);
     m_bitmap->PaletteNeeded();
-    const win::HDC dc = GDICheck(win::CreateCompatibleDC(nullptr));
+    win::UniqueDC context(GDICheck(win::CreateCompatibleDC(nullptr)));
+    const win::HDC dc = context.Get();
     if (handle) {
         m_oldBitmap = win::SelectObject(dc, handle);
-        if (!m_oldBitmap) {
-            win::DeleteDC(dc);
-            GDIError();
-        }
+        if (!m_oldBitmap) GDIError();
         m_selected = handle;
     } else {
         // An empty bitmap has no pixels: the context's own one-pixel surface is clipped away, so that every
@@ -64,7 +59,7 @@ void TBitmapCanvas::CreateHandle() {
         m_oldPalette = win::SelectPalette(dc, palette, win::TRUE);
         win::RealizePalette(dc);
     }
-    SetHandle(dc);
+    SetHandle(context.Release());
     std::lock_guard guard(BitmapCanvases().mutex);
     BitmapCanvases().canvases.push_back(this);
 }
@@ -72,7 +67,7 @@ void TBitmapCanvas::CreateHandle() {
 void TBitmapCanvas::FreeContext() {
     const win::HDC dc = HandleValue();
     if (!dc) return;
-    Lock();
+    const TCanvasLock lock(*this);
     if (m_oldBitmap) win::SelectObject(dc, m_oldBitmap);
     if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, win::TRUE);
     m_oldBitmap = nullptr;
@@ -84,7 +79,6 @@ void TBitmapCanvas::FreeContext() {
         std::lock_guard guard(BitmapCanvases().mutex);
         std::erase(BitmapCanvases().canvases, this);
     }
-    Unlock();
 }
 
 void DeselectBitmap(win::HBITMAP handle) {
