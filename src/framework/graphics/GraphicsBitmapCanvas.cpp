@@ -47,34 +47,31 @@ void TBitmapCanvas::CreateHandle() {
     win::UniqueDC context(GDICheck(win::CreateCompatibleDC(nullptr)));
     const win::HDC dc = context.Get();
     if (handle) {
-        m_oldBitmap = win::SelectObject(dc, handle);
-        if (!m_oldBitmap) GDIError();
+        if (!m_bitmapIn.emplace(dc, handle)) {
+            m_bitmapIn.reset();
+            GDIError();
+        }
         m_selected = handle;
     } else {
         // An empty bitmap has no pixels: the context's own one-pixel surface is clipped away, so that every
         // read gives the invalid colour and drawing changes nothing.
         win::IntersectClipRect(dc, 0, 0, 0, 0);
     }
-    if (const win::HPALETTE palette = m_bitmap->m_image->Palette()) {
-        m_oldPalette = win::SelectPalette(dc, palette, win::TRUE);
-        win::RealizePalette(dc);
-    }
-    SetHandle(context.Release());
+    m_paletteIn.emplace(dc, m_bitmap->m_image->Palette(), true, true);
+    m_context = std::move(context);
+    SetHandle(dc);
     std::lock_guard guard(BitmapCanvases().mutex);
     BitmapCanvases().canvases.push_back(this);
 }
 
 void TBitmapCanvas::FreeContext() {
-    const win::HDC dc = HandleValue();
-    if (!dc) return;
+    if (!m_context) return;
     const TCanvasLock lock(*this);
-    if (m_oldBitmap) win::SelectObject(dc, m_oldBitmap);
-    if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, win::TRUE);
-    m_oldBitmap = nullptr;
-    m_oldPalette = nullptr;
+    m_bitmapIn.reset();
+    m_paletteIn.reset();
     m_selected = nullptr;
     SetHandle(nullptr);
-    win::DeleteDC(dc);
+    m_context.Reset();
     {
         std::lock_guard guard(BitmapCanvases().mutex);
         std::erase(BitmapCanvases().canvases, this);
