@@ -235,7 +235,7 @@ void TRzCustomGroupBox::AdjustClientRect(TRect& rect) const {
     if (BorderWidth() != 0) return;
     rect.top += ScreenTextHeight(*Font(), "Yy");
     const int inset = m_groupStyle == gsStandard ? 2 : 1;
-    rect = InsetRect(rect, inset);
+    InflateRect(rect, -inset);
 }
 
 bool TRzCustomGroupBox::PaintsCaption() const {

@@ -1,6 +1,6 @@
 // Points, sizes and rectangles in the framework's terms (the platform's records under the program's names),
-// and the small constructors that drawing code reads best with: Rect(left, top, right, bottom), Bounds(x, y,
-// w, h), InsetRect(rect, by).
+// and the small helpers that drawing code reads best with: Rect(left, top, right, bottom), Bounds(x, y, w,
+// h), InflateRect(rect, amount).
 #pragma once
 
 #include "platform/win/types.h"
@@ -33,11 +33,6 @@ constexpr void InflateRect(TRect& rect, int amount) {
     rect.top -= amount;
     rect.right += amount;
     rect.bottom += amount;
-}
-// A copy of the rectangle moved in by `by` pixels on every side (InflateRect by -by).
-constexpr TRect InsetRect(TRect rect, int by) {
-    InflateRect(rect, -by);
-    return rect;
 }
 
 } // namespace gl
