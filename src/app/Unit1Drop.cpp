@@ -38,9 +38,9 @@ private:
 } // namespace
 
 const MessageTable& TF_main::Messages() const {
-    static const MessageTable table(TForm::Messages(), {
-                                                           {win::WM_DROPFILES, &TF_main::WMDropFiles},
-                                                       });
+    static const MessageTable table = TForm::Messages().With({
+        {win::WM_DROPFILES, &TF_main::WMDropFiles},
+    });
     return table;
 }
 

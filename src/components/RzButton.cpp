@@ -4,23 +4,14 @@
 #include "components/RzButton.h"
 
 #include "components/ColorShading.h"
+#include "components/StoreAndRepaint.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/StringUtils.h"
 #include "framework/forms/Forms.h"
 #include "platform/user/Input.h"
 #include "platform/user/User.h"
 
 namespace gl {
-
-namespace {
-
-// Stores a property value and repaints, unless the value is already there.
-template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
-    if (member == value) return;
-    member = value;
-    control.Invalidate();
-}
-
-} // namespace
 
 TRzRingColors HotTrackRing(TColor hotTrackColor, TRzHotTrackColorType type) {
     if (type == htctActual) return {LighterColor(hotTrackColor, 30), DarkerColor(hotTrackColor, 30)};
@@ -273,11 +264,7 @@ void TRzButton::Click() {
         SetDown(!m_down || !m_allowAllUp);
     else
         Invalidate();
-    struct Clicking {
-        bool& flag;
-        ~Clicking() { flag = false; }
-    } clicking{m_clicking};
-    m_clicking = true;
+    FlagScope clicking(m_clicking);
     // A button in a modal form closes it with its result.
     if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(m_modalResult);
     TRzCustomButton::Click();

@@ -109,7 +109,8 @@ bool TRzBitBtn::HasImage(TSize& size) const {
 }
 
 TRect TRzBitBtn::TextArea() const {
-    TRect area = InsetRect(ClientRect(), 5);
+    TRect area = ClientRect();
+    InflateRect(area, -5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     TSize size{};
     if (!HasImage(size)) return area;
@@ -135,7 +136,8 @@ TRect TRzBitBtn::GlyphRect() const {
     TSize size{};
     if (!HasImage(size)) return Rect(0, 0, 0, 0);
     // A pressed hot-tracking face keeps the image still; only the classic look moves it.
-    TRect area = InsetRect(ClientRect(), 5);
+    TRect area = ClientRect();
+    InflateRect(area, -5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     const int margin = m_margin < 0 ? 0 : m_margin;
     const int centredX = area.left + (area.right - area.left - size.cx + 1) / 2;

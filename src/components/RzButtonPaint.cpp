@@ -62,13 +62,17 @@ void TRzButton::Paint() {
 
 void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
     const TRect client = ClientRect();
+    TRect outline = client;
+    InflateRect(outline, -1);
+    TRect face = outline;
+    InflateRect(face, -1);
     // A hot-tracking button is transparent: its corners show what the parent paints behind it.
     DrawParentImage(*this, canvas.Handle());
     const bool systemFace = Color() == clBtnFace;
     if (!Enabled()) {
-        DrawCutCornerOutline(canvas, InsetRect(client, 1),
+        DrawCutCornerOutline(canvas, outline,
                              systemFace ? LighterColor(clBtnShadow, 30) : DarkerColor(Color(), 80));
-        Fill(canvas, InsetRect(client, 2), Color());
+        Fill(canvas, face, Color());
         return;
     }
     // The outer ring is in shades of the system face, whatever the button's colour.
@@ -83,9 +87,8 @@ void TRzButton::PaintHotTrackFace(TCanvas& canvas) {
     canvas.SetPixels(r - 2, t + 1, dark);
     canvas.SetPixels(l + 1, b - 2, dark);
     canvas.SetPixels(r - 2, b - 2, light);
-    DrawCutCornerOutline(canvas, InsetRect(client, 1), systemFace ? cl3DDkShadow : DarkerColor(Color(), 150));
+    DrawCutCornerOutline(canvas, outline, systemFace ? cl3DDkShadow : DarkerColor(Color(), 150));
 
-    const TRect face = InsetRect(client, 2);
     if (ShowsDown())
         Fill(canvas, face, DarkerColor(Color(), 10));
     else if (MouseOver())
@@ -104,7 +107,7 @@ void TRzButton::PaintClassicFace(TCanvas& canvas) {
     if (!grouped && (m_active || (Focused() && !ShowsPressed()) || m_clicking)) {
         canvas.Brush().SetColor(clWindowFrame);
         canvas.FrameRect(r);
-        r = InsetRect(r, 1);
+        InflateRect(r, -1);
     }
     TFrameStyle style = ShowsPressed() ? fsButtonDown : fsButtonUp;
     if (grouped) style = m_down ? fsLowered : fsButtonUp;
@@ -117,13 +120,15 @@ void TRzButton::PaintClassicFace(TCanvas& canvas) {
 // corner as a pattern brush is.
 void TRzButton::PaintDownPattern(TCanvas& canvas) {
     const TColor other = ColorToRGB(Color()) == ColorToRGB(clSilver) ? clGray : clSilver;
-    const TRect r = InsetRect(ClientRect(), 2);
+    TRect r = ClientRect();
+    InflateRect(r, -2);
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x) canvas.SetPixels(x, y, ((x + y) & 1) == 0 ? other : Color());
 }
 
 void TRzButton::DrawCaptionAndGlyph(TCanvas& canvas) {
-    TRect area = InsetRect(ClientRect(), 5);
+    TRect area = ClientRect();
+    InflateRect(area, -5);
     if (ContentShifted()) area = Rect(area.left + 1, area.top + 1, area.right + 1, area.bottom + 1);
     win::UINT format = win::DT_WORDBREAK | win::DT_EXPANDTABS;
     if (m_alignment == taCenter) format |= win::DT_CENTER;
@@ -133,7 +138,8 @@ void TRzButton::DrawCaptionAndGlyph(TCanvas& canvas) {
 
 // Every second pixel along each side, starting one after the corner; black dots on the light faces.
 void TRzButton::PaintFocusDots(TCanvas& canvas) {
-    TRect r = InsetRect(ClientRect(), HotTrack() ? 3 : 4);
+    TRect r = ClientRect();
+    InflateRect(r, HotTrack() ? -3 : -4);
     if (ShowsDown()) r = Rect(r.left + 1, r.top + 1, r.right + 1, r.bottom + 1);
     for (int x = r.left + 1; x < r.right; x += 2) {
         canvas.SetPixels(x, r.top, clBlack);

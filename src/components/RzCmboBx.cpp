@@ -176,7 +176,7 @@ void TRzCustomComboBox::PaintFrame() {
     const win::WindowDC dc(Handle());
     if (!dc) return;
     TCanvas canvas;
-    canvas.SetHandle(dc);
+    const TLentContext lent(canvas, dc);
     if (FrameVisible()) PaintFrameOn(canvas, Width(), Height(), Color(), FrameHot());
     const TRect button = ButtonRect();
     if (m_readOnly) {
@@ -185,7 +185,6 @@ void TRzCustomComboBox::PaintFrame() {
     } else if (flatButton) {
         PaintFlatButton(canvas, button);
     }
-    canvas.SetHandle(nullptr);
 }
 
 void TRzCustomComboBox::PaintFlatButton(TCanvas& canvas, const TRect& button) {

@@ -25,19 +25,17 @@ constexpr int kPanelHeight = 65;
 } // namespace
 
 const MessageTable& TRzFontComboBox::Messages() const {
-    static const MessageTable table(TRzCustomComboBox::Messages(),
-                                    {
-                                        {RM_HIDEPREVIEW, &TRzFontComboBox::RMHidePreview},
-                                        {CM_CANCELMODE, &TRzFontComboBox::CMCancelMode},
-                                    });
+    static const MessageTable table = TRzCustomComboBox::Messages().With({
+        {RM_HIDEPREVIEW, &TRzFontComboBox::RMHidePreview},
+        {CM_CANCELMODE, &TRzFontComboBox::CMCancelMode},
+    });
     return table;
 }
 
 const MessageTable& TRzPreviewFontPanel::Messages() const {
-    static const MessageTable table(TCustomControl::Messages(),
-                                    {
-                                        {CM_CANCELMODE, &TRzPreviewFontPanel::CMCancelMode},
-                                    });
+    static const MessageTable table = TCustomControl::Messages().With({
+        {CM_CANCELMODE, &TRzPreviewFontPanel::CMCancelMode},
+    });
     return table;
 }
 

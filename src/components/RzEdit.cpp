@@ -5,37 +5,12 @@
 #include "framework/core/FlagScope.h"
 #include "framework/graphics/Canvas.h"
 #include "platform/display/VirtualKeys.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
 
 namespace gl {
-
-namespace {
-
-// A window context bound to a canvas for one paint, given back however the paint ends.
-class WindowContextScope {
-public:
-    WindowContextScope(win::HWND hwnd, TCanvas& canvas) : m_hwnd(hwnd), m_canvas(canvas) {
-        m_dc = win::GetWindowDC(hwnd);
-        if (m_dc) m_canvas.SetHandle(m_dc);
-    }
-    ~WindowContextScope() {
-        if (!m_dc) return;
-        m_canvas.SetHandle(nullptr);
-        win::ReleaseDC(m_hwnd, m_dc);
-    }
-    WindowContextScope(const WindowContextScope&) = delete;
-    WindowContextScope& operator=(const WindowContextScope&) = delete;
-    bool Valid() const { return m_dc != nullptr; }
-
-private:
-    win::HWND m_hwnd;
-    TCanvas& m_canvas;
-    win::HDC m_dc = nullptr;
-};
-
-} // namespace
 
 bool RzThemesActive() {
     return false;
@@ -52,10 +27,7 @@ TRzFramedEdit<Base>::TRzFramedEdit(TComponent* owner)
 }
 
 template <class Base> TRzFramedEdit<Base>::~TRzFramedEdit() {
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-    }
+    ChangeFrameController(*this, m_frameController, nullptr);
 }
 
 // ---- Colours by state ----
@@ -137,8 +109,10 @@ template <class Base> void TRzFramedEdit<Base>::FrameSettingChanged(TRzFrameSett
 template <class Base> void TRzFramedEdit<Base>::WMNCPaint(TWMNCPaint& message) {
     Base::WMNCPaint(message);
     if (!FramePainted() || !this->HandleAllocated()) return;
-    WindowContextScope context(this->Handle(), *m_frameCanvas);
-    if (!context.Valid()) return;
+    const win::HWND window = this->Handle();
+    const win::WindowDC whole(window, win::GetWindowDC(window));
+    if (!whole) return;
+    const TLentContext lent(*m_frameCanvas, whole);
     PaintFrameOn(*m_frameCanvas, this->Width(), this->Height(), this->Color(), FrameHot());
     message.SetResult(0);
 }
@@ -205,17 +179,7 @@ template <class Base> void TRzFramedEdit<Base>::KeyPress(char32_t& key) {
 // ---- Frame controller ----
 
 template <class Base> void TRzFramedEdit<Base>::SetFrameController(TRzFrameController* controller) {
-    if (m_frameController == controller) return;
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-    }
-    m_frameController = controller;
-    if (controller) {
-        controller->AddControl(this);
-        controller->FreeNotification(this);
-        ControllerChanged();
-    }
+    ChangeFrameController(*this, m_frameController, controller);
 }
 
 template <class Base> void TRzFramedEdit<Base>::ControllerChanged() {

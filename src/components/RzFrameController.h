@@ -55,6 +55,22 @@ private:
     std::vector<IRzFrameControllerNotification*> m_controls;
 };
 
+// Moves `follower` (a control that takes part) from the controller in `current` to `controller` (null: to
+// none). The new controller's settings reach the follower at once, as later changes will.
+template <class Follower>
+void ChangeFrameController(Follower& follower, TRzFrameController*& current, TRzFrameController* controller) {
+    if (current == controller) return;
+    if (current) {
+        current->RemoveControl(&follower);
+        current->RemoveFreeNotification(&follower);
+    }
+    current = controller;
+    if (!controller) return;
+    controller->AddControl(&follower);
+    controller->FreeNotification(&follower);
+    follower.ControllerChanged();
+}
+
 // The frame styles' names and the controller's stored properties. Safe to call more than once.
 void RegisterFrameControllerLayout(PropertyRegistry& registry = PropertyRegistry::Global());
 

@@ -2,6 +2,7 @@
 #include "components/RzLabel.h"
 
 #include "components/RzStatusBlink.h"
+#include "components/StoreAndRepaint.h"
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/MessageDispatch.h"
 #include "framework/graphics/Canvas.h"
@@ -13,21 +14,11 @@
 
 namespace gl {
 
-namespace {
-
-template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
-    if (member == value) return;
-    member = value;
-    control.Invalidate();
-}
-
-} // namespace
-
 const MessageTable& TRzLabel::Messages() const {
-    static const MessageTable table(TGraphicControl::Messages(), {
-                                                                     {RM_BLINKQUERY, &TRzLabel::RMBlinkQuery},
-                                                                     {RM_BLINKPHASE, &TRzLabel::RMBlinkPhase},
-                                                                 });
+    static const MessageTable table = TGraphicControl::Messages().With({
+        {RM_BLINKQUERY, &TRzLabel::RMBlinkQuery},
+        {RM_BLINKPHASE, &TRzLabel::RMBlinkPhase},
+    });
     return table;
 }
 
@@ -62,13 +53,11 @@ void TRzLabel::SetBlinkColor(TColor value) {
 }
 
 void TRzLabel::SetWordWrap(bool value) {
-    StoreAndRepaint(*this, m_wordWrap, value);
-    AdjustSize();
+    if (StoreAndRepaint(*this, m_wordWrap, value)) AdjustSize();
 }
 
 void TRzLabel::SetShowAccelChar(bool value) {
-    StoreAndRepaint(*this, m_showAccelChar, value);
-    AdjustSize();
+    if (StoreAndRepaint(*this, m_showAccelChar, value)) AdjustSize();
 }
 
 void TRzLabel::SetTransparent(bool value) {

@@ -3,6 +3,7 @@
 #include "components/RzPanel.h"
 
 #include "components/ColorShading.h"
+#include "components/StoreAndRepaint.h"
 #include "framework/controls/ControlProperties.h"
 #include "framework/controls/ParentImage.h"
 #include "framework/graphics/Canvas.h"
@@ -16,12 +17,6 @@
 namespace gl {
 
 namespace {
-
-template <class T> void StoreAndRepaint(TControl& control, T& member, const T& value) {
-    if (member == value) return;
-    member = value;
-    control.Invalidate();
-}
 
 void Line(TCanvas& canvas, TColor color, int x1, int y1, int x2, int y2) {
     canvas.Pen().SetColor(color);
@@ -46,20 +41,16 @@ TRzCustomPanel::TRzCustomPanel(TComponent* owner) : TCustomControl(owner) {
 }
 
 void TRzCustomPanel::SetBorderOuter(TFrameStyle value) {
-    StoreAndRepaint(*this, m_borderOuter, value);
-    Realign();
+    if (StoreAndRepaint(*this, m_borderOuter, value)) Realign();
 }
 void TRzCustomPanel::SetBorderInner(TFrameStyle value) {
-    StoreAndRepaint(*this, m_borderInner, value);
-    Realign();
+    if (StoreAndRepaint(*this, m_borderInner, value)) Realign();
 }
 void TRzCustomPanel::SetBorderWidth(int value) {
-    StoreAndRepaint(*this, m_borderWidth, value < 0 ? 0 : value);
-    Realign();
+    if (StoreAndRepaint(*this, m_borderWidth, value < 0 ? 0 : value)) Realign();
 }
 void TRzCustomPanel::SetBorderSides(TSides value) {
-    StoreAndRepaint(*this, m_borderSides, value);
-    Realign();
+    if (StoreAndRepaint(*this, m_borderSides, value)) Realign();
 }
 void TRzCustomPanel::SetBorderColor(TColor value) {
     StoreAndRepaint(*this, m_borderColor, value);
@@ -243,7 +234,7 @@ void TRzCustomGroupBox::AdjustClientRect(TRect& rect) const {
     if (BorderWidth() != 0) return;
     rect.top += ScreenTextHeight(*Font(), "Yy");
     const int inset = m_groupStyle == gsStandard ? 2 : 1;
-    rect = InsetRect(rect, inset);
+    InflateRect(rect, -inset);
 }
 
 bool TRzCustomGroupBox::PaintsCaption() const {

@@ -91,10 +91,10 @@ std::string FormatGeneral(double value) {
 } // namespace
 
 const MessageTable& TRzSpinEdit::Messages() const {
-    static const MessageTable table(TRzCustomEdit::Messages(), {
-                                                                   {win::WM_PASTE, &TRzSpinEdit::WMPaste},
-                                                                   {win::WM_CUT, &TRzSpinEdit::WMCut},
-                                                               });
+    static const MessageTable table = TRzCustomEdit::Messages().With({
+        {win::WM_PASTE, &TRzSpinEdit::WMPaste},
+        {win::WM_CUT, &TRzSpinEdit::WMCut},
+    });
     return table;
 }
 

@@ -4,6 +4,7 @@
 
 #include "components/RzGlyphStrip.h"
 #include "framework/controls/MessageDispatch.h"
+#include "framework/core/FlagScope.h"
 #include "framework/forms/ExtCtrlsTimer.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
@@ -15,11 +16,10 @@
 namespace gl {
 
 const MessageTable& TRzSpinButtons::Messages() const {
-    static const MessageTable table(TCustomControl::Messages(),
-                                    {
-                                        {win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode},
-                                        {win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged},
-                                    });
+    static const MessageTable table = TCustomControl::Messages().With({
+        {win::WM_GETDLGCODE, &TRzSpinButtons::WMGetDlgCode},
+        {win::WM_CAPTURECHANGED, &TRzSpinButtons::WMCaptureChanged},
+    });
     return table;
 }
 
@@ -97,11 +97,7 @@ void TRzControlButton::MouseUp(TMouseButton button, TShiftState shift, int x, in
 
 void TRzControlButton::WMLButtonUp(TWMMouse& message) {
     // Reset on every way out: a click's handler may raise.
-    struct Releasing {
-        bool& flag;
-        ~Releasing() { flag = false; }
-    } releasing{m_releasing};
-    m_releasing = true;
+    FlagScope releasing(m_releasing);
     TGraphicControl::WMLButtonUp(message);
 }
 

@@ -10,12 +10,11 @@ namespace gl {
 
 // The messages the pane adds to the table: the blink list's two and the action-execution step.
 const MessageTable& TRzCustomStatusPane::Messages() const {
-    static const MessageTable table(TGraphicControl::Messages(),
-                                    {
-                                        {CM_ACTIONEXECUTE, &TRzCustomStatusPane::CMActionExecute},
-                                        {RM_BLINKQUERY, &TRzCustomStatusPane::RMBlinkQuery},
-                                        {RM_BLINKPHASE, &TRzCustomStatusPane::RMBlinkPhase},
-                                    });
+    static const MessageTable table = TGraphicControl::Messages().With({
+        {CM_ACTIONEXECUTE, &TRzCustomStatusPane::CMActionExecute},
+        {RM_BLINKQUERY, &TRzCustomStatusPane::RMBlinkQuery},
+        {RM_BLINKPHASE, &TRzCustomStatusPane::RMBlinkPhase},
+    });
     return table;
 }
 
@@ -26,11 +25,7 @@ TRzCustomStatusPane::TRzCustomStatusPane(TComponent* owner) : TGraphicControl(ow
 }
 
 TRzCustomStatusPane::~TRzCustomStatusPane() {
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-        m_frameController = nullptr;
-    }
+    ChangeFrameController(*this, m_frameController, nullptr);
     TRzBlinkingControlsList::Unregister(this);
 }
 
@@ -197,16 +192,7 @@ void TRzCustomStatusPane::ShowBlinkPhase(bool on) {
 // ---- Frame controller ----
 
 void TRzCustomStatusPane::SetFrameController(TRzFrameController* controller) {
-    if (m_frameController == controller) return;
-    if (m_frameController) {
-        m_frameController->RemoveControl(this);
-        m_frameController->RemoveFreeNotification(this);
-    }
-    m_frameController = controller;
-    if (controller) {
-        controller->AddControl(this);
-        controller->FreeNotification(this);
-    }
+    ChangeFrameController(*this, m_frameController, controller);
 }
 
 void TRzCustomStatusPane::Notification(TComponent* component, TOperation operation) {

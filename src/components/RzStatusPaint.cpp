@@ -48,7 +48,9 @@ void TRzCustomStatusPane::Paint() {
 }
 
 TRect TRzCustomStatusPane::CaptionRect() {
-    return InsetRect(Rect(0, 0, Width(), Height()), m_borderWidth + StyleInset(m_frameStyle));
+    TRect r = Rect(0, 0, Width(), Height());
+    InflateRect(r, -(m_borderWidth + StyleInset(m_frameStyle)));
+    return r;
 }
 
 void TRzCustomStatusPane::PaintFrame() {
@@ -56,7 +58,8 @@ void TRzCustomStatusPane::PaintFrame() {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(Rect(0, 0, Width(), Height()));
     canvas.Pen().SetWidth(1);
-    const TRect r = InsetRect(Rect(0, 0, Width(), Height()), m_borderWidth);
+    TRect r = Rect(0, 0, Width(), Height());
+    InflateRect(r, -m_borderWidth);
     if (m_frameStyle != fsFlat) {
         DrawBorder(canvas, r, m_frameStyle, sdAllSides);
         return;

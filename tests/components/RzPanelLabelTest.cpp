@@ -21,6 +21,19 @@ void UseWindowFont(TWinControl& control) {
 
 using RzPanelTest = RzControlsTest;
 
+// A panel that counts how often it lays out its aligned children.
+class TAlignCountingPanel : public TRzPanel {
+public:
+    using TRzPanel::TRzPanel;
+    int alignments = 0;
+
+protected:
+    void AlignControls(TControl* control, TRect& rect) override {
+        ++alignments;
+        TRzPanel::AlignControls(control, rect);
+    }
+};
+
 TEST_F(RzPanelTest, GroupBoxCaptionInterruptsTheTopFrameLine) {
     MakeForm();
     UseWindowFont(*m_form);
@@ -87,6 +100,34 @@ TEST_F(RzPanelTest, LabelSizesToItsTextAndSharesTheBlinkSettings) {
     EXPECT_EQ(list->IntervalOff(), 500);
     delete label;
     EXPECT_EQ(TRzBlinkingControlsList::Instance(), nullptr);
+}
+
+TEST_F(RzPanelTest, WritingThePropertyValueAlreadyThereNeitherRealignsNorResizes) {
+    MakeForm();
+    UseWindowFont(*m_form);
+    auto* panel = new TAlignCountingPanel(&m_owner);
+    panel->SetParent(m_form);
+    const int before = panel->alignments;
+    panel->SetBorderOuter(panel->BorderOuter());
+    panel->SetBorderInner(panel->BorderInner());
+    panel->SetBorderWidth(panel->BorderWidth());
+    panel->SetBorderSides(panel->BorderSides());
+    EXPECT_EQ(panel->alignments, before);
+    panel->SetBorderWidth(3);
+    EXPECT_EQ(panel->alignments, before + 1);
+
+    // A label sized by hand keeps its size until a setting that shapes its text really changes.
+    auto* label = new TRzLabel(&m_owner);
+    label->SetParent(m_form);
+    label->SetCaption("已输入：");
+    label->SetBounds(14, 97, 100, 40);
+    label->SetWordWrap(label->WordWrap());
+    label->SetShowAccelChar(label->ShowAccelChar());
+    EXPECT_EQ(label->Width(), 100);
+    EXPECT_EQ(label->Height(), 40);
+    label->SetShowAccelChar(!label->ShowAccelChar());
+    EXPECT_EQ(label->Width(), 48);
+    EXPECT_EQ(label->Height(), 12);
 }
 
 TEST_F(RzPanelTest, StoredLayoutOfTheWindowsControlClasses) {

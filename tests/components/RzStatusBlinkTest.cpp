@@ -1,6 +1,7 @@
 // The caption pane's shared blink list on the headless clock, its frame controller link and its hints.
 #include "PaneTestSupport.h"
 
+#include "components/RzEdit.h"
 #include "framework/core/Actions.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/stored/LayoutClass.h"
@@ -128,6 +129,22 @@ TEST_F(RzStatusBlink, FrameControllerSettingsReachThePaneOnlyWhenVisible) {
     delete pane;
     EXPECT_EQ(other->ControlCount(), 0);
     other->SetFrameVisible(true);
+}
+
+TEST_F(RzStatusBlink, ControlsTakeAVisibleControllersSettingsAsSoonAsTheyAttach) {
+    auto* controller = new TRzFrameController(&m_owner);
+    controller->SetFrameVisible(true);
+    controller->SetFrameStyle(fsGroove);
+    controller->SetFrameColor(clRed);
+    TPaneProbe* pane = MakePane("x");
+    auto* edit = new TRzEdit(&m_owner);
+    pane->SetFrameController(controller);
+    edit->SetFrameController(controller);
+    EXPECT_EQ(pane->FrameStyle(), fsGroove);
+    EXPECT_EQ(pane->FlatColor(), clRed);
+    EXPECT_EQ(edit->FrameStyle(), fsGroove);
+    EXPECT_EQ(edit->FrameColor(), clRed);
+    EXPECT_EQ(controller->ControlCount(), 2);
 }
 
 TEST_F(RzStatusBlink, StoredFrameControllerIsAppliedOnceLoaded) {

@@ -63,11 +63,10 @@ TDibTarget::TDibTarget(const char* kind, int width, int height) : m_width(width)
     win::SetLastError(0);
     {
         ScreenDC screen;
-        m_handle = win::CreateDIBSection(screen, &info, win::DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_handle.Reset(win::CreateDIBSection(screen, &info, win::DIB_RGB_COLORS, &bits, nullptr, 0));
     }
     if (!m_handle || !bits) {
-        if (m_handle) win::DeleteObject(m_handle);
-        m_handle = nullptr;
+        m_handle.Reset();
         const win::DWORD code = win::GetLastError();
         RaiseLastOSError(code != 0 ? code : win::ERROR_NOT_ENOUGH_MEMORY);
     }
@@ -76,16 +75,12 @@ TDibTarget::TDibTarget(const char* kind, int width, int height) : m_width(width)
 }
 
 TDibTarget::TDibTarget(TDibTarget&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, nullptr)), m_bits(std::exchange(other.m_bits, nullptr)),
+    : m_handle(std::move(other.m_handle)), m_bits(std::exchange(other.m_bits, nullptr)),
       m_width(other.m_width), m_height(other.m_height), m_stride(other.m_stride) {}
-
-TDibTarget::~TDibTarget() {
-    if (m_handle) win::DeleteObject(m_handle);
-}
 
 win::HBITMAP TDibTarget::Release() {
     m_bits = nullptr;
-    return std::exchange(m_handle, nullptr);
+    return m_handle.Release();
 }
 
 void ComposeOverWhite(const std::uint8_t* bgra, std::uint8_t* bgr, int width) {

@@ -2,6 +2,7 @@
 // composition of transparent pixels over white.
 #pragma once
 
+#include "platform/gdi/Owners.h"
 #include "platform/win/gdi_types.h"
 
 #include <cstdint>
@@ -34,7 +35,6 @@ public:
     TDibTarget(const char* kind, int width, int height);
     TDibTarget(TDibTarget&& other) noexcept;
     TDibTarget& operator=(TDibTarget&&) = delete;
-    ~TDibTarget();
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -44,7 +44,7 @@ public:
     win::HBITMAP Release();
 
 private:
-    win::HBITMAP m_handle = nullptr;
+    win::UniqueBitmap m_handle;
     std::uint8_t* m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;

@@ -4,6 +4,7 @@
 #include "framework/controls/MessageDispatch.h"
 #include "framework/controls/WinControl.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/graphics/Font.h"
 #include "platform/user/Input.h"
@@ -376,11 +377,7 @@ void TControl::CMParentFontChanged(TMessage& message) {
                                               : (m_parent ? m_parent->Font() : nullptr);
     if (source && source != m_font.get()) {
         // The font tells the control only when something differs, and the control keeps following.
-        struct Taking {
-            bool& flag;
-            explicit Taking(bool& f) : flag(f) { flag = true; }
-            ~Taking() { flag = false; }
-        } taking(m_takingParentFont);
+        FlagScope taking(m_takingParentFont);
         m_font->Assign(source);
     }
     m_parentFont = true;

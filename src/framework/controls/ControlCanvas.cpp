@@ -41,17 +41,16 @@ void FreeOneDeviceContext() {
 
 // A context for drawing on the control. A control without a window shares its parent's, with the origin moved
 // to its corner and the clip cut down to its rectangle, so that it draws in its own coordinates and nowhere
-// else. `window` receives the window the context belongs to.
-win::HDC AcquireDeviceContext(TControl& control, win::HWND& window) {
+// else.
+win::WindowDC AcquireDeviceContext(TControl& control) {
     if (auto* winControl = dynamic_cast<TWinControl*>(&control)) {
-        window = winControl->Handle();
-        win::HDC dc = win::GetDC(window);
+        win::WindowDC dc(winControl->Handle());
         if (!dc) throw EOutOfResources(msg::SWindowDCError);
         return dc;
     }
     TWinControl* parent = control.Parent();
     if (!parent) throw EInvalidOperation(Format(msg::SParentRequired, control.Name()));
-    win::HDC dc = AcquireDeviceContext(*parent, window);
+    win::WindowDC dc = AcquireDeviceContext(*parent);
     win::SetViewportOrgEx(dc, control.Left(), control.Top(), nullptr);
     win::IntersectClipRect(dc, 0, 0, control.Width(), control.Height());
     return dc;
@@ -88,31 +87,22 @@ void TControlCanvas::CreateHandle() {
     if (!m_control) return TCanvas::CreateHandle();
     if (!m_deviceContext) {
         std::lock_guard guard(Cache().mutex);
-        Lock();
-        try {
-            if (Cache().canvases.size() >= static_cast<std::size_t>(kDeviceContextCacheSize))
-                FreeOneDeviceContext();
-            m_deviceContext = AcquireDeviceContext(*m_control, m_window);
-        } catch (...) {
-            Unlock();
-            throw;
-        }
+        const TCanvasLock lock(*this);
+        if (Cache().canvases.size() >= static_cast<std::size_t>(kDeviceContextCacheSize))
+            FreeOneDeviceContext();
+        m_deviceContext.emplace(AcquireDeviceContext(*m_control));
         Cache().canvases.push_back(this);
-        Unlock();
     }
-    SetHandle(m_deviceContext);
+    SetHandle(m_deviceContext->Get());
 }
 
 void TControlCanvas::FreeHandle() {
     if (!m_deviceContext) return;
     std::lock_guard guard(Cache().mutex);
-    Lock();
-    if (HandleValue() == m_deviceContext) SetHandle(nullptr);
-    win::ReleaseDC(m_window, m_deviceContext);
-    m_deviceContext = nullptr;
-    m_window = nullptr;
+    const TCanvasLock lock(*this);
+    if (HandleValue() == m_deviceContext->Get()) SetHandle(nullptr);
+    m_deviceContext.reset();
     std::erase(Cache().canvases, this);
-    Unlock();
 }
 
 void FreeDeviceContexts() {

@@ -5,6 +5,9 @@
 #pragma once
 
 #include "framework/graphics/Canvas.h"
+#include "platform/gdi/Owners.h"
+
+#include <optional>
 
 namespace gl {
 
@@ -33,8 +36,7 @@ protected:
 
 private:
     TControl* m_control = nullptr;
-    win::HDC m_deviceContext = nullptr;
-    win::HWND m_window = nullptr;
+    std::optional<win::WindowDC> m_deviceContext; // the context it acquired itself
 };
 
 // The most contexts the control canvases keep at once; acquiring another first makes the earliest unlocked

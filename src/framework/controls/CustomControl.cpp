@@ -20,15 +20,7 @@ TCanvas* TCustomControl::Canvas() const {
 }
 
 void TCustomControl::PaintWindow(win::HDC dc) {
-    m_canvas->Lock();
-    struct Painting {
-        TControlCanvas& canvas;
-        ~Painting() {
-            canvas.SetHandle(nullptr);
-            canvas.Unlock();
-        }
-    } painting{*m_canvas};
-    m_canvas->SetHandle(dc);
+    TLentContext painting(*m_canvas, dc);
     Paint();
 }
 

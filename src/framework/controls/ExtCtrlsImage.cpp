@@ -1,6 +1,7 @@
 // TImage: picture changes, auto-size, the destination rectangle and painting.
 #include "framework/controls/ExtCtrlsImage.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsIcon.h"
 #include "framework/graphics/GraphicsMetafile.h"
@@ -130,13 +131,7 @@ void TImage::Paint() {
         canvas.Brush().SetStyle(bsClear);
         canvas.Rectangle(0, 0, Width(), Height());
     }
-    const bool save = m_drawing;
-    m_drawing = true;
-    struct Restore {
-        bool& drawing;
-        bool value;
-        ~Restore() { drawing = value; }
-    } restore{m_drawing, save};
+    const ValueScope drawing(m_drawing, true);
     canvas.StretchDraw(DestRect(), m_picture->Graphic());
 }
 

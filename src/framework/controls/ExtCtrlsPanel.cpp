@@ -28,10 +28,9 @@ int BevelSize(TPanelBevel bevel, int width) {
 } // namespace
 
 const MessageTable& TCustomPanel::Messages() const {
-    static const MessageTable table(TCustomControl::Messages(),
-                                    {
-                                        {CM_TEXTCHANGED, &TCustomPanel::CMTextChanged},
-                                    });
+    static const MessageTable table = TCustomControl::Messages().With({
+        {CM_TEXTCHANGED, &TCustomPanel::CMTextChanged},
+    });
     return table;
 }
 

@@ -7,9 +7,9 @@
 namespace gl {
 
 const MessageTable& TGraphicControl::Messages() const {
-    static const MessageTable table(TControl::Messages(), {
-                                                              {win::WM_PAINT, &TGraphicControl::WMPaint},
-                                                          });
+    static const MessageTable table = TControl::Messages().With({
+        {win::WM_PAINT, &TGraphicControl::WMPaint},
+    });
     return table;
 }
 
@@ -47,15 +47,7 @@ void TGraphicControl::SetParent(TWinControl* parent) {
 void TGraphicControl::WMPaint(TWMPaint& message) {
     if (!message.DC() || ComponentState().Contains(csDestroying)) return;
     // Locked, so that the context it is given is not taken away from it while it paints.
-    m_canvas->Lock();
-    struct Painting {
-        TControlCanvas& canvas;
-        ~Painting() {
-            canvas.SetHandle(nullptr);
-            canvas.Unlock();
-        }
-    } painting{*m_canvas};
-    m_canvas->SetHandle(message.DC());
+    TLentContext painting(*m_canvas, message.DC());
     Paint();
 }
 

@@ -3,7 +3,7 @@
 // one table of its own, chained to its base class's table, and names it by overriding TControl::Messages():
 //
 //   const MessageTable& TRzLabel::Messages() const {
-//       static const MessageTable table(TRzCustomLabel::Messages(), {
+//       static const MessageTable table = TGraphicControl::Messages().With({
 //           {RM_BLINKQUERY, &TRzLabel::RMBlinkQuery},
 //           {RM_BLINKPHASE, &TRzLabel::RMBlinkPhase},
 //       });
@@ -62,9 +62,9 @@ public:
 
     // The table of a class without a base class's table (TControl's own).
     explicit MessageTable(std::initializer_list<Entry> entries) : MessageTable(nullptr, entries) {}
-    // The table of a class whose base class's table is `base`.
-    MessageTable(const MessageTable& base, std::initializer_list<Entry> entries)
-        : MessageTable(&base, entries) {}
+    // The table of a class derived from this table's class: its entries first, then this table's. This table
+    // must outlive it (every class keeps its table in a static).
+    MessageTable With(std::initializer_list<Entry> entries) const { return MessageTable(this, entries); }
     MessageTable(const MessageTable&) = delete;
     MessageTable& operator=(const MessageTable&) = delete;
 

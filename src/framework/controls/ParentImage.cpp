@@ -4,6 +4,7 @@
 #include "framework/controls/WinControl.h"
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Owners.h"
 #include "platform/user/Messages.h"
 
 namespace gl {
@@ -11,7 +12,7 @@ namespace gl {
 void DrawParentImage(TControl& control, win::HDC dc) {
     TWinControl* parent = control.Parent();
     if (!parent || !dc) return;
-    const int saved = win::SaveDC(dc);
+    const win::SavedDC saved(dc);
     if (!saved) return;
     // The parent paints in its own coordinates: move the origin to its corner and keep to our rectangle.
     win::POINT origin{};
@@ -25,7 +26,6 @@ void DrawParentImage(TControl& control, win::HDC dc) {
         parent->Perform(win::WM_PAINT, reinterpret_cast<win::WPARAM>(dc), 0);
     else
         parent->PaintControls(dc, nullptr);
-    win::RestoreDC(dc, saved);
 }
 
 } // namespace gl

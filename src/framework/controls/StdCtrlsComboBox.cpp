@@ -39,18 +39,6 @@ TOwnerDrawState OwnerDrawState(win::UINT itemState) {
     return state;
 }
 
-// Gives a canvas a device context for a scope, and takes it back however the scope ends.
-class CanvasOnDC {
-public:
-    CanvasOnDC(TCanvas& canvas, win::HDC dc) : m_canvas(canvas) { m_canvas.SetHandle(dc); }
-    ~CanvasOnDC() { m_canvas.SetHandle(nullptr); }
-    CanvasOnDC(const CanvasOnDC&) = delete;
-    CanvasOnDC& operator=(const CanvasOnDC&) = delete;
-
-private:
-    TCanvas& m_canvas;
-};
-
 } // namespace
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
@@ -222,7 +210,7 @@ void TCustomComboBox::CNDrawItem(TWMDrawItem& message) {
     const TOwnerDrawState state = OwnerDrawState(item->itemState);
     const auto index = static_cast<int>(item->itemID);
     {
-        CanvasOnDC onDC(*m_canvas, item->hDC);
+        TLentContext onDC(*m_canvas, item->hDC);
         m_canvas->SetFont(*Font());
         m_canvas->Brush().SetColor(Color());
         if (index >= 0 && state.Contains(odSelected)) {

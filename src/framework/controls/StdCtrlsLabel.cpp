@@ -7,9 +7,9 @@
 namespace gl {
 
 const MessageTable& TLabel::Messages() const {
-    static const MessageTable table(TGraphicControl::Messages(), {
-                                                                     {CM_TEXTCHANGED, &TLabel::CMTextChanged},
-                                                                 });
+    static const MessageTable table = TGraphicControl::Messages().With({
+        {CM_TEXTCHANGED, &TLabel::CMTextChanged},
+    });
     return table;
 }
 

@@ -36,10 +36,9 @@ win::DWORD ScrollBarStyle(TScrollStyle scrollBars) {
 } // namespace
 
 const MessageTable& TCustomMemo::Messages() const {
-    static const MessageTable table(TCustomEdit::Messages(),
-                                    {
-                                        {win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode},
-                                    });
+    static const MessageTable table = TCustomEdit::Messages().With({
+        {win::WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode},
+    });
     return table;
 }
 

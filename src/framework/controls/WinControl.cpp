@@ -2,6 +2,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/Format.h"
 #include "framework/core/MessageTexts.h"
 #include "platform/user/Input.h"
@@ -26,7 +27,6 @@ TWinControl::~TWinControl() {
         delete child;
     }
     DestroyWindowHandle();
-    FreeBrush();
 }
 
 // ---- Children ----
@@ -362,10 +362,7 @@ void TWinControl::AlignControl(TControl* control) {
         return;
     }
     ++m_alignLevel;
-    struct Level {
-        int& level;
-        ~Level() { --level; }
-    } level{m_alignLevel};
+    const ScopeExit level([this] { --m_alignLevel; });
     TRect rect = ClientRect();
     AlignControls(control, rect);
     ExcludeState(csAlignmentNeeded);

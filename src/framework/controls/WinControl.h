@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/controls/Control.h"
+#include "platform/gdi/Owners.h"
 #include "platform/user/Windows.h"
 
 #include <exception>
@@ -282,15 +283,14 @@ private:
     void TrackMouse(TPoint point, TControl* under);
     bool PointerOverOwnWindows() const;
     static win::LRESULT PartWndProc(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
-    void FreeBrush();
     void AnswerCtlColor(TWMCtlColor& message);
 
     win::HWND m_handle = nullptr;
     win::WNDPROC m_defWndProc = nullptr;
     win::HWND m_parentWindow = nullptr;
-    win::HBRUSH m_brush = nullptr;
-    std::vector<TControl*> m_graphicControls; // back to front
-    std::vector<TWinControl*> m_winControls;  // back to front
+    win::UniqueGdiObject<win::HBRUSH> m_brush; // the background brush, made on first use
+    std::vector<TControl*> m_graphicControls;  // back to front
+    std::vector<TWinControl*> m_winControls;   // back to front
     std::vector<TWinControl*> m_tabList;
     TWinControl* m_focusedControl = nullptr;
     int m_alignLevel = 0;

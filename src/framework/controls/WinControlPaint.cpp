@@ -3,10 +3,12 @@
 // child window asks its parent for.
 #include "framework/controls/WinControl.h"
 
+#include "framework/core/FlagScope.h"
 #include "framework/graphics/Font.h"
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/PensBrushes.h"
 #include "platform/gdi/RectFills.h"
 #include "platform/user/Paint.h"
@@ -14,25 +16,6 @@
 #include <algorithm>
 
 namespace gl {
-
-namespace {
-
-// Restores a saved context however the painting in between ends.
-class SavedDC {
-public:
-    explicit SavedDC(win::HDC dc) : m_dc(dc), m_saved(win::SaveDC(dc)) {}
-    ~SavedDC() {
-        if (m_saved) win::RestoreDC(m_dc, m_saved);
-    }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    win::HDC m_dc;
-    int m_saved;
-};
-
-} // namespace
 
 void TWinControl::WMPaint(TWMPaint& message) {
     // A plain window (a platform control) with nothing drawn by us paints itself.
@@ -49,16 +32,12 @@ void TWinControl::PaintHandler(TWMPaint& message) {
     const bool ownContext = dc == nullptr;
     if (ownContext) dc = win::BeginPaint(m_handle, &ps);
     if (!dc) return;
-    struct EndPainting {
-        win::HWND hwnd;
-        win::PAINTSTRUCT* ps;
-        ~EndPainting() {
-            if (ps) win::EndPaint(hwnd, ps);
-        }
-    } endPainting{m_handle, ownContext ? &ps : nullptr};
+    const ScopeExit endPainting([&, hwnd = m_handle] {
+        if (ownContext) win::EndPaint(hwnd, &ps);
+    });
     {
         // Opaque children cover their rectangles: the window's own painting leaves those out.
-        SavedDC saved(dc);
+        const win::SavedDC saved(dc);
         int clip = win::SIMPLEREGION;
         for (TControl* child : m_graphicControls) {
             if (!child->Visible() || !child->ControlStyle().Contains(csOpaque)) continue;
@@ -88,7 +67,7 @@ void TWinControl::PaintControls(win::HDC dc, TControl* first) {
         if (!child->Visible()) continue;
         const TRect bounds = child->BoundsRect();
         if (!win::RectVisible(dc, &bounds)) continue;
-        SavedDC saved(dc);
+        const win::SavedDC saved(dc);
         win::POINT origin{};
         win::GetWindowOrgEx(dc, &origin);
         win::SetWindowOrgEx(dc, origin.x - child->Left(), origin.y - child->Top(), nullptr);
@@ -104,13 +83,8 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& message) {
 }
 
 win::HBRUSH TWinControl::BrushHandle() {
-    if (!m_brush) m_brush = win::CreateSolidBrush(ColorToRGB(Color()));
-    return m_brush;
-}
-
-void TWinControl::FreeBrush() {
-    if (m_brush) win::DeleteObject(m_brush);
-    m_brush = nullptr;
+    if (!m_brush) m_brush.Reset(win::CreateSolidBrush(ColorToRGB(Color())));
+    return m_brush.Get();
 }
 
 void TWinControl::AnswerCtlColor(TWMCtlColor& message) {
@@ -150,7 +124,7 @@ void TWinControl::Repaint() {
 }
 
 void TWinControl::CMColorChanged(TMessage& message) {
-    FreeBrush();
+    m_brush.Reset();
     TControl::CMColorChanged(message);
     NotifyControls(CM_PARENTCOLORCHANGED);
 }

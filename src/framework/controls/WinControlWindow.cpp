@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/Format.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/core/OSErrors.h"
@@ -174,10 +175,7 @@ void TWinControl::CreateWnd() {
     m_defWndProc = params.WindowClass.lpfnWndProc;
     RegisterWindowClass(params);
     IncludeState(csCreating);
-    struct Creating {
-        TWinControl& control;
-        ~Creating() { control.ExcludeState(csCreating); }
-    } creating{*this};
+    const ScopeExit creating([this] { ExcludeState(csCreating); });
     CreateWindowHandle(params);
     if (!m_handle) RaiseLastOSError();
     if (Parent())
@@ -294,13 +292,10 @@ void TWinControl::RecreateWnd() {
     const bool keepFocus = focused && ContainsControl(focused);
     IncludeState(csRecreating);
     ++g_recreating;
-    struct Recreating {
-        TWinControl& control;
-        ~Recreating() {
-            --g_recreating;
-            control.ExcludeState(csRecreating);
-        }
-    } recreating{*this};
+    const ScopeExit recreating([this] {
+        --g_recreating;
+        ExcludeState(csRecreating);
+    });
     DestroyHandle();
     if (!Parent() || Parent()->HandleAllocated()) CreateHandle();
     if (keepFocus && focused->HandleAllocated() && focused->CanFocus()) win::SetFocus(focused->m_handle);

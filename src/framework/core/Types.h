@@ -1,6 +1,6 @@
 // Points, sizes and rectangles in the framework's terms (the platform's records under the program's names),
-// and the small constructors that drawing code reads best with: Rect(left, top, right, bottom), Bounds(x, y,
-// w, h), InsetRect(rect, by).
+// and the small helpers that drawing code reads best with: Rect(left, top, right, bottom), Bounds(x, y, w,
+// h), InflateRect(rect, amount).
 #pragma once
 
 #include "platform/win/types.h"
@@ -27,9 +27,12 @@ constexpr int RectWidth(const TRect& rect) {
 constexpr int RectHeight(const TRect& rect) {
     return rect.bottom - rect.top;
 }
-// The rectangle moved in by `by` pixels on every side; a negative `by` moves it out.
-constexpr TRect InsetRect(const TRect& rect, int by) {
-    return TRect{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
+// Grows a rectangle by `amount` pixels on every side; a negative amount shrinks it.
+constexpr void InflateRect(TRect& rect, int amount) {
+    rect.left -= amount;
+    rect.top -= amount;
+    rect.right += amount;
+    rect.bottom += amount;
 }
 
 } // namespace gl

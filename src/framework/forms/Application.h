@@ -7,12 +7,14 @@
 
 #include "framework/core/Component.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/forms/Forms.h"
 
 #include "platform/user/Messages.h"
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -126,16 +128,13 @@ void ShowUnhandledException(TObject* sender, std::exception_ptr error);
 int RunApplication(const std::function<void(TApplication& application)>& createForms);
 
 template <class T> void TApplication::CreateForm(T*& reference) {
-    T* form = new T(this);
-    reference = form;
-    try {
-        form->FinishCreate();
-    } catch (...) {
-        reference = nullptr;
-        delete form;
-        throw;
-    }
-    FormCreated(form);
+    std::unique_ptr<T> form(new T(this));
+    // The form's own handlers may name it while it is made; a form that fails leaves the name empty.
+    reference = form.get();
+    ScopeExit forget([&reference] { reference = nullptr; });
+    form->FinishCreate();
+    forget.Dismiss();
+    FormCreated(form.release());
 }
 
 } // namespace gl

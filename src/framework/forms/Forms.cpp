@@ -3,6 +3,7 @@
 
 #include "framework/controls/MessageDispatch.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/Format.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/forms/Application.h"
@@ -49,12 +50,11 @@ void BorderStyleBits(TFormBorderStyle style, win::DWORD& windowStyle, win::DWORD
 } // namespace
 
 const MessageTable& TCustomForm::Messages() const {
-    static const MessageTable table(TCustomControl::Messages(),
-                                    {
-                                        {win::WM_CLOSE, &TCustomForm::WMClose},
-                                        {win::WM_ACTIVATE, &TCustomForm::WMActivate},
-                                        {CM_RELEASE, &TCustomForm::CMRelease},
-                                    });
+    static const MessageTable table = TCustomControl::Messages().With({
+        {win::WM_CLOSE, &TCustomForm::WMClose},
+        {win::WM_ACTIVATE, &TCustomForm::WMActivate},
+        {CM_RELEASE, &TCustomForm::CMRelease},
+    });
     return table;
 }
 
@@ -293,17 +293,12 @@ TModalResult TCustomForm::ShowModal() {
     }
     m_modal = true;
     m_modalResult = mrNone;
-    struct Restore {
-        TCustomForm& form;
-        std::vector<win::HWND>& windows;
-        win::HWND previous;
-        ~Restore() {
-            for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-                if (win::IsWindow(*it)) win::EnableWindow(*it, win::TRUE);
-            form.m_modal = false;
-            if (previous && win::IsWindow(previous)) win::SetActiveWindow(previous);
-        }
-    } restore{*this, disabled, previousActive};
+    const ScopeExit restore([&] {
+        for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
+            if (win::IsWindow(*it)) win::EnableWindow(*it, win::TRUE);
+        m_modal = false;
+        if (previousActive && win::IsWindow(previousActive)) win::SetActiveWindow(previousActive);
+    });
     Show();
     while (m_modalResult == mrNone) RunModalStep();
     Hide();

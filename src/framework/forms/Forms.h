@@ -10,6 +10,7 @@
 #include "framework/stored/LayoutReader.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -199,14 +200,9 @@ TCustomForm* GetParentForm(const TControl* control);
 // Makes a form of class T owned by `owner` and finishes its creation (FinishCreate); the form is freed again
 // when its layout cannot be read.
 template <class T> T* CreateForm(TComponent* owner) {
-    T* form = new T(owner);
-    try {
-        form->FinishCreate();
-    } catch (...) {
-        delete form;
-        throw;
-    }
-    return form;
+    std::unique_ptr<T> form(new T(owner));
+    form->FinishCreate();
+    return form.release();
 }
 
 // Makes the stored layout of a form class known (a resource named after the class).

@@ -6,9 +6,7 @@
 
 namespace gl {
 
-TBrush::~TBrush() {
-    DeletePlatformObject(m_handle);
-}
+TBrush::~TBrush() = default;
 
 void TBrush::Assign(const TPersistent* source) {
     const auto* brush = dynamic_cast<const TBrush*>(source);
@@ -40,7 +38,7 @@ void TBrush::SetBitmap(win::HBITMAP bitmap) {
 }
 
 win::HBRUSH TBrush::Handle() {
-    if (m_handle) return m_handle;
+    if (m_handle) return m_handle.Get();
     win::LOGBRUSH logBrush;
     logBrush.lbColor = ColorToRGB(m_color);
     if (m_bitmap) {
@@ -54,8 +52,8 @@ win::HBRUSH TBrush::Handle() {
         logBrush.lbStyle = win::BS_HATCHED;
         logBrush.lbHatch = static_cast<win::ULONG_PTR>(m_style - bsHorizontal) + win::HS_HORIZONTAL;
     }
-    m_handle = GDICheck(win::CreateBrushIndirect(&logBrush));
-    return m_handle;
+    m_handle.Reset(GDICheck(win::CreateBrushIndirect(&logBrush)));
+    return m_handle.Get();
 }
 
 } // namespace gl

@@ -41,7 +41,7 @@ public:
     // The platform brush, made on first use and owned by the brush. Raises EOutOfResources when none can be
     // made.
     win::HBRUSH Handle();
-    bool HandleAllocated() const { return m_handle != nullptr; }
+    bool HandleAllocated() const { return static_cast<bool>(m_handle); }
 
 protected:
     void Changed() override { ChangedDroppingHandle(m_handle); }
@@ -50,7 +50,7 @@ private:
     TColor m_color = clWhite;
     TBrushStyle m_style = bsSolid;
     win::HBITMAP m_bitmap = nullptr;
-    win::HBRUSH m_handle = nullptr;
+    win::UniqueGdiObject<win::HBRUSH> m_handle;
 };
 
 } // namespace gl

@@ -187,24 +187,33 @@ private:
     int m_lockCount = 0;
 };
 
+// A canvas locked for a scope.
+class TCanvasLock {
+public:
+    explicit TCanvasLock(TCanvas& canvas) : m_canvas(canvas) { m_canvas.Lock(); }
+    ~TCanvasLock() { m_canvas.Unlock(); }
+    TCanvasLock(const TCanvasLock&) = delete;
+    TCanvasLock& operator=(const TCanvasLock&) = delete;
+
+private:
+    TCanvas& m_canvas;
+};
+
 // Lends a canvas a context for as long as it lives, locked so that nothing takes it away, then gives the
-// canvas back whatever it held before (a context it was painting with, or its own cached one).
+// canvas back whatever it held before (nothing, a context it was painting with, or its own cached one).
 class TLentContext {
 public:
-    TLentContext(TCanvas& canvas, win::HDC dc) : m_canvas(canvas) {
-        m_canvas.Lock();
+    TLentContext(TCanvas& canvas, win::HDC dc) : m_canvas(canvas), m_lock(canvas) {
         m_previous = m_canvas.HandleAllocated() ? m_canvas.Handle() : nullptr;
         m_canvas.SetHandle(dc);
     }
-    ~TLentContext() {
-        m_canvas.SetHandle(m_previous);
-        m_canvas.Unlock();
-    }
+    ~TLentContext() { m_canvas.SetHandle(m_previous); }
     TLentContext(const TLentContext&) = delete;
     TLentContext& operator=(const TLentContext&) = delete;
 
 private:
     TCanvas& m_canvas;
+    TCanvasLock m_lock;
     win::HDC m_previous = nullptr;
 };
 

@@ -37,9 +37,7 @@ TFont::TFont() : m_pixelsPerInch(ScreenPixelsPerInch()) {
     m_height = -ScaleMulDiv(kDefaultFontSize, m_pixelsPerInch, 72);
 }
 
-TFont::~TFont() {
-    ReleaseHandle();
-}
+TFont::~TFont() = default;
 
 void TFont::Assign(const TPersistent* source) {
     const auto* font = dynamic_cast<const TFont*>(source);
@@ -133,18 +131,13 @@ win::LOGFONT TFont::LogFont() const {
 win::HFONT TFont::Handle() {
     if (!m_handle) {
         const win::LOGFONT logFont = LogFont();
-        m_handle = GDICheck(win::CreateFontIndirect(&logFont));
+        m_handle.Reset(GDICheck(win::CreateFontIndirect(&logFont)));
     }
-    return m_handle;
+    return m_handle.Get();
 }
 
 void TFont::Changed() {
     ChangedDroppingHandle(m_handle);
-}
-
-void TFont::ReleaseHandle() {
-    if (m_handle) win::DeleteObject(m_handle);
-    m_handle = nullptr;
 }
 
 } // namespace gl

@@ -61,7 +61,7 @@ public:
     // The platform font for the current attributes, made on first use and kept until an attribute changes.
     // The font owns it: callers select it but never delete it. Raises EOutOfResources when none can be made.
     win::HFONT Handle();
-    bool HandleAllocated() const { return m_handle != nullptr; }
+    bool HandleAllocated() const { return static_cast<bool>(m_handle); }
     // The record the platform font is made from.
     win::LOGFONT LogFont() const;
 
@@ -69,8 +69,6 @@ protected:
     void Changed() override;
 
 private:
-    void ReleaseHandle();
-
     std::string m_name = kDefaultFontName;
     int m_height = 0;
     TFontCharset m_charset = win::DEFAULT_CHARSET;
@@ -78,7 +76,7 @@ private:
     TFontStyles m_style;
     TFontPitch m_pitch = fpDefault;
     int m_pixelsPerInch = 96;
-    win::HFONT m_handle = nullptr;
+    win::UniqueGdiObject<win::HFONT> m_handle;
 };
 
 // The screen's pixels per logical inch, as the platform reports it for the screen's device context.

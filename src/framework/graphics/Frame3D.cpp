@@ -7,13 +7,6 @@
 
 namespace gl {
 
-void InflateRect(TRect& rect, int amount) {
-    rect.left -= amount;
-    rect.top -= amount;
-    rect.right += amount;
-    rect.bottom += amount;
-}
-
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
     canvas.Pen().SetWidth(1);
     for (int i = 0; i < width && rect.right - rect.left > 0 && rect.bottom - rect.top > 0; ++i) {

@@ -9,8 +9,6 @@ namespace gl {
 
 class TCanvas;
 
-// Grows (or, with a negative amount, shrinks) a rectangle on every side.
-void InflateRect(TRect& rect, int amount);
 // Draws `width` nested one-pixel frames inside `rect`: top and left in topColor, bottom and right in
 // bottomColor; `rect` comes back as what is left inside them.
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);

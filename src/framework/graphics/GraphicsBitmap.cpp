@@ -2,6 +2,7 @@
 #include "framework/graphics/GraphicsBitmap.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/core/OSErrors.h"
 #include "framework/core/Streams.h"
@@ -13,6 +14,7 @@
 #include "platform/gdi/Blit.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Palettes.h"
 
 #include <array>
@@ -100,15 +102,8 @@ void TBitmap::HandleNeeded() {
         // Decode the kept file again; nobody is told, nothing changed as far as they can see.
         TMemoryStream& saved = *image.m_saveStream;
         saved.SetPosition(0);
-        TNotifyEvent handler = std::move(OnChange);
-        OnChange = nullptr;
-        try {
-            ReadStream(saved, saved.Size());
-        } catch (...) {
-            OnChange = std::move(handler);
-            throw;
-        }
-        OnChange = std::move(handler);
+        const ValueScope quiet(OnChange, TNotifyEvent{});
+        ReadStream(saved, saved.Size());
     }
     if (!m_image->m_handle) m_image->m_handle = m_image->m_dibHandle;
 }
@@ -403,20 +398,7 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) {
     // The palette first: building it may take the bitmap out of a canvas, the target's included.
     PaletteNeeded();
     const win::HDC target = canvas.Handle();
-    const win::HPALETTE palette = m_image->m_palette;
-    win::HPALETTE oldPalette = nullptr;
-    if (palette) {
-        oldPalette = win::SelectPalette(target, palette, win::TRUE);
-        win::RealizePalette(target);
-    }
-    struct PaletteRestorer {
-        win::HDC dc;
-        win::HPALETTE old;
-        bool selected;
-        ~PaletteRestorer() {
-            if (selected) win::SelectPalette(dc, old, win::TRUE);
-        }
-    } restorer{target, oldPalette, palette != nullptr};
+    const win::SelectedPalette palette(target, m_image->m_palette, true, true);
 
     const win::BITMAP& bm = m_image->m_dib.dsBm;
     const int targetBits =

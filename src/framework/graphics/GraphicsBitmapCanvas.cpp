@@ -6,6 +6,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/Palettes.h"
 
 #include <algorithm>
@@ -38,20 +39,16 @@ TBitmapCanvas::~TBitmapCanvas() {
 
 void TBitmapCanvas::CreateHandle() {
     if (!m_bitmap) return;
-    Lock();
-    struct Unlocker {
-        TBitmapCanvas& canvas;
-        ~Unlocker() { canvas.Unlock(); }
-    } unlocker{*this};
+    const TCanvasLock lock(*this);
     m_bitmap->HandleNeeded();
     const win::HBITMAP handle = m_bitmap->m_image->Handle();
     DeselectBitmap(handle);
     m_bitmap->PaletteNeeded();
-    const win::HDC dc = GDICheck(win::CreateCompatibleDC(nullptr));
+    win::UniqueDC context(GDICheck(win::CreateCompatibleDC(nullptr)));
+    const win::HDC dc = context.Get();
     if (handle) {
-        m_oldBitmap = win::SelectObject(dc, handle);
-        if (!m_oldBitmap) {
-            win::DeleteDC(dc);
+        if (!m_bitmapIn.emplace(dc, handle)) {
+            m_bitmapIn.reset();
             GDIError();
         }
         m_selected = handle;
@@ -60,31 +57,25 @@ void TBitmapCanvas::CreateHandle() {
         // read gives the invalid colour and drawing changes nothing.
         win::IntersectClipRect(dc, 0, 0, 0, 0);
     }
-    if (const win::HPALETTE palette = m_bitmap->m_image->Palette()) {
-        m_oldPalette = win::SelectPalette(dc, palette, win::TRUE);
-        win::RealizePalette(dc);
-    }
+    m_paletteIn.emplace(dc, m_bitmap->m_image->Palette(), true, true);
+    m_context = std::move(context);
     SetHandle(dc);
     std::lock_guard guard(BitmapCanvases().mutex);
     BitmapCanvases().canvases.push_back(this);
 }
 
 void TBitmapCanvas::FreeContext() {
-    const win::HDC dc = HandleValue();
-    if (!dc) return;
-    Lock();
-    if (m_oldBitmap) win::SelectObject(dc, m_oldBitmap);
-    if (m_oldPalette) win::SelectPalette(dc, m_oldPalette, win::TRUE);
-    m_oldBitmap = nullptr;
-    m_oldPalette = nullptr;
+    if (!m_context) return;
+    const TCanvasLock lock(*this);
+    m_bitmapIn.reset();
+    m_paletteIn.reset();
     m_selected = nullptr;
     SetHandle(nullptr);
-    win::DeleteDC(dc);
+    m_context.Reset();
     {
         std::lock_guard guard(BitmapCanvases().mutex);
         std::erase(BitmapCanvases().canvases, this);
     }
-    Unlock();
 }
 
 void DeselectBitmap(win::HBITMAP handle) {

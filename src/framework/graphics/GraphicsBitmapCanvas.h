@@ -4,6 +4,9 @@
 #pragma once
 
 #include "framework/graphics/Canvas.h"
+#include "platform/gdi/Owners.h"
+
+#include <optional>
 
 namespace gl {
 
@@ -31,9 +34,10 @@ private:
     friend void DeselectBitmap(win::HBITMAP handle);
 
     TBitmap* m_bitmap;
-    win::HBITMAP m_selected = nullptr;
-    win::HGDIOBJ m_oldBitmap = nullptr;
-    win::HPALETTE m_oldPalette = nullptr;
+    win::HBITMAP m_selected = nullptr; // the platform bitmap in the context, for DeselectBitmap
+    win::UniqueDC m_context;
+    std::optional<win::SelectedObject> m_bitmapIn;
+    std::optional<win::SelectedPalette> m_paletteIn;
 };
 
 // Frees the contexts of the bitmap canvases that have this platform bitmap selected.

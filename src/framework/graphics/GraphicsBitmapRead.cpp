@@ -89,19 +89,9 @@ void CheckRunLengthBacked(std::uint64_t pixels, std::uint64_t dataBytes) {
     RaiseLastOSError(win::ERROR_NOT_ENOUGH_MEMORY);
 }
 
-// Deletes what a read made when it fails before the bitmap takes it.
-struct ReadGuard {
-    win::HBITMAP handle = nullptr;
-    win::HPALETTE palette = nullptr;
-    ~ReadGuard() {
-        if (handle) win::DeleteObject(handle);
-        InternalDeletePalette(palette);
-    }
-};
-
 // An uncompressed DIB: a section made from the header and colour table, its bits read straight from the
 // stream. Every row must be there: a picture cut short fails before anything is made for it.
-win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t available) {
+win::UniqueBitmap ReadSection(TStream& source, DibBlock& block, std::uint64_t available) {
     const win::BITMAPINFOHEADER& h = block.Header();
     const std::uint64_t needed = ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
     if (PlatformBitCount(h.biBitCount) && needed > std::min(available, Remaining(source))) ReadError();
@@ -118,13 +108,13 @@ win::HBITMAP ReadSection(TStream& source, DibBlock& block, std::uint64_t availab
     const std::uint64_t capacity =
         static_cast<std::uint64_t>(ds.dsBm.bmWidthBytes) * static_cast<std::uint64_t>(ds.dsBm.bmHeight);
     source.ReadBuffer(bits, static_cast<std::int64_t>(std::min(needed, capacity)));
-    return handle.Release();
+    return handle;
 }
 
 // Run-length data: decoded by the platform into a device-dependent bitmap, with the colour table's palette
 // selected; the palette is handed back, it becomes the image's.
-win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t count, std::uint32_t colors,
-                             win::HPALETTE& palette) {
+win::UniqueBitmap DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t count, std::uint32_t colors,
+                                  OwnPalette& palette) {
     win::BITMAPINFOHEADER& h = block.Header();
     CheckRunLengthBacked(
         static_cast<std::uint64_t>(std::max<win::LONG>(h.biWidth, 0)) * AbsHeight(h.biHeight), count);
@@ -137,13 +127,13 @@ win::HBITMAP DecodeRunLength(TStream& source, DibBlock& block, std::uint64_t cou
     MemoryDC dc(screen);
     dc.SelectBitmap(temp.Get());
     if (colors > 0) {
-        palette = PaletteFromDIBColorTable(nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(0)),
-                                           static_cast<int>(colors));
-        dc.SelectPalette(palette, false);
+        palette.Reset(PaletteFromDIBColorTable(nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(0)),
+                                               static_cast<int>(colors)));
+        dc.SelectPalette(palette.Get(), false);
     }
     win::SetLastError(0);
-    const win::HBITMAP handle = win::CreateDIBitmap(
-        dc, &h, win::CBM_INIT, data.empty() ? nullptr : data.data(), block.Info(), win::DIB_RGB_COLORS);
+    win::UniqueBitmap handle(win::CreateDIBitmap(dc, &h, win::CBM_INIT, data.empty() ? nullptr : data.data(),
+                                                 block.Info(), win::DIB_RGB_COLORS));
     if (!handle) DibCreationFailed();
     return handle;
 }
@@ -264,27 +254,30 @@ void TBitmap::ReadDIB(TStream& stream, std::int64_t size, const win::BITMAPFILEH
             available -= offset - tableEnd;
         }
     }
-    ReadGuard made;
+    win::UniqueBitmap handle;
+    OwnPalette palette;
     if (saved) {
         const std::uint64_t imageSize =
             h.biSizeImage != 0 ? h.biSizeImage : ImageBytes(h.biWidth, h.biHeight, h.biBitCount);
-        made.handle = DecodeRunLength(*source, block, std::min(imageSize, available), colors, made.palette);
+        handle = DecodeRunLength(*source, block, std::min(imageSize, available), colors, palette);
     } else {
-        made.handle = ReadSection(*source, block, available);
+        handle = ReadSection(*source, block, available);
     }
-    if (h.biBitCount > 8 && colors > 0 && !made.palette)
-        made.palette = PaletteFromDIBColorTable(
-            nullptr, reinterpret_cast<const win::RGBQUAD*>(block.Table(maskBytes)), static_cast<int>(colors));
+    if (h.biBitCount > 8 && colors > 0 && !palette)
+        palette.Reset(PaletteFromDIBColorTable(nullptr,
+                                               reinterpret_cast<const win::RGBQUAD*>(block.Table(maskBytes)),
+                                               static_cast<int>(colors)));
     win::DIBSECTION dib{};
-    win::GetObject(made.handle, sizeof dib, &dib);
+    win::GetObject(handle.Get(), sizeof dib, &dib);
     // The platform does not keep these.
     dib.dsBmih.biXPelsPerMeter = h.biXPelsPerMeter;
     dib.dsBmih.biYPelsPerMeter = h.biYPelsPerMeter;
     dib.dsBmih.biClrUsed = h.biClrUsed;
     dib.dsBmih.biClrImportant = h.biClrImportant;
-    NewImage(made.handle, made.palette, dib, core, std::move(saved));
-    made.handle = nullptr;
-    made.palette = nullptr;
+    NewImage(handle.Get(), palette.Get(), dib, core, std::move(saved));
+    // The image holds both now.
+    handle.Release();
+    palette.Release();
     SetPaletteModified(Palette() != nullptr);
     Changed(this);
 }

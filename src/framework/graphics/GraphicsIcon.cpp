@@ -12,14 +12,11 @@
 
 namespace gl {
 
-TIconImage::~TIconImage() {
-    FreeHandle();
-}
+TIconImage::~TIconImage() = default;
 
 void TIconImage::FreeHandle() {
-    if (m_color) win::DeleteObject(m_color);
-    if (m_mask) win::DeleteObject(m_mask);
-    m_color = m_mask = nullptr;
+    m_color.Reset();
+    m_mask.Reset();
 }
 
 TGraphicClass TIcon::StaticClass() {
@@ -85,9 +82,9 @@ void TIcon::HandleNeeded() {
     const TSize requested{m_requestedSize.cx ? m_requestedSize.cx : win::GetSystemMetrics(win::SM_CXICON),
                           m_requestedSize.cy ? m_requestedSize.cy : win::GetSystemMetrics(win::SM_CYICON)};
     const TMemoryStream& data = *image.m_memoryImage;
-    const DecodedIcon icon = DecodeIcon(data.Memory(), data.DataSize(), requested);
-    image.m_color = icon.color;
-    image.m_mask = icon.mask;
+    DecodedIcon icon = DecodeIcon(data.Memory(), data.DataSize(), requested);
+    image.m_color = std::move(icon.color);
+    image.m_mask = std::move(icon.mask);
     image.m_size = icon.size;
 }
 
@@ -97,9 +94,9 @@ void TIcon::Draw(TCanvas& canvas, const TRect& rect) {
     if (!image.m_color) return;
     const win::HDC target = canvas.Handle();
     MemoryDC mask;
-    mask.SelectBitmap(image.m_mask);
+    mask.SelectBitmap(image.m_mask.Get());
     MemoryDC color;
-    color.SelectBitmap(image.m_color);
+    color.SelectBitmap(image.m_color.Get());
     const int w = image.m_size.cx, h = image.m_size.cy;
     // The mask keeps what lies under the transparent pixels; the colours are then laid over it.
     win::BitBlt(target, rect.left, rect.top, w, h, mask, 0, 0, win::SRCAND);

@@ -4,6 +4,7 @@
 
 #include "framework/core/Types.h"
 #include "framework/graphics/GraphicsGraphic.h"
+#include "platform/gdi/Owners.h"
 
 #include <memory>
 
@@ -17,8 +18,8 @@ public:
     ~TIconImage() override;
 
     // The decoded image: colours (32 bits) and mask (one bit, white where the icon is transparent).
-    win::HBITMAP ColorBitmap() const { return m_color; }
-    win::HBITMAP MaskBitmap() const { return m_mask; }
+    win::HBITMAP ColorBitmap() const { return m_color.Get(); }
+    win::HBITMAP MaskBitmap() const { return m_mask.Get(); }
     TSize Size() const { return m_size; }
     const TMemoryStream* MemoryImage() const { return m_memoryImage.get(); }
 
@@ -29,8 +30,8 @@ private:
     friend class TIcon;
 
     std::unique_ptr<TMemoryStream> m_memoryImage;
-    win::HBITMAP m_color = nullptr;
-    win::HBITMAP m_mask = nullptr;
+    win::UniqueBitmap m_color;
+    win::UniqueBitmap m_mask;
     TSize m_size{0, 0};
 };
 
@@ -60,7 +61,7 @@ public:
     // Decodes the icon when that has not happened yet: EInvalidGraphic "Icon image is not valid" for a
     // directory or image that does not hold together.
     void HandleNeeded();
-    bool HandleAllocated() const { return m_image->m_color != nullptr; }
+    bool HandleAllocated() const { return static_cast<bool>(m_image->m_color); }
 
     // Keeps the rest of the stream; its 6-byte header must name an icon ("Stream read error" when shorter).
     void LoadFromStream(TStream& stream) override;

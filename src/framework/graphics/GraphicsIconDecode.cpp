@@ -51,27 +51,20 @@ win::HBITMAP MakeSection(int width, int height, int bitCount, void** bits) {
                                           win::DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-// Both bitmaps of a decoded icon, deleted unless handed out.
+// Both bitmaps of a decoded icon and their pixels, deleted unless handed out.
 struct IconBitmaps {
-    win::UniqueBitmap ownColor, ownMask;
     DecodedIcon icon;
     std::uint8_t* color = nullptr; // 32-bit pixels, bottom row first
     std::uint8_t* mask = nullptr;  // one-bit rows, bottom row first
     IconBitmaps(int width, int height) {
         icon.size = TSize{width, height};
         void* bits = nullptr;
-        ownColor.Reset(MakeSection(width, height, 32, &bits));
+        icon.color.Reset(MakeSection(width, height, 32, &bits));
         color = static_cast<std::uint8_t*>(bits);
-        ownMask.Reset(MakeSection(width, height, 1, &bits));
+        icon.mask.Reset(MakeSection(width, height, 1, &bits));
         mask = static_cast<std::uint8_t*>(bits);
-        icon.color = ownColor.Get();
-        icon.mask = ownMask.Get();
     }
-    DecodedIcon Release() {
-        ownColor.Release();
-        ownMask.Release();
-        return std::exchange(icon, DecodedIcon{});
-    }
+    DecodedIcon Release() { return std::move(icon); }
 };
 
 // The platform's application icon: a white window with a blue caption and a black frame.

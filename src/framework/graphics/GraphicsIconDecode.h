@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/Types.h"
+#include "platform/gdi/Owners.h"
 #include "platform/win/gdi_types.h"
 
 #include <cstddef>
@@ -11,8 +12,8 @@
 namespace gl {
 
 struct DecodedIcon {
-    win::HBITMAP color = nullptr; // 32-bit DIB section
-    win::HBITMAP mask = nullptr;  // one-bit DIB section, colour table black, white; white is transparent
+    win::UniqueBitmap color; // 32-bit DIB section
+    win::UniqueBitmap mask;  // one-bit DIB section, colour table black, white; white is transparent
     TSize size{0, 0};
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/Persistent.h"
+#include "platform/gdi/Owners.h"
 
 #include <utility>
 
@@ -29,16 +30,10 @@ protected:
     // Drops the platform object made for the old attributes and tells OnChange. The old object is deleted
     // only after the owner has been told, so that a canvas that has it selected lets go of it first; an owner
     // that draws at once gets a new one.
-    template <class Handle> void ChangedDroppingHandle(Handle& handle) {
-        struct DeleteAfter {
-            void* object;
-            ~DeleteAfter() { DeletePlatformObject(object); }
-        } deleteAfter{std::exchange(handle, nullptr)};
+    template <class Handle> void ChangedDroppingHandle(win::UniqueGdiObject<Handle>& handle) {
+        const win::UniqueGdiObject<Handle> dropped(std::move(handle));
         TGraphicsObject::Changed();
     }
-
-    // DeleteObject of the platform, for a null handle nothing.
-    static void DeletePlatformObject(void* object);
 };
 
 } // namespace gl

@@ -70,11 +70,9 @@ win::HPALETTE PaletteFromDIBColorTable(win::HBITMAP dibHandle, const win::RGBQUA
     std::array<win::RGBQUAD, 256> table{};
     int n = 0;
     if (dibHandle) {
-        const win::HDC dc = win::CreateCompatibleDC(nullptr);
-        const win::HGDIOBJ old = win::SelectObject(dc, dibHandle);
-        n = static_cast<int>(win::GetDIBColorTable(dc, 0, 256, table.data()));
-        if (old) win::SelectObject(dc, old);
-        win::DeleteDC(dc);
+        const win::UniqueDC dc(win::CreateCompatibleDC(nullptr));
+        const win::SelectedObject section(dc.Get(), dibHandle);
+        n = static_cast<int>(win::GetDIBColorTable(dc.Get(), 0, 256, table.data()));
     } else if (colors) {
         n = std::clamp(count, 0, 256);
         std::copy_n(colors, n, table.begin());

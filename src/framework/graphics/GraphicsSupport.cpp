@@ -25,25 +25,25 @@ ScreenDC::ScreenDC() : m_dc(nullptr) {
 
 MemoryDC::MemoryDC(win::HDC reference) : m_dc(GDICheck(win::CreateCompatibleDC(reference))) {}
 
-MemoryDC::~MemoryDC() {
-    if (m_paletteSelected) win::SelectPalette(m_dc, m_oldPalette, win::TRUE);
-    if (m_oldBitmap) win::SelectObject(m_dc, m_oldBitmap);
-    win::DeleteDC(m_dc);
-}
-
 void MemoryDC::SelectBitmap(win::HBITMAP bitmap) {
-    const win::HGDIOBJ old = GDICheck(win::SelectObject(m_dc, bitmap));
-    if (!m_oldBitmap) m_oldBitmap = old;
+    if (m_bitmap) {
+        GDICheck(win::SelectObject(m_dc.Get(), bitmap));
+        return;
+    }
+    m_bitmap.emplace(m_dc.Get(), bitmap);
+    if (*m_bitmap) return;
+    m_bitmap.reset();
+    GDIError();
 }
 
 void MemoryDC::SelectPalette(win::HPALETTE palette, bool background) {
     if (!palette) return;
-    const win::HPALETTE old = win::SelectPalette(m_dc, palette, background ? win::TRUE : win::FALSE);
-    if (!m_paletteSelected) {
-        m_oldPalette = old;
-        m_paletteSelected = true;
+    if (!m_palette) {
+        m_palette.emplace(m_dc.Get(), palette, background, true);
+        return;
     }
-    win::RealizePalette(m_dc);
+    win::SelectPalette(m_dc.Get(), palette, background ? win::TRUE : win::FALSE);
+    win::RealizePalette(m_dc.Get());
 }
 
 } // namespace gl

@@ -6,6 +6,7 @@
 #include "platform/win/gdi_types.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace gl {
 
@@ -33,10 +34,7 @@ private:
 class MemoryDC {
 public:
     explicit MemoryDC(win::HDC reference = nullptr);
-    ~MemoryDC();
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    operator win::HDC() const { return m_dc; }
+    operator win::HDC() const { return m_dc.Get(); }
 
     // Selects a bitmap (EOutOfResources when the platform refuses it).
     void SelectBitmap(win::HBITMAP bitmap);
@@ -44,10 +42,10 @@ public:
     void SelectPalette(win::HPALETTE palette, bool background);
 
 private:
-    win::HDC m_dc;
-    win::HGDIOBJ m_oldBitmap = nullptr;
-    win::HPALETTE m_oldPalette = nullptr;
-    bool m_paletteSelected = false;
+    // The first selections undo themselves before the context goes; later ones only change what is in.
+    win::UniqueDC m_dc;
+    std::optional<win::SelectedObject> m_bitmap;
+    std::optional<win::SelectedPalette> m_palette;
 };
 
 } // namespace gl

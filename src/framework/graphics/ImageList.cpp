@@ -12,10 +12,12 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Owners.h"
 #include "platform/gdi/RectFills.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace gl {
 
@@ -52,38 +54,25 @@ win::UINT DrawStyleBits(TDrawingStyle style, TImageType type) {
 class WhiteSurface {
 public:
     WhiteSurface(int width, int height) : m_dc(win::CreateCompatibleDC(nullptr)) {
-        win::BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(win::BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height; // top-down: row y is at y * width
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = win::BI_RGB;
+        // Top-down: row y is at y * width.
+        const win::BITMAPINFO info = win::TopDownInfo32(width, height);
         void* bits = nullptr;
-        m_bitmap = win::CreateDIBSection(m_dc, &info, win::DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap.Reset(win::CreateDIBSection(m_dc.Get(), &info, win::DIB_RGB_COLORS, &bits, nullptr, 0));
         m_bits = static_cast<const std::uint32_t*>(bits);
-        if (m_dc && m_bitmap) {
-            m_old = win::SelectObject(m_dc, m_bitmap);
-            win::PatBlt(m_dc, 0, 0, width, height, win::WHITENESS);
-        }
+        if (m_selected.emplace(m_dc.Get(), m_bitmap.Get()))
+            win::PatBlt(m_dc.Get(), 0, 0, width, height, win::WHITENESS);
     }
-    ~WhiteSurface() {
-        if (m_old) win::SelectObject(m_dc, m_old);
-        if (m_bitmap) win::DeleteObject(m_bitmap);
-        if (m_dc) win::DeleteDC(m_dc);
-    }
-    WhiteSurface(const WhiteSurface&) = delete;
-    WhiteSurface& operator=(const WhiteSurface&) = delete;
 
-    bool Valid() const { return m_bits && m_old; }
-    win::HDC DC() const { return m_dc; }
+    bool Valid() const { return m_bits && *m_selected; }
+    win::HDC DC() const { return m_dc.Get(); }
     // 0x00RRGGBB as the bits hold it.
     std::uint32_t Pixel(int index) const { return m_bits[index] & 0x00FFFFFF; }
 
 private:
-    win::HDC m_dc;
-    win::HBITMAP m_bitmap = nullptr;
-    win::HGDIOBJ m_old = nullptr;
+    // Given back in reverse: the bitmap out of the context, the bitmap, the context.
+    win::UniqueDC m_dc;
+    win::UniqueBitmap m_bitmap;
+    std::optional<win::SelectedObject> m_selected;
     const std::uint32_t* m_bits = nullptr;
 };
 

@@ -19,9 +19,7 @@ int PenModeToRop2(TPenMode mode) {
     return index < kRop2.size() ? kRop2[index] : win::R2_COPYPEN;
 }
 
-TPen::~TPen() {
-    DeletePlatformObject(m_handle);
-}
+TPen::~TPen() = default;
 
 void TPen::Assign(const TPersistent* source) {
     const auto* pen = dynamic_cast<const TPen*>(source);
@@ -65,9 +63,10 @@ win::HPEN TPen::Handle() {
         static constexpr win::UINT kStyles[] = {win::PS_SOLID,      win::PS_DASH,       win::PS_DOT,
                                                 win::PS_DASHDOT,    win::PS_DASHDOTDOT, win::PS_NULL,
                                                 win::PS_INSIDEFRAME};
-        m_handle = GDICheck(win::CreatePen(static_cast<int>(kStyles[m_style]), m_width, ColorToRGB(m_color)));
+        m_handle.Reset(
+            GDICheck(win::CreatePen(static_cast<int>(kStyles[m_style]), m_width, ColorToRGB(m_color))));
     }
-    return m_handle;
+    return m_handle.Get();
 }
 
 } // namespace gl

@@ -54,7 +54,7 @@ public:
 
     // The platform pen, made on first use and owned by the pen. Raises EOutOfResources when none can be made.
     win::HPEN Handle();
-    bool HandleAllocated() const { return m_handle != nullptr; }
+    bool HandleAllocated() const { return static_cast<bool>(m_handle); }
 
 protected:
     void Changed() override { ChangedDroppingHandle(m_handle); }
@@ -64,7 +64,7 @@ private:
     int m_width = 1;
     TPenStyle m_style = psSolid;
     TPenMode m_mode = pmCopy;
-    win::HPEN m_handle = nullptr;
+    win::UniqueGdiObject<win::HPEN> m_handle;
 };
 
 } // namespace gl

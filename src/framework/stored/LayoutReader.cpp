@@ -2,6 +2,7 @@
 #include "framework/stored/LayoutReader.h"
 
 #include "framework/core/Component.h"
+#include "framework/core/FlagScope.h"
 #include "framework/core/MessageTexts.h"
 #include "framework/core/StringList.h"
 #include "framework/stored/LayoutClass.h"
@@ -46,17 +47,15 @@ public:
     void Read(const LayoutObject& tree) {
         if (!root().ClassNameIs(tree.className))
             RaiseLayoutError(tree.line, msg::SLayoutWrongRoot, {tree.className, root().ClassName()});
-        try {
-            root().BeginLoading();
-            SetName(root(), tree);
-            ReadProperties(root(), tree);
-            root().EndReading();
-            for (const auto& child : tree.children) ReadComponent(*child, root());
-            m_context.RunFixups();
-        } catch (...) {
-            Discard();
-            throw;
-        }
+        // A layout that fails part-way leaves nothing of itself behind.
+        ScopeExit discard([this] { Discard(); });
+        root().BeginLoading();
+        SetName(root(), tree);
+        ReadProperties(root(), tree);
+        root().EndReading();
+        for (const auto& child : tree.children) ReadComponent(*child, root());
+        m_context.RunFixups();
+        discard.Dismiss();
         // The end-of-loading steps run once everything exists, root first, then in creation order.
         root().Loaded();
         for (TComponent* component : m_created) component->Loaded();

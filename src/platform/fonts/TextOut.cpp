@@ -14,12 +14,6 @@ namespace win {
 
 namespace {
 
-DeviceContext* CheckedDC(HDC hdc) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 bool Fail(DWORD error) {
     SetLastError(error);
     return false;
@@ -51,7 +45,7 @@ int CellTop(UINT align, int y, const TEXTMETRIC& tm) {
 }
 
 bool MeasureRun(HDC hdc, LPCSTR text, int count, TextRun& run, FontInstance** fontOut) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return false;
     if (count < -1 || (!text && count != 0)) return Fail(ERROR_INVALID_PARAMETER);
     FontInstance& font = FontOfDC(*dc).Instance();
@@ -64,7 +58,7 @@ bool MeasureRun(HDC hdc, LPCSTR text, int count, TextRun& run, FontInstance** fo
 
 BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                 const INT* dx) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     const int bytes = count == static_cast<UINT>(-1) ? -1 : static_cast<int>(count);
     if ((count != static_cast<UINT>(-1) && count > static_cast<UINT>(INT_MAX)) || (!text && bytes != 0))
@@ -144,7 +138,7 @@ BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, int* f
 }
 
 BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!widths || last < first || last > 0x10FFFF) return Fail(ERROR_INVALID_PARAMETER);
     FontInstance& font = FontOfDC(*dc).Instance();
@@ -157,7 +151,7 @@ BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths) {
 }
 
 UINT SetTextAlign(HDC hdc, UINT align) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return GDI_ERROR;
     const UINT previous = dc->state.textAlign;
     dc->state.textAlign = align & TA_MASK;
@@ -165,12 +159,12 @@ UINT SetTextAlign(HDC hdc, UINT align) {
 }
 
 UINT GetTextAlign(HDC hdc) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     return dc ? dc->state.textAlign : GDI_ERROR;
 }
 
 int SetTextCharacterExtra(HDC hdc, int extra) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return static_cast<int>(0x80000000);
     const int previous = dc->state.textCharExtra;
     dc->state.textCharExtra = extra;
@@ -178,7 +172,7 @@ int SetTextCharacterExtra(HDC hdc, int extra) {
 }
 
 int GetTextCharacterExtra(HDC hdc) {
-    DeviceContext* dc = CheckedDC(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     return dc ? dc->state.textCharExtra : static_cast<int>(0x80000000);
 }
 

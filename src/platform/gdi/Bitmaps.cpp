@@ -7,8 +7,6 @@
 #include "platform/gdi/StockPalette.h"
 #include "platform/gdi/detail/BlitEngine.h"
 #include "platform/gdi/detail/DibFormat.h"
-#include "platform/gdi/detail/PixelRows.h"
-#include "platform/gdi/detail/Rle.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>
@@ -37,22 +35,8 @@ bool MakesMonochrome(const DeviceContext& dc) {
 // run-length data is decoded with every write checked against the bitmap.
 bool InitFromDib(BitmapObject& target, const DibFormat& format, const void* bits) {
     Surface& dst = *target.surface;
-    if (format.compression == BI_RLE8 || format.compression == BI_RLE4) {
-        if (format.sizeImage == 0) {
-            SetLastError(ERROR_INVALID_PARAMETER); // the data's length is unknown: nothing is read
-            return false;
-        }
-        std::vector<COLORREF> colors;
-        for (const RGBQUAD& q : format.colors) colors.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
-        ColorEncoder encoder(dst);
-        const int w = std::min(format.width, dst.Width());
-        const int h = std::min(format.height, dst.Height());
-        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4,
-                  format.width, format.height, [&](int x, int y, unsigned index) {
-                      if (x < w && y < h) dst.SetPixelIndex(x, y, encoder.Encode(colors[index]));
-                  });
-        return true;
-    }
+    if (format.compression == BI_RLE8 || format.compression == BI_RLE4)
+        return DecodeRleOnto(dst, format, bits);
     auto source = MakeDibSurface(format);
     if (!source) return false;
     std::memcpy(source->Bits(), bits, static_cast<std::size_t>(format.imageBytes));

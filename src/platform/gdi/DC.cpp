@@ -9,12 +9,6 @@
 
 namespace win {
 
-DeviceContext* FindDCOrFail(HDC hdc) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 std::unique_ptr<DeviceContext> NewDeviceContext(DcKind kind) {
     auto dc = std::make_unique<DeviceContext>();
     dc->kind = kind;

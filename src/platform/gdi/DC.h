@@ -60,7 +60,4 @@ HDC RegisterDeviceContext(std::unique_ptr<DeviceContext> dc);
 // Releases what the context and its saved states have selected and removes it; false for a bad handle.
 bool DestroyDeviceContext(HDC hdc);
 
-// The context behind a handle, setting ERROR_INVALID_HANDLE when there is none.
-DeviceContext* FindDCOrFail(HDC hdc);
-
 } // namespace win

@@ -1,6 +1,8 @@
 // The process-wide table of device contexts and the effective clip of one.
 #include "platform/gdi/DeviceContext.h"
 
+#include "platform/system/LastError.h"
+
 namespace win {
 
 void DeviceContext::UpdateClip() {
@@ -24,6 +26,12 @@ HDC AddDeviceContext(std::unique_ptr<DeviceContext> dc) {
 
 DeviceContext* FindDC(HDC hdc) {
     return DeviceContexts().Find(hdc);
+}
+
+DeviceContext* FindDCOrFail(HDC hdc) {
+    DeviceContext* dc = FindDC(hdc);
+    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
+    return dc;
 }
 
 } // namespace win

@@ -90,5 +90,7 @@ private:
 HandleTable<DeviceContext>& DeviceContexts();
 HDC AddDeviceContext(std::unique_ptr<DeviceContext> dc);
 DeviceContext* FindDC(HDC hdc);
+// The context behind a handle, setting ERROR_INVALID_HANDLE when there is none.
+DeviceContext* FindDCOrFail(HDC hdc);
 
 } // namespace win

@@ -6,7 +6,6 @@
 #include "platform/gdi/detail/BlitEngine.h"
 #include "platform/gdi/detail/DibFormat.h"
 #include "platform/gdi/detail/PixelRows.h"
-#include "platform/gdi/detail/Rle.h"
 #include "platform/system/LastError.h"
 
 #include <algorithm>
@@ -112,18 +111,8 @@ int SetDIBits(HDC hdc, HBITMAP handle, UINT start, UINT lines, const void* bits,
     DibFormat format;
     if (!bits || !ReadDibFormat(info, usage, dc, true, format)) return Fail(ERROR_INVALID_PARAMETER);
     Surface& dst = *bitmap->surface;
-    if (format.compression == BI_RLE8 || format.compression == BI_RLE4) {
-        if (format.sizeImage == 0) return Fail(ERROR_INVALID_PARAMETER);
-        ColorEncoder encoder(dst);
-        DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4,
-                  format.width, format.height, [&](int x, int y, unsigned index) {
-                      if (x < dst.Width() && y < dst.Height()) {
-                          const RGBQUAD& q = format.colors[index];
-                          dst.SetPixelIndex(x, y, encoder.Encode(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue)));
-                      }
-                  });
-        return format.height;
-    }
+    if (format.compression == BI_RLE8 || format.compression == BI_RLE4)
+        return DecodeRleOnto(dst, format, bits) ? format.height : 0;
     if (start >= static_cast<UINT>(format.height)) return 0;
     const UINT count = std::min<UINT>(lines, static_cast<UINT>(format.height) - start);
     auto source = MakeDibSurface(format);

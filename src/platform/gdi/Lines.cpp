@@ -10,12 +10,6 @@ namespace win {
 
 namespace {
 
-DeviceContext* Context(HDC hdc) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 // Strokes the path through the points (logical coordinates) with the selected pen; fails, drawing nothing,
 // when a point lies beyond the coordinate range.
 bool StrokePath(DeviceContext& dc, const std::vector<POINT>& points) {
@@ -38,7 +32,7 @@ bool StrokePath(DeviceContext& dc, const std::vector<POINT>& points) {
 } // namespace
 
 BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (previous) *previous = dc->state.penPos;
     dc->state.penPos = POINT{x, y};
@@ -46,14 +40,14 @@ BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous) {
 }
 
 BOOL GetCurrentPositionEx(HDC hdc, POINT* position) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (position) *position = dc->state.penPos;
     return TRUE;
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!StrokePath(*dc, {dc->state.penPos, POINT{x, y}})) return FALSE;
     dc->state.penPos = POINT{x, y};
@@ -61,7 +55,7 @@ BOOL LineTo(HDC hdc, int x, int y) {
 }
 
 BOOL Polyline(HDC hdc, const POINT* points, int count) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!points || count < 2) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -71,7 +65,7 @@ BOOL Polyline(HDC hdc, const POINT* points, int count) {
 }
 
 BOOL PolylineTo(HDC hdc, const POINT* points, DWORD count) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!points || count == 0 || count > 0x7FFFFFFF) {
         SetLastError(ERROR_INVALID_PARAMETER);

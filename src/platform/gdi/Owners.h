@@ -1,10 +1,12 @@
-// Owners of drawing handles: a GDI object deleted at the end of its owner's life, an object selected into a
-// context for a scope, and a window's or the screen's context given back. Each owner takes its handle in its
-// constructor and is the only one to let it go, so an exception or an early return frees nothing twice and
-// leaks nothing.
+// Owners of drawing handles: a GDI object or a memory context deleted at the end of its owner's life, an
+// object or a palette selected into a context for a scope, a context's saved state put back, and a window's
+// or the screen's context given back. Each owner takes its handle in its constructor and is the only one to
+// let it go, so an exception or an early return frees nothing twice and leaks nothing.
 #pragma once
 
+#include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Palettes.h"
 #include "platform/gdi/Screen.h"
 #include "platform/win/gdi_types.h"
 
@@ -47,6 +49,14 @@ private:
 using UniqueBitmap = UniqueGdiObject<HBITMAP>;
 using UniquePalette = UniqueGdiObject<HPALETTE>;
 
+struct DeleteMemoryDC {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
+// A memory context (CreateCompatibleDC), deleted when its owner ends. Whatever was selected into it goes back
+// first through the owners of those selections, declared after it.
+using UniqueDC = UniqueGdiObject<HDC, DeleteMemoryDC>;
+
 // An object selected into a context for a scope: the object it displaced goes back in when the guard ends.
 // Nothing is selected, and nothing put back, when the context or the object is null or the platform refuses.
 class SelectedObject {
@@ -70,11 +80,55 @@ private:
     HGDIOBJ m_old;
 };
 
+// A palette selected into a context for a scope, realised when asked; the palette it displaced goes back in
+// when the owner ends. Nothing happens for a null context or palette.
+class SelectedPalette {
+public:
+    SelectedPalette(HDC dc, HPALETTE palette, bool background, bool realize = false)
+        : m_dc(palette ? dc : nullptr) {
+        if (!m_dc) return;
+        m_old = SelectPalette(m_dc, palette, background ? TRUE : FALSE);
+        if (realize) RealizePalette(m_dc);
+    }
+    ~SelectedPalette() {
+        if (m_dc) SelectPalette(m_dc, m_old, TRUE);
+    }
+    SelectedPalette(SelectedPalette&& other) noexcept
+        : m_dc(std::exchange(other.m_dc, nullptr)), m_old(other.m_old) {}
+    SelectedPalette(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(const SelectedPalette&) = delete;
+    SelectedPalette& operator=(SelectedPalette&&) = delete;
+
+private:
+    HDC m_dc;
+    HPALETTE m_old = nullptr;
+};
+
+// A context's state saved for a scope and restored when the owner ends (clip, origins, selections).
+class SavedDC {
+public:
+    explicit SavedDC(HDC dc) : m_dc(dc), m_saved(SaveDC(dc)) {}
+    ~SavedDC() {
+        if (m_saved) RestoreDC(m_dc, m_saved);
+    }
+    SavedDC(const SavedDC&) = delete;
+    SavedDC& operator=(const SavedDC&) = delete;
+
+    // True when the state was saved.
+    explicit operator bool() const { return m_saved != 0; }
+
+private:
+    HDC m_dc;
+    int m_saved;
+};
+
 // The context of a window (the screen's for null), given back when its owner ends; empty when the platform
 // has none to give.
 class WindowDC {
 public:
     explicit WindowDC(HWND window = nullptr) : m_window(window), m_dc(GetDC(window)) {}
+    // Takes over a context of the window obtained another way (the whole window's, one with a clip).
+    WindowDC(HWND window, HDC dc) : m_window(window), m_dc(dc) {}
     ~WindowDC() {
         if (m_dc) ReleaseDC(m_window, m_dc);
     }

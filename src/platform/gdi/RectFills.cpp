@@ -13,12 +13,6 @@ namespace win {
 
 namespace {
 
-DeviceContext* Context(HDC hdc) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 // A brush handle, or a system colour index plus one.
 const BrushObject* FindBrush(HBRUSH brush) {
     const auto value = reinterpret_cast<std::uintptr_t>(brush);
@@ -100,7 +94,7 @@ void InvertAlternate(DeviceContext& dc, const RECT& logical) {
 } // namespace
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     const BrushObject* b = FindBrush(brush);
     if (!rect || !b) {
@@ -112,7 +106,7 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     const BrushObject* b = FindBrush(brush);
     if (!rect || !b) {
@@ -130,7 +124,7 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 BOOL InvertRect(HDC hdc, const RECT* rect) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!rect) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -141,7 +135,7 @@ BOOL InvertRect(HDC hdc, const RECT* rect) {
 }
 
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (Rop3UsesSource(rop)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -160,7 +154,7 @@ BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
 }
 
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
-    DeviceContext* dc = Context(hdc);
+    DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
     if (!rect) {
         SetLastError(ERROR_INVALID_PARAMETER);

@@ -19,11 +19,10 @@ class TDispatchProbe : public TPanelProbe {
 public:
     explicit TDispatchProbe(TComponent* owner) : TPanelProbe(owner) {}
     const MessageTable& Messages() const override {
-        static const MessageTable table(TPanelProbe::Messages(),
-                                        {
-                                            {kProbeMessage, &TDispatchProbe::ProbeMessage},
-                                            {win::WM_MOVE, &TDispatchProbe::ProbeMove},
-                                        });
+        static const MessageTable table = TPanelProbe::Messages().With({
+            {kProbeMessage, &TDispatchProbe::ProbeMessage},
+            {win::WM_MOVE, &TDispatchProbe::ProbeMove},
+        });
         return table;
     }
     void ProbeMessage(TMessage& message) { message.Result = 40 + static_cast<win::LRESULT>(message.WParam); }

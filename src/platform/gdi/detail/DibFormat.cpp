@@ -3,8 +3,11 @@
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/StockPalette.h"
+#include "platform/gdi/detail/PixelRows.h"
+#include "platform/gdi/detail/Rle.h"
 #include "platform/system/LastError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace win {
@@ -131,6 +134,20 @@ std::unique_ptr<Surface> MakeDibSurface(const DibFormat& format) {
     }
     if (!format.colors.empty()) surface->SetColorTable(format.colors);
     return surface;
+}
+
+bool DecodeRleOnto(Surface& target, const DibFormat& format, const void* bits) {
+    if (format.sizeImage == 0) return Fail(ERROR_INVALID_PARAMETER);
+    std::vector<COLORREF> colors;
+    for (const RGBQUAD& q : format.colors) colors.push_back(RGB(q.rgbRed, q.rgbGreen, q.rgbBlue));
+    ColorEncoder encoder(target);
+    const int w = std::min(format.width, target.Width());
+    const int h = std::min(format.height, target.Height());
+    DecodeRle(static_cast<const BYTE*>(bits), format.sizeImage, format.compression == BI_RLE4, format.width,
+              format.height, [&](int x, int y, unsigned index) {
+                  if (x < w && y < h) target.SetPixelIndex(x, y, encoder.Encode(colors[index]));
+              });
+    return true;
 }
 
 } // namespace win

@@ -42,4 +42,9 @@ bool CheckBitmapSize(LONG width, LONG height, int bitCount);
 // out.
 std::unique_ptr<Surface> MakeDibSurface(const DibFormat& format);
 
+// Decodes run-length data (BI_RLE8, BI_RLE4) of that layout onto a surface, each index through the colour
+// table; pixels beyond the surface are dropped. False with ERROR_INVALID_PARAMETER when the header does not
+// give the data's length (nothing is read then).
+bool DecodeRleOnto(Surface& target, const DibFormat& format, const void* bits);
+
 } // namespace win
