@@ -4,7 +4,9 @@
 
 #include "framework/forms/Forms.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace gl {
 
@@ -23,6 +25,9 @@ class TRzPanel;
 class TRzRadioButton;
 class TRzSpinEdit;
 class TRzStatusPane;
+
+// Receives each row of a conversion as the scan makes it, without a line end.
+using RowSink = std::function<void(std::string_view row)>;
 
 class TF_main : public TForm {
 public:
@@ -82,6 +87,9 @@ public:
     void WMDropFiles(TMessage& message);
 
     // ---- Steps the handlers are made of ----
+    // The convert command with its rows handed to `sink` one by one, as they are made; the button's click
+    // hands them to the output view. What the sink raises ends the conversion.
+    void ConvertTo(const RowSink& sink);
     // The widest banner text mode draws, in pixels (in the window font about 5,400 Latin letters or 2,700
     // Chinese characters): its off-screen drawing and the length of every line stay bounded.
     static constexpr int kMaxBannerWidth = 32767;
@@ -106,12 +114,15 @@ protected:
 
 private:
     void DefaultPictureStep();
-    void PictureMode();
+    void PictureMode(const RowSink& sink);
     // Scans an off-screen drawing of the banner.
-    void TextMode();
+    void TextMode(const RowSink& sink);
     void Reduce();
-    // Appends one line per row of the source, one cell per pixel.
-    void Scan(TCanvas& source, int width, int height);
+    // Makes one row of text per pixel row of the source, one cell per pixel.
+    void Scan(TCanvas& source, int width, int height, const RowSink& sink);
+    // Appends a row to the output view, whole or not at all: a row the view cannot hold raises
+    // EInvalidOperation, which names the rows of this conversion it took (`taken`).
+    void AppendToView(std::string_view row, int taken);
 };
 
 // The window's class and its stored layout, for the layout reader.

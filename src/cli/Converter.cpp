@@ -12,7 +12,6 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
 #include "framework/core/Streams.h"
-#include "framework/core/Strings.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsFormats.h"
@@ -96,15 +95,11 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
     ConvertResult result;
     try {
         Prepare(window, options);
-        // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden and the
-        // output view does not collect a repaint for every line it receives.
+        // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden.
         if (options.text)
             if (std::string usage = BannerUsageError(window); !usage.empty()) return {{}, usage, {}};
-        TStrings& lines = *window.RzMemo1->Lines();
-        const int before = lines.Count();
-        window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
-        const int after = lines.Count();
-        for (int i = before; i < after; ++i) write(lines.Strings(i));
+        // The button's command, its rows written out as they are made instead of collected in the view.
+        window.ConvertTo(write);
         // An empty picture converts to nothing, which a script could not tell from a picture of no dark
         // pixels that lost its lines.
         TBitmap* reduced = window.Image2->Picture()->Bitmap();

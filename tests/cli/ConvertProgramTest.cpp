@@ -310,6 +310,21 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
               std::string(4096, '#') + "\n"); // unfilled pixels are entry 0, black
 }
 
+TEST_F(ConvertProgram, RowsOfAnyLengthGoOutWholeWithoutTheOutputHeldInMemory) {
+    // Rows of 67,986 bytes: longer than a 16-bit count.
+    const std::string wide =
+        m_folder.Write("wide.bmp", Bmp24({std::string(3999, '.') + "#", "#" + std::string(3999, '.')}));
+    ExpectSuccess(Convert({"--space", "17", wide}),
+                  std::string(67983, ' ') + "Kiv\n" + "Kiv" + std::string(67983, ' ') + "\n", "wide rows");
+    // 160 MiB of text from a picture of 16 MiB.
+    const RunResult big = Convert(
+        {"--glyph", "##########", "-o", "/dev/null", m_folder.Write("big.bmp", RunLength8(4096, 4096))});
+    EXPECT_EQ(big.exitCode, 0) << big.err;
+    if (!proctest::kSanitized) {
+        EXPECT_LT(big.peakKiB, 100 * 1024);
+    }
+}
+
 TEST_F(ConvertProgram, APictureWithoutPixelsConvertsToNothingWithAWarning) {
     const std::string empty = m_folder.Write("empty.bmp", "");
     const RunResult run = Convert({empty});
