@@ -19,7 +19,8 @@ const char* const kConvertUsage =
     "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
     "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
     "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
-    "  -o FILE        write to FILE instead of standard output\n"
+    "  -o FILE        write to FILE instead of standard output (- is standard output); FILE is replaced\n"
+    "                 only once the whole text is written, and never by a failed conversion\n"
     "  --help         show this text\n"
     "  --version      show the version\n";
 

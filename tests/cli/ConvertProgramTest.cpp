@@ -229,6 +229,33 @@ TEST_F(ConvertProgram, OutputFileGetsExactlyTheBytesOfStandardOutput) {
     EXPECT_EQ(failed.err, "Cannot create file \"" + nowhere + "\". No such file or directory\n");
 }
 
+TEST_F(ConvertProgram, AnOutputFileIsReplacedOnlyByAWholeText) {
+    const std::string file = m_folder.Write("old.txt", "old\n");
+    const std::string large =
+        m_folder.Write("large.bmp", Bmp24(std::vector<std::string>(64, std::string(64, '#'))));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{kConvert, "-o", file, m_folder.Write("broken.bmp", "BM")}, "Stream read error\n"},
+        // A file size limit stands in for a full disk: the write fails once the text has begun.
+        {{"sh", "-c", "ulimit -f 1; exec \"$0\" \"$@\"", kConvert, "-o", file, large},
+         "Cannot write file \"" + file + "\". File too large\n"},
+    };
+    for (const auto& [command, error] : cases) {
+        const RunResult run = proctest::Run(command, 60000);
+        EXPECT_EQ(run.exitCode, 1) << error;
+        EXPECT_EQ(run.err, error);
+        EXPECT_EQ(ReadFile(file), "old\n");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path("")), {}), 4)
+        << "no temporary file stays behind";
+    ExpectSuccess(Convert({"-o", file, m_example}), "", "replaced");
+    EXPECT_EQ(ReadFile(file), "Kiv   Kiv\n      Kiv\n");
+    // A device is written to as it is, and "-" is standard output.
+    const RunResult full = Convert({"-o", "/dev/full", m_example});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "Cannot write file \"/dev/full\". No space left on device\n");
+    ExpectSuccess(Convert({"-o", "-", m_example}), "Kiv   Kiv\n      Kiv\n", "-o -");
+}
+
 TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
     const std::string missing = m_folder.Path("missing.bmp");
     std::string sevenBits = Bmp24({"#"});
@@ -347,6 +374,8 @@ TEST_F(ConvertProgram, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
         {{"--space", "0", m_example}, "--space takes 1 to 20 blanks, not 0"},
         {{"--space=25", m_example}, "--space takes 1 to 20 blanks, not 25"},
         {{"--space", "-7", "--text", "hi"}, "--space takes 1 to 20 blanks, not -7"},
+        {{"-o", m_folder.Path("./example.bmp"), m_example},
+         "-o names the picture itself, which its text art would replace"},
     };
     for (const auto& [args, error] : cases) {
         const RunResult run = Convert(args);
