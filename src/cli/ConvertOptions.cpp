@@ -2,6 +2,8 @@
 // "--" ends the options, so a picture whose name starts with "-" can still be named.
 #include "cli/ConvertOptions.h"
 
+#include "platform/system/Utf8.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -14,8 +16,9 @@ const char* const kConvertUsage =
     "program; - reads it from standard input, told by its first bytes) or, with --text, a line of text into\n"
     "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
     "\n"
-    "  --glyph S      glyph string for dark pixels (default \"Kiv\"); also sets the space length to its "
-    "width\n"
+    "  --glyph S      glyph string for dark pixels (default \"Kiv\"): UTF-8 characters that show, at least "
+    "one;\n"
+    "                 also sets the space length to its width\n"
     "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
     "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
     "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
@@ -67,6 +70,11 @@ const Option* FindOption(const std::string& name) {
 std::string Apply(ConvertOptions& options, const Option& option, const std::string& value) {
     const std::string name = option.name;
     if (name == "--glyph") {
+        // An empty string would leave dark pixels blank, and a line break would split every row that has one.
+        if (value.empty()) return "--glyph needs at least one character";
+        if (!win::IsValidUtf8(value)) return "--glyph takes UTF-8 text";
+        if (HasControlCharacter(value))
+            return "--glyph takes characters that show: no line breaks or other control characters";
         options.glyph = value;
     } else if (name == "--space") {
         long long space = 0;

@@ -82,7 +82,6 @@ TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
         {{"--space=5", "--glyph=ab"}, "ab     ab\n          ab\n"}, // a given space length wins either way
         {{"--space", "1"}, "Kiv Kiv\n  Kiv\n"},
         {{"--space", "20"}, "Kiv" + blanks20 + "Kiv\n" + blanks20 + blanks20 + "Kiv\n"},
-        {{"--glyph", ""}, " \n  \n"}, // nothing for a dark pixel, one blank for a light one
         {{"--glyph", "文字"}, "文字    文字\n        文字\n"},
         {{"--glyph", "文字字"}, "文字字      文字字\n            文字字\n"},
         {{"--glyph", "文a"},
