@@ -1,8 +1,8 @@
 // Driving the main window for one conversion.
 #include "cli/Converter.h"
+#include "cli/PictureStream.h"
 
 #include "app/Unit1.h"
-#include "app/formats/PictureFormats.h"
 #include "components/RzButton.h"
 #include "components/RzEdit.h"
 #include "components/RzRadChk.h"
@@ -11,13 +11,10 @@
 #include "framework/controls/ExtCtrlsImage.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
-#include "framework/core/Streams.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/graphics/GraphicsFormats.h"
 #include "framework/graphics/GraphicsPicture.h"
 
-#include <cstdio>
 #include <exception>
 
 namespace gl::cli {
@@ -36,22 +33,6 @@ std::string MessageOf(std::exception_ptr error) {
     }
 }
 
-// Standard input has no name to go by: its first bytes tell the kind, which then reads it as a file of that
-// kind would be read. The picture shown changes only once the whole picture was read.
-void LoadStandardInput(TF_main& window) {
-    std::string bytes;
-    char buffer[1 << 16];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) bytes.append(buffer, n);
-    const std::string kind =
-        SniffPictureExtension(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    const TGraphicClass graphicClass = kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
-    if (!graphicClass) throw EInvalidGraphic("Standard input holds no picture of a known kind");
-    std::unique_ptr<TGraphic> graphic = graphicClass->create();
-    TStringStream stream(bytes);
-    graphic->LoadFromStream(stream);
-    window.Image1->Picture()->SetGraphic(graphic.get());
-}
-
 // The settings a user would make, in the window's order: glyph string (which derives the space length), space
 // length, then the mode with its input.
 void Prepare(TF_main& window, const ConvertOptions& options) {
@@ -62,6 +43,8 @@ void Prepare(TF_main& window, const ConvertOptions& options) {
         window.RzEdit3->SetText(*options.text);
     } else if (options.picture && *options.picture == "-") {
         LoadStandardInput(window);
+    } else if (options.picture && IsStream(*options.picture)) {
+        LoadStreamFile(window, *options.picture);
     } else {
         window.LoadPicture(options.picture ? *options.picture : TF_main::DefaultPicturePath());
     }
