@@ -5,8 +5,10 @@
 #include "app/tone/ConversionSettings.h"
 #include "framework/forms/Forms.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace gl {
 
@@ -26,6 +28,9 @@ class TRzPanel;
 class TRzRadioButton;
 class TRzSpinEdit;
 class TRzStatusPane;
+
+// Receives each row of a conversion as the scan makes it, without a line end.
+using RowSink = std::function<void(std::string_view row)>;
 
 class TF_main : public TForm {
 public:
@@ -85,6 +90,9 @@ public:
     void WMDropFiles(TMessage& message);
 
     // ---- Steps the handlers are made of ----
+    // The convert command with its rows handed to `sink` one by one, as they are made; the button's click
+    // hands them to the output view. What the sink raises ends the conversion.
+    void ConvertTo(const RowSink& sink);
     // The widest banner text mode draws, in pixels (in the window font about 5,400 Latin letters or 2,700
     // Chinese characters): its off-screen drawing and the length of every line stay bounded.
     static constexpr int kMaxBannerWidth = 32767;
@@ -113,16 +121,19 @@ protected:
 
 private:
     void DefaultPictureStep();
-    void PictureMode();
+    void PictureMode(const RowSink& sink);
     // Scans an off-screen drawing of the banner.
-    void TextMode();
+    void TextMode(const RowSink& sink);
     void Reduce();
     // An all-white one-bit picture of the size, with a black, white colour table.
     static std::unique_ptr<TBitmap> BlackAndWhite(int width, int height);
     // The source fitted and toned as the conversion settings say: one pixel per cell, black or white.
     std::unique_ptr<TBitmap> Fitted(TBitmap& source) const;
-    // Appends one line per row of the source, one cell per pixel.
-    void Scan(TCanvas& source, int width, int height);
+    // Makes one row of text per pixel row of the source, one cell per pixel.
+    void Scan(TCanvas& source, int width, int height, const RowSink& sink);
+    // Appends a row to the output view, whole or not at all: a row the view cannot hold raises
+    // EInvalidOperation, which names the rows of this conversion it took (`taken`).
+    void AppendToView(std::string_view row, int taken);
 
     tone::ConversionSettings m_conversion;
 };

@@ -31,17 +31,41 @@ static_assert(kBlanks.size() == 22);
 constexpr const char* kBannerTooWide =
     "Text too wide: the banner is %d pixels wide, and text mode draws at most %d";
 
+constexpr const char* kViewFull =
+    "The output view is full: it cannot hold row %d of this conversion and keeps the rows before it whole; "
+    "clear it to convert again";
+
 } // namespace
 
 void TF_main::RzBitBtn4Click(TObject*) {
-    if (RzRadioButton1->Checked()) {
-        PictureMode();
-        return;
-    }
-    TextMode();
+    int taken = 0;
+    ConvertTo([this, &taken](std::string_view row) {
+        AppendToView(row, taken);
+        ++taken;
+    });
 }
 
-void TF_main::TextMode() {
+void TF_main::AppendToView(std::string_view row, int taken) {
+    const auto before = RzMemo1->Perform(win::WM_GETTEXTLENGTH);
+    RzMemo1->Lines()->Add(std::string(row));
+    const auto after = RzMemo1->Perform(win::WM_GETTEXTLENGTH);
+    // The row and its line break went in whole, or the view cut them at its limit.
+    if (after - before >= static_cast<win::LRESULT>(row.size() + 2)) return;
+    RzMemo1->SetSelStart(static_cast<int>(before));
+    RzMemo1->SetSelLength(static_cast<int>(after - before));
+    RzMemo1->SetSelText({});
+    throw EInvalidOperation(Format(kViewFull, {taken + 1}));
+}
+
+void TF_main::ConvertTo(const RowSink& sink) {
+    if (RzRadioButton1->Checked()) {
+        PictureMode(sink);
+        return;
+    }
+    TextMode(sink);
+}
+
+void TF_main::TextMode(const RowSink& sink) {
     CheckBannerWidth();
     // The banner drawn off screen by its own painting, at its full width: the group box it sits in cuts it on
     // the window, and whatever covers the window does not matter here. Read in the banner's own coordinates.
@@ -54,11 +78,11 @@ void TF_main::TextMode() {
         RzStatusPane1->PaintTo(banner->Canvas().Handle());
     }
     if (m_conversion.IsDefault()) {
-        Scan(banner->Canvas(), width, height);
+        Scan(banner->Canvas(), width, height, sink);
         return;
     }
     const std::unique_ptr<TBitmap> fitted = Fitted(*banner);
-    Scan(fitted->Canvas(), fitted->Width(), fitted->Height());
+    Scan(fitted->Canvas(), fitted->Width(), fitted->Height(), sink);
 }
 
 void TF_main::CheckBannerWidth() const {
@@ -66,7 +90,7 @@ void TF_main::CheckBannerWidth() const {
     if (width > kMaxBannerWidth) throw EInvalidOperation(Format(kBannerTooWide, {width, kMaxBannerWidth}));
 }
 
-void TF_main::Scan(TCanvas& source, int width, int height) {
+void TF_main::Scan(TCanvas& source, int width, int height, const RowSink& sink) {
     std::string line;
     std::vector<win::COLORREF> row(static_cast<std::size_t>(std::max(width, 0)));
     for (int y = 0; y < height; ++y) {
@@ -88,16 +112,16 @@ void TF_main::Scan(TCanvas& source, int width, int height) {
             for (const char c : cell) *out++ = c;
         }
         line.resize(static_cast<std::size_t>(out - line.data()));
-        RzMemo1->Lines()->Add(line);
+        sink(line);
     }
 }
 
-void TF_main::PictureMode() {
+void TF_main::PictureMode(const RowSink& sink) {
     Reduce();
     auto scanCopy = std::make_unique<TPicture>();
     scanCopy->Bitmap()->Assign(Image2->Picture()->Bitmap());
     TBitmap* bitmap = scanCopy->Bitmap();
-    Scan(bitmap->Canvas(), bitmap->Width(), bitmap->Height());
+    Scan(bitmap->Canvas(), bitmap->Width(), bitmap->Height(), sink);
 }
 
 void TF_main::Reduce() {

@@ -2,6 +2,8 @@
 // "--" ends the options, so a picture whose name starts with "-" can still be named.
 #include "cli/ConvertOptions.h"
 
+#include "platform/system/Utf8.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -10,17 +12,20 @@
 namespace gl::cli {
 
 const char* const kConvertUsage =
-    "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [PICTURE]\n"
+    "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [fit and tone options] "
+    "[PICTURE]\n"
     "Turns a picture (BMP, PNG, JPEG, GIF or WebP, told by its extension; default: Tarnwick.bmp beside the\n"
     "program; - reads it from standard input, told by its first bytes) or, with --text, a line of text into\n"
     "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
     "\n"
-    "  --glyph S      glyph string for dark pixels (default \"Kiv\"); also sets the space length to its "
-    "width\n"
+    "  --glyph S      glyph string for dark pixels (default \"Kiv\"): UTF-8 characters that show, at least "
+    "one;\n"
+    "                 also sets the space length to its width\n"
     "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
     "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
     "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
-    "  -o FILE        write to FILE instead of standard output\n"
+    "  -o FILE        write to FILE instead of standard output (- is standard output); FILE is replaced\n"
+    "                 only once the whole text is written, and never by a failed conversion\n"
     "\n"
     "Fit and tone (default: one cell per pixel, each pixel the nearer of black and white):\n"
     "  --width N      fit the picture to N text columns; the lines follow its proportions\n"
@@ -126,6 +131,11 @@ std::string Apply(ConvertOptions& options, const Option& option, const std::stri
         name == "--invert" || name == "--dither")
         return ApplyConversion(options.conversion, name, value);
     if (name == "--glyph") {
+        // An empty string would leave dark pixels blank, and a line break would split every row that has one.
+        if (value.empty()) return "--glyph needs at least one character";
+        if (!win::IsValidUtf8(value)) return "--glyph takes UTF-8 text";
+        if (HasControlCharacter(value))
+            return "--glyph takes characters that show: no line breaks or other control characters";
         options.glyph = value;
     } else if (name == "--space") {
         long long space = 0;

@@ -1,5 +1,6 @@
 // Driving the main window for one conversion.
 #include "cli/Converter.h"
+#include "cli/PictureStream.h"
 
 #include "app/Unit1.h"
 #include "app/formats/PictureFormats.h"
@@ -13,14 +14,10 @@
 #include "framework/controls/ExtCtrlsImage.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/Format.h"
-#include "framework/core/Streams.h"
-#include "framework/core/Strings.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/graphics/GraphicsFormats.h"
 #include "framework/graphics/GraphicsPicture.h"
 
-#include <cstdio>
 #include <exception>
 
 namespace gl::cli {
@@ -37,22 +34,6 @@ std::string MessageOf(std::exception_ptr error) {
     } catch (...) {
         return "Unknown error";
     }
-}
-
-// Standard input has no name to go by: its first bytes tell the kind, which then reads it as a file of that
-// kind would be read. The picture shown changes only once the whole picture was read.
-void LoadStandardInput(TF_main& window) {
-    std::string bytes;
-    char buffer[1 << 16];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) bytes.append(buffer, n);
-    const std::string kind =
-        SniffPictureExtension(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    const TGraphicClass graphicClass = kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
-    if (!graphicClass) throw EInvalidGraphic("Standard input holds no picture of a known kind");
-    std::unique_ptr<TGraphic> graphic = graphicClass->create();
-    TStringStream stream(bytes);
-    graphic->LoadFromStream(stream);
-    window.Image1->Picture()->SetGraphic(graphic.get());
 }
 
 // A JPEG asked to fit a size is decoded no larger than four pixels a cell each way need, which leaves the
@@ -78,6 +59,8 @@ void Prepare(TF_main& window, const ConvertOptions& options) {
         window.RzEdit3->SetText(*options.text);
     } else if (options.picture && *options.picture == "-") {
         LoadStandardInput(window);
+    } else if (options.picture && IsStream(*options.picture)) {
+        LoadStreamFile(window, *options.picture);
     } else {
         window.LoadPicture(options.picture ? *options.picture : TF_main::DefaultPicturePath());
     }
@@ -111,15 +94,11 @@ ConvertResult Convert(const ConvertOptions& options, const LineWriter& write) {
     ConvertResult result;
     try {
         Prepare(window, options);
-        // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden and the
-        // output view does not collect a repaint for every line it receives.
+        // Both modes read only bitmaps (the banner is drawn off screen), so the window stays hidden.
         if (options.text)
             if (std::string usage = BannerUsageError(window); !usage.empty()) return {{}, usage, {}};
-        TStrings& lines = *window.RzMemo1->Lines();
-        const int before = lines.Count();
-        window.RzBitBtn4->OnClick(window.RzBitBtn4); // the button's command, as its click runs it
-        const int after = lines.Count();
-        for (int i = before; i < after; ++i) write(lines.Strings(i));
+        // The button's command, its rows written out as they are made instead of collected in the view.
+        window.ConvertTo(write);
         // An empty picture converts to nothing, which a script could not tell from a picture of no dark
         // pixels that lost its lines.
         TBitmap* reduced = window.Image2->Picture()->Bitmap();

@@ -1,5 +1,5 @@
 // The converter's work: the real main window, made on the headless display, set as a user would set it, its
-// convert command run once, and the lines that this conversion appended handed on one by one.
+// convert command run once, and each row handed on as the conversion makes it.
 #pragma once
 
 #include "cli/ConvertOptions.h"
@@ -10,7 +10,8 @@
 
 namespace gl::cli {
 
-// Receives each appended line, without its line end.
+// Receives each row as the conversion makes it, without its line end; what it raises ends the conversion
+// with its message.
 using LineWriter = std::function<void(std::string_view line)>;
 
 // What became of a conversion: both texts empty on success.

@@ -1,13 +1,15 @@
 // glyphloom-convert: text art from a picture or a line of text, written to standard output or a file.
 #include "app/Program.h"
+#include "app/Unit1.h"
 #include "cli/ConvertOptions.h"
 #include "cli/Converter.h"
+#include "cli/OutputFile.h"
 
 #include "platform/user/HeadlessInput.h"
 
-#include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,11 @@ int UsageError(const std::string& error) {
     return 2;
 }
 
+int Failure(const std::string& message) {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -26,49 +33,26 @@ int main(int argc, char** argv) {
     const gl::cli::ConvertOptions& options = parsed.options;
     if (options.help) return std::fputs(gl::cli::kConvertUsage, stdout), 0;
     if (options.version) return std::puts("glyphloom-convert 1.0"), 0;
+    if (options.output && !options.text &&
+        gl::cli::SameFile(*options.output, options.picture.value_or(gl::TF_main::DefaultPicturePath())))
+        return UsageError("-o names the picture itself, which its text art would replace");
 
-    // The output file is made once the conversion has succeeded, so that a failed one leaves an existing file
-    // as it was.
+    // A file grown past the size limit fails its write, which is reported, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     win::headless::Use();
     gl::RegisterProgram();
-    std::FILE* out = nullptr;
-    int openError = 0;
-    static char buffer[1 << 20];
-    const auto output = [&]() -> std::FILE* {
-        if (!out && !openError) {
-            out = options.output ? std::fopen(options.output->c_str(), "wb") : stdout;
-            if (!out)
-                openError = errno;
-            else
-                std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
-        }
-        return out;
-    };
-    const gl::cli::ConvertResult result = gl::cli::Convert(options, [&](std::string_view line) {
-        if (std::FILE* file = output()) {
-            std::fwrite(line.data(), 1, line.size(), file);
-            std::fputc('\n', file);
-        }
-    });
-    if (!result.error.empty() || !result.usage.empty()) {
-        if (out && out != stdout) std::fclose(out);
-        if (!result.usage.empty()) return UsageError(result.usage);
-        std::fprintf(stderr, "%s\n", result.error.c_str());
-        return 1;
-    }
-    // A conversion without a line still makes its (empty) file.
-    if (!output()) {
-        std::fprintf(stderr, "Cannot create file \"%s\". %s\n", options.output->c_str(),
-                     std::strerror(openError));
-        return 1;
+    // The output is made with the first row, so that a conversion that fails at once leaves no trace.
+    gl::cli::OutputFile out(options.output);
+    const gl::cli::ConvertResult result =
+        gl::cli::Convert(options, [&](std::string_view line) { out.WriteLine(line); });
+    if (!result.usage.empty()) return UsageError(result.usage);
+    if (!result.error.empty()) return Failure(result.error);
+    try {
+        out.Commit();
+    } catch (const std::exception& e) {
+        return Failure(e.what());
     }
     if (!result.warning.empty())
         std::fprintf(stderr, "glyphloom-convert: warning: %s\n", result.warning.c_str());
-    const bool written = std::fflush(out) == 0 && !std::ferror(out);
-    const bool closed = out == stdout || std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::fprintf(stderr, "Stream write error\n");
-        return 1;
-    }
     return 0;
 }

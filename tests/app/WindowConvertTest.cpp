@@ -130,6 +130,21 @@ TEST_F(WindowConvertTest, ConvertingTwiceAppendsBelowTheStartupSample) {
     EXPECT_EQ(MemoLines(), expected);
 }
 
+// A row that does not fit goes in not at all, and the window says how far the conversion came.
+TEST_F(WindowConvertTest, AFullOutputViewKeepsWholeRowsAndSaysSo) {
+    WriteFile(TestFile("example.bmp"), ThreeByTwo());
+    TF_main& w = Open();
+    w.LoadPicture(TestFile("example.bmp"));
+    w.RzMemo1->Lines()->Clear();
+    w.RzMemo1->SetMaxLength(16); // the first row and its break, and five bytes
+    EXPECT_EQ(Convert(), std::vector<std::string>{"Kiv   Kiv"});
+    EXPECT_EQ(w.RzMemo1->Text(), "Kiv   Kiv\r\n");
+    ASSERT_EQ(m_boxes.size(), 1u);
+    EXPECT_EQ(m_boxes[0].text,
+              "The output view is full: it cannot hold row 2 of this conversion and keeps the "
+              "rows before it whole; clear it to convert again.");
+}
+
 TEST_F(WindowConvertTest, AnIconShowsButCannotBeConverted) {
     WriteFile(TestFile("example.bmp"), ThreeByTwo());
     WriteFile(TestFile("red.ico"), RedIcon());

@@ -185,5 +185,27 @@ TEST(ConvertFormats, StandardInputIsToldByItsFirstBytes) {
     }
 }
 
+TEST(ConvertFormats, APipeOrADeviceIsReadAsStandardInputIs) {
+    TempFolder folder;
+    const std::string png = folder.Write("a.png", enctest::Png(enctest::FromRows({"#.#", "..#"}), {}));
+    // A pipe named as the picture, its kind told by its first bytes.
+    const RunResult piped =
+        proctest::Run({"sh", "-c", "cat \"$1\" | exec \"$0\" /dev/stdin", GLYPHLOOM_CONVERT, png}, 60000);
+    EXPECT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(piped.out, "Kiv   Kiv\n      Kiv\n");
+    // Endless bytes of no known kind are refused after their first few.
+    const std::vector<std::pair<RunResult, std::string>> refused = {
+        {Convert({"-"}, "/dev/zero"), "Standard input holds no picture of a known kind\n"},
+        {Convert({"/dev/zero"}), "File \"/dev/zero\" holds no picture of a known kind\n"},
+    };
+    for (const auto& [run, message] : refused) {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, message);
+        if (!proctest::kSanitized) {
+            EXPECT_LT(run.peakKiB, 100 * 1024);
+        }
+    }
+}
+
 } // namespace
 } // namespace gl::clitest

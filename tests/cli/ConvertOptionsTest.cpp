@@ -37,8 +37,8 @@ TEST(ConvertOptions, EveryOptionTakesItsValueAsTheNextArgumentOrAfterAnEqualsSig
     ExpectSettings(
         Parse({"--output", "a.txt", "--text", "Tarnwick<QQ群号3164825>", "--glyph", "文字", "--space", "3"}),
         "文字", 3, "Tarnwick<QQ群号3164825>", "a.txt", nullptr);
-    ExpectSettings(Parse({"--output=a.txt", "--text=", "--glyph=", "--space=+20"}), "", 20, "", "a.txt",
-                   nullptr);
+    ExpectSettings(Parse({"--output=a.txt", "--text=", "--glyph=\xEF\xBF\xBD", "--space=+20"}),
+                   "\xEF\xBF\xBD", 20, "", "a.txt", nullptr);
     // Only the first "=" separates; a value may itself start with "-" when it is a separate argument.
     ExpectSettings(Parse({"--glyph==x", "--text=a=b", "--space", "007", "-o", "-dash.txt"}), "=x", 7, "a=b",
                    "-dash.txt", nullptr);
@@ -76,6 +76,14 @@ TEST(ConvertOptions, UnusableCommandLinesAreUsageErrors) {
         {{"--space", "-7"}, "--space takes 1 to 20 blanks, not -7"},
         {{"--space", "+25"}, "--space takes 1 to 20 blanks, not +25"},
         {{"--space", "9223372036854775807"}, "--space takes 1 to 20 blanks, not 9223372036854775807"},
+        {{"--glyph="}, "--glyph needs at least one character"},
+        {{"--glyph", "K\xFFv"}, "--glyph takes UTF-8 text"},
+        {{"--glyph", "\xC0\xAF"}, "--glyph takes UTF-8 text"},
+        {{"--glyph", "Kiv\n"},
+         "--glyph takes characters that show: no line breaks or other control characters"},
+        {{"--glyph=\t"}, "--glyph takes characters that show: no line breaks or other control characters"},
+        {{"--glyph", "a\xE2\x80\xA9"},
+         "--glyph takes characters that show: no line breaks or other control characters"},
         {{"-o="}, "-o needs a file name"},
         {{"--output", ""}, "-o needs a file name"},
         {{"--bogus"}, "unknown option --bogus"},

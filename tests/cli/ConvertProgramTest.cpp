@@ -82,7 +82,6 @@ TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
         {{"--space=5", "--glyph=ab"}, "ab     ab\n          ab\n"}, // a given space length wins either way
         {{"--space", "1"}, "Kiv Kiv\n  Kiv\n"},
         {{"--space", "20"}, "Kiv" + blanks20 + "Kiv\n" + blanks20 + blanks20 + "Kiv\n"},
-        {{"--glyph", ""}, " \n  \n"}, // nothing for a dark pixel, one blank for a light one
         {{"--glyph", "文字"}, "文字    文字\n        文字\n"},
         {{"--glyph", "文字字"}, "文字字      文字字\n            文字字\n"},
         {{"--glyph", "文a"},
@@ -256,6 +255,33 @@ TEST_F(ConvertProgram, OutputFileGetsExactlyTheBytesOfStandardOutput) {
     EXPECT_EQ(failed.err, "Cannot create file \"" + nowhere + "\". No such file or directory\n");
 }
 
+TEST_F(ConvertProgram, AnOutputFileIsReplacedOnlyByAWholeText) {
+    const std::string file = m_folder.Write("old.txt", "old\n");
+    const std::string large =
+        m_folder.Write("large.bmp", Bmp24(std::vector<std::string>(64, std::string(64, '#'))));
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{kConvert, "-o", file, m_folder.Write("broken.bmp", "BM")}, "Stream read error\n"},
+        // A file size limit stands in for a full disk: the write fails once the text has begun.
+        {{"sh", "-c", "ulimit -f 1; exec \"$0\" \"$@\"", kConvert, "-o", file, large},
+         "Cannot write file \"" + file + "\". File too large\n"},
+    };
+    for (const auto& [command, error] : cases) {
+        const RunResult run = proctest::Run(command, 60000);
+        EXPECT_EQ(run.exitCode, 1) << error;
+        EXPECT_EQ(run.err, error);
+        EXPECT_EQ(ReadFile(file), "old\n");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path("")), {}), 4)
+        << "no temporary file stays behind";
+    ExpectSuccess(Convert({"-o", file, m_example}), "", "replaced");
+    EXPECT_EQ(ReadFile(file), "Kiv   Kiv\n      Kiv\n");
+    // A device is written to as it is, and "-" is standard output.
+    const RunResult full = Convert({"-o", "/dev/full", m_example});
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "Cannot write file \"/dev/full\". No space left on device\n");
+    ExpectSuccess(Convert({"-o", "-", m_example}), "Kiv   Kiv\n      Kiv\n", "-o -");
+}
+
 TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
     const std::string missing = m_folder.Path("missing.bmp");
     std::string sevenBits = Bmp24({"#"});
@@ -337,6 +363,21 @@ TEST_F(ConvertProgram, PicturesTheirBytesCannotHoldFailWithoutBeingMade) {
               std::string(4096, '#') + "\n"); // unfilled pixels are entry 0, black
 }
 
+TEST_F(ConvertProgram, RowsOfAnyLengthGoOutWholeWithoutTheOutputHeldInMemory) {
+    // Rows of 67,986 bytes: longer than a 16-bit count.
+    const std::string wide =
+        m_folder.Write("wide.bmp", Bmp24({std::string(3999, '.') + "#", "#" + std::string(3999, '.')}));
+    ExpectSuccess(Convert({"--space", "17", wide}),
+                  std::string(67983, ' ') + "Kiv\n" + "Kiv" + std::string(67983, ' ') + "\n", "wide rows");
+    // 160 MiB of text from a picture of 16 MiB.
+    const RunResult big = Convert(
+        {"--glyph", "##########", "-o", "/dev/null", m_folder.Write("big.bmp", RunLength8(4096, 4096))});
+    EXPECT_EQ(big.exitCode, 0) << big.err;
+    if (!proctest::kSanitized) {
+        EXPECT_LT(big.peakKiB, 100 * 1024);
+    }
+}
+
 TEST_F(ConvertProgram, APictureWithoutPixelsConvertsToNothingWithAWarning) {
     const std::string empty = m_folder.Write("empty.bmp", "");
     const RunResult run = Convert({empty});
@@ -359,6 +400,8 @@ TEST_F(ConvertProgram, UsageErrorsExitWithTwoAndHelpAndVersionWithZero) {
         {{"--space", "0", m_example}, "--space takes 1 to 20 blanks, not 0"},
         {{"--space=25", m_example}, "--space takes 1 to 20 blanks, not 25"},
         {{"--space", "-7", "--text", "hi"}, "--space takes 1 to 20 blanks, not -7"},
+        {{"-o", m_folder.Path("./example.bmp"), m_example},
+         "-o names the picture itself, which its text art would replace"},
     };
     for (const auto& [args, error] : cases) {
         const RunResult run = Convert(args);

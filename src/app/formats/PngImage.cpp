@@ -2,6 +2,7 @@
 // PNG (grey, palette, 16-bit, interlaced, with or without alpha) comes out as blue, green, red over white.
 #include "app/formats/DibTarget.h"
 #include "app/formats/PictureFormats.h"
+#include "app/formats/PngImageData.h"
 
 #include <png.h>
 
@@ -24,7 +25,11 @@ struct PngReader {
 
 } // namespace
 
-TDibTarget TPngImage::Decode(const std::vector<std::uint8_t>& data) {
+TDibTarget TPngImage::Decode(const std::vector<std::uint8_t>& file) {
+    // The library inflates whatever image data follows the last row before it finishes: data that goes on
+    // for gigabytes is cut to the rows first.
+    const std::vector<std::uint8_t> cut = PngWithoutTrailingImageData(file);
+    const std::vector<std::uint8_t>& data = cut.empty() ? file : cut;
     PngReader reader;
     png_image& image = reader.image;
     if (data.empty() || !png_image_begin_read_from_memory(&image, data.data(), data.size()))

@@ -10,6 +10,8 @@
 #include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsPicture.h"
 
+#include <zlib.h>
+
 namespace gl::apptest {
 namespace {
 
@@ -122,6 +124,61 @@ TEST_F(PictureFormats, ExifTurnedJpegsComeOutUpright) {
     ConvertFile(w, "upright6.jpg", enctest::Jpeg(stored, {.orientation = 6}));
     EXPECT_EQ(w.Image1->Width(), 2);
     EXPECT_EQ(w.Image1->Height(), 3);
+}
+
+// The PNG with its image data followed by 2 MiB of zeros, in a stream that never ends: read past its rows, it
+// fails.
+std::string WithEndlessImageData(const std::string& png) {
+    std::string head = png.substr(0, 8), compressed;
+    for (std::size_t at = 8; at + 12 <= png.size();) {
+        const std::size_t length = (std::size_t(std::uint8_t(png[at])) << 24) |
+                                   (std::size_t(std::uint8_t(png[at + 1])) << 16) |
+                                   (std::size_t(std::uint8_t(png[at + 2])) << 8) | std::uint8_t(png[at + 3]);
+        const std::string type = png.substr(at + 4, 4);
+        if (type == "IDAT") compressed += png.substr(at + 8, length);
+        if (compressed.empty()) head += png.substr(at, length + 12);
+        at += length + 12;
+    }
+    std::string rows(1 << 16, '\0');
+    uLongf size = rows.size();
+    uncompress(reinterpret_cast<Bytef*>(rows.data()), &size,
+               reinterpret_cast<const Bytef*>(compressed.data()), compressed.size());
+    rows.resize(size);
+    rows += std::string(2 << 20, '\0');
+    z_stream stream{};
+    deflateInit(&stream, 9);
+    std::string data(deflateBound(&stream, rows.size()), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(rows.data());
+    stream.avail_in = static_cast<uInt>(rows.size());
+    stream.next_out = reinterpret_cast<Bytef*>(data.data());
+    stream.avail_out = static_cast<uInt>(data.size());
+    deflate(&stream, Z_SYNC_FLUSH);
+    data.resize(stream.total_out);
+    deflateEnd(&stream);
+    const auto chunk = [](const std::string& type, const std::string& body) {
+        std::string bytes;
+        for (const std::uint32_t value : {static_cast<std::uint32_t>(body.size())})
+            for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift);
+        bytes += type + body;
+        const auto crc = static_cast<std::uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(bytes.data() + 4), static_cast<uInt>(bytes.size() - 4)));
+        for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(crc >> shift);
+        return bytes;
+    };
+    return head + chunk("IDAT", data) + chunk("IEND", "");
+}
+
+TEST_F(PictureFormats, APngIsReadToItsLastRowAndNoFurther) {
+    TF_main& w = Open();
+    const enctest::Picture picture = FromRows(kRows, kColours);
+    for (const enctest::PngKind kind :
+         {enctest::PngKind::Rgb, enctest::PngKind::Rgba, enctest::PngKind::Palette, enctest::PngKind::Rgb16,
+          enctest::PngKind::Interlaced})
+        EXPECT_EQ(ConvertFile(w, "endless.png", WithEndlessImageData(enctest::Png(picture, kind))), kLines)
+            << static_cast<int>(kind);
+    const enctest::Picture grey = FromRows(kGreyRows, kColours);
+    EXPECT_EQ(ConvertFile(w, "grey.png", WithEndlessImageData(enctest::Png(grey, enctest::PngKind::Grey))),
+              kLines);
 }
 
 TEST_F(PictureFormats, DamagedFilesFailWithTheirKindsMessageAndTheShownPictureStays) {
