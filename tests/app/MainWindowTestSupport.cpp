@@ -9,8 +9,8 @@
 #include "framework/core/Strings.h"
 
 #include "platform/dialogs/MessageBox.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/system/Files.h"
+#include "platform/win/KeyCodes.h"
 
 #include <cstdlib>
 #include <filesystem>

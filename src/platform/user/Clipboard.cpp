@@ -5,6 +5,7 @@
 
 #include "platform/system/CodePage.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/detail/WindowManager.h"
 
 #include <cstring>
@@ -194,31 +195,6 @@ BOOL IsClipboardFormatAvailable(UINT format) {
     return CurrentDisplay().HasClipboardText() ? TRUE : FALSE;
 }
 
-HWND GetClipboardOwner() {
-    return wm::Find(State().owner) ? State().owner : nullptr;
-}
-
-HWND GetOpenClipboardWindow() {
-    return State().open ? State().openWindow : nullptr;
-}
-
-int CountClipboardFormats() {
-    return IsClipboardFormatAvailable(CF_UTF8TEXT) ? 4 : 0;
-}
-
-UINT RegisterClipboardFormat(LPCSTR name) {
-    if (!name || !*name) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    ClipboardState& s = State();
-    auto it = s.formats.find(name);
-    if (it != s.formats.end()) return it->second;
-    if (s.nextFormat > 0xFFFF) return 0;
-    s.formats.emplace(name, s.nextFormat);
-    return s.nextFormat++;
-}
-
 bool SetClipboardUtf8(const std::string& text) {
     if (State().open) {
         State().pending = text;
@@ -246,5 +222,12 @@ void ResetClipboard() {
 }
 
 } // namespace wm
+
+namespace {
+
+// An empty, closed clipboard that nobody owns.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { wm::ResetClipboard(); });
+
+} // namespace
 
 } // namespace win

@@ -37,7 +37,7 @@ void MouseLeaveAll();
 // Files dragged from the desktop and dropped at (x, y) in the client coordinates of hwnd.
 void DropFiles(HWND hwnd, int x, int y, const std::vector<std::string>& files);
 
-// Keyboard: virtual-key codes of VirtualKeys.h. KeyPress is down and up; its character (if any) comes from
+// Keyboard: virtual-key codes of win/KeyCodes.h. KeyPress is down and up; its character (if any) comes from
 // TranslateMessage as on the platform (US layout, Shift applied).
 void KeyDown(int virtualKey);
 void KeyUp(int virtualKey);
