@@ -17,7 +17,8 @@
 namespace win::headless {
 
 // Installs a fresh headless display as the one in use, and returns it. Windows still open are destroyed
-// first, and the input state (key state, capture, focus, clipboard, timers, beeps) starts clean.
+// first, and all platform state starts clean (ResetPlatformState): input, clipboard, timers, beeps, and what
+// a test set for itself (language, program path, density, message-box hook), so a test sets those after this.
 HeadlessDisplay& Use();
 // The headless display in use (installing one when none is).
 HeadlessDisplay& Screen();
