@@ -209,9 +209,10 @@ std::optional<std::string> GetClipboardUtf8() {
     return CurrentText();
 }
 
-namespace wm {
+namespace {
 
-void ResetClipboard() {
+// An empty, closed clipboard that nobody owns.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
     FreeHandedOut();
     ClipboardState& s = State();
     s.open = false;
@@ -219,14 +220,7 @@ void ResetClipboard() {
     s.owner = nullptr;
     s.pending.reset();
     s.emptied = false;
-}
-
-} // namespace wm
-
-namespace {
-
-// An empty, closed clipboard that nobody owns.
-const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { wm::ResetClipboard(); });
+});
 
 } // namespace
 

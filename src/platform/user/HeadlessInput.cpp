@@ -171,16 +171,6 @@ void CloseWindow(HWND topLevel) {
     PumpIfOutsideLoop();
 }
 
-void ActivateFromDesktop(HWND topLevel, bool active) {
-    Window* w = wm::Find(topLevel);
-    if (!w || !w->displayId) return;
-    DisplayEvent e;
-    e.type = active ? DisplayEventType::FocusGained : DisplayEventType::FocusLost;
-    e.window = w->displayId;
-    Screen().QueueEvent(e);
-    PumpIfOutsideLoop();
-}
-
 void AdvanceClock(unsigned ms) {
     HeadlessDisplay& display = Screen();
     const std::uint64_t target = display.Now() + ms;

@@ -48,9 +48,8 @@ void KeyChord(std::initializer_list<int> keys);
 // Committed text, as an input method delivers it: one WM_CHAR per character, no key messages.
 void TypeText(const std::string& utf8);
 
-// The desktop closes a window (WM_CLOSE), or it gains or loses the focus.
+// The desktop closes a window (WM_CLOSE).
 void CloseWindow(HWND topLevel);
-void ActivateFromDesktop(HWND topLevel, bool active);
 
 // Moves the virtual clock forward; every timer that falls due on the way fires at its own time, in order.
 void AdvanceClock(unsigned ms);

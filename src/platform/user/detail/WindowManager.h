@@ -114,7 +114,4 @@ inline LONG ClampSize(long long v) {
     return v < 0 ? 0 : (v > 32767 ? 32767 : static_cast<LONG>(v));
 }
 
-// The clipboard as a new program finds it.
-void ResetClipboard();
-
 } // namespace win::wm
