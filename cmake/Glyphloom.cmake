@@ -80,6 +80,10 @@ function(glyphloom_tests name dir)
   target_compile_options(${name} PRIVATE ${GLYPHLOOM_WARNINGS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  if(ARGN)
+    # A program that links the platform starts each of its tests from a fresh platform state.
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/PlatformReset.cpp)
+  endif()
   include(GoogleTest)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${PROJECT_BINARY_DIR} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "${GLYPHLOOM_TEST_FONTS}"

@@ -6,11 +6,11 @@
 #include "framework/core/FlagScope.h"
 #include "framework/forms/ExtCtrlsTimer.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/system/Utf8.h"
 #include "platform/user/Beep.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Metrics.h"
+#include "platform/win/KeyCodes.h"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 
 #include "framework/core/FlagScope.h"
 #include "framework/graphics/Canvas.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/gdi/Owners.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl {
 

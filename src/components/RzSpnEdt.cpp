@@ -6,12 +6,12 @@
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ScreenText.h"
 #include "platform/controls/edit/EditMessages.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/fonts/FontApi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Screen.h"
 #include "platform/user/Beep.h"
 #include "platform/user/MessageLoop.h"
+#include "platform/win/KeyCodes.h"
 
 #include <algorithm>
 #include <charconv>

@@ -8,8 +8,8 @@
 #include "framework/forms/ExtCtrlsTimer.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/Messages.h"
+#include "platform/win/KeyCodes.h"
 
 #include <array>
 

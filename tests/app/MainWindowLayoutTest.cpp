@@ -18,8 +18,8 @@
 #include "framework/forms/Hints.h"
 #include "framework/graphics/Font.h"
 
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/Windows.h"
+#include "platform/win/KeyCodes.h"
 
 #include <map>
 

@@ -9,8 +9,8 @@
 #include "framework/core/Strings.h"
 
 #include "platform/dialogs/MessageBox.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/system/Files.h"
+#include "platform/win/KeyCodes.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -41,8 +41,8 @@ void MainWindowTest::SetUp() {
     m_folder = folder;
     // The open dialog makes the chosen file's folder the current one.
     m_savedFolder = std::filesystem::current_path().string();
+    win::headless::Use(); // a fresh platform: what the test sets comes after it
     PlaceProgramAt(m_folder + "/glyphloom");
-    win::headless::Use();
     win::SetMessageBoxHook([this](const win::MessageBoxInfo& info) {
         m_boxes.push_back(ShownBox{info.caption, info.text, info.icon, info.buttons, info.labels});
         return m_answerOpenBox ? 0 : win::IDOK;

@@ -5,7 +5,7 @@
 #include "components/RzSpnEdt.h"
 #include "framework/graphics/Font.h"
 
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 #include <optional>
 

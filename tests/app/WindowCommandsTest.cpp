@@ -11,7 +11,7 @@
 #include "framework/core/Strings.h"
 #include "framework/graphics/Font.h"
 
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl::apptest {
 namespace {

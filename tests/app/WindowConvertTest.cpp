@@ -15,7 +15,7 @@
 #include "framework/graphics/GraphicsIcon.h"
 #include "framework/graphics/GraphicsPicture.h"
 
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl::apptest {
 namespace {

@@ -3,7 +3,7 @@
 #include "RzControlsTestSupport.h"
 
 #include "components/RzButton.h"
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl::rztest {
 namespace {

@@ -7,8 +7,8 @@
 #include "framework/stored/LayoutClass.h"
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/list/ListMessages.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/MessageLoop.h"
+#include "platform/win/KeyCodes.h"
 
 #include <vector>
 

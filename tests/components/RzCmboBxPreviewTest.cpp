@@ -6,8 +6,8 @@
 #include "components/RzEdit.h"
 #include "framework/controls/ControlMessages.h"
 #include "framework/graphics/Font.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/User.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl::rztest {
 namespace {

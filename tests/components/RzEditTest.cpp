@@ -6,8 +6,8 @@
 #include "framework/stored/LayoutClass.h"
 #include "framework/stored/LayoutReader.h"
 #include "platform/controls/edit/EditMessages.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/MessageLoop.h"
+#include "platform/win/KeyCodes.h"
 
 #include <utility>
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include "components/RzButton.h"
 #include "components/RzRadChk.h"
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 namespace gl::rztest {
 namespace {

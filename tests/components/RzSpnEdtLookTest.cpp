@@ -9,9 +9,9 @@
 #include "framework/graphics/Font.h"
 #include "framework/graphics/GraphicsBitmap.h"
 #include "platform/controls/edit/EditMessages.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/Messages.h"
 #include "platform/user/User.h"
+#include "platform/win/KeyCodes.h"
 
 #include <map>
 #include <string>

@@ -126,12 +126,6 @@ SIZE HintWindowSize(HFONT font, std::string_view text) {
                 extent.bottom - extent.top + 2 * (kHintBorder + kHintMarginY)};
 }
 
-HWND CreateHintWindow(HWND owner) {
-    if (!RegisterHintClass()) return nullptr;
-    return CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, HINT_CLASS, "", WS_POPUP, 0, 0,
-                          0, 0, owner, nullptr, nullptr, nullptr);
-}
-
 BOOL ShowHintWindow(HWND hint, int screenX, int screenY, LPCSTR text) {
     if (!IsWindow(hint)) return FALSE;
     SetWindowText(hint, text ? text : "");

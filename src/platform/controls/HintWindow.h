@@ -19,10 +19,6 @@ constexpr int kHintMarginY = 1;
 
 // The outer size a hint window takes for a text in a font (null: the hint's own font).
 SIZE HintWindowSize(HFONT font, std::string_view text);
-// A hidden hint window owned by the top-level window of owner (which may be null).
-HWND CreateHintWindow(HWND owner);
-// Sets the text and shows the hint at a screen point (kept on the screen), at its size, without activating
-// it.
 BOOL ShowHintWindow(HWND hint, int screenX, int screenY, LPCSTR text);
 BOOL HideHintWindow(HWND hint);
 

@@ -177,7 +177,5 @@ constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
 // terminating zero) in the buffer's first two bytes. Without OFN_NOCHANGEDIR the current folder becomes the
 // chosen file's.
 BOOL GetOpenFileName(OPENFILENAME* ofn);
-// The code of the last open-file dialog's failure; 0 after a success or a cancel.
-DWORD CommDlgExtendedError();
 
 } // namespace win

@@ -88,15 +88,6 @@ INT_PTR DialogBoxIndirectParam(HINSTANCE, LPCDLGTEMPLATE dialogTemplate, HWND ow
     return RunModal(*dialogTemplate, owner, proc, initParam);
 }
 
-INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM initParam) {
-    const DialogTemplate* t = FindDialogTemplate(instance, templateName);
-    if (!t) {
-        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-        return -1;
-    }
-    return RunModal(*t, owner, proc, initParam);
-}
-
 BOOL EndDialog(HWND dialog, INT_PTR result) {
     DialogInfo* info = InfoOf(dialog);
     if (!info) {
@@ -118,58 +109,14 @@ BOOL SetDlgItemText(HWND dialog, int id, LPCSTR text) {
     return item ? SetWindowText(item, text ? text : "") : FALSE;
 }
 
-UINT GetDlgItemText(HWND dialog, int id, LPSTR buffer, int maxCount) {
-    if (buffer && maxCount > 0) buffer[0] = '\0';
-    HWND item = Item(dialog, id);
-    if (!item || !buffer || maxCount <= 0) return 0;
-    return static_cast<UINT>(GetWindowText(item, buffer, maxCount));
-}
-
 std::string GetDlgItemTextString(HWND dialog, int id) {
     HWND item = Item(dialog, id);
     return item ? GetWindowTextString(item) : std::string();
 }
 
-BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned) {
-    const std::string text = isSigned ? std::to_string(static_cast<int>(value)) : std::to_string(value);
-    return SetDlgItemText(dialog, id, text.c_str());
-}
-
-UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
-    if (translated) *translated = FALSE;
-    HWND item = Item(dialog, id);
-    if (!item) return 0;
-    std::string text = GetWindowTextString(item);
-    const std::size_t first = text.find_first_not_of(' ');
-    text = first == std::string::npos ? std::string() : text.substr(first);
-    const std::size_t last = text.find_last_not_of(' ');
-    if (last != std::string::npos) text.erase(last + 1);
-    if (text.empty() || (!isSigned && text[0] == '-')) return 0;
-    char* end = nullptr;
-    errno = 0;
-    const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (*end != '\0' || errno == ERANGE) return 0;
-    if (isSigned ? (v < INT32_MIN || v > INT32_MAX) : (v < 0 || v > static_cast<long long>(UINT32_MAX)))
-        return 0;
-    if (translated) *translated = TRUE;
-    return static_cast<UINT>(v);
-}
-
 LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND item = Item(dialog, id);
     return item ? SendMessage(item, msg, wParam, lParam) : 0;
-}
-
-BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
-    HWND item = Item(dialog, id);
-    if (!item) return FALSE;
-    SendMessage(item, BM_SETCHECK, check, 0);
-    return TRUE;
-}
-
-UINT IsDlgButtonChecked(HWND dialog, int id) {
-    HWND item = Item(dialog, id);
-    return item ? static_cast<UINT>(SendMessage(item, BM_GETCHECK, 0, 0)) : 0;
 }
 
 } // namespace win

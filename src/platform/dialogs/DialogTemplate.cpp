@@ -179,11 +179,6 @@ BOOL RegisterDialogTemplate(HINSTANCE, LPCSTR name, const DialogTemplate& dialog
     return TRUE;
 }
 
-BOOL UnregisterDialogTemplate(HINSTANCE, LPCSTR name) {
-    if (!name) return FALSE;
-    return NamedTemplates().erase(ResourceKey(name)) ? TRUE : FALSE;
-}
-
 const DialogTemplate* FindDialogTemplate(HINSTANCE, LPCSTR name) {
     if (!name) return nullptr;
     const auto& templates = NamedTemplates();

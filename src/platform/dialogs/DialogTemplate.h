@@ -77,7 +77,6 @@ constexpr DWORD ERROR_RESOURCE_NAME_NOT_FOUND = 1814;
 // Named templates of a module, found by OFN_ENABLETEMPLATE's template name and instance. Registering a name
 // again replaces the template. A null instance means the program's module.
 BOOL RegisterDialogTemplate(HINSTANCE instance, LPCSTR name, const DialogTemplate& dialogTemplate);
-BOOL UnregisterDialogTemplate(HINSTANCE instance, LPCSTR name);
 // The template registered under the name (an integer resource id given through MAKEINTRESOURCE works too);
 // null when there is none.
 const DialogTemplate* FindDialogTemplate(HINSTANCE instance, LPCSTR name);

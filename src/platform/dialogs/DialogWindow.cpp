@@ -10,6 +10,7 @@
 #include "platform/gdi/RectFills.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/User.h"
 #include "platform/win/gdi_types.h"
 
@@ -242,6 +243,13 @@ HWND CreateFromTemplate(const DialogTemplate& t, HWND parent, DLGPROC proc, LPAR
     return hwnd;
 }
 
+namespace {
+
+// No dialog's data (the dialogs went with the windows).
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { Infos().clear(); });
+
+} // namespace
+
 } // namespace dlg
 
 using namespace dlg;
@@ -293,33 +301,6 @@ HWND CreateDialogIndirectParam(HINSTANCE, LPCDLGTEMPLATE dialogTemplate, HWND pa
         return nullptr;
     }
     return CreateFromTemplate(*dialogTemplate, parent, proc, initParam, false);
-}
-
-HWND CreateDialogParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc, LPARAM initParam) {
-    const DialogTemplate* t = FindDialogTemplate(instance, templateName);
-    if (!t) {
-        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-        return nullptr;
-    }
-    return CreateFromTemplate(*t, parent, proc, initParam, false);
-}
-
-BOOL MapDialogRect(HWND dialog, RECT* rect) {
-    if (!IsWindow(dialog)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    *rect = RECT{DialogUnitsToPixelsX(rect->left), DialogUnitsToPixelsY(rect->top),
-                 DialogUnitsToPixelsX(rect->right), DialogUnitsToPixelsY(rect->bottom)};
-    return TRUE;
-}
-
-LONG GetDialogBaseUnits() {
-    return MAKELONG(kDialogBaseUnitX, kDialogBaseUnitY);
 }
 
 } // namespace win

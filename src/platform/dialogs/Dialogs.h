@@ -33,22 +33,11 @@ constexpr DWORD ERROR_CONTROL_ID_NOT_FOUND = 1421;
 // (WS_EX_CONTROLPARENT, no caption or frame), so that the keys of the parent dialog reach its controls.
 HWND CreateDialogIndirectParam(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND parent, DLGPROC proc,
                                LPARAM initParam);
-inline HWND CreateDialogIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND parent,
-                                 DLGPROC proc) {
-    return CreateDialogIndirectParam(instance, dialogTemplate, parent, proc, 0);
-}
 // Runs a dialog modally: its owner (the top-level window of owner) is disabled meanwhile, the dialog keys
 // work, and the call returns the value given to EndDialog; -1 when the dialog could not be made. A WM_QUIT
 // met while it runs ends it with 0 (and is posted again on a screen, for the loop outside).
 INT_PTR DialogBoxIndirectParam(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner, DLGPROC proc,
                                LPARAM initParam);
-inline INT_PTR DialogBoxIndirect(HINSTANCE instance, LPCDLGTEMPLATE dialogTemplate, HWND owner,
-                                 DLGPROC proc) {
-    return DialogBoxIndirectParam(instance, dialogTemplate, owner, proc, 0);
-}
-// The same with a template registered under a name (see RegisterDialogTemplate).
-HWND CreateDialogParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLGPROC proc, LPARAM initParam);
-INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc, LPARAM initParam);
 
 // Ends a modal dialog with a result (the modal run returns it) once the current message is handled; a
 // modeless dialog is only hidden. FALSE for a window that is not a dialog.
@@ -64,11 +53,6 @@ bool RegisterDialogClass();
 // of such messages itself; FALSE when the message is not for this dialog (the caller dispatches it then).
 BOOL IsDialogMessage(HWND dialog, MSG* msg);
 
-// Dialog units to pixels of this dialog (the dialog font's base units, see DialogTemplate.h).
-BOOL MapDialogRect(HWND dialog, RECT* rect);
-// MAKELONG(6, 12): the base units of the dialog font.
-LONG GetDialogBaseUnits();
-
 // The next (or previous) control that Tab reaches from control: visible, enabled, WS_TABSTOP, in the order
 // the controls were made, going into child dialogs with WS_EX_CONTROLPARENT; it wraps. control null: the
 // first (or last). Null when the dialog has none.
@@ -79,12 +63,7 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 // Items by identifier.
 BOOL SetDlgItemText(HWND dialog, int id, LPCSTR text);
-UINT GetDlgItemText(HWND dialog, int id, LPSTR buffer, int maxCount); // bytes copied, without the zero
 std::string GetDlgItemTextString(HWND dialog, int id);
-BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
-UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
 LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam);
-BOOL CheckDlgButton(HWND dialog, int id, UINT check);
-UINT IsDlgButtonChecked(HWND dialog, int id);
 
 } // namespace win

@@ -135,12 +135,6 @@ BOOL ImageList_Destroy(HIMAGELIST list) {
     return TRUE;
 }
 
-HIMAGELIST ImageList_Duplicate(HIMAGELIST list) {
-    const ImageListObject* l = FindList(list);
-    if (!l) return nullptr;
-    return HandleCast<HIMAGELIST>(Lists().Add(std::make_unique<ImageListObject>(*l)));
-}
-
 int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask) {
     return Append(list, image, mask, std::nullopt);
 }
@@ -190,53 +184,12 @@ int ImageList_GetImageCount(HIMAGELIST list) {
     return l ? l->count : 0;
 }
 
-BOOL ImageList_SetImageCount(HIMAGELIST list, UINT count) {
-    ImageListObject* l = FindList(list);
-    if (!l) return FALSE;
-    if (!Fits(*l, count)) {
-        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-        return FALSE;
-    }
-    l->count = static_cast<int>(count);
-    l->pixels.resize(l->ImageSize() * count, RGB(0, 0, 0));
-    if (l->HasMask()) l->masks.resize(l->ImageSize() * count, 0);
-    return TRUE;
-}
-
-BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
-    const ImageListObject* l = FindList(list);
-    if (!l || !cx || !cy) {
-        if (l) SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    *cx = l->cx;
-    *cy = l->cy;
-    return TRUE;
-}
-
-BOOL ImageList_SetIconSize(HIMAGELIST list, int cx, int cy) {
-    ImageListObject* l = FindList(list);
-    if (!l) return FALSE;
-    if (cx <= 0 || cy <= 0 || cx > kMaxSide || cy > kMaxSide) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    l->cx = cx;
-    l->cy = cy;
-    return ImageList_Remove(list, -1);
-}
-
 COLORREF ImageList_SetBkColor(HIMAGELIST list, COLORREF color) {
     ImageListObject* l = FindList(list);
     if (!l) return CLR_NONE;
     const COLORREF old = l->background;
     l->background = color == CLR_NONE ? CLR_NONE : (color & 0x00FFFFFF);
     return old;
-}
-
-COLORREF ImageList_GetBkColor(HIMAGELIST list) {
-    const ImageListObject* l = FindList(list);
-    return l ? l->background : CLR_NONE;
 }
 
 } // namespace win

@@ -40,8 +40,6 @@ constexpr COLORREF CLR_HILIGHT = CLR_DEFAULT;
 // A list of images cx x cy (1..4096 pixels each way). initial and grow are hints.
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);
 BOOL ImageList_Destroy(HIMAGELIST list);
-// A copy with the same images, masks and background colour.
-HIMAGELIST ImageList_Duplicate(HIMAGELIST list);
 
 // Adds the images of a bitmap (its width / cx images side by side, cy rows; rows beyond the bitmap are masked
 // out). The mask bitmap's set (white) pixels mark transparent ones; no mask: all opaque. Returns the index of
@@ -59,13 +57,9 @@ inline BOOL ImageList_RemoveAll(HIMAGELIST list) {
 
 int ImageList_GetImageCount(HIMAGELIST list); // 0 for a bad handle
 // Grows (with black, opaque images) or shrinks the list to count images.
-BOOL ImageList_SetImageCount(HIMAGELIST list, UINT count);
-BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
 // A new image size removes every image.
-BOOL ImageList_SetIconSize(HIMAGELIST list, int cx, int cy);
 // The colour under masked pixels for ILD_NORMAL; CLR_NONE: none (they stay transparent). Returns the old one.
 COLORREF ImageList_SetBkColor(HIMAGELIST list, COLORREF color);
-COLORREF ImageList_GetBkColor(HIMAGELIST list);
 
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC hdc, int x, int y, UINT style);
 // dx, dy: the part of the image drawn from its top-left corner (0: the whole width or height). background:

@@ -11,6 +11,7 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/User.h"
 #include "platform/win/gdi_types.h"
 
@@ -305,18 +306,18 @@ bool GetActiveMessageBox(MessageBoxInfo* info) {
     return true;
 }
 
-BOOL EndMessageBox(HWND box, int result) {
-    for (BoxState* state : OpenBoxes()) {
-        if (state->info.hwnd != box) continue;
-        End(*state, result);
-        PostMessage(box, WM_NULL, 0, 0); // wakes the box's loop
-        return TRUE;
-    }
-    return FALSE;
-}
-
 void SetMessageBoxHook(MessageBoxHook hook) {
     Hook() = std::move(hook);
 }
+
+namespace {
+
+// No box open and no hook answering boxes.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    OpenBoxes().clear();
+    Hook() = nullptr;
+});
+
+} // namespace
 
 } // namespace win

@@ -38,8 +38,6 @@ struct MessageBoxInfo {
 
 // The innermost box open now; false when none is.
 bool GetActiveMessageBox(MessageBoxInfo* info);
-// Closes an open box as if the button with that id had been pressed.
-BOOL EndMessageBox(HWND box, int result);
 
 // Called for every box before it shows: a nonzero answer is returned at once and no box is shown; 0 lets the
 // box show. An empty function removes the hook.

@@ -14,16 +14,6 @@ namespace win {
 
 namespace {
 
-DWORD& LastDialogError() {
-    static DWORD error = 0;
-    return error;
-}
-
-BOOL Fail(DWORD error) {
-    LastDialogError() = error;
-    return FALSE;
-}
-
 bool SizeAccepted(DWORD size) {
     return size == sizeof(OPENFILENAME) || size == OPENFILENAME_SIZE_VERSION_400 ||
            size == kOpenFileNameSize32 || size == kOpenFileNameSize32Old;
@@ -191,11 +181,10 @@ bool WriteNames(OpenState& s, const std::string& folder, const std::vector<std::
 } // namespace ofn
 
 BOOL GetOpenFileName(OPENFILENAME* record) {
-    LastDialogError() = 0;
-    if (!record) return Fail(CDERR_INITIALIZATION);
+    if (!record) return FALSE;
     ofn::OpenState s;
     s.ofn = record;
-    if (const DWORD error = Prepare(s)) return Fail(error);
+    if (Prepare(s) != 0) return FALSE; // a record the dialog cannot serve shows nothing
     // What a cancelled or failed run must leave as it found it.
     const DWORD flags = record->Flags, filterIndex = record->nFilterIndex;
     const std::string file(record->lpstrFile, strnlen(record->lpstrFile, record->nMaxFile));
@@ -212,11 +201,7 @@ BOOL GetOpenFileName(OPENFILENAME* record) {
         std::memcpy(record->lpstrFile, file.data(), file.size());
         record->lpstrFile[std::min<std::size_t>(file.size(), record->nMaxFile - 1)] = '\0';
     }
-    return Fail(result == -1 && s.error == 0 ? CDERR_DIALOGFAILURE : s.error);
-}
-
-DWORD CommDlgExtendedError() {
-    return LastDialogError();
+    return FALSE;
 }
 
 } // namespace win

@@ -5,6 +5,7 @@
 #include "platform/display/detail/sdl/SdlDisplay.h"
 #include "platform/display/headless/HeadlessDisplay.h"
 #include "platform/gdi/Screen.h"
+#include "platform/system/StateReset.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +20,6 @@ namespace {
 std::unique_ptr<Display>& Current() {
     static std::unique_ptr<Display> display;
     return display;
-}
-
-std::vector<DisplayChangedHook>& Hooks() {
-    static std::vector<DisplayChangedHook> hooks;
-    return hooks;
 }
 
 bool EnvSet(const char* name) {
@@ -49,15 +45,24 @@ std::unique_ptr<Display> ChooseDisplay() {
     return CreateDisplay("headless");
 }
 
+// The drawing layer's screen takes the size and density of the display in use.
+void ApplyScreen() {
+    const SIZE screen = Current()->ScreenSize();
+    SetScreenSize(screen.cx, screen.cy);
+    SetScreenDpi(Current()->Dpi());
+}
+
 void Install(std::unique_ptr<Display> display) {
     Current() = std::move(display);
-    if (Current()) {
-        const SIZE screen = Current()->ScreenSize();
-        SetScreenSize(screen.cx, screen.cy);
-        SetScreenDpi(Current()->Dpi());
-    }
-    for (DisplayChangedHook hook : Hooks()) hook();
+    if (Current()) ApplyScreen();
 }
+
+// A test may have given the screen another size or density: the display's again, or the defaults without one.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    if (Current()) return ApplyScreen();
+    SetScreenSize(kDefaultScreenWidth, kDefaultScreenHeight);
+    SetScreenDpi(0);
+});
 
 } // namespace
 
@@ -83,12 +88,6 @@ std::unique_ptr<Display> CreateDisplay(const std::string& name) {
     if (name == "headless") return std::make_unique<HeadlessDisplay>();
     if (name == "sdl") return CreateSdlDisplay();
     return nullptr;
-}
-
-void AddDisplayChangedHook(DisplayChangedHook hook) {
-    for (DisplayChangedHook h : Hooks())
-        if (h == hook) return;
-    Hooks().push_back(hook);
 }
 
 int DpiFromEnvironment() {

@@ -49,7 +49,7 @@ struct DisplayEvent {
     POINT pos{}; // mouse events: relative to the window's client area
     MouseButton button = MouseButton::None;
     int wheelDelta = 0; // Wheel: in the platform's units, 120 per notch, positive away from the user
-    int virtualKey = 0; // KeyDown/KeyUp: the platform's virtual-key code (VirtualKeys.h)
+    int virtualKey = 0; // KeyDown/KeyUp: the platform's virtual-key code (win/KeyCodes.h)
     int scanCode = 0;
     bool extendedKey = false;
     bool repeat = false;
@@ -166,11 +166,6 @@ bool HasCurrentDisplay();
 bool CurrentDisplayRequested();
 // Makes a backend by name ("sdl", "headless"); null when it cannot run here.
 std::unique_ptr<Display> CreateDisplay(const std::string& name);
-
-// Called whenever the display in use is replaced, so that layers above can drop what they hold of the old
-// one.
-using DisplayChangedHook = void (*)();
-void AddDisplayChangedHook(DisplayChangedHook hook);
 
 // The density asked for by GLYPHLOOM_DPI (96 when absent or not a number in 48..960).
 int DpiFromEnvironment();

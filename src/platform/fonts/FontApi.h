@@ -12,21 +12,11 @@ HFONT CreateFont(int height, int width, int escapement, int orientation, int wei
                  DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
 
 BOOL GetTextMetrics(HDC hdc, TEXTMETRIC* metrics);
-// Copies the face name of the selected font (at most size bytes, zero-terminated) and returns the bytes
-// copied including the terminator; with a null buffer, returns the size needed.
-int GetTextFace(HDC hdc, int size, LPSTR faceName);
 
 BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int count, SIZE* size);
-BOOL GetTextExtentPoint(HDC hdc, LPCSTR text, int count, SIZE* size);
-// fit and dx count characters (code points): *fit is how many whole characters fit in maxExtent (when fit is
-// not null), dx[i] the extent of the first i + 1 characters (when dx is not null; room for every character).
-BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, int* fit, int* dx, SIZE* size);
 BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths);
 
 UINT SetTextAlign(HDC hdc, UINT align);
-UINT GetTextAlign(HDC hdc);
-int SetTextCharacterExtra(HDC hdc, int extra);
-int GetTextCharacterExtra(HDC hdc);
 
 BOOL TextOut(HDC hdc, int x, int y, LPCSTR text, int count);
 // count may be (UINT)-1 for a zero-terminated text; dx, when given, holds one advance per character (code
@@ -39,6 +29,5 @@ int DrawText(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
 // callback's value (1 when there was none to call). EnumFontFamiliesEx reads lfFaceName and ignores lfCharSet
 // and flags.
 int EnumFontFamilies(HDC hdc, LPCSTR family, FONTENUMPROC proc, LPARAM lParam);
-int EnumFontFamiliesEx(HDC hdc, LOGFONT* logFont, FONTENUMPROC proc, LPARAM lParam, DWORD flags);
 
 } // namespace win

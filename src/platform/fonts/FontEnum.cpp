@@ -166,13 +166,4 @@ int EnumFontFamilies(HDC hdc, LPCSTR family, FONTENUMPROC proc, LPARAM lParam) {
     return Enumerate(hdc, family, proc, lParam);
 }
 
-int EnumFontFamiliesEx(HDC hdc, LOGFONT* logFont, FONTENUMPROC proc, LPARAM lParam, DWORD) {
-    if (!logFont) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const std::string family(logFont->lfFaceName, strnlen(logFont->lfFaceName, sizeof logFont->lfFaceName));
-    return Enumerate(hdc, family.c_str(), proc, lParam);
-}
-
 } // namespace win

@@ -116,27 +116,6 @@ BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int count, SIZE* size) {
     return TRUE;
 }
 
-BOOL GetTextExtentPoint(HDC hdc, LPCSTR text, int count, SIZE* size) {
-    return GetTextExtentPoint32(hdc, text, count, size);
-}
-
-BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, int* fit, int* dx, SIZE* size) {
-    FontInstance* font = nullptr;
-    TextRun& run = ScratchRun();
-    if (!size) return Fail(ERROR_INVALID_PARAMETER);
-    if (!MeasureRun(hdc, text, count, run, &font)) return FALSE;
-    int fitting = 0;
-    for (std::size_t i = 0; i < run.glyphs.size(); ++i) {
-        const int extent = run.glyphs[i].x + run.glyphs[i].advance;
-        if (dx) dx[i] = extent;
-        if (extent <= maxExtent && fitting == static_cast<int>(i)) ++fitting;
-    }
-    if (fit) *fit = fitting;
-    size->cx = run.width;
-    size->cy = font->Metrics().tmHeight;
-    return TRUE;
-}
-
 BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, int* widths) {
     DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;
@@ -156,24 +135,6 @@ UINT SetTextAlign(HDC hdc, UINT align) {
     const UINT previous = dc->state.textAlign;
     dc->state.textAlign = align & TA_MASK;
     return previous;
-}
-
-UINT GetTextAlign(HDC hdc) {
-    DeviceContext* dc = FindDCOrFail(hdc);
-    return dc ? dc->state.textAlign : GDI_ERROR;
-}
-
-int SetTextCharacterExtra(HDC hdc, int extra) {
-    DeviceContext* dc = FindDCOrFail(hdc);
-    if (!dc) return static_cast<int>(0x80000000);
-    const int previous = dc->state.textCharExtra;
-    dc->state.textCharExtra = extra;
-    return previous;
-}
-
-int GetTextCharacterExtra(HDC hdc) {
-    DeviceContext* dc = FindDCOrFail(hdc);
-    return dc ? dc->state.textCharExtra : static_cast<int>(0x80000000);
 }
 
 } // namespace win

@@ -113,12 +113,6 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const vo
     return Add(std::move(bitmap));
 }
 
-HBITMAP CreateBitmapIndirect(const BITMAP* record) {
-    if (!record) return Fail(ERROR_INVALID_PARAMETER);
-    return CreateBitmap(record->bmWidth, record->bmHeight, record->bmPlanes, record->bmBitsPixel,
-                        record->bmBits);
-}
-
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     const DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return nullptr;

@@ -13,7 +13,6 @@
 namespace win {
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const void* bits);
-HBITMAP CreateBitmapIndirect(const BITMAP* bitmap);
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section,
                          DWORD offset);

@@ -105,12 +105,4 @@ const BrushObject* SelectedBrush(const DeviceContext& dc) {
     return FindGdi<BrushObject>(GetStockObject(WHITE_BRUSH)); // what every context starts with
 }
 
-COLORREF BrushColorAt(const DeviceContext& dc, const BrushObject& brush, LONG sx, LONG sy) {
-    const BrushSampler sampler(dc, &brush);
-    COLORREF color = 0;
-    if (!sampler.At(sx, sy, color) && brush.brush.lbStyle == BS_HATCHED)
-        color = ResolveColorRef(dc, dc.state.bkColor);
-    return color;
-}
-
 } // namespace win

@@ -41,8 +41,4 @@ private:
 // The brush selected into a context; the stock white brush when it has none.
 const BrushObject* SelectedBrush(const DeviceContext& dc);
 
-// The colour of a brush at a surface point, with the context's brush origin; monochrome patterns take the
-// context's text and background colours. The gaps of a hatched brush give the background colour.
-COLORREF BrushColorAt(const DeviceContext& dc, const BrushObject& brush, LONG sx, LONG sy);
-
 } // namespace win

@@ -106,16 +106,6 @@ int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     return EffectiveType(*dc);
 }
 
-int OffsetClipRgn(HDC hdc, int dx, int dy) {
-    DeviceContext* dc = FindDCOrFail(hdc);
-    if (!dc) return ERROR;
-    if (dc->state.hasClip) {
-        dc->state.clip.Offset(dx, dy);
-        dc->UpdateClip();
-    }
-    return EffectiveType(*dc);
-}
-
 int GetClipBox(HDC hdc, RECT* box) {
     const DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc || !box) return ERROR;
@@ -143,12 +133,6 @@ int GetClipRgn(HDC hdc, HRGN handle) {
     if (!dc->state.hasClip) return 0;
     region->region = dc->state.clip;
     return 1;
-}
-
-BOOL PtVisible(HDC hdc, int x, int y) {
-    const DeviceContext* dc = FindDCOrFail(hdc);
-    if (!dc) return FALSE;
-    return dc->Visible(dc->ToSurfaceX(x), dc->ToSurfaceY(y)) ? TRUE : FALSE;
 }
 
 BOOL RectVisible(HDC hdc, const RECT* rect) {

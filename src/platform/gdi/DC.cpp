@@ -108,36 +108,17 @@ BOOL GetOrigin(HDC hdc, POINT DcState::*field, POINT* origin) {
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, &DcState::viewportOrg, x, y, previous, false);
 }
-BOOL GetViewportOrgEx(HDC hdc, POINT* origin) {
-    return GetOrigin(hdc, &DcState::viewportOrg, origin);
-}
-BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
-    return SetOrigin(hdc, &DcState::viewportOrg, dx, dy, previous, true);
-}
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, &DcState::windowOrg, x, y, previous, false);
 }
 BOOL GetWindowOrgEx(HDC hdc, POINT* origin) {
     return GetOrigin(hdc, &DcState::windowOrg, origin);
 }
-BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, POINT* previous) {
-    return SetOrigin(hdc, &DcState::windowOrg, dx, dy, previous, true);
-}
 
 BOOL LPtoDP(HDC hdc, POINT* points, int count) {
     DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc || (count > 0 && !points)) return FALSE;
     for (int i = 0; i < count; ++i) points[i] = dc->ToDevice(points[i]);
-    return TRUE;
-}
-
-BOOL DPtoLP(HDC hdc, POINT* points, int count) {
-    DeviceContext* dc = FindDCOrFail(hdc);
-    if (!dc || (count > 0 && !points)) return FALSE;
-    for (int i = 0; i < count; ++i) {
-        points[i].x = points[i].x - dc->state.viewportOrg.x + dc->state.windowOrg.x;
-        points[i].y = points[i].y - dc->state.viewportOrg.y + dc->state.windowOrg.y;
-    }
     return TRUE;
 }
 

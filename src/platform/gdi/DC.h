@@ -29,13 +29,9 @@ int SaveDC(HDC hdc);
 BOOL RestoreDC(HDC hdc, int savedDc);
 
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous);
-BOOL GetViewportOrgEx(HDC hdc, POINT* origin);
-BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, POINT* previous);
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous);
 BOOL GetWindowOrgEx(HDC hdc, POINT* origin);
-BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, POINT* previous);
 BOOL LPtoDP(HDC hdc, POINT* points, int count);
-BOOL DPtoLP(HDC hdc, POINT* points, int count);
 
 int GetDeviceCaps(HDC hdc, int index);
 
@@ -46,7 +42,6 @@ COLORREF GetTextColor(HDC hdc);
 int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 int SetStretchBltMode(HDC hdc, int mode);
-int GetStretchBltMode(HDC hdc);
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous);
 BOOL GetBrushOrgEx(HDC hdc, POINT* origin);
 

@@ -33,10 +33,6 @@ int SetStretchBltMode(HDC hdc, int mode) {
     return SetDcState(hdc, &DcState::stretchMode, mode, 0, mode >= BLACKONWHITE && mode <= HALFTONE);
 }
 
-int GetStretchBltMode(HDC hdc) {
-    return GetDcState(hdc, &DcState::stretchMode, 0);
-}
-
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous) {
     DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc) return FALSE;

@@ -76,34 +76,6 @@ UINT GetPaletteEntries(HPALETTE handle, UINT start, UINT count, PALETTEENTRY* en
     return static_cast<UINT>(n);
 }
 
-UINT SetPaletteEntries(HPALETTE handle, UINT start, UINT count, const PALETTEENTRY* entries) {
-    PaletteObject* palette = FindPalette(handle);
-    if (!palette || !entries || palette->IsStock()) return 0;
-    const std::size_t size = palette->entries.size();
-    if (start >= size) return 0;
-    const std::size_t n = std::min<std::size_t>(count, size - start);
-    for (std::size_t i = 0; i < n; ++i) palette->entries[start + i] = entries[i];
-    return static_cast<UINT>(n);
-}
-
-UINT GetNearestPaletteIndex(HPALETTE handle, COLORREF color) {
-    const PaletteObject* palette = FindPalette(handle);
-    if (!palette || palette->entries.empty()) return CLR_INVALID;
-    const int r = GetRValue(color), g = GetGValue(color), b = GetBValue(color);
-    UINT best = 0;
-    int bestDistance = 1 << 30;
-    for (std::size_t i = 0; i < palette->entries.size(); ++i) {
-        const PALETTEENTRY& e = palette->entries[i];
-        const int dr = r - e.peRed, dg = g - e.peGreen, db = b - e.peBlue;
-        const int d = dr * dr + dg * dg + db * db;
-        if (d < bestDistance) { // strict: ties keep the lower index
-            bestDistance = d;
-            best = static_cast<UINT>(i);
-        }
-    }
-    return best;
-}
-
 HPALETTE SelectPalette(HDC hdc, HPALETTE handle, BOOL) {
     DeviceContext* dc = FindDCOrFail(hdc);
     if (!dc || !FindPalette(handle)) return nullptr;

@@ -14,8 +14,6 @@ constexpr UINT kMaxPaletteEntries = 1024;
 HPALETTE CreatePalette(const LOGPALETTE* palette);
 HPALETTE CreateHalftonePalette(HDC hdc);
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
-UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
-UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color);
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 UINT RealizePalette(HDC hdc);
 

@@ -52,26 +52,6 @@ HPEN CreatePen(int style, int width, COLORREF color) {
     return AddPen(LOGPEN{s, POINT{w, 0}, color});
 }
 
-HPEN CreatePenIndirect(const LOGPEN* pen) {
-    if (!pen) return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
-    return CreatePen(static_cast<int>(pen->lopnStyle), pen->lopnWidth.x, pen->lopnColor);
-}
-
-HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styles) {
-    const UINT basic = style & PS_STYLE_MASK;
-    const bool geometric = (style & PS_TYPE_MASK) == PS_GEOMETRIC;
-    if (!brush || basic > PS_ALTERNATE || (style & PS_TYPE_MASK) > PS_GEOMETRIC)
-        return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
-    if (!geometric && width != 1) return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
-    if (geometric && basic == PS_ALTERNATE) return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
-    if (basic == PS_USERSTYLE && (styleCount == 0 || styleCount > 16 || !styles))
-        return static_cast<HPEN>(Fail(ERROR_INVALID_PARAMETER));
-    if (brush->lbStyle == BS_NULL) return AddPen(LOGPEN{PS_NULL, POINT{1, 0}, 0});
-    const LONG w = width > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<LONG>(width);
-    // The full style stays in the record so that drawing knows PS_ALTERNATE and the pen type.
-    return AddPen(LOGPEN{style, POINT{w, 0}, brush->lbColor});
-}
-
 HBRUSH CreateSolidBrush(COLORREF color) {
     return AddBrush(LOGBRUSH{BS_SOLID, color, 0});
 }
@@ -106,28 +86,8 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
     }
 }
 
-COLORREF SetDCBrushColor(HDC hdc, COLORREF color) {
-    return SetDcState(hdc, &DcState::dcBrushColor, color, CLR_INVALID);
-}
-
-COLORREF GetDCBrushColor(HDC hdc) {
-    return GetDcState(hdc, &DcState::dcBrushColor, CLR_INVALID);
-}
-
-COLORREF SetDCPenColor(HDC hdc, COLORREF color) {
-    return SetDcState(hdc, &DcState::dcPenColor, color, CLR_INVALID);
-}
-
-COLORREF GetDCPenColor(HDC hdc) {
-    return GetDcState(hdc, &DcState::dcPenColor, CLR_INVALID);
-}
-
 int SetROP2(HDC hdc, int mode) {
     return SetDcState(hdc, &DcState::rop2, mode, 0, mode >= R2_BLACK && mode <= R2_WHITE);
-}
-
-int GetROP2(HDC hdc) {
-    return GetDcState(hdc, &DcState::rop2, 0);
 }
 
 } // namespace win

@@ -25,10 +25,6 @@ constexpr UINT PS_TYPE_MASK = 0x000F0000;
 // A width of 0 means one pixel. Dashed and dotted styles are one pixel wide: wider pens of those styles are
 // solid, as on the platform.
 HPEN CreatePen(int style, int width, COLORREF color);
-HPEN CreatePenIndirect(const LOGPEN* pen);
-// Cosmetic pens (width 1, PS_ALTERNATE allowed) and geometric pens with a solid brush; user-defined dash
-// arrays draw solid.
-HPEN ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount, const DWORD* styles);
 
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreateHatchBrush(int hatch, COLORREF color);
@@ -37,12 +33,6 @@ HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 
-COLORREF SetDCBrushColor(HDC hdc, COLORREF color);
-COLORREF GetDCBrushColor(HDC hdc);
-COLORREF SetDCPenColor(HDC hdc, COLORREF color);
-COLORREF GetDCPenColor(HDC hdc);
-
 int SetROP2(HDC hdc, int mode);
-int GetROP2(HDC hdc);
 
 } // namespace win

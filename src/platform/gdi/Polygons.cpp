@@ -71,15 +71,6 @@ int SetPolyFillMode(HDC hdc, int mode) {
     return old;
 }
 
-int GetPolyFillMode(HDC hdc) {
-    const DeviceContext* dc = FindDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    return dc->state.polyFillMode;
-}
-
 BOOL Polygon(HDC hdc, const POINT* points, int count) {
     DeviceContext* dc = FindDC(hdc);
     if (!dc) {

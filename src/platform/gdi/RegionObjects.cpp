@@ -40,14 +40,6 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     return static_cast<HRGN>(AddGdiObject(std::move(region)));
 }
 
-HRGN CreateRectRgnIndirect(const RECT* rect) {
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    return CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom);
-}
-
 BOOL SetRectRgn(HRGN handle, int left, int top, int right, int bottom) {
     RegionObject* region = FindRegion(handle);
     if (!region) return FALSE;
@@ -84,40 +76,6 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
     }
     dst->region = std::move(result);
     return RegionType(dst->region);
-}
-
-int OffsetRgn(HRGN handle, int dx, int dy) {
-    RegionObject* region = FindRegion(handle);
-    if (!region) return ERROR;
-    region->region.Offset(dx, dy);
-    return RegionType(region->region);
-}
-
-BOOL PtInRegion(HRGN handle, int x, int y) {
-    const RegionObject* region = FindRegion(handle);
-    return region && region->region.Contains(x, y) ? TRUE : FALSE;
-}
-
-BOOL RectInRegion(HRGN handle, const RECT* rect) {
-    const RegionObject* region = FindRegion(handle);
-    if (!region || !rect) return FALSE;
-    return region->region.Intersects(NormalizedRect(rect->left, rect->top, rect->right, rect->bottom))
-               ? TRUE
-               : FALSE;
-}
-
-int GetRgnBox(HRGN handle, RECT* box) {
-    const RegionObject* region = FindRegion(handle);
-    if (!region || !box) return ERROR;
-    *box = region->region.Bounds();
-    return RegionType(region->region);
-}
-
-BOOL EqualRgn(HRGN a, HRGN b) {
-    const RegionObject* ra = FindRegion(a);
-    const RegionObject* rb = FindRegion(b);
-    if (!ra || !rb) return ERROR;
-    return ra->region == rb->region ? TRUE : FALSE;
 }
 
 } // namespace win

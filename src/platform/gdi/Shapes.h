@@ -18,7 +18,6 @@ BOOL Polyline(HDC hdc, const POINT* points, int count);
 BOOL PolylineTo(HDC hdc, const POINT* points, DWORD count);
 
 int SetPolyFillMode(HDC hdc, int mode);
-int GetPolyFillMode(HDC hdc);
 // Fills the closed figure with the brush (pixels whose top-left corner lies inside, so a figure's right and
 // bottom edges belong to the outline only) and outlines it with the pen, closing it.
 BOOL Polygon(HDC hdc, const POINT* points, int count);

@@ -3,6 +3,7 @@
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 
 #include <array>
 
@@ -66,10 +67,6 @@ void SyncBrush(int index) {
 
 } // namespace
 
-COLORREF DefaultSysColor(int index) {
-    return ValidIndex(index) ? kDefaults[static_cast<std::size_t>(index)] : 0;
-}
-
 DWORD GetSysColor(int index) {
     return ValidIndex(index) ? Table()[static_cast<std::size_t>(index)] : 0;
 }
@@ -105,5 +102,12 @@ void ResetSysColors() {
     Table() = kDefaults;
     for (int i = 0; i < kSysColorCount; ++i) SyncBrush(i);
 }
+
+namespace {
+
+// The default system colours.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { ResetSysColors(); });
+
+} // namespace
 
 } // namespace win

@@ -54,8 +54,6 @@ HBRUSH GetSysColorBrush(int index);
 // Sets count colours; indexes outside the table are skipped. Fails only without arrays for a positive count.
 BOOL SetSysColors(int count, const INT* elements, const COLORREF* values);
 
-// The platform's default for an index (what GetSysColor gives before any SetSysColors); 0 for a bad index.
-COLORREF DefaultSysColor(int index);
 // Puts every colour back to its default (tests that change colours restore them with this).
 void ResetSysColors();
 

@@ -118,10 +118,6 @@ char32_t DecodeUtf16(std::u16string_view s, std::size_t& pos, bool& bad) {
     return kReplacementChar;
 }
 
-bool IsGbkCodePage(UINT codePage) {
-    return codePage == CP_ACP || codePage == CP_OEMCP || codePage == CP_THREAD_ACP || codePage == CP_GBK;
-}
-
 template <class Char> int CopyOut(const std::basic_string<Char>& result, Char* dest, int destSize) {
     if (result.size() > 0x7FFFFFFF) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -139,81 +135,8 @@ template <class Char> int CopyOut(const std::basic_string<Char>& result, Char* d
 
 } // namespace
 
-UINT GetACP() {
-    return CP_GBK;
-}
-UINT GetOEMCP() {
-    return CP_GBK;
-}
-
 BOOL IsDBCSLeadByte(BYTE b) {
     return (b >= 0x81 && b <= 0xFE) ? TRUE : FALSE;
-}
-
-BOOL IsDBCSLeadByteEx(UINT codePage, BYTE b) {
-    return IsGbkCodePage(codePage) ? IsDBCSLeadByte(b) : FALSE;
-}
-
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest,
-                        int destChars) {
-    const bool gbk = IsGbkCodePage(codePage);
-    if ((!gbk && codePage != CP_UTF8) || !source || sourceBytes == 0 || sourceBytes < -1 || destChars < 0 ||
-        (destChars > 0 && !dest)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const std::string_view in = sourceBytes < 0
-                                    ? std::string_view(source, std::strlen(source) + 1)
-                                    : std::string_view(source, static_cast<std::size_t>(sourceBytes));
-    std::u16string out;
-    out.reserve(in.size());
-    bool bad = false;
-    for (std::size_t pos = 0; pos < in.size();)
-        AppendUtf16(out, gbk ? DecodeGbk(in, pos, bad) : DecodeUtf8Checked(in, pos, bad));
-    if (bad && (flags & MB_ERR_INVALID_CHARS)) {
-        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-        return 0;
-    }
-    return CopyOut(out, dest, destChars);
-}
-
-int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* source, int sourceChars, LPSTR dest,
-                        int destBytes, LPCSTR defaultChar, BOOL* usedDefaultChar) {
-    const bool gbk = IsGbkCodePage(codePage);
-    if ((!gbk && codePage != CP_UTF8) || !source || sourceChars == 0 || sourceChars < -1 || destBytes < 0 ||
-        (destBytes > 0 && !dest) || (!gbk && (defaultChar || usedDefaultChar))) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    const std::u16string_view in =
-        sourceChars < 0 ? std::u16string_view(source, std::char_traits<char16_t>::length(source) + 1)
-                        : std::u16string_view(source, static_cast<std::size_t>(sourceChars));
-    const char replacement = (defaultChar && *defaultChar) ? *defaultChar : '?';
-    std::string out;
-    out.reserve(in.size() * 2);
-    bool bad = false;
-    bool usedDefault = false;
-    for (std::size_t pos = 0; pos < in.size();) {
-        const char32_t cp = DecodeUtf16(in, pos, bad);
-        if (!gbk) {
-            AppendUtf8(out, cp);
-            continue;
-        }
-        char bytes[4];
-        const std::size_t n = EncodeGbk(cp, bytes);
-        if (n == 0) {
-            out.push_back(replacement);
-            usedDefault = true;
-        } else {
-            out.append(bytes, n);
-        }
-    }
-    if (bad && (flags & WC_ERR_INVALID_CHARS) && !gbk) {
-        SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-        return 0;
-    }
-    if (usedDefaultChar) *usedDefaultChar = usedDefault ? TRUE : FALSE;
-    return CopyOut(out, dest, destBytes);
 }
 
 std::size_t AnsiByteLength(std::string_view utf8) {

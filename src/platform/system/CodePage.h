@@ -25,24 +25,8 @@ constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
 
 constexpr DWORD ERROR_NO_UNICODE_TRANSLATION = 1113;
 
-// The ANSI and OEM code pages of this system: both 936.
-UINT GetACP();
-UINT GetOEMCP();
-
 // True when a byte starts a two-byte character of code page 936 (0x81 to 0xFE).
 BOOL IsDBCSLeadByte(BYTE b);
-BOOL IsDBCSLeadByteEx(UINT codePage, BYTE b);
-
-// The platform's conversions, for CP_ACP / CP_OEMCP / CP_THREAD_ACP / 936 and CP_UTF8. A source length of -1
-// means up to and including the terminating zero; a destination size of 0 asks for the size needed. Failures
-// return 0 with the last error set: ERROR_INVALID_PARAMETER (bad arguments or code page),
-// ERROR_INSUFFICIENT_BUFFER, or ERROR_NO_UNICODE_TRANSLATION (bad input with the ERR_INVALID_CHARS flag).
-// Bytes that are not valid in the source encoding become U+FFFD; characters the code page cannot hold become
-// the default character ("?" unless one is given), one per character, and set *usedDefaultChar.
-int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR source, int sourceBytes, WCHAR* dest,
-                        int destChars);
-int WideCharToMultiByte(UINT codePage, DWORD flags, const WCHAR* source, int sourceChars, LPSTR dest,
-                        int destBytes, LPCSTR defaultChar, BOOL* usedDefaultChar);
 
 // The number of bytes a UTF-8 text takes in code page 936: a character the code page cannot hold counts as
 // one byte (its "?" replacement), and so does each byte of malformed UTF-8.

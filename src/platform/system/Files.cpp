@@ -4,6 +4,7 @@
 
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/system/detail/FileSupport.h"
 
 #include <cerrno>
@@ -213,30 +214,6 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
     });
 }
 
-DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod) {
-    std::lock_guard lock(Files().mutex);
-    OpenFile* open = FindFile(file);
-    if (!open) return INVALID_SET_FILE_POINTER;
-    // Without a high part the distance is a signed 32-bit value; with one, the two halves make a 64-bit
-    // value.
-    const LONGLONG move =
-        distanceHigh
-            ? static_cast<LONGLONG>((static_cast<std::uint64_t>(static_cast<DWORD>(*distanceHigh)) << 32) |
-                                    static_cast<DWORD>(distance))
-            : static_cast<LONGLONG>(distance);
-    const off_t before = ::lseek(open->fd, 0, SEEK_CUR);
-    LONGLONG position = 0;
-    if (!Seek(*open, move, moveMethod, position)) return INVALID_SET_FILE_POINTER;
-    if (!distanceHigh && position > static_cast<LONGLONG>(std::numeric_limits<DWORD>::max() - 1)) {
-        ::lseek(open->fd, before, SEEK_SET); // the position cannot be reported in 32 bits
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_SET_FILE_POINTER;
-    }
-    if (distanceHigh) *distanceHigh = static_cast<LONG>(static_cast<std::uint64_t>(position) >> 32);
-    SetLastError(ERROR_SUCCESS); // tells a position whose low part is 0xFFFFFFFF from a failure
-    return static_cast<DWORD>(position & 0xFFFFFFFF);
-}
-
 BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, PLARGE_INTEGER newPosition, DWORD moveMethod) {
     std::lock_guard lock(Files().mutex);
     OpenFile* open = FindFile(file);
@@ -244,32 +221,6 @@ BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, PLARGE_INTEGER newPos
     if (!open || !Seek(*open, distance.QuadPart, moveMethod, position)) return FALSE;
     if (newPosition) newPosition->QuadPart = position;
     return TRUE;
-}
-
-BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER fileSize) {
-    std::lock_guard lock(Files().mutex);
-    OpenFile* open = FindFile(file);
-    if (!open) return FALSE;
-    if (!fileSize) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
-    struct stat status {};
-    if (::fstat(open->fd, &status) != 0) {
-        files::SetLastErrorFromErrno();
-        return FALSE;
-    }
-    fileSize->QuadPart = S_ISREG(status.st_mode) ? status.st_size : 0;
-    return TRUE;
-}
-
-DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh) {
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file, &size)) return INVALID_FILE_SIZE;
-    const auto value = static_cast<std::uint64_t>(size.QuadPart);
-    if (fileSizeHigh) *fileSizeHigh = static_cast<DWORD>(value >> 32);
-    SetLastError(ERROR_SUCCESS);
-    return static_cast<DWORD>(value & 0xFFFFFFFF);
 }
 
 BOOL SetEndOfFile(HANDLE file) {
@@ -288,52 +239,10 @@ BOOL SetEndOfFile(HANDLE file) {
     return TRUE;
 }
 
-BOOL FlushFileBuffers(HANDLE file) {
-    std::lock_guard lock(Files().mutex);
-    OpenFile* open = FindFile(file);
-    if (!open) return FALSE;
-    if (::fsync(open->fd) != 0 && errno != EINVAL) {
-        files::SetLastErrorFromErrno();
-        return FALSE;
-    }
-    return TRUE;
-}
-
 BOOL CloseHandle(HANDLE object) {
     std::lock_guard lock(Files().mutex);
     if (!Files().handles.Remove(object)) {
         SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL DeleteFile(LPCSTR fileName) {
-    if (!fileName || !*fileName) {
-        SetLastError(ERROR_PATH_NOT_FOUND);
-        return FALSE;
-    }
-    struct stat status {};
-    if (::stat(fileName, &status) == 0) {
-        if (S_ISDIR(status.st_mode)) {
-            SetLastError(ERROR_ACCESS_DENIED);
-            return FALSE;
-        }
-        // An open handle that does not share deletion keeps the file.
-        std::lock_guard lock(Files().mutex);
-        bool shared = true;
-        Files().handles.ForEach([&](std::uintptr_t, const OpenFile& open) {
-            if (open.device == status.st_dev && open.inode == status.st_ino &&
-                !(open.share & FILE_SHARE_DELETE))
-                shared = false;
-        });
-        if (!shared) {
-            SetLastError(ERROR_SHARING_VIOLATION);
-            return FALSE;
-        }
-    }
-    if (::unlink(fileName) != 0) {
-        files::SetLastErrorFromErrno(fileName);
         return FALSE;
     }
     return TRUE;
@@ -354,5 +263,16 @@ DWORD GetFileAttributes(LPCSTR fileName) {
     const auto slash = name.find_last_of('/');
     return files::AttributesOf(status, slash == std::string::npos ? name : name.substr(slash + 1));
 }
+
+namespace {
+
+// No file open (closing what is left open).
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    FileTable& files = Files();
+    std::lock_guard lock(files.mutex);
+    RemoveAllHandles(files.handles);
+});
+
+} // namespace
 
 } // namespace win

@@ -79,14 +79,9 @@ HANDLE CreateFile(LPCSTR fileName, DWORD desiredAccess, DWORD shareMode, LPVOID 
                   DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile);
 BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD bytesToRead, LPDWORD bytesRead, LPVOID overlapped);
 BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWritten, LPVOID overlapped);
-DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD moveMethod);
 BOOL SetFilePointerEx(HANDLE file, LARGE_INTEGER distance, PLARGE_INTEGER newPosition, DWORD moveMethod);
-DWORD GetFileSize(HANDLE file, LPDWORD fileSizeHigh);
-BOOL GetFileSizeEx(HANDLE file, PLARGE_INTEGER fileSize);
 BOOL SetEndOfFile(HANDLE file);
-BOOL FlushFileBuffers(HANDLE file);
 BOOL CloseHandle(HANDLE object);
-BOOL DeleteFile(LPCSTR fileName);
 
 // Directory for folders; read-only when nobody may write it; hidden for names that start with "."; normal
 // when nothing else applies.
@@ -110,7 +105,5 @@ DWORD GetModuleFileName(HMODULE module, LPSTR fileName, DWORD size);
 // For tests only: makes GetModuleFileName report `path` as the executable's path (a folder of the test's own,
 // the root folder) until called again with null or "".
 void SetModuleFileNameForTesting(LPCSTR path);
-// TMPDIR, or /tmp, always ending in "/".
-DWORD GetTempPath(DWORD bufferLength, LPSTR buffer);
 
 } // namespace win

@@ -3,6 +3,7 @@
 #include "platform/system/Files.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/system/detail/FileSupport.h"
 
 #include <algorithm>
@@ -202,5 +203,16 @@ BOOL FindClose(HANDLE find) {
     }
     return TRUE;
 }
+
+namespace {
+
+// No folder search under way.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    SearchTable& searches = Searches();
+    std::lock_guard lock(searches.mutex);
+    RemoveAllHandles(searches.handles);
+});
+
+} // namespace
 
 } // namespace win

@@ -3,6 +3,7 @@
 
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 
 #include <mutex>
 #include <unordered_map>
@@ -95,17 +96,16 @@ BOOL ImmIsIME(HKL) {
     return FALSE;
 }
 
-UINT ImmGetDescription(HKL, LPSTR description, UINT bufferLength) {
-    if (description && bufferLength > 0) description[0] = '\0';
-    return 0;
-}
+namespace {
 
-void ImmForgetWindow(HWND window) {
-    std::lock_guard lock(State().mutex);
-    auto it = State().byWindow.find(window);
-    if (it == State().byWindow.end()) return;
-    State().contexts.Remove(it->second);
-    State().byWindow.erase(it);
-}
+// No input contexts.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    InputState& s = State();
+    std::lock_guard lock(s.mutex);
+    RemoveAllHandles(s.contexts);
+    s.byWindow.clear();
+});
+
+} // namespace
 
 } // namespace win

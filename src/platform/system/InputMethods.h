@@ -28,10 +28,5 @@ BOOL ImmReleaseContext(HWND window, HIMC context);
 BOOL ImmSetOpenStatus(HIMC context, BOOL open);
 BOOL ImmGetOpenStatus(HIMC context);
 BOOL ImmIsIME(HKL layout);
-// The input method's display name; 0 (nothing copied) for a layout that is not an input method.
-UINT ImmGetDescription(HKL layout, LPSTR description, UINT bufferLength);
-
-// Drops the input context of a window that is going away (called by the window manager).
-void ImmForgetWindow(HWND window);
 
 } // namespace win

@@ -1,5 +1,6 @@
 // The platform's texts in both languages, in one table.
 #include "platform/system/Language.h"
+#include "platform/system/StateReset.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -66,5 +67,12 @@ const char* PlatformString(PlatformText text) {
         if (entry.key == text) return chinese ? entry.chinese : entry.english;
     return "";
 }
+
+namespace {
+
+// The language the environment names.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { LanguageForTesting().reset(); });
+
+} // namespace
 
 } // namespace win

@@ -1,5 +1,6 @@
 // The last-error code lives per thread, as on the platform; texts come from one table.
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 
 #include <unordered_map>
 
@@ -64,5 +65,12 @@ std::string ErrorMessageText(DWORD code) {
     auto it = texts.find(code);
     return it == texts.end() ? std::string() : std::string(it->second);
 }
+
+namespace {
+
+// No error.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { SetLastError(ERROR_SUCCESS); });
+
+} // namespace
 
 } // namespace win

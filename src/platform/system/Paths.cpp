@@ -2,6 +2,7 @@
 // and the temporary folder.
 #include "platform/system/Files.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/system/detail/FileSupport.h"
 
 #include <cerrno>
@@ -133,11 +134,11 @@ DWORD GetModuleFileName(HMODULE, LPSTR fileName, DWORD size) {
     return size;
 }
 
-DWORD GetTempPath(DWORD bufferLength, LPSTR buffer) {
-    const char* variable = std::getenv("TMPDIR");
-    std::string folder = variable && *variable ? variable : "/tmp";
-    if (folder.back() != '/') folder += '/';
-    return files::CopyOut(folder, bufferLength, buffer);
-}
+namespace {
+
+// The real executable's path.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { ModulePathForTesting().clear(); });
+
+} // namespace
 
 } // namespace win

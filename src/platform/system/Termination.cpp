@@ -73,10 +73,6 @@ void HandleTerminationSignals(std::chrono::milliseconds grace) {
     std::thread(Watch, grace).detach();
 }
 
-int TerminationSignal() {
-    return g_signal;
-}
-
 bool TakeTerminationRequest() {
     return g_pending.exchange(false);
 }

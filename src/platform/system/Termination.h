@@ -11,9 +11,6 @@ namespace win {
 // comes, the signal's own default action ends it. Call once, early, from the program's entry.
 void HandleTerminationSignals(std::chrono::milliseconds grace);
 
-// The signal that asked the program to end, or 0.
-int TerminationSignal();
-
 // True once for each request: the message loop takes it and posts its quit.
 bool TakeTerminationRequest();
 

@@ -11,9 +11,4 @@ BOOL MessageBeep(UINT) {
     return TRUE;
 }
 
-BOOL Beep(DWORD, DWORD) {
-    CurrentDisplay().Beep();
-    return TRUE;
-}
-
 } // namespace win

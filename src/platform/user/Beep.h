@@ -44,6 +44,5 @@ constexpr int IDHELP = 9;
 // Sounds the default beep (type 0 or MB_OK) or the sound of an icon type. On a screen this is a short tone,
 // or a flash of the active window where no sound device is there; the headless display counts the beeps.
 BOOL MessageBeep(UINT type);
-BOOL Beep(DWORD frequency, DWORD durationMs);
 
 } // namespace win

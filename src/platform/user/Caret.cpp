@@ -4,6 +4,7 @@
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/Metrics.h"
 #include "platform/user/detail/WindowManager.h"
 
@@ -155,19 +156,6 @@ BOOL ShowCaret(HWND hwnd) {
     return TRUE;
 }
 
-BOOL HideCaret(HWND hwnd) {
-    CaretState& c = Caret();
-    if (!c.owner || !OwnsCaret(hwnd)) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    if (c.hideCount++ == 0) {
-        Erase();
-        wm::KillSystemTimer(kBlinkTimer);
-    }
-    return TRUE;
-}
-
 BOOL SetCaretPos(int x, int y) {
     CaretState& c = Caret();
     if (!c.owner) return FALSE;
@@ -179,19 +167,11 @@ BOOL SetCaretPos(int x, int y) {
     return TRUE;
 }
 
-BOOL GetCaretPos(POINT* point) {
-    if (!point) return FALSE;
-    *point = Caret().pos;
-    return Caret().owner ? TRUE : FALSE;
-}
+namespace {
 
-UINT GetCaretBlinkTime() {
-    return Caret().blinkTime;
-}
+// No caret (its owner, if any, went with the windows).
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { Caret() = CaretState{}; });
 
-BOOL SetCaretBlinkTime(UINT ms) {
-    Caret().blinkTime = std::max<UINT>(ms, 10u);
-    return TRUE;
-}
+} // namespace
 
 } // namespace win

@@ -9,10 +9,6 @@ namespace win {
 BOOL CreateCaret(HWND hwnd, HBITMAP bitmap, int width, int height);
 BOOL DestroyCaret();
 BOOL ShowCaret(HWND hwnd); // hwnd null: whatever window owns the caret
-BOOL HideCaret(HWND hwnd); // hides are counted: as many shows undo them
 BOOL SetCaretPos(int x, int y);
-BOOL GetCaretPos(POINT* point);
-UINT GetCaretBlinkTime(); // 530 ms
-BOOL SetCaretBlinkTime(UINT ms);
 
 } // namespace win

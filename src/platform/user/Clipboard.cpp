@@ -5,6 +5,7 @@
 
 #include "platform/system/CodePage.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/detail/WindowManager.h"
 
 #include <cstring>
@@ -194,31 +195,6 @@ BOOL IsClipboardFormatAvailable(UINT format) {
     return CurrentDisplay().HasClipboardText() ? TRUE : FALSE;
 }
 
-HWND GetClipboardOwner() {
-    return wm::Find(State().owner) ? State().owner : nullptr;
-}
-
-HWND GetOpenClipboardWindow() {
-    return State().open ? State().openWindow : nullptr;
-}
-
-int CountClipboardFormats() {
-    return IsClipboardFormatAvailable(CF_UTF8TEXT) ? 4 : 0;
-}
-
-UINT RegisterClipboardFormat(LPCSTR name) {
-    if (!name || !*name) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    ClipboardState& s = State();
-    auto it = s.formats.find(name);
-    if (it != s.formats.end()) return it->second;
-    if (s.nextFormat > 0xFFFF) return 0;
-    s.formats.emplace(name, s.nextFormat);
-    return s.nextFormat++;
-}
-
 bool SetClipboardUtf8(const std::string& text) {
     if (State().open) {
         State().pending = text;
@@ -233,9 +209,10 @@ std::optional<std::string> GetClipboardUtf8() {
     return CurrentText();
 }
 
-namespace wm {
+namespace {
 
-void ResetClipboard() {
+// An empty, closed clipboard that nobody owns.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
     FreeHandedOut();
     ClipboardState& s = State();
     s.open = false;
@@ -243,8 +220,8 @@ void ResetClipboard() {
     s.owner = nullptr;
     s.pending.reset();
     s.emptied = false;
-}
+});
 
-} // namespace wm
+} // namespace
 
 } // namespace win

@@ -40,10 +40,6 @@ HANDLE SetClipboardData(UINT format, HANDLE mem);
 // A block owned by the clipboard, valid until the clipboard is emptied or changes; do not free it.
 HANDLE GetClipboardData(UINT format);
 BOOL IsClipboardFormatAvailable(UINT format);
-HWND GetClipboardOwner();
-HWND GetOpenClipboardWindow();
-int CountClipboardFormats();
-UINT RegisterClipboardFormat(LPCSTR name);
 
 // The simple path: the whole text in UTF-8, without opening the clipboard.
 bool SetClipboardUtf8(const std::string& text);

@@ -2,6 +2,7 @@
 // position.
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/Input.h"
 #include "platform/user/detail/WindowManager.h"
 
@@ -39,13 +40,12 @@ int IndexOf(HCURSOR cursor) {
 }
 
 HCURSOR g_current = HandleOf(0);
-int g_showCount = 0;
 
 void Show() {
     if (!HasCurrentDisplay()) return;
     const int index = IndexOf(g_current);
-    // No cursor (SetCursor(nullptr)) or a hidden one shows nothing.
-    const CursorShape shape = (g_showCount < 0 || index < 0) ? CursorShape::Hidden : kCursors[index].shape;
+    // No cursor (SetCursor(nullptr)) shows nothing.
+    const CursorShape shape = index < 0 ? CursorShape::Hidden : kCursors[index].shape;
     CurrentDisplay().SetCursor(shape);
 }
 
@@ -61,11 +61,6 @@ HCURSOR LoadCursor(HINSTANCE instance, LPCSTR name) {
     return nullptr;
 }
 
-int SystemCursorId(HCURSOR cursor) {
-    const int index = IndexOf(cursor);
-    return index < 0 ? 0 : kCursors[index].id;
-}
-
 HCURSOR SetCursor(HCURSOR cursor) {
     const HCURSOR previous = g_current;
     if (cursor && IndexOf(cursor) < 0) cursor = LoadCursor(nullptr, IDC_ARROW);
@@ -79,20 +74,6 @@ HCURSOR GetCursor() {
     return g_current;
 }
 
-BOOL DestroyCursor(HCURSOR cursor) {
-    if (IndexOf(cursor) < 0) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
-}
-
-int ShowCursor(BOOL show) {
-    g_showCount += show ? 1 : -1;
-    Show();
-    return g_showCount;
-}
-
 BOOL GetCursorPos(POINT* point) {
     if (!point) return FALSE;
     *point = wm::Thread().cursorPos;
@@ -104,14 +85,11 @@ HWND WindowUnderPointer() {
     return wm::Find(w) ? w : nullptr;
 }
 
-BOOL SetCursorPos(int x, int y) {
-    wm::Thread().cursorPos = POINT{wm::ClampCoord(x), wm::ClampCoord(y)};
-    if (HasCurrentDisplay()) CurrentDisplay().SetCursorPos(wm::Thread().cursorPos);
-    return TRUE;
-}
+namespace {
 
-BOOL ClipCursor(const RECT*) {
-    return TRUE;
-}
+// The arrow again.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { g_current = HandleOf(0); });
+
+} // namespace
 
 } // namespace win

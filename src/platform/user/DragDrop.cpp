@@ -80,14 +80,6 @@ UINT DragQueryFile(HDROP drop, UINT index, LPSTR buffer, UINT size) {
     return static_cast<UINT>(copied);
 }
 
-BOOL DragQueryPoint(HDROP drop, POINT* point) {
-    DROPFILES record;
-    record.fNC = TRUE;
-    NamesOf(drop, &record);
-    if (point) *point = record.pt;
-    return record.fNC ? FALSE : TRUE;
-}
-
 void DragFinish(HDROP drop) {
     if (drop) GlobalFree(drop);
 }

@@ -26,8 +26,6 @@ void DragAcceptFiles(HWND hwnd, BOOL accept);
 // buffer is null, or copies it (cut to size - 1 bytes) with a zero and returns the bytes copied; 0 for an
 // index past the last file or a handle that is not a drop.
 UINT DragQueryFile(HDROP drop, UINT index, LPSTR buffer, UINT size);
-// Where the files fell; TRUE when that is in the client area.
-BOOL DragQueryPoint(HDROP drop, POINT* point);
 void DragFinish(HDROP drop);
 
 // For the input routing, the desktop's drop at a point of the screen: the window under it, or the nearest of

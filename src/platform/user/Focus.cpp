@@ -161,17 +161,6 @@ HWND SetActiveWindow(HWND hwnd) {
     return old;
 }
 
-HWND GetForegroundWindow() {
-    return Find(Thread().foreground) ? Thread().foreground : nullptr;
-}
-
-BOOL SetForegroundWindow(HWND hwnd) {
-    Window* w = FindOrFail(hwnd);
-    if (!w) return FALSE;
-    Activate(TopLevelOf(w), WA_ACTIVE);
-    return TRUE;
-}
-
 HWND SetCapture(HWND hwnd) {
     ThreadState& t = Thread();
     const HWND old = Find(t.capture) ? t.capture : nullptr;

@@ -2,30 +2,11 @@
 // pixel read-back, and starting a headless session afresh.
 #include "platform/user/HeadlessInput.h"
 
+#include "platform/system/StateReset.h"
 #include "platform/system/Utf8.h"
-#include "platform/user/Caret.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/detail/WindowManager.h"
-
-namespace win::wm {
-
-void ResetAll() {
-    std::vector<HWND> tops;
-    for (Window* top : Desktop()->children) tops.push_back(top->handle);
-    for (HWND h : tops)
-        if (Find(h)) DestroyWindow(h);
-    ClearQueue();
-    ClearInputState();
-    ResetTimers();
-    DestroyCaret();
-    ResetClipboard();
-    Thread() = ThreadState{};
-    SetIdleHookInternal({});
-    CollectGarbage();
-}
-
-} // namespace win::wm
 
 namespace win::headless {
 
@@ -91,9 +72,9 @@ void QueueKey(int vk, bool down) {
 } // namespace
 
 HeadlessDisplay& Use() {
-    wm::ResetAll();
+    ResetPlatformState();
     SetCurrentDisplay(std::make_unique<HeadlessDisplay>());
-    wm::ResetAll();
+    ResetPlatformState();
     return *CurrentHeadlessDisplay();
 }
 
@@ -185,16 +166,6 @@ void CloseWindow(HWND topLevel) {
     if (!w || !w->displayId) return;
     DisplayEvent e;
     e.type = DisplayEventType::Close;
-    e.window = w->displayId;
-    Screen().QueueEvent(e);
-    PumpIfOutsideLoop();
-}
-
-void ActivateFromDesktop(HWND topLevel, bool active) {
-    Window* w = wm::Find(topLevel);
-    if (!w || !w->displayId) return;
-    DisplayEvent e;
-    e.type = active ? DisplayEventType::FocusGained : DisplayEventType::FocusLost;
     e.window = w->displayId;
     Screen().QueueEvent(e);
     PumpIfOutsideLoop();

@@ -17,7 +17,8 @@
 namespace win::headless {
 
 // Installs a fresh headless display as the one in use, and returns it. Windows still open are destroyed
-// first, and the input state (key state, capture, focus, clipboard, timers, beeps) starts clean.
+// first, and all platform state starts clean (ResetPlatformState): input, clipboard, timers, beeps, and what
+// a test set for itself (language, program path, density, message-box hook), so a test sets those after this.
 HeadlessDisplay& Use();
 // The headless display in use (installing one when none is).
 HeadlessDisplay& Screen();
@@ -37,7 +38,7 @@ void MouseLeaveAll();
 // Files dragged from the desktop and dropped at (x, y) in the client coordinates of hwnd.
 void DropFiles(HWND hwnd, int x, int y, const std::vector<std::string>& files);
 
-// Keyboard: virtual-key codes of VirtualKeys.h. KeyPress is down and up; its character (if any) comes from
+// Keyboard: virtual-key codes of win/KeyCodes.h. KeyPress is down and up; its character (if any) comes from
 // TranslateMessage as on the platform (US layout, Shift applied).
 void KeyDown(int virtualKey);
 void KeyUp(int virtualKey);
@@ -47,9 +48,8 @@ void KeyChord(std::initializer_list<int> keys);
 // Committed text, as an input method delivers it: one WM_CHAR per character, no key messages.
 void TypeText(const std::string& utf8);
 
-// The desktop closes a window (WM_CLOSE), or it gains or loses the focus.
+// The desktop closes a window (WM_CLOSE).
 void CloseWindow(HWND topLevel);
-void ActivateFromDesktop(HWND topLevel, bool active);
 
 // Moves the virtual clock forward; every timer that falls due on the way fires at its own time, in order.
 void AdvanceClock(unsigned ms);

@@ -74,14 +74,6 @@ HICON CreateIconIndirect(const ICONINFO* info) {
     return reinterpret_cast<HICON>(Icons().Add(std::move(icon)));
 }
 
-BOOL DestroyIcon(HICON icon) {
-    if (!Icons().Remove(reinterpret_cast<std::uintptr_t>(icon))) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
-}
-
 bool IconPixels(HICON icon, int& width, int& height, std::vector<std::uint32_t>& argb) {
     const IconObject* object = Icons().Find(reinterpret_cast<std::uintptr_t>(icon));
     if (!object) return false;

@@ -21,7 +21,6 @@ struct ICONINFO {
 
 // The bitmaps stay the caller's: the icon keeps a copy of their pixels.
 HICON CreateIconIndirect(const ICONINFO* info);
-BOOL DestroyIcon(HICON icon);
 
 // --- For the other parts of the platform ---
 

@@ -9,8 +9,8 @@
 // Ctrl+letter).
 #pragma once
 
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/Messages.h"
+#include "platform/win/KeyCodes.h"
 #include "platform/win/types.h"
 
 namespace win {
@@ -35,10 +35,8 @@ constexpr WORD GET_KEYSTATE_WPARAM(WPARAM w) {
 }
 
 // Key state: the high bit (SHORT < 0) while down, the low bit for a toggled key (Caps Lock...).
-// GetKeyState answers as of the message being handled; GetAsyncKeyState as of now.
+// GetKeyState answers as of the message being handled.
 SHORT GetKeyState(int virtualKey);
-SHORT GetAsyncKeyState(int virtualKey);
-BOOL GetKeyboardState(BYTE* keyState256);
 UINT MapVirtualKey(UINT code, UINT mapType);
 constexpr UINT MAPVK_VK_TO_VSC = 0;
 constexpr UINT MAPVK_VSC_TO_VK = 1;
@@ -70,8 +68,6 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme);
 
 // Double clicks: 500 ms and 4 x 4 pixels unless changed.
 UINT GetDoubleClickTime();
-BOOL SetDoubleClickTime(UINT ms);
-BOOL SwapMouseButton(BOOL swap);
 
 // Cursor position and shape. System cursors are MAKEINTRESOURCE ids with a null instance.
 inline LPCSTR MAKEINTRESOURCE(int id) {
@@ -101,17 +97,9 @@ inline const LPCSTR IDC_HELP = MAKEINTRESOURCE(32651);
 HCURSOR LoadCursor(HINSTANCE instance, LPCSTR name);
 HCURSOR SetCursor(HCURSOR cursor); // returns the previous cursor
 HCURSOR GetCursor();
-BOOL DestroyCursor(HCURSOR cursor); // system cursors are shared: succeeds and keeps them
-int ShowCursor(BOOL show);
 BOOL GetCursorPos(POINT* point);
 // The window the pointer is over, as the last mouse input found it; null once the pointer has left all of the
 // program's windows (where GetCursorPos keeps the last position over them).
 HWND WindowUnderPointer();
-BOOL SetCursorPos(int x, int y);
-BOOL ClipCursor(const RECT* rect);
-// Which system cursor a handle is (its IDC_ number), 0 when it is none of them.
-int SystemCursorId(HCURSOR cursor);
-
-BOOL DragDetect(HWND hwnd, POINT pt);
 
 } // namespace win

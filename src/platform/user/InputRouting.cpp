@@ -2,6 +2,7 @@
 // key and text events wait in the input queue and are routed when retrieved, as the platform does:
 // hit-testing with WM_NCHITTEST (HTTRANSPARENT passes on), capture, WM_MOUSEACTIVATE, WM_SETCURSOR, double
 // clicks, mouse leave, the wheel to the focus window, keys and text to the focus window.
+#include "platform/system/StateReset.h"
 #include "platform/system/Termination.h"
 #include "platform/system/Utf8.h"
 #include "platform/user/DragDrop.h"
@@ -449,10 +450,6 @@ void PollDisplay() {
     }
 }
 
-bool HasInput() {
-    return !Ready().empty() || !Raw().empty();
-}
-
 bool TakeInput(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG& msg) {
     auto& ready = Ready();
     for (;;) {
@@ -486,5 +483,15 @@ void ClearInputState() {
     ThreadState& t = Thread();
     std::fill(std::begin(t.keyState), std::end(t.keyState), BYTE{0});
 }
+
+namespace {
+
+// No input waiting, no key down, no click to pair with the next one.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    ClearInputState();
+    g_focusLost = nullptr;
+});
+
+} // namespace
 
 } // namespace win::wm

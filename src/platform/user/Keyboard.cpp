@@ -10,7 +10,7 @@ namespace win {
 
 namespace {
 
-UINT g_doubleClickTime = 500;
+constexpr UINT kDoubleClickTime = 500;
 
 bool Down(int vk) {
     return (wm::Thread().keyState[vk] & 0x80) != 0;
@@ -152,16 +152,6 @@ SHORT GetKeyState(int virtualKey) {
     return static_cast<SHORT>(((k & 0x80) ? 0xFF80 : 0) | (k & 0x01));
 }
 
-SHORT GetAsyncKeyState(int virtualKey) {
-    return static_cast<SHORT>(GetKeyState(virtualKey) & 0x8000);
-}
-
-BOOL GetKeyboardState(BYTE* keyState256) {
-    if (!keyState256) return FALSE;
-    std::memcpy(keyState256, wm::Thread().keyState, 256);
-    return TRUE;
-}
-
 namespace {
 
 // Scan codes of a standard keyboard (set 1) for the keys that have one.
@@ -211,20 +201,7 @@ UINT MapVirtualKey(UINT code, UINT mapType) {
 }
 
 UINT GetDoubleClickTime() {
-    return g_doubleClickTime;
-}
-
-BOOL SetDoubleClickTime(UINT ms) {
-    g_doubleClickTime = ms == 0 ? 500 : std::min<UINT>(ms, 5000);
-    return TRUE;
-}
-
-BOOL SwapMouseButton(BOOL) {
-    return FALSE;
-}
-
-BOOL DragDetect(HWND, POINT) {
-    return FALSE;
+    return kDoubleClickTime;
 }
 
 } // namespace win

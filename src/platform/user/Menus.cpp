@@ -13,6 +13,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/system/HandleTable.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/User.h"
 
 #include <algorithm>
@@ -429,5 +430,12 @@ BOOL GetOpenPopupMenuItemRect(int item, RECT* rect) {
     *rect = g_open->rects[static_cast<std::size_t>(item)];
     return TRUE;
 }
+
+namespace {
+
+// No pop-up menu open.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { g_open = nullptr; });
+
+} // namespace
 
 } // namespace win

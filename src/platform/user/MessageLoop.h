@@ -32,11 +32,7 @@ constexpr UINT SMTO_ABORTIFHUNG = 0x0002;
 // Sends straight to the window procedure and returns its result; 0 with ERROR_INVALID_WINDOW_HANDLE for a
 // window that does not exist (never a crash, also for a window destroyed meanwhile).
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT SendMessageTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT flags, UINT timeout,
-                           DWORD_PTR* result);
-BOOL SendNotifyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam); // hwnd null: a thread message
-BOOL PostThreadMessage(DWORD threadId, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 
 // GetMessage returns 0 for WM_QUIT, -1 on an error (a bad window filter), otherwise nonzero.
@@ -47,12 +43,6 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags);
 BOOL TranslateMessage(const MSG* msg); // WM_KEYDOWN -> WM_CHAR posted, one per character (see Input.h)
 LRESULT DispatchMessage(const MSG* msg);
-BOOL WaitMessage();
-DWORD GetQueueStatus(UINT flags);
-BOOL InSendMessage();
-DWORD GetMessageTime();
-DWORD GetMessagePos(); // MAKELONG(x, y) of the cursor, in screen coordinates, for the last message retrieved
-LPARAM GetMessageExtraInfo();
 
 // Registered messages: the same name gives the same number (0xC000..0xFFFF) for the life of the process.
 UINT RegisterWindowMessage(LPCSTR name);

@@ -4,6 +4,7 @@
 
 #include "platform/display/Display.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/Timers.h"
 #include "platform/user/detail/WindowManager.h"
 
@@ -33,8 +34,6 @@ std::function<void()>& IdleHook() {
 }
 
 bool g_inIdleHook = false;
-DWORD g_lastTime = 0;
-POINT g_lastPos{};
 int g_sendDepth = 0;
 
 const HWND kThreadOnly = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
@@ -99,18 +98,8 @@ bool TryTake(MSG* msg, HWND filter, UINT minMsg, UINT maxMsg, bool remove) {
         got = wm::TakeDueTimer(filter == kThreadOnly ? nullptr : filter, remove, m);
     if (!got) return false;
     Stamp(m);
-    if (remove) {
-        g_lastTime = m.time;
-        g_lastPos = m.pt;
-    }
     if (msg) *msg = m;
     return true;
-}
-
-bool QueueEmpty() {
-    Queue& q = Posted();
-    std::lock_guard<std::mutex> lock(q.mutex);
-    return q.posted.empty();
 }
 
 // A display that waits for no input: lets the idle hook feed the queue once (never from inside the hook
@@ -178,19 +167,6 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT SendMessageTimeout(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT, UINT, DWORD_PTR* result) {
-    if (!wm::FindOrFail(hwnd)) return 0;
-    const LRESULT r = SendMessage(hwnd, msg, wParam, lParam);
-    if (result) *result = static_cast<DWORD_PTR>(r);
-    return 1;
-}
-
-BOOL SendNotifyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!wm::FindOrFail(hwnd)) return FALSE;
-    SendMessage(hwnd, msg, wParam, lParam);
-    return TRUE;
-}
-
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (hwnd == HWND_BROADCAST) {
         for (Window* top : wm::Desktop()->children) PostMessage(top->handle, msg, wParam, lParam);
@@ -209,10 +185,6 @@ BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (HasCurrentDisplay()) CurrentDisplay().Wake();
     return TRUE;
-}
-
-BOOL PostThreadMessage(DWORD, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return PostMessage(nullptr, msg, wParam, lParam);
 }
 
 void PostQuitMessage(int exitCode) {
@@ -249,15 +221,6 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     }
 }
 
-BOOL WaitMessage() {
-    if (TryTake(nullptr, nullptr, 0, 0, false)) return TRUE;
-    if (CurrentDisplay().WaitsForInput())
-        Wait();
-    else
-        RunIdleHook();
-    return TRUE;
-}
-
 LRESULT DispatchMessage(const MSG* msg) {
     if (!msg) return 0;
     if (msg->message == WM_TIMER && msg->lParam) {
@@ -270,33 +233,6 @@ LRESULT DispatchMessage(const MSG* msg) {
     Window* w = wm::FindOrFail(msg->hwnd);
     if (!w) return 0;
     return wm::CallProc(w, msg->message, msg->wParam, msg->lParam);
-}
-
-DWORD GetQueueStatus(UINT flags) {
-    wm::PollDisplay();
-    DWORD status = 0;
-    if (!QueueEmpty()) status |= QS_POSTMESSAGE;
-    if (wm::HasInput()) status |= QS_INPUT;
-    if (wm::AnyPaintPending()) status |= QS_PAINT;
-    if (wm::NextTimerDue().value_or(UINT64_MAX) <= wm::Now()) status |= QS_TIMER;
-    status &= flags;
-    return (status << 16) | status;
-}
-
-BOOL InSendMessage() {
-    return FALSE;
-}
-
-DWORD GetMessageTime() {
-    return g_lastTime;
-}
-
-DWORD GetMessagePos() {
-    return static_cast<DWORD>(MAKELONG(static_cast<WORD>(g_lastPos.x), static_cast<WORD>(g_lastPos.y)));
-}
-
-LPARAM GetMessageExtraInfo() {
-    return 0;
 }
 
 UINT RegisterWindowMessage(LPCSTR name) {
@@ -335,5 +271,17 @@ bool PumpWaitingMessages() {
     wm::PresentAll();
     return true;
 }
+
+namespace {
+
+// A fresh thread: nothing posted, no idle hook, no send or idle call under way.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    wm::ClearQueue();
+    IdleHook() = nullptr;
+    g_inIdleHook = false;
+    g_sendDepth = 0;
+});
+
+} // namespace
 
 } // namespace win

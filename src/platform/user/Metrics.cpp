@@ -214,14 +214,6 @@ HMONITOR MonitorFromPoint(POINT point, DWORD flags) {
     return PrimaryMonitor();
 }
 
-HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
-    if (!rect) return flags == MONITOR_DEFAULTTONULL ? nullptr : PrimaryMonitor();
-    const bool meets =
-        rect->right > 0 && rect->bottom > 0 && rect->left < ScreenWidth() && rect->top < ScreenHeight();
-    if (!meets && flags == MONITOR_DEFAULTTONULL) return nullptr;
-    return PrimaryMonitor();
-}
-
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
     if (monitor != PrimaryMonitor() || !info || info->cbSize < sizeof(MONITORINFO)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -232,11 +224,6 @@ BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
     info->rcWork = WorkArea();
     info->dwFlags = MONITORINFOF_PRIMARY;
     return TRUE;
-}
-
-int GetScreenDpi() {
-    (void)CurrentDisplay();
-    return ScreenDpi();
 }
 
 } // namespace win

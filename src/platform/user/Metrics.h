@@ -163,10 +163,6 @@ struct MONITORINFO {
 };
 HMONITOR MonitorFromWindow(HWND hwnd, DWORD flags);
 HMONITOR MonitorFromPoint(POINT point, DWORD flags);
-HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
 BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
-
-// The screen's density in pixels per inch (GLYPHLOOM_DPI, 96 by default).
-int GetScreenDpi();
 
 } // namespace win

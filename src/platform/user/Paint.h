@@ -47,24 +47,10 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* ps);
 // come here for a window. A window context covers the client area (DCX_WINDOW: the whole window), clipped to
 // the visible part; WS_CLIPCHILDREN and WS_CLIPSIBLINGS take children and higher siblings out of it.
 HDC GetWindowDC(HWND hwnd);
-HWND WindowFromDC(HDC hdc);
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase); // hwnd null: every top-level window
-BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase);
-BOOL ValidateRect(HWND hwnd, const RECT* rect);
-BOOL ValidateRgn(HWND hwnd, HRGN rgn);
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
-int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);
 BOOL RedrawWindow(HWND hwnd, const RECT* update, HRGN updateRgn, UINT flags);
-BOOL LockWindowUpdate(HWND hwnd);
-
-int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn,
-                   RECT* update, UINT flags);
-BOOL ScrollWindow(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* clip);
-BOOL ScrollDC(HDC hdc, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRgn, RECT* update);
-
-// The window's region (SetWindowRgn) is not supported; windows are rectangles. These answer accordingly.
-int GetWindowRgn(HWND hwnd, HRGN rgn);
 
 } // namespace win

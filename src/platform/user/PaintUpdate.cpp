@@ -3,6 +3,7 @@
 #include "platform/gdi/Clipping.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
 #include "platform/user/detail/WindowManager.h"
@@ -70,14 +71,6 @@ void UpdateNow(HWND hwnd, UINT flags) {
 
 } // namespace
 
-void NotePaintPending() {
-    g_paintPending = true;
-}
-
-bool AnyPaintPending() {
-    return g_paintPending;
-}
-
 Window* NextWindowToPaint(HWND filter) {
     if (!g_paintPending) return nullptr;
     Window* found = FindPaint(Desktop(), filter, false);
@@ -124,6 +117,13 @@ void Invalidate(Window* w, const Region& windowRegion, UINT flags) {
     }
 }
 
+namespace {
+
+// Nothing waits to be painted (the windows are gone).
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { g_paintPending = false; });
+
+} // namespace
+
 } // namespace win::wm
 
 namespace win {
@@ -168,22 +168,6 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     return RedrawWindow(hwnd, rect, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
 }
 
-BOOL InvalidateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-    if (rgn && !FindGdi<RegionObject>(rgn)) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return RedrawWindow(hwnd, nullptr, rgn, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
-}
-
-BOOL ValidateRect(HWND hwnd, const RECT* rect) {
-    return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
-}
-
-BOOL ValidateRgn(HWND hwnd, HRGN rgn) {
-    return RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE | RDW_NOCHILDREN);
-}
-
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase) {
     Window* w = wm::FindOrFail(hwnd);
     if (!w) return FALSE;
@@ -195,33 +179,9 @@ BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase) {
     return client.Empty() ? FALSE : TRUE;
 }
 
-int GetUpdateRgn(HWND hwnd, HRGN rgn, BOOL erase) {
-    Window* w = wm::FindOrFail(hwnd);
-    if (!w) return ERROR;
-    RegionObject* target = FindGdi<RegionObject>(rgn);
-    if (!target) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR;
-    }
-    Region client = w->update;
-    client.IntersectRect(w->client);
-    client.Offset(-w->client.left, -w->client.top);
-    target->region = client;
-    if (erase && !client.Empty()) RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASENOW | RDW_NOCHILDREN);
-    return RegionType(client);
-}
-
 BOOL UpdateWindow(HWND hwnd) {
     if (!wm::FindOrFail(hwnd)) return FALSE;
     return RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-BOOL LockWindowUpdate(HWND) {
-    return TRUE;
-}
-
-int GetWindowRgn(HWND, HRGN) {
-    return ERROR;
 }
 
 } // namespace win

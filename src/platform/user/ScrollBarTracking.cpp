@@ -1,6 +1,7 @@
 // Clicking and dragging a window's own scroll bars: arrows and page areas repeat while held, the thumb drags.
 // While a bar is tracked it takes the mouse input itself, so the window sees none of it (as in the platform's
 // tracking loop, without blocking the caller).
+#include "platform/system/StateReset.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/ScrollBars.h"
@@ -157,5 +158,12 @@ bool ScrollTrackingInput(const DisplayEvent& e, POINT screen) {
 void CancelScrollTracking(HWND hwnd) {
     if (g_track.active && g_track.hwnd == hwnd) End(false);
 }
+
+namespace {
+
+// No scroll bar held by the mouse.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { g_track = Tracking{}; });
+
+} // namespace
 
 } // namespace win::wm

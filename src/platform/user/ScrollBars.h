@@ -43,10 +43,6 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw);
 BOOL GetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
 int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);
 int GetScrollPos(HWND hwnd, int bar);
-BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw);
-BOOL GetScrollRange(HWND hwnd, int bar, int* minPos, int* maxPos);
-BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show);
-BOOL EnableScrollBar(HWND hwnd, int bar, UINT arrows);
 
 // Messages of the scroll-bar control.
 constexpr UINT SBM_SETPOS = 0x00E0;

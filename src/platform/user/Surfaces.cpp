@@ -49,13 +49,6 @@ void MarkDirtySurface(Window* top, const RECT& surfaceRect) {
     top->dirty = UnionRect(top->dirty, surfaceRect);
 }
 
-void MarkDirty(Window* w, const RECT& windowRect) {
-    Window* top = TopLevelOf(w);
-    if (!top) return;
-    const POINT o = SurfaceOrigin(w);
-    MarkDirtySurface(top, RectOffset(windowRect, o.x, o.y));
-}
-
 void PresentWindow(Window* top, const RECT& contentDirty) {
     if (!top->surface || !top->displayId || RectEmpty(contentDirty) || !HasCurrentDisplay()) return;
     const RECT content = ContentRect(top);

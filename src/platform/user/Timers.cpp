@@ -3,6 +3,7 @@
 #include "platform/user/Timers.h"
 
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/Messages.h"
 #include "platform/user/detail/WindowManager.h"
 
@@ -126,10 +127,6 @@ void KillTimersOf(HWND hwnd) {
                  timers.end());
 }
 
-void ResetTimers() {
-    Timers().clear();
-}
-
 } // namespace wm
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
@@ -176,8 +173,14 @@ DWORD GetTickCount() {
     return static_cast<DWORD>(wm::Now());
 }
 
-std::uint64_t GetTickCount64() {
-    return wm::Now();
-}
+namespace {
+
+// No timers, and thread timers numbered from 1 again.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    Timers().clear();
+    g_nextThreadTimerId = 1;
+});
+
+} // namespace
 
 } // namespace win

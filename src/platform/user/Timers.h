@@ -19,6 +19,5 @@ BOOL KillTimer(HWND hwnd, UINT_PTR id);
 
 // Milliseconds on the display's clock.
 DWORD GetTickCount();
-std::uint64_t GetTickCount64();
 
 } // namespace win

@@ -126,14 +126,6 @@ ATOM RegisterClass(const WNDCLASS* wc) {
     return Register(ex);
 }
 
-ATOM RegisterClassEx(const WNDCLASSEX* wc) {
-    if (!wc || wc->cbSize != sizeof(WNDCLASSEX)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return 0;
-    }
-    return Register(*wc);
-}
-
 BOOL UnregisterClass(LPCSTR className, HINSTANCE) {
     auto cls = wm::FindClass(className);
     if (!cls) {
@@ -187,91 +179,6 @@ BOOL GetClassInfo(HINSTANCE instance, LPCSTR className, WNDCLASS* out) {
 std::string GetClassNameString(HWND hwnd) {
     Window* w = wm::FindOrFail(hwnd);
     return w ? w->cls->name : std::string();
-}
-
-int GetClassName(HWND hwnd, LPSTR buffer, int maxCount) {
-    Window* w = wm::FindOrFail(hwnd);
-    if (!w) return 0;
-    if (!buffer || maxCount <= 0) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
-    }
-    const std::size_t n = std::min(w->cls->name.size(), static_cast<std::size_t>(maxCount - 1));
-    std::copy_n(w->cls->name.data(), n, buffer);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
-}
-
-ULONG_PTR GetClassLongPtr(HWND hwnd, int index) {
-    Window* w = wm::FindOrFail(hwnd);
-    if (!w) return 0;
-    const WindowClass& c = *w->cls;
-    switch (index) {
-    case GCLP_HBRBACKGROUND:
-        return reinterpret_cast<ULONG_PTR>(c.background);
-    case GCLP_HCURSOR:
-        return reinterpret_cast<ULONG_PTR>(c.cursor);
-    case GCLP_HICON:
-        return reinterpret_cast<ULONG_PTR>(c.icon);
-    case GCLP_HICONSM:
-        return reinterpret_cast<ULONG_PTR>(c.iconSmall);
-    case GCLP_HMODULE:
-        return reinterpret_cast<ULONG_PTR>(c.instance);
-    case GCLP_WNDPROC:
-        return reinterpret_cast<ULONG_PTR>(c.proc);
-    case GCL_STYLE:
-        return c.style;
-    case GCL_CBWNDEXTRA:
-        return static_cast<ULONG_PTR>(c.wndExtra);
-    case GCL_CBCLSEXTRA:
-        return static_cast<ULONG_PTR>(c.clsExtra);
-    case GCW_ATOM:
-        return c.atom;
-    default:
-        break;
-    }
-    if (index >= 0 && static_cast<std::size_t>(index) + sizeof(ULONG_PTR) <= c.extra.size()) {
-        ULONG_PTR v = 0;
-        std::copy_n(c.extra.data() + index, sizeof v, reinterpret_cast<BYTE*>(&v));
-        return v;
-    }
-    SetLastError(ERROR_INVALID_INDEX);
-    return 0;
-}
-
-ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value) {
-    Window* w = wm::FindOrFail(hwnd);
-    if (!w) return 0;
-    WindowClass& c = *w->cls;
-    const ULONG_PTR old = GetClassLongPtr(hwnd, index);
-    switch (index) {
-    case GCLP_HBRBACKGROUND:
-        c.background = reinterpret_cast<HBRUSH>(value);
-        return old;
-    case GCLP_HCURSOR:
-        c.cursor = reinterpret_cast<HCURSOR>(value);
-        return old;
-    case GCLP_HICON:
-        c.icon = reinterpret_cast<HICON>(value);
-        return old;
-    case GCLP_HICONSM:
-        c.iconSmall = reinterpret_cast<HICON>(value);
-        return old;
-    case GCLP_WNDPROC:
-        c.proc = reinterpret_cast<WNDPROC>(value);
-        return old;
-    case GCL_STYLE:
-        c.style = static_cast<UINT>(value);
-        return old;
-    default:
-        break;
-    }
-    if (index >= 0 && static_cast<std::size_t>(index) + sizeof(LONG_PTR) <= c.extra.size()) {
-        std::copy_n(reinterpret_cast<const BYTE*>(&value), sizeof value, c.extra.data() + index);
-        return old;
-    }
-    SetLastError(ERROR_INVALID_INDEX);
-    return 0;
 }
 
 } // namespace win

@@ -2,6 +2,7 @@
 #include "platform/display/Display.h"
 #include "platform/gdi/Screen.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/detail/WindowObject.h"
 
 namespace win::wm {
@@ -108,10 +109,6 @@ POINT SurfaceOrigin(const Window* w) {
     return p;
 }
 
-RECT ClientRectInWindow(const Window* w) {
-    return w->client;
-}
-
 bool IsVisibleChain(const Window* w) {
     for (; w && w->parent; w = w->parent)
         if (!w->Visible()) return false;
@@ -156,5 +153,16 @@ ThreadState& Thread() {
     static ThreadState state;
     return state;
 }
+
+namespace {
+
+// No focus, capture, activation or key state, no window waiting to be freed.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    Thread() = ThreadState{};
+    g_callDepth = 0;
+    CollectGarbage();
+});
+
+} // namespace
 
 } // namespace win::wm

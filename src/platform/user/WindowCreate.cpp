@@ -2,6 +2,7 @@
 // WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE, WM_PARENTNOTIFY, then showing; on destruction WM_DESTROY from
 // the window down to its children, then WM_NCDESTROY from the children up.
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/Caret.h"
 #include "platform/user/Icons.h"
 #include "platform/user/Input.h"
@@ -18,16 +19,18 @@ namespace {
 
 constexpr DWORD ERROR_TLW_WITH_WSCHILD = 1406;
 
+// Where the next top-level window without a place goes: new windows cascade a little from the screen's
+// corner.
+int g_cascade = 0;
+
 RECT InitialRect(int x, int y, int width, int height, bool topLevel) {
     if (!topLevel) {
         if (x == CW_USEDEFAULT) x = y = 0;
         if (width == CW_USEDEFAULT) width = height = 0;
     } else {
         if (x == CW_USEDEFAULT) {
-            // Cascade new windows a little from the screen's corner.
-            static int cascade = 0;
-            x = y = 26 * (1 + cascade);
-            cascade = (cascade + 1) % 8;
+            x = y = 26 * (1 + g_cascade);
+            g_cascade = (g_cascade + 1) % 8;
         }
         if (width == CW_USEDEFAULT) {
             width = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
@@ -300,5 +303,20 @@ BOOL DestroyWindow(HWND hwnd) {
     wm::RefreshWindowDcs();
     return TRUE;
 }
+
+namespace {
+
+// Every window goes, top-level windows first.
+const bool kWindowsReset = RegisterStateReset(ResetPhase::Windows, [] {
+    std::vector<HWND> tops;
+    for (Window* top : wm::Desktop()->children) tops.push_back(top->handle);
+    for (HWND h : tops)
+        if (wm::Find(h)) DestroyWindow(h);
+});
+
+// The next window without a place goes to the first place again.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] { g_cascade = 0; });
+
+} // namespace
 
 } // namespace win

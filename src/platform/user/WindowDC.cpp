@@ -5,6 +5,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Screen.h"
 #include "platform/system/LastError.h"
+#include "platform/system/StateReset.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Paint.h"
 #include "platform/user/detail/WindowManager.h"
@@ -177,17 +178,22 @@ void InstallDcProvider() {
     SetWindowDcProvider(ProvideDc, ReleaseDcHook);
 }
 
+namespace {
+
+// No window context left unreleased.
+const bool kStateReset = RegisterStateReset(ResetPhase::State, [] {
+    for (const DcRecord& r : Records()) DestroyDeviceContext(r.hdc);
+    Records().clear();
+});
+
+} // namespace
+
 } // namespace win::wm
 
 namespace win {
 
 HDC GetWindowDC(HWND hwnd) {
     return GetDCEx(hwnd, nullptr, DCX_WINDOW | DCX_CACHE);
-}
-
-HWND WindowFromDC(HDC hdc) {
-    DeviceContext* dc = FindDC(hdc);
-    return (dc && dc->kind == DcKind::Window) ? dc->window : nullptr;
 }
 
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {

@@ -371,15 +371,6 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
     }
 }
 
-BOOL ShowOwnedPopups(HWND owner, BOOL show) {
-    if (!FindOrFail(owner)) return FALSE;
-    std::vector<HWND> owned;
-    for (Window* top : Desktop()->children)
-        if (top->owner == owner) owned.push_back(top->handle);
-    for (HWND h : owned) ShowWindow(h, show ? SW_SHOWNA : SW_HIDE);
-    return TRUE;
-}
-
 BOOL IsZoomed(HWND hwnd) {
     Window* w = Find(hwnd);
     return (w && w->maximized) ? TRUE : FALSE;
@@ -456,19 +447,6 @@ BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD exStyle) {
     rect->top -= in.top;
     rect->right += in.right;
     rect->bottom += in.bottom;
-    return TRUE;
-}
-
-BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
-    Window* w = FindOrFail(hwnd);
-    if (!w || !placement) return FALSE;
-    placement->flags = 0;
-    placement->showCmd =
-        !w->Visible() ? SW_HIDE
-                      : (w->minimized ? SW_SHOWMINIMIZED : (w->maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL));
-    placement->ptMinPosition = POINT{-1, -1};
-    placement->ptMaxPosition = POINT{-1, -1};
-    placement->rcNormalPosition = (w->minimized || w->maximized) ? w->normalRect : w->rect;
     return TRUE;
 }
 

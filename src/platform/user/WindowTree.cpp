@@ -152,16 +152,6 @@ HWND GetWindow(HWND hwnd, UINT cmd) {
     }
 }
 
-HWND GetTopWindow(HWND hwnd) {
-    Window* w = hwnd ? wm::FindOrFail(hwnd) : wm::Desktop();
-    if (!w || w->children.empty()) return nullptr;
-    return w->children.front()->handle;
-}
-
-HWND GetNextWindow(HWND hwnd, UINT cmd) {
-    return GetWindow(hwnd, cmd);
-}
-
 HWND GetDlgItem(HWND dialog, int id) {
     Window* w = wm::FindOrFail(dialog);
     if (!w) return nullptr;
@@ -186,16 +176,6 @@ HWND FindWindow(LPCSTR className, LPCSTR windowName) {
     return nullptr;
 }
 
-BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
-    Window* w = parent ? wm::FindOrFail(parent) : wm::Desktop();
-    if (!w || !proc) return FALSE;
-    std::vector<HWND> all;
-    Collect(w, all);
-    for (HWND h : all)
-        if (wm::Find(h) && !proc(h, lParam)) return FALSE;
-    return TRUE;
-}
-
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
     if (!proc) return FALSE;
     std::vector<HWND> tops;
@@ -204,10 +184,6 @@ BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam) {
     for (HWND h : tops)
         if (wm::Find(h) && !proc(h, lParam)) return FALSE;
     return TRUE;
-}
-
-BOOL EnumThreadWindows(DWORD, WNDENUMPROC proc, LPARAM lParam) {
-    return EnumWindows(proc, lParam);
 }
 
 BOOL IsChild(HWND parent, HWND hwnd) {
@@ -226,35 +202,6 @@ HWND WindowFromPoint(POINT screen) {
         return DeepestAt(top, screen)->handle;
     }
     return nullptr;
-}
-
-HWND ChildWindowFromPointEx(HWND parent, POINT clientPoint, UINT flags) {
-    Window* w = wm::FindOrFail(parent);
-    if (!w) return nullptr;
-    if (!RectContains(RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top},
-                      clientPoint.x, clientPoint.y))
-        return nullptr;
-    for (Window* c : w->children) {
-        if ((flags & CWP_SKIPINVISIBLE) && !c->Visible()) continue;
-        if ((flags & CWP_SKIPDISABLED) && c->Disabled()) continue;
-        if ((flags & CWP_SKIPTRANSPARENT) && (c->exStyle & WS_EX_TRANSPARENT)) continue;
-        if (Contains(c, clientPoint)) return c->handle;
-    }
-    return parent;
-}
-
-HWND ChildWindowFromPoint(HWND parent, POINT clientPoint) {
-    return ChildWindowFromPointEx(parent, clientPoint, CWP_ALL);
-}
-
-HWND RealChildWindowFromPoint(HWND parent, POINT clientPoint) {
-    return ChildWindowFromPointEx(parent, clientPoint, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
-}
-
-DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId) {
-    if (!wm::FindOrFail(hwnd)) return 0;
-    if (processId) *processId = static_cast<DWORD>(getpid());
-    return 1;
 }
 
 } // namespace win

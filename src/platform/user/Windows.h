@@ -239,31 +239,17 @@ struct WNDCLASSEX {
 };
 using WNDCLASSEXA = WNDCLASSEX;
 
-// A class name given as an atom (MAKEINTATOM) instead of a string.
-inline LPCSTR MAKEINTATOM(ATOM atom) {
-    return reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(atom));
-}
-
 // The module handle of the program (the platform has one module here).
 HINSTANCE GetModuleHandle(LPCSTR moduleName);
 
 ATOM RegisterClass(const WNDCLASS* wc);
-ATOM RegisterClassEx(const WNDCLASSEX* wc);
 BOOL UnregisterClass(LPCSTR className, HINSTANCE instance);
 BOOL GetClassInfo(HINSTANCE instance, LPCSTR className, WNDCLASS* out);
 BOOL GetClassInfoEx(HINSTANCE instance, LPCSTR className, WNDCLASSEX* out);
-int GetClassName(HWND hwnd, LPSTR buffer, int maxCount);
 std::string GetClassNameString(HWND hwnd);
-ULONG_PTR GetClassLongPtr(HWND hwnd, int index);
-ULONG_PTR SetClassLongPtr(HWND hwnd, int index, LONG_PTR value);
 
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-inline HWND CreateWindow(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
-                         int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu, instance,
-                          param);
-}
 BOOL DestroyWindow(HWND hwnd);
 
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -294,7 +280,6 @@ BOOL IsZoomed(HWND hwnd);
 BOOL IsIconic(HWND hwnd);
 BOOL EnableWindow(HWND hwnd, BOOL enable); // returns TRUE when the window was disabled before
 BOOL ShowWindow(HWND hwnd, int cmd);       // returns TRUE when the window was visible before
-BOOL ShowOwnedPopups(HWND owner, BOOL show);
 BOOL BringWindowToTop(HWND hwnd);
 // What GLYPHLOOM_SHOW asks for at start: SW_SHOWNORMAL, SW_SHOWMAXIMIZED or SW_SHOWMINNOACTIVE.
 // ShowWindow(SW_SHOWDEFAULT) applies it.
@@ -309,9 +294,6 @@ BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count); // LOWORD/HIWORD: the x and y shift
 BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
-inline BOOL AdjustWindowRect(RECT* rect, DWORD style, BOOL menu) {
-    return AdjustWindowRectEx(rect, style, menu, 0);
-}
 
 struct WINDOWPLACEMENT {
     UINT length = sizeof(WINDOWPLACEMENT);
@@ -321,7 +303,6 @@ struct WINDOWPLACEMENT {
     POINT ptMaxPosition{};
     RECT rcNormalPosition{};
 };
-BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
 
 // The tree.
 HWND GetDesktopWindow();
@@ -329,27 +310,15 @@ HWND GetParent(HWND hwnd); // the parent of a child window, the owner of a popup
 HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetAncestor(HWND hwnd, UINT flags);
 HWND GetWindow(HWND hwnd, UINT cmd);
-HWND GetTopWindow(HWND hwnd);
-HWND GetNextWindow(HWND hwnd, UINT cmd);
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND hwnd);
 HWND FindWindow(LPCSTR className, LPCSTR windowName);
 using WNDENUMPROC = BOOL (*)(HWND, LPARAM);
-BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam); // all descendants, depth first
-BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam);                   // top-level windows in z-order
-BOOL EnumThreadWindows(DWORD threadId, WNDENUMPROC proc, LPARAM lParam);
+BOOL EnumWindows(WNDENUMPROC proc, LPARAM lParam); // top-level windows in z-order
 HWND WindowFromPoint(POINT screenPoint);
-HWND ChildWindowFromPoint(HWND parent, POINT clientPoint);
-HWND ChildWindowFromPointEx(HWND parent, POINT clientPoint, UINT flags);
-HWND RealChildWindowFromPoint(HWND parent, POINT clientPoint);
 
 // Activation and the foreground.
 HWND GetActiveWindow();
 HWND SetActiveWindow(HWND hwnd);
-HWND GetForegroundWindow();
-BOOL SetForegroundWindow(HWND hwnd);
-
-// The one GUI thread and process.
-DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* processId);
 
 } // namespace win

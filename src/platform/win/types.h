@@ -112,12 +112,6 @@ constexpr WORD LOWORD(std::uintptr_t v) {
 constexpr WORD HIWORD(std::uintptr_t v) {
     return static_cast<WORD>((v >> 16) & 0xFFFF);
 }
-constexpr BYTE LOBYTE(std::uintptr_t v) {
-    return static_cast<BYTE>(v & 0xFF);
-}
-constexpr BYTE HIBYTE(std::uintptr_t v) {
-    return static_cast<BYTE>((v >> 8) & 0xFF);
-}
 constexpr LONG MAKELONG(WORD lo, WORD hi) {
     return static_cast<LONG>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
 }

@@ -10,11 +10,11 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/system/Files.h"
 #include "platform/user/HeadlessInput.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Windows.h"
+#include "platform/win/KeyCodes.h"
 
 #include <gtest/gtest.h>
 

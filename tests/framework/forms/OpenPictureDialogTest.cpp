@@ -18,9 +18,9 @@
 #include "platform/controls/ControlClasses.h"
 #include "platform/controls/list/ListMessages.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/display/VirtualKeys.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Windows.h"
+#include "platform/win/KeyCodes.h"
 
 #include <cstdlib>
 #include <filesystem>

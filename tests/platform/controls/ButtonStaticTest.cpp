@@ -121,7 +121,9 @@ class HintTest : public ControlsTest {};
 
 TEST_F(HintTest, AHintIsSizedToItsTextAndDrawnInTheInfoColours) {
     MakeHost();
-    HWND hint = CreateHintWindow(m_host);
+    ASSERT_TRUE(RegisterHintClass());
+    HWND hint = CreateWindowEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, HINT_CLASS, "", WS_POPUP,
+                               0, 0, 0, 0, m_host, nullptr, nullptr, nullptr);
     ASSERT_NE(hint, nullptr);
     ASSERT_TRUE(ShowHintWindow(hint, 200, 150, "Convert the picture"));
     headless::Pump();

@@ -91,25 +91,6 @@ TEST(FontEnum, StopsWhenTheCallbackReturnsZero) {
     EXPECT_EQ(EnumFontFamilies(nullptr, nullptr, Collect, 0), 0) << "a bad context";
 }
 
-TEST(FontEnum, NamedFamilyListsItsStyles) {
-    TextCanvas canvas(4, 4);
-    std::vector<std::string> styles;
-    LOGFONT lf;
-    std::strcpy(lf.lfFaceName, "DejaVu Sans");
-    EnumFontFamiliesEx(
-        canvas.dc, &lf,
-        [](const LOGFONT* f, const TEXTMETRIC*, DWORD, LPARAM p) {
-            reinterpret_cast<std::vector<std::string>*>(p)->push_back(
-                reinterpret_cast<const ENUMLOGFONTEX*>(f)->elfStyle);
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&styles), 0);
-    EXPECT_NE(std::find(styles.begin(), styles.end(), "Bold"), styles.end());
-    EXPECT_NE(std::find(styles.begin(), styles.end(), "Book"), styles.end());
-    EXPECT_EQ(Families(canvas.dc, "No Such Family").size(), 0u);
-    EXPECT_EQ(Families(canvas.dc, "宋体").size(), 1u);
-}
-
 TEST(FontObjects, GetObjectStockFontsAndLongNames) {
     // Stock fonts exist, are never deleted and draw.
     for (int index : {SYSTEM_FONT, DEFAULT_GUI_FONT, ANSI_VAR_FONT, ANSI_FIXED_FONT, OEM_FIXED_FONT,

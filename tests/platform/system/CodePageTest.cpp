@@ -51,38 +51,5 @@ TEST(CodePage, ConvertsBetweenUtf8AndGbk) {
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16("a\xF0\x9F\x98\x80群")), "a\xF0\x9F\x98\x80群");
 }
 
-TEST(CodePage, MultiByteToWideCharFollowsThePlatformContract) {
-    const char gbk[] = "\xC8\xBA\xBA\xC5";
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, gbk, -1, nullptr, 0), 3) << "the terminator is counted";
-    WCHAR out[3] = {};
-    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, gbk, -1, out, 3), 3);
-    EXPECT_EQ(out[0], u'群');
-    EXPECT_EQ(out[1], u'号');
-    EXPECT_EQ(out[2], 0);
-
-    SetLastError(0);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", 3, out, 2), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF", 2, out, 3), 0);
-    EXPECT_EQ(GetLastError(), ERROR_NO_UNICODE_TRANSLATION);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xFF", 2, out, 3), 2);
-    EXPECT_EQ(out[1], 0xFFFD);
-    EXPECT_EQ(MultiByteToWideChar(1252, 0, "a", 1, out, 3), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, nullptr, 1, out, 3), 0);
-}
-
-TEST(CodePage, WideCharToMultiByteReportsTheDefaultCharacter) {
-    const WCHAR text[] = u"a群\U0001F600";
-    BOOL usedDefault = FALSE;
-    char out[8] = {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, text, 4, out, sizeof out, nullptr, &usedDefault);
-    EXPECT_EQ(std::string(out, static_cast<std::size_t>(n)), std::string("a\xC8\xBA?"));
-    EXPECT_TRUE(usedDefault);
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), 9);
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, "?", nullptr), 0)
-        << "UTF-8 takes no default character";
-}
-
 } // namespace
 } // namespace win

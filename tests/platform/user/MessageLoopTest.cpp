@@ -157,7 +157,6 @@ TEST_F(MessageLoop, CaretBlinksByTimerAndHidesWhilePainting) {
     EXPECT_EQ(headless::Pixel(top, 10, 10), background) << "a new caret is hidden";
     ShowCaret(top);
     EXPECT_EQ(headless::Pixel(top, 10, 10), background ^ 0x00FFFFFF);
-    EXPECT_EQ(GetCaretBlinkTime(), 530u);
     headless::AdvanceClock(530);
     EXPECT_EQ(headless::Pixel(top, 10, 10), background);
     headless::AdvanceClock(530);
@@ -168,12 +167,8 @@ TEST_F(MessageLoop, CaretBlinksByTimerAndHidesWhilePainting) {
     EXPECT_EQ(headless::Pixel(top, 10, 10), background);
     EndPaint(top, &ps);
     EXPECT_EQ(headless::Pixel(top, 10, 10), background ^ 0x00FFFFFF);
-    POINT p;
-    GetCaretPos(&p);
-    EXPECT_EQ(p, (POINT{10, 10}));
-    HideCaret(top);
-    EXPECT_EQ(headless::Pixel(top, 10, 10), background);
     DestroyCaret();
+    EXPECT_EQ(headless::Pixel(top, 10, 10), background);
     EXPECT_FALSE(ShowCaret(top));
 }
 

@@ -88,14 +88,10 @@ TEST_F(Painting, InvalidatingAParentRepaintsChildrenUnlessItClipsThem) {
     EXPECT_EQ(headless::Pixel(child, 1, 1), kRed) << "the clipped child area was not painted over";
 }
 
-TEST_F(Painting, UpdateWindowPaintsAtOnceAndValidateRectCancels) {
+TEST_F(Painting, UpdateWindowPaintsAtOnce) {
     HWND top = Colored(MakeTop(), kBlue);
     headless::Pump();
     Log().clear();
-    InvalidateRect(top, nullptr, FALSE);
-    ValidateRect(top, nullptr);
-    headless::Pump();
-    EXPECT_EQ(Count(top, WM_PAINT), 0);
     InvalidateRect(top, nullptr, FALSE);
     UpdateWindow(top);
     EXPECT_EQ(Count(top, WM_PAINT), 1);
@@ -180,28 +176,6 @@ TEST_F(Painting, HiddenChildNeitherPaintsNorDraws) {
     HDC hdc = GetDC(child);
     EXPECT_EQ(GetPixel(hdc, 1, 1), CLR_INVALID);
     ReleaseDC(child, hdc);
-}
-
-TEST_F(Painting, ScrollWindowMovesPixelsAndInvalidatesTheUncoveredBand) {
-    HWND top = Colored(MakeTop(0, 0, 300, 200), kBlue);
-    headless::Pump();
-    HDC hdc = GetDC(top);
-    RECT band{0, 20, 100, 30};
-    HBRUSH red = CreateSolidBrush(kRed);
-    FillRect(hdc, &band, red);
-    ReleaseDC(top, hdc);
-    DeleteObject(red);
-    RECT uncovered;
-    const int kind = ScrollWindowEx(top, 0, -10, nullptr, nullptr, nullptr, &uncovered, SW_INVALIDATE);
-    EXPECT_EQ(kind, SIMPLEREGION);
-    RECT client;
-    GetClientRect(top, &client);
-    EXPECT_EQ(uncovered, (RECT{0, client.bottom - 10, client.right, client.bottom}));
-    EXPECT_EQ(headless::Pixel(top, 50, 10), kRed);
-    EXPECT_EQ(headless::Pixel(top, 50, 20), kBlue);
-    RECT update;
-    EXPECT_TRUE(GetUpdateRect(top, &update, FALSE));
-    EXPECT_EQ(update, uncovered);
 }
 
 TEST_F(Painting, PresentedPixelsReachTheHeadlessScreen) {

@@ -41,11 +41,6 @@ int FontHeight(HFONT font) {
     return h > 0 ? h : 16;
 }
 
-int FontAverageWidth(HFONT font) {
-    const int w = MetricsOf(font).tmAveCharWidth;
-    return w > 0 ? w : 8;
-}
-
 HBRUSH ControlColors(HWND reportTo, HWND control, UINT ctlColorMessage, HDC hdc, int defaultBack,
                      int defaultText) {
     SetTextColor(hdc, GetSysColor(defaultText));

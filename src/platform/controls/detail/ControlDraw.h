@@ -39,7 +39,6 @@ inline RECT ClientRectOf(HWND hwnd) {
 HFONT FontOrSystem(HFONT font);
 // The cell height (tmHeight) and average character width of a font.
 int FontHeight(HFONT font);
-int FontAverageWidth(HFONT font);
 
 // Asks the window a control reports to for its colours (WM_CTLCOLOR*, the parent answering with a brush and
 // setting the context's colours); when it gives no valid brush, the context gets the default text and back

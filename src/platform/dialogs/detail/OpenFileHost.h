@@ -54,7 +54,7 @@ struct OpenState {
     SIZE minTrack{};
 
     std::string chosen; // the full path accepted
-    DWORD error = 0;    // for CommDlgExtendedError
+    DWORD error = 0;    // FNERR_BUFFERTOOSMALL: the record keeps the size needed instead of its name
 };
 
 // --- The dialog (OpenFileHostProc.cpp) ---

@@ -50,7 +50,6 @@ public:
 
     // Test controls.
     void QueueEvent(DisplayEvent event);
-    std::size_t QueuedEvents() const { return m_events.size(); }
     void SetDpi(int dpi);
     void SetScreenSize(SIZE size);
     void SetClock(std::uint64_t now) {

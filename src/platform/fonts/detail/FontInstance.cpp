@@ -108,7 +108,6 @@ void FontInstance::ChoosePrimary() {
         face = OpenCatalogFace(CatalogMatch(name, weight, italic, pixels));
     }
     if (!face) face = OpenCatalogFace(CatalogMatch("sans-serif", weight, italic, pixels));
-    m_familyName = m_songTi ? std::string(kSongTi) : (face ? face->family : name);
     if (face) AddSlot(face, true);
 }
 

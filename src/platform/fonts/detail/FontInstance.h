@@ -57,8 +57,6 @@ public:
 
     // Metrics without the underline and strike-out flags (the font object adds them).
     const TEXTMETRIC& Metrics() const { return m_metrics; }
-    // The family that answers GetTextFace for an empty face name.
-    const std::string& FamilyName() const { return m_familyName; }
     // The face chosen for the request (null only when no font is installed at all).
     const FaceInfo* PrimaryFace() const { return m_slots.empty() ? nullptr : m_slots.front().face; }
 
@@ -108,7 +106,6 @@ private:
     Slot* SlotFor(char32_t cp, FT_UInt& index, bool outlinesOnly);
 
     FontRequest m_request;
-    std::string m_familyName;
     bool m_songTi = false;
     // "宋体" at one of its face's strike sizes: every glyph is pure black (bitmaps, else one-bit outlines),
     // and a character no face has is the code page's "?".

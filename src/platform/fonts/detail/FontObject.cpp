@@ -95,20 +95,4 @@ BOOL GetTextMetrics(HDC hdc, TEXTMETRIC* metrics) {
     return TRUE;
 }
 
-int GetTextFace(HDC hdc, int size, LPSTR faceName) {
-    DeviceContext* dc = FindDC(hdc);
-    if (!dc || (faceName && size <= 0)) {
-        SetLastError(dc ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    FontObject& font = FontOfDC(*dc);
-    const LOGFONT& lf = font.LogFont();
-    // The face as the font names it; an empty name shows the family the platform chose.
-    std::string name(lf.lfFaceName, strnlen(lf.lfFaceName, sizeof lf.lfFaceName));
-    if (name.empty()) name = font.Instance().FamilyName();
-    if (!faceName) return static_cast<int>(name.size() + 1);
-    CopyFaceName(faceName, static_cast<std::size_t>(size), name);
-    return static_cast<int>(std::strlen(faceName) + 1);
-}
-
 } // namespace win

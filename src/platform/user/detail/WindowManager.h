@@ -41,7 +41,6 @@ void ActivateOtherThan(Window* leaving);
 
 // --- Surfaces and presenting (Surfaces.cpp) ---
 void EnsureSurface(Window* top);
-void MarkDirty(Window* w, const RECT& windowRect); // rectangle in w's window coordinates
 void MarkDirtySurface(Window* top, const RECT& surfaceRect);
 void PresentAll();
 void PresentWindow(Window* top, const RECT& contentRect);
@@ -49,8 +48,6 @@ void PresentWindow(Window* top, const RECT& contentRect);
 // --- Painting (PaintUpdate.cpp) ---
 void Invalidate(Window* w, const Region& windowRegion, UINT flags);
 Window* NextWindowToPaint(HWND filter);
-bool AnyPaintPending();
-void NotePaintPending();
 
 // --- Window contexts (WindowDC.cpp) ---
 Region VisibleRegion(const Window* w, bool whole, bool clipChildren, bool clipSiblings);
@@ -75,7 +72,6 @@ bool TakeDueTimer(HWND filter, bool remove, MSG& msg);
 bool IsLiveTimerProc(HWND hwnd, UINT_PTR id, LPARAM proc);
 void KillTimersOf(HWND hwnd);
 std::uint64_t Now();
-void ResetTimers();
 
 // --- Caret (Caret.cpp) ---
 void CaretHideForPaint(HWND hwnd);
@@ -84,7 +80,6 @@ void CaretWindowDestroyed(HWND hwnd);
 
 // --- Input (InputRouting.cpp, Keyboard.cpp) ---
 void PollDisplay(); // takes waiting display events into the input queue
-bool HasInput();
 bool TakeInput(HWND filter, UINT filterMin, UINT filterMax, bool remove, MSG& msg);
 void ClearInputState();
 // The character of a key under the current key state (US layout); 0 when the key gives none.
@@ -118,9 +113,5 @@ inline LONG ClampCoord(long long v) {
 inline LONG ClampSize(long long v) {
     return v < 0 ? 0 : (v > 32767 ? 32767 : static_cast<LONG>(v));
 }
-
-// Deleting windows and the rest when a headless session starts over.
-void ResetAll();
-void ResetClipboard();
 
 } // namespace win::wm

@@ -110,7 +110,6 @@ POINT ScreenOrigin(const Window* w);
 POINT ClientScreenOrigin(const Window* w);
 // Where the window's top-left corner lies on its top-level window's retained surface.
 POINT SurfaceOrigin(const Window* w);
-RECT ClientRectInWindow(const Window* w);
 
 // Visible: the window and each ancestor below the desktop have WS_VISIBLE.
 bool IsVisibleChain(const Window* w);

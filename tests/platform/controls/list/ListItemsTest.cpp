@@ -1,7 +1,7 @@
 // Tests of the list model shared by list and combo boxes: the platform's sort order, prefix search with its
 // wrap-round, type-ahead and the navigation keys.
 #include "platform/controls/detail/list/ListItems.h"
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 #include <gtest/gtest.h>
 

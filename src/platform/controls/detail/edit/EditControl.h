@@ -37,7 +37,7 @@ public:
     LRESULT OnGetDlgCode(WPARAM, LPARAM);
     LRESULT OnStyleChanged(WPARAM, LPARAM);
 
-    // EM_* queries and settings (EditQueries.cpp).
+    // The EM_* messages, queries and writes alike (EditMessageHandlers.cpp).
     LRESULT OnGetSel(WPARAM, LPARAM);
     LRESULT OnSetSel(WPARAM, LPARAM);
     LRESULT OnReplaceSel(WPARAM, LPARAM);

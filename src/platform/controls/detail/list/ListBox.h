@@ -86,7 +86,6 @@ public:
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
 
     // What the combo box that owns this list calls (ListBoxDropped.cpp).
-    HWND Combo() const { return m_combo; }
     int Selection() const { return m_selected; }
     // Selects an item (-1: none) without notifying, and brings it into view.
     void Select(int index);
@@ -97,7 +96,6 @@ public:
     void BeginDropped(bool buttonDown);
     // The list is about to be hidden: it lets the mouse go.
     void EndDropped();
-    bool IsDropped() const { return m_dropped; }
     const ListItems& Items() const { return m_items; }
 
 private:

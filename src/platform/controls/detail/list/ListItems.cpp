@@ -2,9 +2,9 @@
 // search.
 #include "platform/controls/detail/list/ListItems.h"
 
-#include "platform/display/VirtualKeys.h"
 #include "platform/system/CodePage.h"
 #include "platform/system/Utf8.h"
+#include "platform/win/KeyCodes.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // code.
 #include "platform/display/detail/sdl/SdlKeys.h"
 
-#include "platform/display/VirtualKeys.h"
+#include "platform/win/KeyCodes.h"
 
 namespace win::sdl {
 

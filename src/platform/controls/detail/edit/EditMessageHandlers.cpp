@@ -1,5 +1,6 @@
-// The edit control's EM_* messages: selection, replacing it, lines, limit, undo, modified flag, read-only
-// state, formatting rectangle, margins and position queries (positions are UTF-8 byte offsets).
+// The edit control's handlers of the EM_* messages, reads and writes alike: selection, replacing it, lines,
+// limit, undo, modified flag, read-only state, formatting rectangle, margins and position queries (positions
+// are UTF-8 byte offsets).
 #include "platform/controls/detail/edit/EditControl.h"
 
 #include "platform/controls/edit/EditMessages.h"
