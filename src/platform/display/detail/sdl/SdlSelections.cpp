@@ -122,10 +122,7 @@ public:
         }
         bool refused = false;
         std::optional<std::string> text = Ask(selection, m_atoms.utf8, refused);
-        if (!text && refused) {
-            text = Ask(selection, XA_STRING, refused);
-            if (text) text = Utf8FromLatin1(*text);
-        }
+        if (!text && refused) text = Ask(selection, XA_STRING, refused);
         // Some programs end their text with a zero.
         if (text && !text->empty() && text->back() == '\0') text->pop_back();
         return text;
@@ -221,7 +218,8 @@ private:
         }
     }
 
-    // Asks the selection's owner for the text as `target`; `refused` when the owner has no such form.
+    // Asks the selection's owner for the text as `target`, and gives it as UTF-8 whatever form came (some
+    // owners send what they hold whatever is asked); `refused` when the owner has no such form.
     std::optional<std::string> Ask(Atom selection, Atom target, bool& refused) {
         refused = false;
         const Atom property = m_atoms.property;
@@ -246,9 +244,10 @@ private:
         }
         Atom type = None;
         std::optional<std::string> text = TakeProperty(type);
-        if (!text || type != m_atoms.incr) return text;
+        if (!text || type != m_atoms.incr) return AsUtf8(type, std::move(text));
         // Piece by piece: each new value is read and deleted, which asks for the next; an empty one ends.
         std::string whole;
+        Atom wholeType = None;
         const auto newValue = [property](const XEvent& e) {
             return e.type == PropertyNotify && e.xproperty.atom == property &&
                    e.xproperty.state == PropertyNewValue;
@@ -257,10 +256,16 @@ private:
             if (!WaitFor(event, newValue, kAnswerMs)) return std::nullopt;
             std::optional<std::string> piece = TakeProperty(type);
             if (!piece) continue;
-            if (piece->empty()) return whole;
+            if (piece->empty()) return AsUtf8(wholeType, std::move(whole));
             if (whole.size() + piece->size() > kLargestPaste) return std::nullopt;
             whole += *piece;
+            wholeType = type;
         }
+    }
+
+    static std::optional<std::string> AsUtf8(Atom type, std::optional<std::string> text) {
+        if (text && type == XA_STRING) text = Utf8FromLatin1(*text);
+        return text;
     }
 
     void Answer(const XSelectionRequestEvent& request) {

@@ -26,7 +26,16 @@ int ConnectionBroken(Display* display) {
     _exit(1);
 }
 
+// A server that keeps refusing would fill the log: past this many lines, the errors go unreported.
+constexpr int kReportedErrors = 50;
+
 int LogError(Display* display, XErrorEvent* error) {
+    static int reported = 0;
+    if (reported > kReportedErrors) return 0;
+    if (reported++ == kReportedErrors) {
+        std::fprintf(stderr, "%s: further X errors are not reported\n", program_invocation_short_name);
+        return 0;
+    }
     char text[128] = "";
     XGetErrorText(display, error->error_code, text, sizeof text);
     std::fprintf(stderr, "%s: the X server refused request %d.%d: %s; going on\n",
