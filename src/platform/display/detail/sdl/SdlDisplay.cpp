@@ -1,5 +1,7 @@
 // The SDL display: each top-level window is a real window at its client size, its pixels shown through a
-// streaming texture; events, text input, the clipboard, cursors, the beep and the clock come from SDL.
+// streaming texture; events, text input, cursors, the beep and the clock come from SDL. The clipboard and
+// the primary selection are the display's own on X11 (SdlSelections.h), served as X events pass through
+// the loop; elsewhere they are SDL's.
 #include "platform/display/detail/sdl/SdlDisplay.h"
 
 #include "platform/display/detail/sdl/SdlBeep.h"
