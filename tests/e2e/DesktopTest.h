@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -117,13 +118,14 @@ protected:
     bool Shoot(const std::string& path) {
         return Tool(proctest::ScreenshotCommand(m_x.Name(), path)).exitCode == 0;
     }
-    // The desktop's clipboard, asked until something has arrived (the program serves it itself, so only
-    // while it runs); empty after 10 s.
-    std::string ReadClipboard() {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    // The desktop's clipboard, asked until something other than `before` has arrived (the program serves it
+    // itself, so only while it runs); empty after `seconds`.
+    std::string ReadClipboard(int seconds = 10, const std::string& before = {}) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         while (std::chrono::steady_clock::now() < end) {
-            const proctest::RunResult clip = Tool({"xclip", "-o", "-selection", "clipboard"}, 5000);
-            if (clip.exitCode == 0 && !clip.out.empty()) return clip.out;
+            const proctest::RunResult clip =
+                Tool({"xclip", "-o", "-selection", "clipboard"}, std::max(5, seconds / 2) * 1000);
+            if (clip.exitCode == 0 && !clip.out.empty() && clip.out != before) return clip.out;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }
         return {};

@@ -41,6 +41,9 @@ constexpr int kFieldX = 200, kFieldY = 215;
 constexpr int kFirstItemX = 60, kFirstItemY = 50;
 constexpr int kPreviewLeft = 438, kPreviewTop = 88, kPreviewRight = 590, kPreviewBottom = 202;
 
+// A picture whose text with the program's glyphs is about 100 MB.
+constexpr int kLargeWidth = 6700, kLargeHeight = 5000;
+
 // A 64 x 48 bitmap file, 24 bits a pixel, magenta with a black left half of its top row.
 void WritePicture(const std::string& path) {
     std::ofstream(path, std::ios::binary) << bmptest::Bmp24(64, 48, [](int x, int y) {
@@ -265,6 +268,62 @@ TEST_F(GlyphloomE2E, TheEditMenuSelectsAllAndCopiesTheView) {
     ASSERT_FALSE(copied.empty()) << "nothing came through the clipboard";
     EXPECT_TRUE(Normalized(copied) == Normalized(ReadFile(kStartupSample)))
         << FirstDifference(Normalized(copied), Normalized(ReadFile(kStartupSample)));
+}
+
+// A result of about 100 MB goes to the desktop's clipboard whole, with LF line ends, and as much comes in by
+// the middle button from another program's primary selection; the program lives on throughout.
+TEST_F(GlyphloomE2E, AHundredMegabyteResultCopiesOutAndAsMuchPastesBackIn) {
+    StartDesktop({"Xvfb", "xdotool", "xclip"});
+    if (!DesktopReady()) return;
+    const std::string folder = MakeFolder("glyphloom-e2e-large");
+    ASSERT_FALSE(folder.empty());
+    // A two-colour picture of stripes and blocks, stored with a bit a pixel.
+    bmptest::BmpRecipe recipe;
+    recipe.width = kLargeWidth;
+    recipe.height = kLargeHeight;
+    recipe.bitCount = 1;
+    recipe.colors = {{0, 0, 0}, {255, 255, 255}};
+    recipe.pixels = bmptest::PackRows(kLargeWidth, kLargeHeight, 1, false,
+                                      [](int x, int y) { return (x / 7 + y / 5) % 3 == 0 ? 0u : 1u; });
+    const std::string picture = folder + "/large.bmp";
+    std::ofstream(picture, std::ios::binary) << bmptest::MakeBmp(recipe);
+    m_log = kArtifacts + "/glyphloom-large-stderr.txt";
+    m_window = StartProgram(m_program, m_log, {picture});
+    ASSERT_FALSE(m_window.empty()) << "no window appeared; the program said:\n" << ReadFile(m_log);
+
+    const RunResult converted = proctest::Run({kConvert, picture}, 60000);
+    ASSERT_EQ(converted.exitCode, 0) << converted.err;
+    ASSERT_TRUE(Click(m_window, kConvertX, kConvertY));
+    const bool keyed =
+        Click(m_window, kMemoX, kMemoY) && Xdotool({"key", "ctrl+a", "key", "ctrl+c"}).exitCode == 0;
+    ASSERT_TRUE(keyed);
+    const std::string copied = ReadClipboard(60);
+    ASSERT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
+    EXPECT_GT(copied.size(), 100'000'000u);
+    EXPECT_EQ(copied.find('\r'), std::string::npos);
+    EXPECT_TRUE(Normalized(copied) == Normalized(ReadFile(kStartupSample) + converted.out))
+        << FirstDifference(Normalized(copied), Normalized(ReadFile(kStartupSample) + converted.out));
+
+    // Another program's text of about the same size, offered as the primary selection, pasted into the view
+    // with the middle button where the pointer is, and the whole view copied out again.
+    const std::string pasted = folder + "/pasted.txt";
+    {
+        std::ofstream out(pasted, std::ios::binary);
+        for (int row = 0; out && row < 1'000'000; ++row)
+            out << "row " << row << std::string(90 - std::to_string(row).size(), '~') << "\n";
+    }
+    const std::string offered = ReadFile(pasted);
+    ASSERT_EQ(offered.size(), 95'000'000u);
+    ASSERT_EQ(Tool({"xclip", "-i", "-selection", "primary", pasted}).exitCode, 0);
+    ASSERT_TRUE(Click(m_window, kMemoX, kMemoY, 2));
+    ASSERT_EQ(Xdotool({"key", "ctrl+a", "key", "ctrl+c"}).exitCode, 0);
+    std::string again = ReadClipboard(60, copied);
+    ASSERT_TRUE(m_program.Running()) << "the program ended; it said:\n" << ReadFile(m_log);
+    ASSERT_EQ(again.size(), copied.size() + offered.size());
+    const std::size_t at = again.find(offered);
+    ASSERT_NE(at, std::string::npos) << "the pasted text is not in the view whole";
+    EXPECT_TRUE(again.erase(at, offered.size()) == copied) << FirstDifference(again, copied);
+    m_program.Stop();
 }
 
 TEST_F(GlyphloomE2E, APictureChosenInTheImportDialogShowsInItsPreviewAndConvertsAsTheConverterDoes) {

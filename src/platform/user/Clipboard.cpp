@@ -93,11 +93,16 @@ bool IsTextFormat(UINT format) {
     return format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT || format == CF_UTF8TEXT;
 }
 
+std::optional<std::string> FromDesktop(std::optional<std::string> text) {
+    if (text) *text = ProgramLineEnds(*text);
+    return text;
+}
+
 std::optional<std::string> CurrentText() {
     ClipboardState& s = State();
     if (s.open && s.pending) return s.pending;
     if (s.open && s.emptied) return std::nullopt;
-    return CurrentDisplay().GetClipboardText();
+    return FromDesktop(CurrentDisplay().GetClipboardText());
 }
 
 } // namespace
@@ -123,7 +128,7 @@ BOOL CloseClipboard() {
         return FALSE;
     }
     if (s.pending)
-        CurrentDisplay().SetClipboardText(*s.pending);
+        CurrentDisplay().SetClipboardText(DesktopLineEnds(*s.pending));
     else if (s.emptied)
         CurrentDisplay().SetClipboardText(std::string());
     s.open = false;
@@ -202,11 +207,43 @@ bool SetClipboardUtf8(const std::string& text) {
         return true;
     }
     FreeHandedOut();
-    return CurrentDisplay().SetClipboardText(text);
+    return CurrentDisplay().SetClipboardText(DesktopLineEnds(text));
 }
 
 std::optional<std::string> GetClipboardUtf8() {
     return CurrentText();
+}
+
+bool SetPrimaryUtf8(const std::string& text) {
+    return CurrentDisplay().SetPrimaryText(DesktopLineEnds(text));
+}
+
+std::optional<std::string> GetPrimaryUtf8() {
+    return FromDesktop(CurrentDisplay().GetPrimaryText());
+}
+
+std::string DesktopLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) return out.append(text.substr(start));
+        const bool cr = end > start && text[end - 1] == '\r';
+        out.append(text.substr(start, end - start - cr)) += '\n';
+        start = end + 1;
+    }
+}
+
+std::string ProgramLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) return out.append(text.substr(start));
+        out.append(text.substr(start, end - start));
+        out += end > start && text[end - 1] == '\r' ? "\n" : "\r\n";
+        start = end + 1;
+    }
 }
 
 namespace {

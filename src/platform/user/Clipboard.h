@@ -1,11 +1,13 @@
 // The clipboard: text in three forms inside (code-page 936 bytes, UTF-16, UTF-8), one UTF-8 text outside.
-// On a screen it is the desktop's real clipboard; the headless display keeps it in memory.
+// On a screen it is the desktop's real clipboard; the headless display keeps it in memory. Line ends change
+// on the way: CR LF inside, LF on the desktop.
 #pragma once
 
 #include "platform/win/types.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace win {
 
@@ -44,5 +46,14 @@ BOOL IsClipboardFormatAvailable(UINT format);
 // The simple path: the whole text in UTF-8, without opening the clipboard.
 bool SetClipboardUtf8(const std::string& text);
 std::optional<std::string> GetClipboardUtf8();
+
+// The desktop's primary selection (the text selected last in any program, pasted with the middle button), in
+// UTF-8.
+bool SetPrimaryUtf8(const std::string& text);
+std::optional<std::string> GetPrimaryUtf8();
+
+// Inside, lines end in CR LF; on the desktop, in LF. A lone CR is left as it is either way.
+std::string DesktopLineEnds(std::string_view text);
+std::string ProgramLineEnds(std::string_view text);
 
 } // namespace win

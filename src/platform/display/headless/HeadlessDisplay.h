@@ -40,6 +40,11 @@ public:
     bool SetClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override;
     bool HasClipboardText() override { return m_clipboard.has_value(); }
+    bool SetPrimaryText(const std::string& text) override {
+        m_primary = text;
+        return true;
+    }
+    std::optional<std::string> GetPrimaryText() override { return m_primary; }
 
     void Beep() override { ++m_beeps; }
     void SetCursor(CursorShape shape) override { m_cursor = shape; }
@@ -81,6 +86,7 @@ private:
     std::map<DisplayWindowId, ScreenWindow> m_windows;
     std::deque<DisplayEvent> m_events;
     std::optional<std::string> m_clipboard;
+    std::optional<std::string> m_primary;
     int m_beeps = 0;
     CursorShape m_cursor = CursorShape::Arrow;
     POINT m_cursorPos{};

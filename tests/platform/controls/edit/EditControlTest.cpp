@@ -259,6 +259,60 @@ TEST_F(EditTest, ClipboardCopyCutAndPasteFitTheControl) {
     EXPECT_EQ(SendMessage(memo, EM_GETLINECOUNT, 0, 0), 4);
 }
 
+// Lines end in CR LF inside and in LF on the desktop, both ways, whatever path the text takes.
+TEST_F(EditTest, TheDesktopSeesLfLineEndsAndTheProgramCrLf) {
+    const struct {
+        const char* program;
+        const char* desktop;
+    } cases[] = {{"ab\r\ncd", "ab\ncd"}, {"\r\n\r\nx\r\n", "\n\nx\n"}, {"lone\rcr", "lone\rcr"}, {"", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.desktop);
+        ASSERT_TRUE(SetClipboardUtf8(c.program));
+        EXPECT_EQ(headless::Screen().GetClipboardText(), c.desktop);
+        headless::Screen().SetClipboardText(c.desktop);
+        EXPECT_EQ(GetClipboardUtf8(), c.program);
+    }
+    const HWND memo = Memo();
+    SetWindowText(memo, "one\r\ntwo");
+    SetFocus(memo);
+    headless::KeyChord({VK_CONTROL, 'A'});
+    headless::KeyChord({VK_CONTROL, 'C'});
+    EXPECT_EQ(headless::Screen().GetClipboardText(), "one\ntwo");
+    EXPECT_EQ(headless::Screen().GetPrimaryText(), "one\ntwo");
+}
+
+// What the user selects becomes the desktop's primary selection when the gesture ends, and the middle button
+// pastes the primary selection where it is pressed.
+TEST_F(EditTest, SelectingOffersThePrimarySelectionAndTheMiddleButtonPastesIt) {
+    const HWND field = Edit(ES_AUTOHSCROLL, "alpha beta gamma");
+    auto xOf = [](int i) { return 1 + 6 * i; };
+    headless::MouseDown(field, xOf(6), 6);
+    headless::MouseMove(field, xOf(10), 6);
+    EXPECT_EQ(headless::Screen().GetPrimaryText(), std::nullopt) << "offered while dragging";
+    headless::MouseUp(field, xOf(10), 6);
+    EXPECT_EQ(headless::Screen().GetPrimaryText(), "beta");
+    headless::KeyPress(VK_HOME);
+    headless::KeyChord({VK_SHIFT, VK_RIGHT});
+    EXPECT_EQ(headless::Screen().GetPrimaryText(), "a");
+    // A password is never offered.
+    const HWND password = Edit(ES_PASSWORD, "secret");
+    SetFocus(password);
+    headless::KeyChord({VK_CONTROL, 'A'});
+    EXPECT_EQ(headless::Screen().GetPrimaryText(), "a");
+    DestroyWindow(field);
+    DestroyWindow(password);
+
+    headless::Screen().SetPrimaryText("x\ny");
+    const HWND memo = Memo();
+    SetWindowText(memo, "ab");
+    headless::Click(memo, xOf(1), 6, MouseButton::Middle);
+    EXPECT_EQ(GetFocus(), memo);
+    EXPECT_EQ(GetWindowTextString(memo), "ax\r\nyb");
+    SendMessage(memo, EM_SETREADONLY, TRUE, 0);
+    headless::Click(memo, xOf(1), 6, MouseButton::Middle);
+    EXPECT_EQ(GetWindowTextString(memo), "ax\r\nyb");
+}
+
 // The clipboard keys reach the control as messages, so that a window procedure put in front of it can refuse
 // them.
 std::vector<UINT>* g_clipboardMessages = nullptr;

@@ -77,6 +77,7 @@ const std::unordered_map<UINT, EditControl::Handler>& EditControl::Handlers() {
         {WM_COPY, &C::OnCopy},
         {WM_PASTE, &C::OnPaste},
         {WM_CLEAR, &C::OnClear},
+        {WM_MBUTTONDOWN, &C::OnMButtonDown},
         {WM_PAINT, &C::OnPaint},
         {WM_ERASEBKGND, &C::OnEraseBkgnd},
     };

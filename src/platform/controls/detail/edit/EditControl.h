@@ -90,6 +90,8 @@ public:
     LRESULT OnCopy(WPARAM, LPARAM);
     LRESULT OnPaste(WPARAM, LPARAM);
     LRESULT OnClear(WPARAM, LPARAM);
+    // The desktop's primary selection (EditPrimary.cpp).
+    LRESULT OnMButtonDown(WPARAM, LPARAM);
     // The context menu (EditMenu.cpp).
     LRESULT OnContextMenu(WPARAM, LPARAM);
 
@@ -149,6 +151,8 @@ private:
     // Clipboard helpers.
     bool CopySelection();
     void PasteText(std::string text);
+    // Offers what the user selected as the desktop's primary selection.
+    void OfferPrimary();
 
     // Painting helpers.
     void PaintLine(HDC dc, std::size_t line, const RECT& lineRect, COLORREF text, COLORREF back,

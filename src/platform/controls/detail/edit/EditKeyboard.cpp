@@ -105,6 +105,7 @@ LRESULT EditControl::OnKeyDown(WPARAM wParam, LPARAM) {
     }
     if (!vertical) m_preferredX = -1;
     MoveSelection(shift ? m_buffer.Anchor() : target, target);
+    if (shift) OfferPrimary();
     ScrollCaretIntoView();
     UpdateCaret();
     FlushScrollBars();
@@ -135,6 +136,7 @@ bool EditControl::HandleControlCharacter(char32_t cp) {
         return MultiLine() && UserEdit("\t", EditBuffer::UndoMode::Typing);
     case 0x01: // Ctrl+A
         MoveSelection(0, m_buffer.Length());
+        OfferPrimary();
         UpdateCaret();
         return true;
     // The clipboard keys go through the messages, so that a window that refuses a paste or a cut (by its own

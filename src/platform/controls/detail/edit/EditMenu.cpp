@@ -56,10 +56,12 @@ LRESULT EditControl::OnContextMenu(WPARAM, LPARAM lParam) {
         TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, m_hwnd, nullptr));
     DestroyMenu(menu);
     if (chosen == 0 || !IsWindow(m_hwnd)) return 0;
-    if (chosen == EM_SETSEL)
+    if (chosen == EM_SETSEL) {
         SendMessage(m_hwnd, EM_SETSEL, 0, -1);
-    else
+        OfferPrimary();
+    } else {
         SendMessage(m_hwnd, chosen, 0, 0);
+    }
     return 0;
 }
 

@@ -95,7 +95,9 @@ void EditControl::StopTracking() {
 }
 
 LRESULT EditControl::OnLButtonUp(WPARAM, LPARAM) {
+    const bool selecting = m_tracking;
     StopTracking();
+    if (selecting) OfferPrimary();
     return 0;
 }
 

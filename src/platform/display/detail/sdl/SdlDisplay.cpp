@@ -1,10 +1,13 @@
 // The SDL display: each top-level window is a real window at its client size, its pixels shown through a
-// streaming texture; events, text input, the clipboard, cursors, the beep and the clock come from SDL.
+// streaming texture; events, text input, cursors, the beep and the clock come from SDL. The clipboard and
+// the primary selection are the display's own on X11 (SdlSelections.h), served as X events pass through
+// the loop; elsewhere they are SDL's.
 #include "platform/display/detail/sdl/SdlDisplay.h"
 
 #include "platform/display/detail/sdl/SdlBeep.h"
 #include "platform/display/detail/sdl/SdlDrop.h"
 #include "platform/display/detail/sdl/SdlKeys.h"
+#include "platform/display/detail/sdl/SdlSelections.h"
 #include "platform/display/detail/sdl/SdlX11.h"
 #include "platform/system/Termination.h"
 
@@ -47,6 +50,7 @@ public:
 
     ~SdlDisplay() override {
         SetTerminationWake(nullptr, nullptr);
+        m_selections.reset();
         for (auto& [id, w] : m_windows) Release(w);
         for (auto& [shape, cursor] : m_cursors) SDL_FreeCursor(cursor);
         m_beep.Close();
@@ -257,20 +261,33 @@ public:
         SDL_SetTextInputRect(&r);
     }
 
+    // On X11 the display serves the selections itself (texts of any size); elsewhere SDL does.
     bool SetClipboardText(const std::string& text) override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Set(sdl::Selection::Clipboard, text);
         return SDL_SetClipboardText(text.c_str()) == 0;
     }
 
     std::optional<std::string> GetClipboardText() override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Get(sdl::Selection::Clipboard);
         if (!SDL_HasClipboardText()) return std::nullopt;
-        char* text = SDL_GetClipboardText();
-        if (!text) return std::nullopt;
-        std::string result(text);
-        SDL_free(text);
-        return result;
+        return SdlText(SDL_GetClipboardText());
     }
 
-    bool HasClipboardText() override { return SDL_HasClipboardText() == SDL_TRUE; }
+    bool HasClipboardText() override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Has(sdl::Selection::Clipboard);
+        return SDL_HasClipboardText() == SDL_TRUE;
+    }
+
+    bool SetPrimaryText(const std::string& text) override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Set(sdl::Selection::Primary, text);
+        return SDL_SetPrimarySelectionText(text.c_str()) == 0;
+    }
+
+    std::optional<std::string> GetPrimaryText() override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Get(sdl::Selection::Primary);
+        if (!SDL_HasPrimarySelectionText()) return std::nullopt;
+        return SdlText(SDL_GetPrimarySelectionText());
+    }
 
     void Beep() override {
         if (m_beep.Play()) return;
@@ -326,6 +343,20 @@ private:
         default:
             return SDL_SYSTEM_CURSOR_ARROW;
         }
+    }
+
+    // The X11 selections, opened on the display of the first window there is.
+    sdl::X11Selections* Selections() {
+        if (!m_selections && !m_windows.empty())
+            m_selections = sdl::X11Selections::Open(m_windows.begin()->second.window);
+        return m_selections.get();
+    }
+
+    static std::optional<std::string> SdlText(char* text) {
+        if (!text) return std::nullopt;
+        std::string result(text);
+        SDL_free(text);
+        return result;
     }
 
     RealWindow* Find(DisplayWindowId id) {
@@ -471,6 +502,9 @@ private:
         case SDL_QUIT:
             out.type = DisplayEventType::Quit;
             return true;
+        case SDL_SYSWMEVENT:
+            if (m_selections && e.syswm.msg) m_selections->Handle(*e.syswm.msg);
+            return false;
         case SDL_WINDOWEVENT:
             out.window = IdOf(e.window.windowID);
             return TranslateWindowEvent(e.window, out);
@@ -538,6 +572,7 @@ private:
     std::map<CursorShape, SDL_Cursor*> m_cursors;
     sdl::BeepTone m_beep;
     sdl::DropCollector m_drop;
+    std::unique_ptr<sdl::X11Selections> m_selections;
     Uint64 m_flashEnd = 0;
     DisplayWindowId m_flashWindow = 0;
 };
@@ -563,7 +598,7 @@ std::unique_ptr<Display> CreateSdlDisplay() {
         return nullptr;
     }
     SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
-    if (driver && std::strcmp(driver, "x11") == 0) sdl::EndOnBrokenX11Connection();
+    if (driver && std::strcmp(driver, "x11") == 0) sdl::HandleX11Failures();
     return std::make_unique<SdlDisplay>();
 }
 

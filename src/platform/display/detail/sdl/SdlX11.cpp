@@ -1,4 +1,4 @@
-// The X server going away under the program, and where the keyboard is.
+// The X server's errors and its going away under the program, and where the keyboard is.
 #include "platform/display/detail/sdl/SdlX11.h"
 
 #include <SDL.h>
@@ -24,6 +24,23 @@ int ConnectionBroken(Display* display) {
             STDERR_FILENO, line, std::min<std::size_t>(static_cast<std::size_t>(length), sizeof line - 1));
     }
     _exit(1);
+}
+
+// A server that keeps refusing would fill the log: past this many lines, the errors go unreported.
+constexpr int kReportedErrors = 50;
+
+int LogError(Display* display, XErrorEvent* error) {
+    static int reported = 0;
+    if (reported > kReportedErrors) return 0;
+    if (reported++ == kReportedErrors) {
+        std::fprintf(stderr, "%s: further X errors are not reported\n", program_invocation_short_name);
+        return 0;
+    }
+    char text[128] = "";
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "%s: the X server refused request %d.%d: %s; going on\n",
+                 program_invocation_short_name, error->request_code, error->minor_code, text);
+    return 0;
 }
 
 int IgnoreError(Display*, XErrorEvent*) {
@@ -63,8 +80,9 @@ unsigned long XWindowOf(SDL_Window* window) {
     return X11Info(window, info) ? info.info.x11.window : 0;
 }
 
-void EndOnBrokenX11Connection() {
+void HandleX11Failures() {
     XSetIOErrorHandler(ConnectionBroken);
+    XSetErrorHandler(LogError);
 }
 
 } // namespace win::sdl

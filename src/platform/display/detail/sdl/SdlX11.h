@@ -13,9 +13,10 @@ void GiveKeyboardFocus(SDL_Window* window, unsigned long xWindow);
 // The X window of an SDL window; 0 when it has none.
 unsigned long XWindowOf(SDL_Window* window);
 
-// From now on a broken connection to the X server ends the program at once with status 1 and one line on
-// standard error: nothing can be shown or asked of the desktop any more, and tidying up would only talk to
-// the dead connection again.
-void EndOnBrokenX11Connection();
+// From now on an error the X server reports (a request it refused, a window of another program gone) is one
+// line on standard error and the program goes on. Only a broken connection ends it, at once with status 1
+// and one line on standard error: nothing can be shown or asked of the desktop any more, and tidying up
+// would only talk to the dead connection again.
+void HandleX11Failures();
 
 } // namespace win::sdl
