@@ -22,6 +22,8 @@ const char* const kConvertUsage =
     "one;\n"
     "                 also sets the space length to its width\n"
     "  --space N      blanks for a light pixel, 1 to 20 (default: the glyph string's width)\n"
+    "  --space auto   as many blanks as the glyph string takes columns on a terminal (CJK characters two,\n"
+    "                 combining marks none)\n"
     "  --text TEXT    convert TEXT as the window's banner shows it, instead of a picture; one line, at\n"
     "                 most 32767 pixels wide (about 5,400 Latin letters or 2,700 Chinese characters)\n"
     "  -o FILE        write to FILE instead of standard output (- is standard output); FILE is replaced\n"
@@ -137,7 +139,11 @@ std::string Apply(ConvertOptions& options, const Option& option, const std::stri
         if (HasControlCharacter(value))
             return "--glyph takes characters that show: no line breaks or other control characters";
         options.glyph = value;
+    } else if (name == "--space" && value == "auto") {
+        options.spaceAuto = true;
+        options.space.reset();
     } else if (name == "--space") {
+        options.spaceAuto = false;
         long long space = 0;
         if (!ParseInteger(value, space)) return "--space needs a whole number, not \"" + value + "\"";
         // The window's spin edit would quietly clamp a value outside its range: a script hears of it instead.

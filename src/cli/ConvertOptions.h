@@ -13,6 +13,7 @@ namespace gl::cli {
 struct ConvertOptions {
     std::optional<std::string> glyph;    // the glyph string; the window's "Kiv" when absent
     std::optional<long long> space;      // the space length; derived from the glyph string when absent
+    bool spaceAuto = false;              // --space auto: the glyph string's width on a terminal
     std::optional<std::string> text;     // text mode with this banner text
     std::optional<std::string> output;   // standard output when absent
     std::optional<std::string> picture;  // the default picture when absent

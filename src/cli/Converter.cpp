@@ -18,6 +18,7 @@
 #include "framework/graphics/GraphicsBitmap.h"
 #include "framework/graphics/GraphicsPicture.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace gl::cli {
@@ -52,6 +53,9 @@ DecodeNeed FitNeed(const TF_main& window, const tone::ConversionSettings& settin
 void Prepare(TF_main& window, const ConvertOptions& options) {
     if (options.glyph) window.RzEdit2->SetText(*options.glyph);
     if (options.space) window.RzSpinEdit2->SetIntegerValue(*options.space);
+    if (options.spaceAuto)
+        window.RzSpinEdit2->SetIntegerValue(
+            std::clamp<long long>(tone::DisplayWidth(window.RzEdit2->Text()), kMinSpace, kMaxSpace));
     window.SetConversionSettings(options.conversion);
     SetDecodeNeed(FitNeed(window, options.conversion));
     if (options.text) {

@@ -87,6 +87,9 @@ TEST_F(ConvertProgram, GlyphStringAndSpaceLengthAsTheWindowSetsThem) {
         {{"--glyph", "文a"},
          "文a    文a\n        文a\n"}, // one double-byte character makes every one count 2
         {{"--glyph", eleven}, eleven + blanks20 + eleven + "\n" + blanks20 + blanks20 + eleven + "\n"},
+        // auto: the columns a terminal gives the glyph string, where the window's rule counts bytes.
+        {{"--glyph", "文a", "--space", "auto"}, "文a   文a\n      文a\n"},
+        {{"--glyph", "e\xCC\x81", "--space=auto"}, "e\xCC\x81 e\xCC\x81\n  e\xCC\x81\n"},
     };
     for (auto [args, out] : cases) {
         std::string what;
