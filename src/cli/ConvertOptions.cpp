@@ -4,6 +4,7 @@
 
 #include "platform/system/Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -13,10 +14,11 @@ namespace gl::cli {
 
 const char* const kConvertUsage =
     "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [fit and tone options] "
-    "[PICTURE]\n"
+    "[PICTURE...]\n"
     "Turns a picture (BMP, PNG, JPEG, GIF or WebP, told by its extension; default: Tarnwick.bmp beside the\n"
     "program; - reads it from standard input, told by its first bytes) or, with --text, a line of text into\n"
     "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
+    "Several pictures are converted one after another, their text art written one after another.\n"
     "\n"
     "  --glyph S      glyph string for dark pixels (default \"Kiv\"): UTF-8 characters that show, at least "
     "one;\n"
@@ -174,11 +176,10 @@ ParsedOptions ParseConvertOptions(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
-            if (parsed.options.picture) {
-                parsed.error = "only one picture can be converted at a time";
-            } else {
-                parsed.options.picture = arg;
-            }
+            if (arg == "-" && std::count(parsed.pictures.begin(), parsed.pictures.end(), "-"))
+                parsed.error = "standard input can be read only once";
+            parsed.pictures.push_back(arg);
+            if (!parsed.options.picture) parsed.options.picture = arg;
             continue;
         }
         if (arg == "--") {

@@ -24,7 +24,8 @@ struct ConvertOptions {
 
 // Either the options, or the reason they cannot be used (a usage error).
 struct ParsedOptions {
-    ConvertOptions options;
+    ConvertOptions options;            // with the first picture as its picture
+    std::vector<std::string> pictures; // every picture named, in order: each is converted in turn
     std::string error;
 };
 

@@ -35,7 +35,8 @@ bool SameOutcome(const ParsedOptions& a, const ParsedOptions& b) {
     const ConvertOptions& x = a.options;
     const ConvertOptions& y = b.options;
     return a.error == b.error && x.glyph == y.glyph && x.space == y.space && x.text == y.text &&
-           x.output == y.output && x.picture == y.picture && x.help == y.help && x.version == y.version;
+           x.output == y.output && x.picture == y.picture && a.pictures == b.pictures && x.help == y.help &&
+           x.version == y.version;
 }
 
 } // namespace
@@ -72,6 +73,9 @@ CommandLineExercise ExerciseCommandLine(std::string_view data) {
     CheckGiven(args, o.text, "the text", faults);
     CheckGiven(args, o.output, "the output file", faults);
     CheckGiven(args, o.picture, "the picture", faults);
+    for (const std::string& picture : parsed.pictures) CheckGiven(args, picture, "a picture", faults);
+    if (std::count(parsed.pictures.begin(), parsed.pictures.end(), "-") > 1)
+        faults.push_back("standard input was accepted twice");
     if (o.output && o.output->empty()) faults.push_back("an empty output file name was accepted");
     if (o.text && o.picture) faults.push_back("both a text and a picture were accepted");
     if (o.space && !AnyOf(args, {"--space"}) &&

@@ -58,6 +58,8 @@ TEST(ConvertOptions, DoubleDashEndsTheOptionsAndALoneDashIsAPicture) {
     EXPECT_FALSE(o.help);
     EXPECT_EQ(Parse({"-"}).picture, "-");
     EXPECT_EQ(Parse({""}).picture, "");
+    EXPECT_EQ(ParseConvertOptions({"a.bmp", "--", "-b.png", "-"}).pictures,
+              (std::vector<std::string>{"a.bmp", "-b.png", "-"}));
 }
 
 TEST(ConvertOptions, UnusableCommandLinesAreUsageErrors) {
@@ -91,8 +93,9 @@ TEST(ConvertOptions, UnusableCommandLinesAreUsageErrors) {
         {{"--glyphs=ab"}, "unknown option --glyphs"},
         {{"--help=yes"}, "--help takes no value"},
         {{"--version=1"}, "--version takes no value"},
-        {{"a.bmp", "b.bmp"}, "only one picture can be converted at a time"},
-        {{"--", "a.bmp", "b.bmp"}, "only one picture can be converted at a time"},
+        {{"-", "a.bmp", "-"}, "standard input can be read only once"},
+        {{"a.bmp", "--text", "hi", "b.bmp"},
+         "--text converts the banner, not a picture: give one or the other"},
         {{"--text", "hi", "a.bmp"}, "--text converts the banner, not a picture: give one or the other"},
         {{"a.bmp", "--text="}, "--text converts the banner, not a picture: give one or the other"},
         {{"--width", "0"}, "--width takes 1 to 100000, not 0"},

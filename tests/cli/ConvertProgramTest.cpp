@@ -126,6 +126,16 @@ TEST_F(ConvertProgram, WidthHeightAndToneFitThePictureAsTheTextShowsIt) {
     }
 }
 
+TEST_F(ConvertProgram, SeveralPicturesConvertOneAfterAnotherAndAFailureNamesItsPicture) {
+    const std::string second = m_folder.Write("second.bmp", Bmp24({"..", "##"}));
+    ExpectSuccess(Convert({"--glyph", "@", m_example, second, m_example}), "@ @\n  @\n  \n@@\n@ @\n  @\n",
+                  "three pictures in turn");
+    const std::string broken = m_folder.Write("broken.bmp", "BM");
+    const RunResult run = Convert({m_example, broken});
+    EXPECT_EQ(run.exitCode, std::optional<int>(1));
+    EXPECT_EQ(run.err.rfind(broken + ": ", 0), 0u) << run.err;
+}
+
 TEST_F(ConvertProgram, TheDefaultPictureBesideTheProgramIs88By52) {
     const RunResult kiv = Convert({});
     ASSERT_EQ(kiv.exitCode, 0) << kiv.err;
