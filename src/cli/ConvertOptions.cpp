@@ -15,8 +15,8 @@ namespace gl::cli {
 const char* const kConvertUsage =
     "usage: glyphloom-convert [--glyph S] [--space N] [--text TEXT] [-o FILE] [fit and tone options] "
     "[PICTURE...]\n"
-    "Turns a picture (BMP, PNG, JPEG, GIF or WebP, told by its extension; default: Tarnwick.bmp beside the\n"
-    "program; - reads it from standard input, told by its first bytes) or, with --text, a line of text into\n"
+    "Turns a picture (BMP, PNG, JPEG, GIF or WebP, told by its first bytes, else by its extension; default:\n"
+    "Tarnwick.bmp beside the program; - reads it from standard input) or, with --text, a line of text into\n"
     "text art: one line per pixel row, the glyph string for every black pixel, blanks for every other.\n"
     "Several pictures are converted one after another, their text art written one after another.\n"
     "\n"

@@ -63,7 +63,7 @@ void Prepare(TF_main& window, const ConvertOptions& options) {
         window.RzEdit3->SetText(*options.text);
     } else if (options.picture && *options.picture == "-") {
         LoadStandardInput(window);
-    } else if (options.picture && IsStream(*options.picture)) {
+    } else if (options.picture && (IsStream(*options.picture) || NamedForAnotherKind(*options.picture))) {
         LoadStreamFile(window, *options.picture);
     } else {
         window.LoadPicture(options.picture ? *options.picture : TF_main::DefaultPicturePath());

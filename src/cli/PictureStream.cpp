@@ -5,6 +5,7 @@
 #include "app/formats/PictureFormats.h"
 #include "framework/controls/ExtCtrlsImage.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/FileNames.h"
 #include "framework/core/Streams.h"
 #include "framework/graphics/GraphicsFormats.h"
 #include "framework/graphics/GraphicsPicture.h"
@@ -94,6 +95,21 @@ void LoadPictureStream(TF_main& window, int fd, const std::string& name) {
 
 void LoadStandardInput(TF_main& window) {
     LoadPictureStream(window, STDIN_FILENO, "standard input");
+}
+
+bool NamedForAnotherKind(const std::string& path) {
+    // A file that cannot be opened or read (a folder, say) goes by its extension, which reports it as the
+    // window does; a regular file gives its first bytes in one read.
+    const Descriptor fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    std::uint8_t bytes[kSignatureBytes];
+    const ssize_t n = fd.Get() < 0 ? -1 : read(fd.Get(), bytes, sizeof bytes);
+    if (n <= 0) return false;
+    const std::string kind = SniffPictureExtension(bytes, static_cast<std::size_t>(n));
+    std::string extension = ExtractFileExt(path);
+    if (!extension.empty()) extension.erase(0, 1);
+    const TGraphicClass named = GetFileFormats().FindExt(extension);
+    const TGraphicClass found = kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
+    return named && found && named != found;
 }
 
 void LoadStreamFile(TF_main& window, const std::string& path) {

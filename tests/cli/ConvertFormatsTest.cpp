@@ -83,12 +83,13 @@ TEST(ConvertFormats, AJpegFittedToAWidthLandsOnItsGridUprightOrTurned) {
 TEST(ConvertFormats, DamagedFilesExitWithTheirKindsMessage) {
     TempFolder folder;
     const std::string png = enctest::Png(Ring(), enctest::PngKind::Rgb);
+    // Bytes of no kind we know (a PNG behind a stray byte) go by the file's extension.
     const std::vector<std::pair<std::string, std::string>> cases = {
         {folder.Write("cut.png", png.substr(0, 60)), "PNG image is not valid"},
-        {folder.Write("png.jpg", png), "JPEG image is not valid"},
-        {folder.Write("png.gif", png), "GIF image is not valid"},
-        {folder.Write("png.webp", png), "WebP image is not valid"},
-        {folder.Write("png.bmp", png), "Bitmap image is not valid"},
+        {folder.Write("png.jpg", "x" + png), "JPEG image is not valid"},
+        {folder.Write("png.gif", "x" + png), "GIF image is not valid"},
+        {folder.Write("png.webp", "x" + png), "WebP image is not valid"},
+        {folder.Write("png.bmp", "x" + png), "Bitmap image is not valid"},
     };
     for (const auto& [picture, message] : cases) {
         const RunResult run = Convert({picture});
@@ -170,6 +171,14 @@ TEST(ConvertFormats, StandardInputIsToldByItsFirstBytes) {
         const RunResult run = Convert({"-"}, input);
         EXPECT_EQ(run.exitCode, 0) << input << run.err;
         EXPECT_EQ(run.out, "Kiv   Kiv\n      Kiv\n") << input;
+    }
+    // A file named for another kind we read is read by its content.
+    for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+             {"png.jpg", enctest::Png(picture, enctest::PngKind::Palette)},
+             {"jpeg.png", enctest::Jpeg(picture, {})},
+             {"gif.bmp", enctest::Gif(picture)}}) {
+        const RunResult run = Convert({folder.Write(name, bytes)});
+        EXPECT_EQ(run.out, "Kiv   Kiv\n      Kiv\n") << name << run.err;
     }
     const std::string png = enctest::Png(picture, enctest::PngKind::Rgb);
     const std::vector<std::pair<std::string, std::string>> failures = {

@@ -300,11 +300,11 @@ TEST_F(ConvertProgram, ErrorsExitWithOneAndTheErrorBoxMessage) {
     std::string sevenBits = Bmp24({"#"});
     sevenBits[28] = 7; // a bit count the platform cannot make a bitmap of
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {m_folder.Write("gif.bmp", "GIF89a" + std::string(40, '\0')), "Bitmap image is not valid"},
+        // A file whose bytes are of a kind we read goes by its bytes, any other by its extension.
+        {m_folder.Write("gif.bmp", "GIF89a" + std::string(40, '\0')), "GIF image is not valid"},
         {m_folder.Write("seven.bmp", sevenBits), "System Error.  Code: 87.\r\nThe parameter is incorrect"},
         {m_folder.Write("photo.tiff", Bmp24({"#"})), "Unknown picture file extension (.tiff)"},
-        // A file goes by its extension, whatever its bytes.
-        {m_folder.Write("photo.jpg", Bmp24({"#"})), "JPEG image is not valid"},
+        {m_folder.Write("photo.jpg", "x" + Bmp24({"#"})), "JPEG image is not valid"},
         {m_folder.Write("photo", Bmp24({"#"})), "Unknown picture file extension (.)"},
         {m_folder.Write("mark.ico", Icon16()), "Cannot assign a TPicture to a TBitmap"},
         {missing, "Cannot open file \"" + missing + "\". The system cannot find the file specified"},
