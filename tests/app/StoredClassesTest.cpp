@@ -7,22 +7,27 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
+#include <string_view>
 
 namespace gl::apptest {
 namespace {
 
 // The class names of every `LayoutClass<T>("Name", ...)` in the program's source.
 std::set<std::string> DeclaredLayoutClasses() {
-    static const std::regex declaration(R"re(LayoutClass<[^>]+>\("(\w+)")re");
+    static constexpr std::string_view kOpening = "LayoutClass<";
     std::set<std::string> names;
     for (const auto& file : std::filesystem::recursive_directory_iterator(GLYPHLOOM_SOURCE)) {
         if (file.path().extension() != ".cpp") continue;
         std::ifstream in(file.path());
         const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it)
-            names.insert((*it)[1]);
+        for (std::size_t at = text.find(kOpening); at != std::string::npos;
+             at = text.find(kOpening, at + 1)) {
+            const std::size_t close = text.find('>', at);
+            if (close == std::string::npos || text.compare(close + 1, 2, "(\"") != 0) continue;
+            const std::size_t end = text.find('"', close + 3);
+            if (end != std::string::npos) names.insert(text.substr(close + 3, end - close - 3));
+        }
     }
     return names;
 }
