@@ -1,8 +1,9 @@
 // The converter end to end on a 4000 x 3000 24-bit picture: glyphloom-convert against a plain program that
 // thresholds the same file and writes the same bytes (both as processes, output to a file), the converter's
 // peak memory, the same conversion inside the window in this process (the convert click until its last line
-// is in the output view), and the start-up of the desktop program to its first painted window.
-// After the run the figures are printed with their limits: 3x, 160 MB, 2x and 300 ms.
+// is in the output view), the start-up of the desktop program to its first painted window, and the converter
+// on rows past 64 KB and on more than 2 GiB of text, each as time per output byte. After the run the figures
+// are printed with their limits: 3x, 160 MB, 2x and 300 ms.
 #include "app/Program.h"
 #include "app/Unit1.h"
 #include "components/RzButton.h"
@@ -188,6 +189,31 @@ void BM_ConvertProcess(benchmark::State& state) {
     TimeProcess(state, {GLYPHLOOM_CONVERT, "-o", OutputPath("convert.txt"), Picture()}, "convert");
 }
 
+// Rows past 64 KB: the same picture with 20 blanks a light pixel (rows of up to 80,000 bytes).
+void BM_ConvertWideRows(benchmark::State& state) {
+    TimeProcess(state, {GLYPHLOOM_CONVERT, "--space", "20", "-o", OutputPath("wide.txt"), Picture()}, "wide");
+}
+
+// More than 2 GiB of text: a black 65 x 34,000 picture with a 1,000-letter glyph string, 34,000 rows of
+// 65,000 bytes written to /dev/null.
+constexpr int kTallWidth = 65, kTallHeight = 34000, kLongGlyph = 1000;
+
+const std::string& TallPicture() {
+    static const std::string path = [] {
+        const std::string file = (Folder() / "tall.bmp").string();
+        gl::bmptest::WriteFile(file, gl::bmptest::Bmp24(
+                                         kTallWidth, kTallHeight, [](int, int) { return 0u; }, false));
+        return file;
+    }();
+    return path;
+}
+
+void BM_ConvertHugeOutput(benchmark::State& state) {
+    TimeProcess(
+        state, {GLYPHLOOM_CONVERT, "--glyph", std::string(kLongGlyph, 'K'), "-o", "/dev/null", TallPicture()},
+        "huge");
+}
+
 void BM_DesktopStartupProcess(benchmark::State& state) {
     TimeProcess(state, {GLYPHLOOM_DESKTOP}, "desktop", {"GLYPHLOOM_DISPLAY=headless"});
 }
@@ -259,6 +285,8 @@ void BM_WindowConvert(benchmark::State& state) {
 
 BENCHMARK(BM_BaselineProcess)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertProcess)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertWideRows)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertHugeOutput)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DesktopStartupProcess)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DesktopStartupInProcess)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowConvert)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
@@ -298,8 +326,27 @@ void PrintAside(const char* what, const char* slow, const char* fast, const char
     std::printf("%-52s %8.2f x   (%s)\n", what, g_figures[slow] / g_figures[fast], note);
 }
 
+// A conversion's time for each byte it wrote.
+void PrintPerByte(const FigureReporter& reporter, const char* what, const char* benchmark, double bytes) {
+    const auto found = reporter.times.find(benchmark);
+    if (found == reporter.times.end() || bytes <= 0) return;
+    std::printf("%-52s %8.2f ns  (%.0f MB of text)\n", what, found->second * 1e6 / bytes, bytes / 1e6);
+}
+
+double FileBytes(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : static_cast<double>(size);
+}
+
 void PrintSummary(const FigureReporter& reporter) {
     std::printf("\n");
+    PrintPerByte(reporter, "glyphloom-convert, time per output byte", "BM_ConvertProcess",
+                 FileBytes(OutputPath("convert.txt")));
+    PrintPerByte(reporter, "  rows past 64 KB (--space 20)", "BM_ConvertWideRows",
+                 FileBytes(OutputPath("wide.txt")));
+    PrintPerByte(reporter, "  more than 2 GiB (65 x 34,000, 1,000-letter glyphs)", "BM_ConvertHugeOutput",
+                 static_cast<double>(kTallHeight) * (kTallWidth * kLongGlyph + 1));
     PrintRatio(reporter, "glyphloom-convert / plain program", "BM_ConvertProcess", "BM_BaselineProcess", 3);
     PrintAside("  the same, fastest run of each", "convert best ms", "baseline best ms",
                "the line above: means");
