@@ -125,8 +125,6 @@ private:
     // Scans an off-screen drawing of the banner.
     void TextMode(const RowSink& sink);
     void Reduce();
-    // An all-white one-bit picture of the size, with a black, white colour table.
-    static std::unique_ptr<TBitmap> BlackAndWhite(int width, int height);
     // The source fitted and toned as the conversion settings say: one pixel per cell, black or white.
     std::unique_ptr<TBitmap> Fitted(TBitmap& source) const;
     // Makes one row of text per pixel row of the source, one cell per pixel.

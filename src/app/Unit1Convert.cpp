@@ -14,6 +14,7 @@
 #include "framework/forms/ExtDlgs.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
+#include "framework/graphics/GraphicsPalettes.h"
 #include "framework/graphics/GraphicsPicture.h"
 
 #include <algorithm>
@@ -34,6 +35,9 @@ constexpr const char* kBannerTooWide =
 constexpr const char* kViewFull =
     "The output view is full: it cannot hold row %d of this conversion and keeps the rows before it whole; "
     "clear it to convert again";
+
+// The two-colour palette of the reduction: black, then white.
+constexpr win::PALETTEENTRY kBlackWhite[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
 
 } // namespace
 
@@ -133,7 +137,14 @@ void TF_main::Reduce() {
         Image2->Picture()->Assign(Fitted(*work).get());
         return;
     }
-    auto target = BlackAndWhite(work->Width(), work->Height());
+    // The target is one bit deep before it gets its size: made the other way round, it would first be a
+    // full-colour picture of the same size, filled white only to be converted (a large picture's time and
+    // memory for nothing). Either way it ends all white with a black, white colour table.
+    auto target = std::make_unique<TBitmap>();
+    target->SetPixelFormat(pf1bit);
+    target->SetWidth(work->Width());
+    target->SetHeight(work->Height());
+    target->SetPalette(CreatePaletteOf(kBlackWhite));
     // The platform's copy picks the nearer of the two table entries for every pixel.
     target->Canvas().Draw(0, 0, work.get());
     Image2->Picture()->Assign(target.get());

@@ -2,22 +2,21 @@
 // the settings ask for and toned to black and white, one pixel per cell, for the scan.
 #include "app/Unit1.h"
 
+#include "app/formats/DibTarget.h"
 #include "app/tone/DisplayWidth.h"
 #include "app/tone/Fit.h"
 #include "app/tone/Tone.h"
 #include "components/RzEdit.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsBitmap.h"
-#include "framework/graphics/GraphicsPalettes.h"
 
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace gl {
 
 namespace {
-
-// The two-colour palette of the reduction: black, then white.
-constexpr win::PALETTEENTRY kBlackWhite[] = {{0, 0, 0, 0}, {255, 255, 255, 0}};
 
 tone::GreyImage ReadGrey(TBitmap& source) {
     tone::GreyImage picture(source.Width(), source.Height());
@@ -35,29 +34,24 @@ tone::GreyImage ReadGrey(TBitmap& source) {
 
 } // namespace
 
-std::unique_ptr<TBitmap> TF_main::BlackAndWhite(int width, int height) {
-    // One bit deep before it gets its size: made the other way round, it would first be a full-colour picture
-    // of the same size, filled white only to be converted (a large picture's time and memory for nothing).
-    // Either way it ends all white with a black, white colour table.
-    auto target = std::make_unique<TBitmap>();
-    target->SetPixelFormat(pf1bit);
-    target->SetWidth(width);
-    target->SetHeight(height);
-    target->SetPalette(CreatePaletteOf(kBlackWhite));
-    return target;
-}
-
 std::unique_ptr<TBitmap> TF_main::Fitted(TBitmap& source) const {
-    const tone::GreyImage picture = ReadGrey(source);
+    tone::GreyImage picture = ReadGrey(source);
     const tone::CellGrid grid =
         tone::FitGrid(picture.width, picture.height, m_conversion, tone::DisplayWidth(RzEdit2->Text()));
+    auto fitted = std::make_unique<TBitmap>();
+    if (grid.cells == 0 || grid.lines == 0) return fitted;
+    // Made before the resampling, so that a grid too large for any picture is refused before its levels are.
+    TDibTarget target("Fitted", grid.cells, grid.lines);
     const std::vector<std::uint8_t> dark =
-        tone::ToneMap(tone::Resample(picture, grid.cells, grid.lines), m_conversion);
-    auto target = BlackAndWhite(grid.cells, grid.lines);
-    for (int y = 0; y < grid.lines; ++y)
-        for (int x = 0; x < grid.cells; ++x)
-            if (dark[static_cast<std::size_t>(y) * grid.cells + x]) target->Canvas().SetPixels(x, y, clBlack);
-    return target;
+        tone::ToneMap(tone::Resample(std::move(picture), grid.cells, grid.lines), m_conversion);
+    // The cells straight into the bitmap's rows: black or white, three bytes each.
+    for (int y = 0; y < grid.lines; ++y) {
+        std::uint8_t* row = target.Row(y);
+        const std::uint8_t* cells = dark.data() + static_cast<std::size_t>(y) * grid.cells;
+        for (int x = 0; x < grid.cells; ++x) std::memset(row + 3 * x, cells[x] ? 0 : 255, 3);
+    }
+    fitted->SetHandle(target.Release());
+    return fitted;
 }
 
 } // namespace gl

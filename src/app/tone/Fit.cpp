@@ -56,7 +56,7 @@ CellGrid FitGrid(int pictureWidth, int pictureHeight, const ConversionSettings& 
     return {pictureWidth, pictureHeight};
 }
 
-GreyImage Resample(const GreyImage& picture, int width, int height) {
+GreyImage Resample(GreyImage picture, int width, int height) {
     if (picture.width <= 0 || picture.height <= 0 || width <= 0 || height <= 0)
         return GreyImage(width, height);
     if (width == picture.width && height == picture.height) return picture;

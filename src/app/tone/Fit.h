@@ -17,6 +17,7 @@ struct CellGrid {
 // display width, at least 1). Without a size in the settings: one cell per pixel.
 CellGrid FitGrid(int pictureWidth, int pictureHeight, const ConversionSettings& settings, int cellColumns);
 
-GreyImage Resample(const GreyImage& picture, int width, int height);
+// The picture itself when it already has that size.
+GreyImage Resample(GreyImage picture, int width, int height);
 
 } // namespace gl::tone

@@ -58,12 +58,11 @@ void Diffuse(GreyImage& levels, float cut, const std::array<Spread, N>& spread,
 
 } // namespace
 
-std::vector<std::uint8_t> ToneMap(const GreyImage& picture, const ConversionSettings& settings) {
-    // Every method works on the grey levels a screen shows, 0-255.
-    GreyImage levels(picture.width, picture.height);
-    for (std::size_t i = 0; i < picture.levels.size(); ++i) {
-        const float level = EncodedGrey(picture.levels[i]);
-        levels.levels[i] = settings.invert ? 255.0f - level : level;
+std::vector<std::uint8_t> ToneMap(GreyImage levels, const ConversionSettings& settings) {
+    // Every method works on the grey levels a screen shows, 0-255, in place of the levels in linear light.
+    for (float& level : levels.levels) {
+        const float encoded = EncodedGrey(level);
+        level = settings.invert ? 255.0f - encoded : encoded;
     }
     const float cut = settings.threshold ? static_cast<float>(*settings.threshold) : kMiddle;
     std::vector<std::uint8_t> dark(levels.levels.size());

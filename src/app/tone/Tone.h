@@ -12,6 +12,6 @@ namespace gl::tone {
 
 // 1 for a dark cell, 0 for a light one, row by row. Without a threshold the cut lies at 128, the middle of
 // black and white.
-std::vector<std::uint8_t> ToneMap(const GreyImage& picture, const ConversionSettings& settings);
+std::vector<std::uint8_t> ToneMap(GreyImage picture, const ConversionSettings& settings);
 
 } // namespace gl::tone
