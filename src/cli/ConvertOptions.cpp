@@ -69,13 +69,21 @@ struct Option {
     const char* name;
     const char* alias;
     bool takesValue;
+    bool fitAndTone = false; // one of the conversion settings, applied by ApplyConversion
 };
 
-constexpr Option kOptions[] = {
-    {"--glyph", nullptr, true},     {"--space", nullptr, true},   {"--text", nullptr, true},
-    {"--output", "-o", true},       {"--help", "-h", false},      {"--version", nullptr, false},
-    {"--width", nullptr, true},     {"--height", nullptr, true},  {"--font-ratio", nullptr, true},
-    {"--threshold", nullptr, true}, {"--invert", nullptr, false}, {"--dither", nullptr, true}};
+constexpr Option kOptions[] = {{"--glyph", nullptr, true},
+                               {"--space", nullptr, true},
+                               {"--text", nullptr, true},
+                               {"--output", "-o", true},
+                               {"--help", "-h", false},
+                               {"--version", nullptr, false},
+                               {"--width", nullptr, true, true},
+                               {"--height", nullptr, true, true},
+                               {"--font-ratio", nullptr, true, true},
+                               {"--threshold", nullptr, true, true},
+                               {"--invert", nullptr, false, true},
+                               {"--dither", nullptr, true, true}};
 
 const Option* FindOption(const std::string& name) {
     for (const Option& option : kOptions)
@@ -131,9 +139,7 @@ std::string ApplyConversion(tone::ConversionSettings& settings, const std::strin
 
 std::string Apply(ConvertOptions& options, const Option& option, const std::string& value) {
     const std::string name = option.name;
-    if (name == "--width" || name == "--height" || name == "--font-ratio" || name == "--threshold" ||
-        name == "--invert" || name == "--dither")
-        return ApplyConversion(options.conversion, name, value);
+    if (option.fitAndTone) return ApplyConversion(options.conversion, name, value);
     if (name == "--glyph") {
         // An empty string would leave dark pixels blank, and a line break would split every row that has one.
         if (value.empty()) return "--glyph needs at least one character";

@@ -58,6 +58,12 @@ private:
     int m_fd;
 };
 
+// The graphic class of the kind a picture's first bytes tell, or null when they tell none we read.
+TGraphicClass ClassOfBytes(const std::uint8_t* bytes, std::size_t size) {
+    const std::string kind = SniffPictureExtension(bytes, size);
+    return kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
+}
+
 std::string Capitalized(std::string text) {
     if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
     return text;
@@ -76,9 +82,8 @@ namespace {
 void LoadPictureStream(TF_main& window, int fd, const std::string& name) {
     std::string bytes;
     ReadUpTo(fd, bytes, kSignatureBytes, name);
-    const std::string kind =
-        SniffPictureExtension(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    const TGraphicClass graphicClass = kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
+    const TGraphicClass graphicClass =
+        ClassOfBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     if (!graphicClass) throw EInvalidGraphic(Capitalized(name) + " holds no picture of a known kind");
     if (ReadUpTo(fd, bytes, kMaxPictureBytes + 1, name))
         throw EInvalidGraphic(Capitalized(name) + " holds more than a picture can (2 GiB)");
@@ -104,11 +109,10 @@ bool NamedForAnotherKind(const std::string& path) {
     std::uint8_t bytes[kSignatureBytes];
     const ssize_t n = fd.Get() < 0 ? -1 : read(fd.Get(), bytes, sizeof bytes);
     if (n <= 0) return false;
-    const std::string kind = SniffPictureExtension(bytes, static_cast<std::size_t>(n));
     std::string extension = ExtractFileExt(path);
     if (!extension.empty()) extension.erase(0, 1);
     const TGraphicClass named = GetFileFormats().FindExt(extension);
-    const TGraphicClass found = kind.empty() ? nullptr : GetFileFormats().FindExt(kind);
+    const TGraphicClass found = ClassOfBytes(bytes, static_cast<std::size_t>(n));
     return named && found && named != found;
 }
 
