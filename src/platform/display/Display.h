@@ -142,12 +142,13 @@ public:
     // method may show its candidates (client coordinates).
     virtual void SetTextInput(DisplayWindowId id, bool on, const RECT& caretRect) = 0;
 
-    // The desktop's clipboard, as UTF-8 text with the desktop's line ends (LF).
-    virtual bool SetClipboardText(const std::string& text) = 0;
+    // The desktop's clipboard, as UTF-8 text with the desktop's line ends (LF). The text is taken, not
+    // copied: a large result is held once.
+    virtual bool SetClipboardText(std::string text) = 0;
     virtual std::optional<std::string> GetClipboardText() = 0;
     virtual bool HasClipboardText() = 0;
     // The desktop's primary selection: the text selected last in any program, pasted with the middle button.
-    virtual bool SetPrimaryText(const std::string& text) = 0;
+    virtual bool SetPrimaryText(std::string text) = 0;
     virtual std::optional<std::string> GetPrimaryText() = 0;
 
     virtual void Beep() = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace win {
 
@@ -92,8 +93,8 @@ void HeadlessDisplay::SetTextInput(DisplayWindowId id, bool on, const RECT&) {
     if (it != m_windows.end()) it->second.textInput = on;
 }
 
-bool HeadlessDisplay::SetClipboardText(const std::string& text) {
-    m_clipboard = text;
+bool HeadlessDisplay::SetClipboardText(std::string text) {
+    m_clipboard = std::move(text);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace win {
 
@@ -37,11 +38,11 @@ public:
     void Wake() override {}
     void SetTextInput(DisplayWindowId id, bool on, const RECT& caretRect) override;
 
-    bool SetClipboardText(const std::string& text) override;
+    bool SetClipboardText(std::string text) override;
     std::optional<std::string> GetClipboardText() override;
     bool HasClipboardText() override { return m_clipboard.has_value(); }
-    bool SetPrimaryText(const std::string& text) override {
-        m_primary = text;
+    bool SetPrimaryText(std::string text) override {
+        m_primary = std::move(text);
         return true;
     }
     std::optional<std::string> GetPrimaryText() override { return m_primary; }

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <utility>
 
 namespace win {
 
@@ -262,8 +263,9 @@ public:
     }
 
     // On X11 the display serves the selections itself (texts of any size); elsewhere SDL does.
-    bool SetClipboardText(const std::string& text) override {
-        if (sdl::X11Selections* x11 = Selections()) return x11->Set(sdl::Selection::Clipboard, text);
+    bool SetClipboardText(std::string text) override {
+        if (sdl::X11Selections* x11 = Selections())
+            return x11->Set(sdl::Selection::Clipboard, std::move(text));
         return SDL_SetClipboardText(text.c_str()) == 0;
     }
 
@@ -278,8 +280,8 @@ public:
         return SDL_HasClipboardText() == SDL_TRUE;
     }
 
-    bool SetPrimaryText(const std::string& text) override {
-        if (sdl::X11Selections* x11 = Selections()) return x11->Set(sdl::Selection::Primary, text);
+    bool SetPrimaryText(std::string text) override {
+        if (sdl::X11Selections* x11 = Selections()) return x11->Set(sdl::Selection::Primary, std::move(text));
         return SDL_SetPrimarySelectionText(text.c_str()) == 0;
     }
 
